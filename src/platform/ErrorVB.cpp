@@ -1,0 +1,36 @@
+#include "platform/ErrorVB.h"
+
+#include "platform/os/System.h"
+
+ErrorVB::ErrorVB(long numero, QString descripcion, QString fuente)
+    : numero(numero),
+      descripcion(std::move(descripcion)),
+      fuente(fuente.isEmpty() ? os::executableName() : std::move(fuente))
+{
+}
+
+namespace ErroresVB {
+
+namespace {
+QString conDetalle(const QString& texto, const QString& detalle)
+{
+    return detalle.isEmpty() ? texto : texto + ": " + detalle;
+}
+}  // namespace
+
+ErrorVB argumentoNoValido(const QString& detalle)
+{
+    return {ArgumentoNoValido, conDetalle("Llamada a procedimiento o argumento no válidos", detalle)};
+}
+
+ErrorVB tiposNoCoinciden(const QString& detalle)
+{
+    return {TiposNoCoinciden, conDetalle("No coinciden los tipos", detalle)};
+}
+
+ErrorVB usoNoValidoDeNull()
+{
+    return {UsoNoValidoDeNull, "Uso no válido de Null"};
+}
+
+}  // namespace ErroresVB

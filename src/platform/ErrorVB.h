@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// The one run-time failure that crosses routines. Routines that trap errors
+// catch it (through TrapErrores); routines without a handler let it reach
+// their caller, as the original program did.
+struct ErrorVB {
+    long numero = 0;
+    QString descripcion;
+    QString fuente;
+
+    ErrorVB() = default;
+    ErrorVB(long numero, QString descripcion, QString fuente = {});
+
+    bool hayError() const { return numero != 0; }
+};
+
+// Run-time error numbers raised by our own code where the original runtime would.
+namespace ErroresVB {
+constexpr long ArgumentoNoValido = 5;
+constexpr long TiposNoCoinciden = 13;
+constexpr long ArchivoNoEncontrado = 53;
+constexpr long UsoNoValidoDeNull = 94;
+
+ErrorVB argumentoNoValido(const QString& detalle = {});
+ErrorVB tiposNoCoinciden(const QString& detalle = {});
+ErrorVB usoNoValidoDeNull();
+}  // namespace ErroresVB

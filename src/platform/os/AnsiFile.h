@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The suite's text files: Windows-1252, lines ended by CR LF.
+namespace os {
+
+inline constexpr char kCrLf[] = "\r\n";
+
+QByteArray toAnsi(const QString& text);     // characters outside the code page become "?"
+QString fromAnsi(const QByteArray& bytes);
+
+// The whole file; nothing when it cannot be read.
+std::optional<QString> readAnsiFile(const QString& path);
+// The file's lines without their ends (CR LF, LF or CR alone).
+std::optional<QStringList> readAnsiLines(const QString& path);
+// Appends the text as it is (the caller writes its own line ends); creates the file.
+bool appendAnsiText(const QString& path, const QString& text);
+// Replaces the file's content.
+bool writeAnsiFile(const QString& path, const QString& text);
+
+}  // namespace os

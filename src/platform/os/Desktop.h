@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// The desktop's services for documents and programs. Tests replace the
+// service to see what the program asked for without starting anything.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Opens a file or an address with the desktop's default handler.
+    virtual bool openDocument(const QString& target) = 0;
+    // Starts a program and returns at once.
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+};
+
+Desktop& desktop();
+// Replaces the service; returns the one it replaces.
+std::unique_ptr<Desktop> installDesktop(std::unique_ptr<Desktop> service);

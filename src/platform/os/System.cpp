@@ -1,0 +1,70 @@
+#include "platform/os/System.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSysInfo>
+
+namespace os {
+
+QString environment(const QString& name)
+{
+    return qEnvironmentVariable(name.toLocal8Bit().constData());
+}
+
+QString computerName()
+{
+    return QSysInfo::machineHostName();
+}
+
+QString userName()
+{
+    for (const char* variable : {"USERNAME", "USER", "LOGNAME"}) {
+        const QString value = environment(variable);
+        if (!value.isEmpty()) return value;
+    }
+    return {};
+}
+
+QString tempFolder()
+{
+    for (const char* variable : {"TEMP", "TMP", "TMPDIR"}) {
+        const QString value = environment(variable);
+        if (!value.isEmpty()) return QDir::cleanPath(value);
+    }
+    return "/tmp";
+}
+
+QString programFolder()
+{
+    const QString configured = environment(kProgramFolderVariable);
+    if (!configured.isEmpty()) return QDir::cleanPath(QDir(configured).absolutePath());
+    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
+    return QFileInfo(QFile::symLinkTarget("/proc/self/exe")).absolutePath();
+}
+
+QString executableName()
+{
+    const QString path = QCoreApplication::instance() ? QCoreApplication::applicationFilePath()
+                                                      : QFile::symLinkTarget("/proc/self/exe");
+    return QFileInfo(path).completeBaseName();
+}
+
+QString joinPath(const QString& folder, const QString& name)
+{
+    if (folder.isEmpty()) return name;
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+QString findFileIgnoringCase(const QString& folder, const QString& name)
+{
+    const QString exact = joinPath(folder, name);
+    if (QFileInfo::exists(exact)) return exact;
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return joinPath(folder, entry);
+    }
+    return exact;
+}
+
+}  // namespace os

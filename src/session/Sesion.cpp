@@ -1,0 +1,7 @@
+#include "session/Sesion.h"
+
+Sesion& gSesion()
+{
+    static Sesion sesion;
+    return sesion;
+}

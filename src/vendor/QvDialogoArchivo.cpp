@@ -1,0 +1,11 @@
+#include "vendor/QvDialogoArchivo.h"
+
+#include "platform/ui/Dialogs.h"
+
+bool QvDialogoArchivo::Mostrar()
+{
+    const auto elegido = dialogs().openFile(titulo_, filtro_);
+    cancelado_ = !elegido.has_value();
+    nombreArchivo_ = elegido.value_or(QString());
+    return !cancelado_;
+}

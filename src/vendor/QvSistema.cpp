@@ -1,0 +1,16 @@
+#include "vendor/QvSistema.h"
+
+#include "platform/VbText.h"
+#include "platform/os/Desktop.h"
+#include "platform/os/System.h"
+
+QString QvSistema::NombreEquipo() { return os::computerName(); }
+
+QString QvSistema::NombreUsuarioSistema() { return os::userName(); }
+
+QString QvSistema::CarpetaTemporal() { return os::tempFolder(); }
+
+bool QvSistema::AbrirConSistema(const QString& destino, int /*estiloVentana*/)
+{
+    return desktop().openDocument(vb::Replace(vb::Trim(destino), "\"", ""));
+}

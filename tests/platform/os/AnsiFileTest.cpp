@@ -1,0 +1,29 @@
+#include "platform/os/AnsiFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(AnsiFile, WritesAndReadsWindows1252)
+{
+    EXPECT_EQ(os::toAnsi("ñáó€Ü"), QByteArray("\xF1\xE1\xF3\x80\xDC"));
+    EXPECT_EQ(os::fromAnsi("\xF1\xE1\xF3\x80\xDC"), QString("ñáó€Ü"));
+    EXPECT_EQ(os::toAnsi("a漢b"), QByteArray("a?b"));
+}
+
+TEST(AnsiFile, AppendCreatesThenAddsAndLinesSplitOnAnyEnd)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("log.txt");
+    EXPECT_FALSE(os::readAnsiFile(path).has_value());
+    ASSERT_TRUE(os::appendAnsiText(path, "uno\r\n"));
+    ASSERT_TRUE(os::appendAnsiText(path, "dós\r\n"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("uno\r\nd\xF3s\r\n"));
+    EXPECT_EQ(os::readAnsiLines(path), QStringList({"uno", "dós"}));
+
+    ASSERT_TRUE(os::writeAnsiFile(path, "a\nb\rc"));
+    EXPECT_EQ(os::readAnsiLines(path), QStringList({"a", "b", "c"}));
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/os/Desktop.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Records what the program asked the desktop to open or start.
+class RecordingDesktop : public Desktop {
+public:
+    QStringList opened;
+    QStringList started;
+
+    bool openDocument(const QString& target) override;
+    bool startProgram(const QString& program, const QStringList& arguments) override;
+};
+
+// A test with its own program folder and temporary folder (EQUIV_CARPETA,
+// TEMP and TMP point into a fresh temporary directory), a scripted operator,
+// a recording desktop and an empty session record.
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString programFolder() const { return programDir_.path(); }
+    QString tempFolder() const { return tempDir_.path(); }
+    // Writes a file into the program folder in the suite's encoding.
+    void writeProgramFile(const QString& name, const QString& text) const;
+
+    ScriptedDialogs* operador = nullptr;
+    RecordingDesktop* escritorio = nullptr;
+
+private:
+    QTemporaryDir programDir_;
+    QTemporaryDir tempDir_;
+    std::unique_ptr<Dialogs> savedDialogs_;
+    std::unique_ptr<Desktop> savedDesktop_;
+    QByteArray savedEnvironment_[4];
+};

@@ -4,7 +4,8 @@ BIN        := $(BUILD)/bin
 JOBS       ?= $(shell nproc)
 
 BUILD_PKGS := g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev \
-              libgtest-dev libgmock-dev fonts-dejavu-core
+              libgtest-dev libgmock-dev fonts-dejavu-core \
+              libsqlite3-dev
 BENCH_PKGS := libbenchmark-dev
 
 .PHONY: all build run test bench deps clean

@@ -27,7 +27,7 @@ bool holdsOnlyLockingHints(const TokenList& tokens, int open, int close)
     return true;
 }
 
-// End of the table name that follows DELETE (dotted parts included).
+// End of the table name that follows DELETE (dotted pieces included).
 int endOfName(const TokenList& tokens, int first)
 {
     int i = first + 1;

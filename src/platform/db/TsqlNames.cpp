@@ -6,9 +6,11 @@ namespace db {
 
 namespace {
 
-// One dotted name: the positions of its parts, -1 for a part left empty ("db..T").
+constexpr QStringView kOwner = u"dbo";
+
+// One dotted name: the positions of its pieces, -1 for a piece left empty ("db..T").
 struct DottedName {
-    std::vector<int> parts;
+    std::vector<int> pieces;
     int end = 0;  // position after the name
 };
 
@@ -25,10 +27,10 @@ DottedName dottedNameAt(const TokenList& tokens, int first)
     while (name.end < tokens.size() && tokens[name.end].isSymbol(u".")) {
         const int next = name.end + 1;
         if (next < tokens.size() && tokens[next].isName()) {
-            name.parts.push_back(next);
+            name.pieces.push_back(next);
             name.end = next + 1;
         } else if (next < tokens.size() && tokens[next].isSymbol(u".")) {
-            name.parts.push_back(-1);
+            name.pieces.push_back(-1);
             name.end = next;
         } else {
             break;
@@ -37,25 +39,26 @@ DottedName dottedNameAt(const TokenList& tokens, int first)
     return name;
 }
 
-QString partText(const TokenList& tokens, const DottedName& name, size_t part)
+QString pieceText(const TokenList& tokens, const DottedName& name, size_t piece)
 {
-    const int position = name.parts[part];
+    const int position = name.pieces[piece];
     return position < 0 ? QString() : unquoted(tokens[position]);
 }
 
-bool isOwner(const QString& part) { return part.isEmpty() || part.compare(u"dbo", Qt::CaseInsensitive) == 0; }
+bool isDefaultOwner(const QString& piece) { return piece.compare(kOwner, Qt::CaseInsensitive) == 0; }
+bool isOwnerPlace(const QString& piece) { return piece.isEmpty() || isDefaultOwner(piece); }
 
-// How many leading tokens of the name go (parts and their dots).
+// How many leading tokens of the name go (pieces and their dots).
 int leadingTokensToDrop(const TokenList& tokens, const DottedName& name, int first, const QString& database)
 {
-    const auto text = [&](size_t part) { return partText(tokens, name, part); };
+    const auto text = [&](size_t piece) { return pieceText(tokens, name, piece); };
     const QString whole = tokens.slice(first, name.end).text();
-    if (name.parts.size() >= 4 && isOwner(text(2))) refuseConstruct("linked-server name " + whole);
-    if (name.parts.size() >= 3 && isOwner(text(1))) {
+    if (name.pieces.size() >= 4 && isOwnerPlace(text(2))) refuseConstruct("linked-server name " + whole);
+    if (name.pieces.size() >= 3 && isOwnerPlace(text(1))) {
         if (text(0).compare(database, Qt::CaseInsensitive) != 0) refuseConstruct("name in another database " + whole);
-        return name.parts[2] - first;
+        return name.pieces[2] - first;
     }
-    if (name.parts.size() >= 2 && text(0).compare(u"dbo", Qt::CaseInsensitive) == 0) return name.parts[1] - first;
+    if (name.pieces.size() >= 2 && isDefaultOwner(text(0))) return name.pieces[1] - first;
     return 0;
 }
 
@@ -67,7 +70,7 @@ void reduceObjectNames(TokenList& statement, const QString& database)
         const bool startsName = statement[i].isName() && (i == 0 || !statement[i - 1].isSymbol(u"."));
         if (!startsName) continue;
         const DottedName name = dottedNameAt(statement, i);
-        if (name.parts.size() < 2) continue;
+        if (name.pieces.size() < 2) continue;
         statement.erase(i, i + leadingTokensToDrop(statement, name, i, database));
     }
 }

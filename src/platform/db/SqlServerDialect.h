@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/db/Dialect.h"
+
+namespace db {
+
+// SQL Server runs the system's T-SQL as it is, batches included.
+class SqlServerDialect : public Dialect {
+public:
+    QStringList translate(const QString& batch, const QString& database) const override;
+};
+
+}  // namespace db

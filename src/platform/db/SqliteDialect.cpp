@@ -1,0 +1,27 @@
+#include "platform/db/SqliteDialect.h"
+
+#include "platform/db/SqliteFunctions.h"
+
+namespace db {
+
+const FunctionNames& SqliteDialect::renamedFunctions() const
+{
+    static const FunctionNames renamed = {
+        {"ISNULL", "IFNULL"},
+        {"LEFT", LeftFunction},
+        {"RIGHT", RightFunction},
+    };
+    return renamed;
+}
+
+QString SqliteDialect::additionFunction() const
+{
+    return AddFunction;
+}
+
+std::unique_ptr<Dialect> makeSqliteDialect()
+{
+    return std::make_unique<SqliteDialect>();
+}
+
+}  // namespace db

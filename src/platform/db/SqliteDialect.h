@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/db/TsqlDialect.h"
+
+namespace db {
+
+// T-SQL for SQLite. ISNULL becomes IFNULL (in SQLite "x ISNULL" is an operator);
+// LEFT, RIGHT and the "+" of unknown terms go to the functions that
+// registerTsqlFunctions adds, which also provides GETDATE, LEN, DATALENGTH,
+// CHARINDEX and SUBSTRING under their T-SQL names.
+class SqliteDialect : public TsqlDialect {
+protected:
+    const FunctionNames& renamedFunctions() const override;
+    QString additionFunction() const override;
+};
+
+}  // namespace db

@@ -1,0 +1,67 @@
+#include "platform/db/TsqlDialect.h"
+
+#include "platform/db/SqlTokenizer.h"
+#include "platform/db/TsqlBatch.h"
+#include "platform/db/TsqlClauses.h"
+#include "platform/db/TsqlConcatenation.h"
+#include "platform/db/TsqlControlStatements.h"
+#include "platform/db/TsqlExistsCondition.h"
+#include "platform/db/TsqlNames.h"
+#include "platform/db/TsqlTop.h"
+#include "platform/db/UntranslatableConstruct.h"
+
+#include <QSet>
+
+namespace db {
+
+namespace {
+
+const QSet<QString> kDataStatements = {"SELECT", "INSERT", "UPDATE", "DELETE", "CREATE", "ALTER", "DROP", "WITH"};
+
+void requireDataStatement(const SqlToken& first)
+{
+    const bool known = first.isSymbol(u"(") || (first.kind == SqlToken::Kind::Word && kDataStatements.contains(first.text.toUpper()));
+    if (!known) refuseConstruct("statement " + first.text);
+}
+
+}  // namespace
+
+QStringList TsqlDialect::translate(const QString& batch, const QString& database) const
+{
+    QStringList translated;
+    for (const TokenList& statement : splitBatch(SqlTokenizer::tokenize(batch))) {
+        if (const auto text = translateStatement(statement, database)) translated << *text;
+    }
+    return translated;
+}
+
+std::optional<QString> TsqlDialect::translateStatement(const TokenList& statement, const QString& database) const
+{
+    TokenList tokens = statement.trimmed();
+    if (tokens.isBlank()) return std::nullopt;
+    refuseSessionObjects(tokens);
+    if (tokens[0].isWord(u"SET")) {
+        requireDroppableSetOption(tokens);
+        return std::nullopt;
+    }
+    if (isTransactionStatement(tokens)) return transactionStatement(tokens);
+    if (tokens[0].isWord(u"IF")) tokens = foldExistsCondition(tokens);
+    else requireDataStatement(tokens[0]);
+    rewriteClauses(tokens, database);
+    return tokens.text();
+}
+
+// "+" is judged by the T-SQL names of the functions around it, so renaming comes last.
+void TsqlDialect::rewriteClauses(TokenList& statement, const QString& database) const
+{
+    dropNationalPrefixes(statement);
+    removeTableHints(statement);
+    reduceObjectNames(statement, database);
+    quoteBracketedNames(statement);
+    addFromToDelete(statement);
+    moveTopToLimit(statement);
+    rewriteAdditions(statement, additionFunction());
+    adaptFunctionCalls(statement, renamedFunctions());
+}
+
+}  // namespace db

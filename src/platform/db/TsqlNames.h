@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/db/TokenList.h"
+
+namespace db {
+
+// Dotted object names reduced to what one database of the other engines knows:
+// "dbo.T" and "dbo.T.C" lose the owner, and "<database>.dbo.T" or
+// "<database>..T" lose database and owner when <database> is `database` (case
+// ignored). A name in another database, or on a linked server
+// (server.database.dbo.T), is refused.
+void reduceObjectNames(TokenList& statement, const QString& database);
+
+// [name] becomes "name", the quoting that the other engines share.
+void quoteBracketedNames(TokenList& statement);
+
+}  // namespace db

@@ -5,8 +5,7 @@ JOBS       ?= $(shell nproc)
 
 BUILD_PKGS := g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev \
               libgtest-dev libgmock-dev fonts-dejavu-core \
-              libsqlite3-dev
-BENCH_PKGS := libbenchmark-dev
+              libsqlite3-dev libxlsxwriter-dev unzip
 
 .PHONY: all build run test bench deps clean
 
@@ -21,15 +20,19 @@ $(BUILD)/build.ninja: CMakeLists.txt | deps
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The demo company, signed in as the demo user, as the suite's menu starts the program.
+DEMO_LINE  := ; @server=LOCAL; @dbname=EMPRESA_DEMO; @usuario=ADMIN; @Password=quro; \
+              @ParametroAdicional=; quro@ ; @UsuarioLogeado = ADMIN; @Caja=1;
+
 run: build
-	$(BIN)/equivalencias
+	$(BIN)/crear-demo --carpeta $(BIN)
+	$(BIN)/equivalencias "$(DEMO_LINE)"
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@tools/instalar-paquetes.sh $(BENCH_PKGS)
-	@for b in $(BIN)/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+	@for b in $(BIN)/bench_*; do echo "== $$(basename $$b)"; "$$b" || exit 1; done
 
 clean:
 	rm -rf $(BUILD)

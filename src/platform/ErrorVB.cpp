@@ -9,6 +9,12 @@ ErrorVB::ErrorVB(long numero, QString descripcion, QString fuente)
 {
 }
 
+const char* ErrorVB::what() const noexcept
+{
+    texto_ = QString("(%1) %2").arg(numero).arg(descripcion).toUtf8();
+    return texto_.constData();
+}
+
 namespace ErroresVB {
 
 namespace {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <exception>
 
 // The one run-time failure that crosses routines. Routines that trap errors
 // catch it (through TrapErrores); routines without a handler let it reach
 // their caller, as the original program did.
-struct ErrorVB {
+struct ErrorVB : std::exception {
     long numero = 0;
     QString descripcion;
     QString fuente;
@@ -14,6 +17,10 @@ struct ErrorVB {
     ErrorVB(long numero, QString descripcion, QString fuente = {});
 
     bool hayError() const { return numero != 0; }
+    const char* what() const noexcept override;
+
+private:
+    mutable QByteArray texto_;
 };
 
 // Run-time error numbers raised by our own code where the original runtime would.

@@ -1,7 +1,11 @@
 #include "vendor/QvCampos.h"
 
 #include "platform/VbText.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
 #include "platform/ui/TextField.h"
+#include "vendor/ConexionesPropias.h"
+#include "vendor/QvFunciones.h"
 
 #include <QApplication>
 
@@ -64,4 +68,30 @@ int QvCampos::FiltrarTecla(const TextField& campo, int caracter)
     if (!campo.isNumeric()) return caracter;
     if (caracter == u',' || caracter == u'.') return u'.';
     return caracterNumerico(caracter) ? caracter : 0;
+}
+
+void QvCampos::PrepararCampos(const QList<TextField*>& campos, const QString& tabla, const QString& cadenaConexion)
+{
+    db::Recordset columnas =
+        conexionPropia(cadenaConexion).OpenSchema(db::ado::adSchemaColumns, {{}, {}, vb::Trim(tabla), {}});
+    for (; !columnas.Eof(); columnas.MoveNext()) {
+        const QString columna = columnas.Fields("COLUMN_NAME").Value().toText();
+        const db::ColumnType tipo{static_cast<int>(columnas.Fields("DATA_TYPE").Value().toLong()), 0};
+        for (TextField* campo : campos) {
+            if (vb::SameText(vb::Trim(campo->dataField()), columna)) campo->setNumeric(tipo.isNumber());
+        }
+    }
+}
+
+void QvCampos::CargarCamposRegistro(const QList<TextField*>& campos, db::Recordset& registro)
+{
+    if (registro.State() != db::ado::adStateOpen || registro.Bof() || registro.Eof()) return;
+    for (int i = 0; i < registro.FieldCount(); ++i) {
+        db::Field campoRegistro = registro.Fields(i);
+        for (TextField* campo : campos) {
+            if (vb::SameText(vb::Trim(campo->dataField()), campoRegistro.Name())) {
+                campo->setText(vb::Trim(QvFunciones::ValorATexto(campoRegistro.Value())));
+            }
+        }
+    }
 }

@@ -6,6 +6,10 @@
 class QWidget;
 class TextField;
 
+namespace db {
+class Recordset;
+}
+
 // Field handling of the support library, over the entry fields of a window
 // (TextField: a line edit with its array index, DataField and Tag).
 //
@@ -18,6 +22,10 @@ class TextField;
 //   texts; and, in a field bound to a numeric column, lets through only
 //   digits, signs and a decimal separator, "," becoming ".". A character
 //   that is not let through comes back as 0.
+// - PrepararCampos marks the fields bound to numeric columns of the table, so
+//   that FiltrarTecla knows them; fields bound to no column stay as they are.
+// - CargarCamposRegistro shows each bound field's value trimmed (codes are
+//   stored right-aligned), a Null as empty.
 class QvCampos {
 public:
     static int IndiceCampo(const QString& columna, const QList<TextField*>& campos);
@@ -26,4 +34,6 @@ public:
     static bool EsTeclaConfirmar(int codigoTecla);
     static void SiguienteCampo(int codigoTecla);
     static int FiltrarTecla(const TextField& campo, int caracter);
+    static void PrepararCampos(const QList<TextField*>& campos, const QString& tabla, const QString& cadenaConexion);
+    static void CargarCamposRegistro(const QList<TextField*>& campos, db::Recordset& registro);
 };

@@ -34,6 +34,7 @@ void ProgramTest::SetUp()
     auto desktop = std::make_unique<RecordingDesktop>();
     escritorio = desktop.get();
     savedDesktop_ = installDesktop(std::move(desktop));
+    savedExit_ = installProcessExit(std::make_unique<ThrowingExit>());
     gSesion() = Sesion{};
 }
 
@@ -42,6 +43,7 @@ void ProgramTest::TearDown()
     EXPECT_EQ(operador->pending(), 0) << "answers queued for boxes that never came";
     installDialogs(std::move(savedDialogs_));
     installDesktop(std::move(savedDesktop_));
+    installProcessExit(std::move(savedExit_));
     for (int i = 0; i < 4; ++i) {
         if (savedEnvironment_[i].isNull()) qunsetenv(kVariables[i]);
         else qputenv(kVariables[i], savedEnvironment_[i]);

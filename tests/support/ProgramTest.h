@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/os/Desktop.h"
+#include "platform/os/ProcessExit.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
@@ -19,9 +20,20 @@ public:
     bool startProgram(const QString& program, const QStringList& arguments) override;
 };
 
+// Thrown instead of ending the test program when the program would end.
+struct ProgramEnded {
+    int code;
+};
+
+class ThrowingExit : public ProcessExit {
+public:
+    [[noreturn]] void exit(int code) override { throw ProgramEnded{code}; }
+};
+
 // A test with its own program folder and temporary folder (EQUIV_CARPETA,
 // TEMP and TMP point into a fresh temporary directory), a scripted operator,
-// a recording desktop and an empty session record.
+// a recording desktop, an exit that throws ProgramEnded and an empty session
+// record.
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -40,5 +52,6 @@ private:
     QTemporaryDir tempDir_;
     std::unique_ptr<Dialogs> savedDialogs_;
     std::unique_ptr<Desktop> savedDesktop_;
+    std::unique_ptr<ProcessExit> savedExit_;
     QByteArray savedEnvironment_[4];
 };

@@ -19,6 +19,11 @@ QString SqliteDialect::additionFunction() const
     return AddFunction;
 }
 
+TokenList SqliteDialect::textComparisonMarker() const
+{
+    return {SqlToken::blank(), SqlToken::word("COLLATE"), SqlToken::blank(), SqlToken::word("NOCASE")};
+}
+
 std::unique_ptr<Dialect> makeSqliteDialect()
 {
     return std::make_unique<SqliteDialect>();

@@ -12,6 +12,7 @@ class SqliteDialect : public TsqlDialect {
 protected:
     const FunctionNames& renamedFunctions() const override;
     QString additionFunction() const override;
+    TokenList textComparisonMarker() const override;  // COLLATE NOCASE (T-SQL's comparison, registered)
 };
 
 }  // namespace db

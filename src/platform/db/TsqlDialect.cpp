@@ -7,6 +7,7 @@
 #include "platform/db/TsqlControlStatements.h"
 #include "platform/db/TsqlExistsCondition.h"
 #include "platform/db/TsqlNames.h"
+#include "platform/db/TsqlTextComparison.h"
 #include "platform/db/TsqlTop.h"
 #include "platform/db/UntranslatableConstruct.h"
 
@@ -51,7 +52,8 @@ std::optional<QString> TsqlDialect::translateStatement(const TokenList& statemen
     return tokens.text();
 }
 
-// "+" is judged by the T-SQL names of the functions around it, so renaming comes last.
+// "+" is judged by the T-SQL names of the functions around it, so renaming comes
+// after it; marking compared literals comes last, since "+" is judged by them too.
 void TsqlDialect::rewriteClauses(TokenList& statement, const QString& database) const
 {
     dropNationalPrefixes(statement);
@@ -62,6 +64,7 @@ void TsqlDialect::rewriteClauses(TokenList& statement, const QString& database) 
     moveTopToLimit(statement);
     rewriteAdditions(statement, additionFunction());
     adaptFunctionCalls(statement, renamedFunctions());
+    compareTextsWithoutCase(statement, textComparisonMarker());
 }
 
 }  // namespace db

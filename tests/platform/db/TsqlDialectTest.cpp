@@ -10,10 +10,18 @@
 namespace {
 
 const QString kDatabase = QStringLiteral("EMP01");
+const QString kTextComparison = QStringLiteral(" COLLATE NOCASE");
 
-QStringList sqlite(const QString& tsql)
+QStringList withComparisonMarkers(const QString& tsql)
 {
     return db::makeSqliteDialect()->translate(tsql, kDatabase);
+}
+
+// Each test below looks at one rewrite; the marker that every compared text
+// literal gets has tests of its own.
+QStringList sqlite(const QString& tsql)
+{
+    return withComparisonMarkers(tsql).replaceInStrings(kTextComparison, QString());
 }
 
 // The one statement a batch gives.
@@ -239,4 +247,21 @@ TEST(TsqlDialect, RefusesWhatItCannotTranslateNamingIt)
     expectRefused("IF NOT EXISTS (SELECT 1 FROM T) DELETE U ELSE DELETE V", "IF ... ELSE");
     expectRefused("SELECT 'sin cerrar FROM T", "unterminated string literal");
     expectRefused("SELECT (a FROM T", "unbalanced parentheses");
+}
+
+TEST(TsqlTextComparison, TextsComparedOnEitherSideIgnoreCase)
+{
+    EXPECT_EQ(withComparisonMarkers("SELECT * FROM T WHERE LTRIM(RTRIM(C)) ='un' AND 'X' <> D AND E >= 'a'"),
+              QStringList{"SELECT * FROM T WHERE LTRIM(RTRIM(C)) ='un' COLLATE NOCASE AND 'X' COLLATE NOCASE <> D "
+                          "AND E >= 'a' COLLATE NOCASE"});
+    EXPECT_EQ(withComparisonMarkers("UPDATE T SET A = 'x' WHERE B = 'y'"),
+              QStringList{"UPDATE T SET A = 'x' COLLATE NOCASE WHERE B = 'y' COLLATE NOCASE"});
+}
+
+TEST(TsqlTextComparison, LiteralsThatAreNotComparedStayAsTheyAre)
+{
+    EXPECT_EQ(withComparisonMarkers("INSERT INTO T (A, B) VALUES ('x', 'y')"),
+              QStringList{"INSERT INTO T (A, B) VALUES ('x', 'y')"});
+    EXPECT_EQ(withComparisonMarkers("SELECT 'a' || C AS D FROM T WHERE C LIKE 'b%'"),
+              QStringList{"SELECT 'a' || C AS D FROM T WHERE C LIKE 'b%'"});
 }

@@ -1,0 +1,286 @@
+#include "database/DB_Dll.h"
+
+#include "database/TextoSQL.h"
+#include "database/VentanaAcceso.h"
+#include "platform/TrapErrores.h"
+#include "platform/VbText.h"
+#include "platform/os/ProcessExit.h"
+#include "platform/os/System.h"
+#include "platform/ui/Dialogs.h"
+#include "session/Sesion.h"
+#include "session/TratamientoErrores.h"
+#include "vendor/QvFunciones.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+constexpr long kYaAbierto = 3705;
+constexpr long kNoPermitidoEnEdicion = 3219;
+constexpr long kSinConexion = -2147221503;  // hex 80040001
+constexpr int kTiempoConexion = 3;
+constexpr char kCR[] = "\r";
+constexpr char kCRLF[] = "\r\n";
+
+void dejarCorrerEventos()
+{
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+DB_Dll& gBaseDatos()
+{
+    static DB_Dll baseDatos;
+    return baseDatos;
+}
+
+DB_Dll& gBaseDatosVX()
+{
+    static DB_Dll estadisticas;
+    return estadisticas;
+}
+
+int DB_Dll::TratamientoErrores(const ErrorVB& CodErr, int Botones, const QString& Rutina) const
+{
+    return TratamientoErroresBaseDatos(CodErr, Botones, Rutina, gLogErr);
+}
+
+bool DB_Dll::esOracle() const
+{
+    return vb::ContainsText(gConnString, "ORACLE");
+}
+
+// --- Opening ---------------------------------------------------------------------
+
+void DB_Dll::ArmarCadenaConexion()
+{
+    if (gServidor.contains(u'#')) {
+        gConnString = "Provider=" + QString(pORACLE) + ";Data Source=" + gDBName + ";User Id=" + gUsuario
+                      + ";Password=" + gUserPassWord + ";";
+        return;
+    }
+    gConnString = "PROVIDER=" + QString(pSQLOLEDB) + ";" + "Server=" + gServidor + ";" + "Database =" + gDBName
+                  + ";" + "UId=" + gUsuario + ";" + "Pwd=" + gUserPassWord + ";";
+    if (!vb::ContainsText(gConnString, "Connect Timeout=")) gConnString += "Connect Timeout=5;";
+    gConnString += gExtended;
+}
+
+void DB_Dll::ParametrosConexion()
+{
+    VentanaAcceso* ventana = ventanaAcceso();
+    DatosAcceso datos{gDBName, gServidor, gSesion().gUsuarioLogeado, gSesion().gPasswordUsuario, 0};
+    if (!ventana || !ventana->Mostrar(datos)) {
+        gOpenFlag = false;
+        return;
+    }
+    gOpenFlag = true;
+    gDBName = datos.dbName;
+    gUsuario = datos.dbName;
+    gUserPassWord = datos.dbName;
+    gServidor = datos.servidor;
+    if (datos.plataforma > 0) {
+        gProveedor = pORACLE;
+        if (!gServidor.contains(u'#')) gServidor += "#";
+    } else {
+        gProveedor = pSQLOLEDB;
+    }
+}
+
+// What to do with a failure of OpenServerADODB: 4 try the step again, anything else ends.
+int DB_Dll::tratarFalloApertura(const ErrorVB& error, bool& cerroUnaVez, bool MuestraError)
+{
+    const auto cerrarYReintentar = [&] {
+        cerroUnaVez = true;
+        if (gCnn.State() != db::ado::adStateClosed) gCnn.Close();
+        return TrapErrores::Reintentar;
+    };
+    if (!MuestraError) {
+        if (error.numero == kYaAbierto && !cerroUnaVez) return cerrarYReintentar();
+        gOpenFlag = false;
+        return 0;
+    }
+    if (gCnn.errors().Count() == 0) {
+        if (error.numero == kYaAbierto && !cerroUnaVez) return cerrarYReintentar();
+        MsgBox(error.descripcion);
+        return 0;
+    }
+    const db::DbError& primero = gCnn.errors().Item(0);
+    const QString pregunta =
+        " Estado de Sql: " + primero.SQLState + kCR + "Numero de Error: " + QString::number(primero.Number) + kCR
+        + "Descripcion: " + primero.Description + kCR + "Codigo Nativo: " + QString::number(primero.NativeError) + kCR
+        + kCRLF + "Nombre de Proceso: " + os::executableName() + kCR + kCRLF + kCRLF
+        + "1. Verifique el Usuario, contraseña y base de datos" + kCRLF
+        + "2. Verifique el nombre del servidor, quizas necesite agregarle el nombre de la instancia, por ejemplo : "
+        + gServidor + "\\QUROVEX" + kCRLF + "3. Verifique si el inicio de sesion para el usuario " + gUsuario
+        + " existe" + kCRLF + kCRLF + kCRLF + " - Desea Intentarlo Nuevamente??? ";
+    if (MsgBox(pregunta, vb::vbYesNo + vb::vbCritical, " Error de Conexion a Base de Datos") != vb::vbYes) {
+        gOpenFlag = false;
+        return 0;
+    }
+    gCnn.errors().Clear();
+    ParametrosConexion();
+    // Leaving the parameters window ends the attempts instead of retrying the old ones.
+    if (!gOpenFlag) return 0;
+    ArmarCadenaConexion();
+    return TrapErrores::Reintentar;
+}
+
+void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString& ConnString, bool ValidaAdmin,
+                             bool MuestraError)
+{
+    bool cerroUnaVez = false;
+    TrapErrores trap("OpenServerADODB", [&](const ErrorVB& error, const QString&) {
+        return tratarFalloApertura(error, cerroUnaVez, MuestraError);
+    });
+
+    gOpenFlag = true;
+    if (gProveedor.isEmpty()) gProveedor = pSQLOLEDB;
+    if (vb::IsBlank(ConnString)) ArmarCadenaConexion();
+    else gConnString = ConnString;
+    if (PideParametrosSQL) {
+        ParametrosConexion();
+        if (!gOpenFlag) return;
+        ArmarCadenaConexion();
+    }
+
+    const bool abierta = trap.paso([&] {
+        gCnn.setConnectionTimeout(kTiempoConexion);
+        gCnn.setCursorLocation(static_cast<int>(lCursor));
+        gCnn.Open(gConnString, "", "", -1);
+    });
+    if (!abierta) return;
+    if (!ValidaAdmin) {
+        gEsAdmin = true;
+        return;
+    }
+    if (vb::IsBlank(gDBName)) return;
+    if (!trap.paso([&] { gCnn.setDefaultDatabase(gDBName); })) return;
+    if (!gBaseDatos().ExisteTablaDB("TA_USUARIOS")) return;
+    if (!MuestraError) {
+        gEsAdmin = true;
+        return;
+    }
+    (void)trap.paso([&] {
+        const Variant administrador = DatosTabla("ta_usuarios", gSesion().gUsuarioLogeado, "Administrador", "nombre",
+                                                 8, "", true, false);
+        gEsAdmin = vb::Val(administrador.textOrEmpty()) == 1;
+    });
+}
+
+bool DB_Dll::BuscarBase()
+{
+    CmdDlg.setTitulo("Buscar Base de Datos");
+    CmdDlg.setFiltro("Base de Datos de Microsoft Access |*.MDB");
+    if (!CmdDlg.Mostrar()) return false;
+    gDBName = CmdDlg.NombreArchivo();
+    return true;
+}
+
+void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, const QString& CadenaPWD)
+{
+    QString clave;
+    for (;;) {
+        if (vb::IsBlank(gDBName) && !BuscarBase()) return;
+        const QString cadena = !ConnString.isEmpty()
+            ? ConnString
+            : "PROVIDER=" + gProveedor + ";" + "Data Source =" + gDBName + ";" + CadenaID + "=" + gUsuario + ";"
+                  + CadenaPWD + "=" + gUserPassWord + ";" + gExtended;
+        try {
+            gCnn.Open(cadena + clave, "", "", -1);
+            gConnString = cadena + clave;
+            return;
+        } catch (const ErrorVB& error) {
+            const QString estado = gCnn.errors().Count() > 0 ? gCnn.errors().Item(0).SQLState : QString();
+            if (estado == "3024" || estado == "3051" || estado == "3044") {
+                if (!BuscarBase()) return;
+                continue;
+            }
+            if (estado == "3031") {
+                const bool usarClaveGuardada = !gIgnoraPassWord.isNull() && gIgnoraPassWord.toBool();
+                clave = usarClaveGuardada
+                    ? "Jet OLEDB:Database Password=" + gUserPassWord + ";"
+                    : " Jet OLEDB:Database Password=" + InputBox("ingrese el password:", "Password Access") + ";";
+                continue;
+            }
+            MsgBox(QString::number(error.numero) + "  " + error.descripcion, vb::vbCritical);
+            return;
+        }
+    }
+}
+
+// --- Record sets ---------------------------------------------------------------------
+
+void DB_Dll::AbrirRecordset(QString& SentenciaSQL, db::Recordset& LRCS, db::Connection* Conexionactiva,
+                            long CursorType, long LockType, long Options, bool ConvOracle)
+{
+    TrapErrores trap("AbrirRecordset", [this](const ErrorVB& error, const QString& rutina) {
+        switch (TratarPerdidaConexion(error.numero, contadorAbrirRecordset_, rutina)) {
+        case Perdida::Reconectado: return TrapErrores::Reintentar;
+        case Perdida::Cerrar: terminateProgram();
+        case Perdida::NoEsPerdida: break;
+        }
+        return QvFunciones::TratarError(error, rutina);
+    });
+    if (!trap.paso([&] { CierraRecordset(LRCS); })) return;
+    if (!trap.paso([&] { LRCS.setCursorLocation(db::ado::adUseClient); })) return;
+    if (!trap.paso([&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); })) return;
+    if (!trap.paso([&] {
+            if (!AsegurarConexion()) throw ErrorVB(kSinConexion, "No hay conexión con la base de datos.");
+        })) {
+        return;
+    }
+    if (!trap.paso([&] {
+            db::Connection& conexion = Conexionactiva ? *Conexionactiva : gCnn;
+            const bool traducir = vb::InStrText(gCnn.ConnectionString(), "ORACLE") > 1 && ConvOracle;
+            LRCS.Open(traducir ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL, conexion, static_cast<int>(CursorType),
+                      static_cast<int>(LockType), Options);
+        })) {
+        return;
+    }
+    dejarCorrerEventos();
+}
+
+void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, db::Recordset& LRCS, db::Connection* Conexionactiva,
+                            long CursorType, long LockType, long Options, bool ConvOracle)
+{
+    QString sentencia = SentenciaSQL;
+    AbrirRecordset(sentencia, LRCS, Conexionactiva, CursorType, LockType, Options, ConvOracle);
+}
+
+void DB_Dll::CierraRecordset(db::Recordset& LrcsTemp)
+{
+    TrapErrores trap("CierraRecordset", [this, &LrcsTemp](const ErrorVB& error, const QString& rutina) {
+        if (error.numero != kNoPermitidoEnEdicion) return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        (void)TrapErrores::silencioso().paso([&] {
+            LrcsTemp.CancelUpdate();
+            if (LrcsTemp.State() != db::ado::adStateClosed) LrcsTemp.Close();
+        });
+        return 0;
+    });
+    (void)trap.paso([&] {
+        if (LrcsTemp.State() != db::ado::adStateClosed) LrcsTemp.Close();
+    });
+}
+
+// --- SQL text ----------------------------------------------------------------------
+
+Variant DB_Dll::SQLValue(const Variant& valor, const QString& Tipo) const { return ::SQLValue(valor, Tipo); }
+bool DB_Dll::adodate(const Variant& Qtype) const { return ::adodate(Qtype); }
+bool DB_Dll::ADOText(const Variant& Qtype) const { return ::ADOText(Qtype); }
+bool DB_Dll::ADONumeric(const Variant& Qtype) const { return ::ADONumeric(Qtype); }
+bool DB_Dll::ADOCurrency(const Variant& Qtype) const { return ::ADOCurrency(Qtype); }
+bool DB_Dll::ADOBoolean(const Variant& Qtype) const { return ::ADOBoolean(Qtype); }
+QString DB_Dll::ADOComilla(const Variant& Qtype) const { return ::ADOComilla(Qtype); }
+QString DB_Dll::stSTF(QString& rsName, bool rnPart) const { return ::stSTF(rsName, rnPart); }
+QString DB_Dll::AddBrackets(const QString& rObjName) const { return ::AddBrackets(rObjName); }
+QString DB_Dll::StripConnect(const QString& rsTblName) const { return ::StripConnect(rsTblName); }
+QString DB_Dll::StripBrackets(const QString& rsObjName) const { return ::StripBrackets(rsObjName); }
+QString DB_Dll::StripOwner(QString& rsTblName) const { return ::StripOwner(rsTblName); }
+QString DB_Dll::StripFileName(const QString& rsFileName) const { return ::StripFileName(rsFileName); }
+QString DB_Dll::ORACLE_Dicc(const QString& valor) const { return ::ORACLE_Dicc(valor, esOracle()); }
+
+QString DB_Dll::SS_TSinonimos(const QString& sql) const
+{
+    return ::SS_TSinonimos(sql, gEsAdmin, gSesion().gConfidencialidad);
+}

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "platform/ErrorVB.h"
+#include "platform/Variant.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "vendor/QvDialogoArchivo.h"
+
+#include <QString>
+
+// The suite's database class: one connection (gCnn) and everything the
+// program asks of it. It knows SQL Server through "SQLOLEDB" (the usual
+// case), Oracle and Microsoft Access files. The process shares one instance,
+// gBaseDatos(); the statistics, remote and replication links are instances of
+// their own.
+class DB_Dll {
+public:
+    static constexpr char pJETOLEDB40[] = "Microsoft.Jet.OLEDB.4.0";
+    static constexpr char pJETOLEDB35[] = "Microsoft.Jet.OLEDB.3.51";
+    static constexpr char pSQLOLEDB[] = "SQLOLEDB";
+    static constexpr char pORACLE[] = "OraOLEDB.Oracle.1";
+
+    // Public fields, in their declaration order.
+    QvDialogoArchivo CmdDlg;
+    bool gOpenFlag = false;
+    Variant gIgnoraPassWord;
+    db::Connection gCnn;
+    db::Recordset glrcs;
+    Variant gCursorLocation;
+    QString gProveedor;
+    QString gDsn;
+    QString gServidor;   // a "#" anywhere marks an Oracle server
+    QString gDBName;
+    QString gUsuario;
+    bool gEsAdmin = false;
+    QString gUserPassWord;
+    QString gConnString;
+    QString gExtended;
+    QString gLogErr;
+    bool ParametrosSQL = false;
+
+    QString ArchivoErrores() const { return gLogErr; }
+    void setArchivoErrores(const Variant& archivo) { gLogErr = archivo.textOrEmpty(); }
+
+    // --- Connections and record sets -------------------------------------
+    void OpenServerADODB(bool PideParametrosSQL = false, long lCursor = 3, const QString& ConnString = {},
+                         bool ValidaAdmin = true, bool MuestraError = true);
+    void OpenLocalADODB(const QString& ConnString = {}, const QString& CadenaID = "User Id",
+                        const QString& CadenaPWD = "Password");
+    // `SentenciaSQL` comes back with the synonym rewrite applied.
+    void AbrirRecordset(QString& SentenciaSQL, db::Recordset& LRCS, db::Connection* Conexionactiva = nullptr,
+                        long CursorType = 0, long LockType = 1, long Options = -1, bool ConvOracle = true);
+    void AbrirRecordset(const QString& SentenciaSQL, db::Recordset& LRCS, db::Connection* Conexionactiva = nullptr,
+                        long CursorType = 0, long LockType = 1, long Options = -1, bool ConvOracle = true);
+    void CierraRecordset(db::Recordset& LrcsTemp);
+    // Kept for the suite's callers; they do nothing.
+    void QConsulta(const QString&, const QString&, const QString&, const QString&, const QString&, const QString&) {}
+    void QGridConsulta(const QString&, const QString&, const QString&, const QString&, const QString&) {}
+
+    // --- Statements ----------------------------------------------------------
+    // `SentenciaSQL` is rewritten in place; `LRCS`, when given, receives the
+    // statement's rows. Failures are not raised: the caller reads the error list.
+    void EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected, db::Recordset* LRCS = nullptr);
+    void EjecutaConsultaSQL(QString SentenciaSQL);
+    void EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected, db::Recordset* LRCS = nullptr);
+
+    // --- SQL text ----------------------------------------------------------------
+    Variant SQLValue(const Variant& valor, const QString& Tipo = "'") const;
+    Variant SQLValue2(const Variant& valor, const QString& Tipo = "'") const { return SQLValue(valor, Tipo); }
+    bool adodate(const Variant& Qtype) const;
+    bool ADOText(const Variant& Qtype) const;
+    bool ADONumeric(const Variant& Qtype) const;
+    bool ADOCurrency(const Variant& Qtype) const;
+    bool ADOBoolean(const Variant& Qtype) const;
+    QString ADOComilla(const Variant& Qtype) const;
+    QString stSTF(QString& rsName, bool rnPart) const;
+    QString AddBrackets(const QString& rObjName) const;
+    QString StripConnect(const QString& rsTblName) const;
+    QString StripBrackets(const QString& rsObjName) const;
+    QString StripOwner(QString& rsTblName) const;
+    QString StripFileName(const QString& rsFileName) const;
+    // The Oracle translation; the text unchanged on any other connection.
+    QString ORACLE_Dicc(const QString& valor) const;
+    // Users who are not administrators read restricted views.
+    QString SS_TSinonimos(const QString& sql) const;
+
+    // --- Record lookups ----------------------------------------------------------
+    bool ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo = "Codigo",
+                       db::Recordset* LRCS = nullptr, const Variant& Tipodato = 8, const QString& Condicion = {},
+                       bool SoloLectura = true);
+    bool ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, const QString& Campo = "Codigo",
+                         db::Recordset* LRCS = nullptr, const Variant& Tipodato = 8, const QString& Condicion = {},
+                         bool SoloLectura = false);
+    Variant DatosTabla(const QString& Tabla, const QString& ValorBuscado, const QString& CampoDevuelto,
+                       const QString& Campo = "Codigo", const Variant& Tipodato = 8, const QString& Condicion = {},
+                       bool UsaTrim = true, bool IgnoraError = false);
+    // `Condicion`, when given, may come back extended (article codes starting with "0").
+    Variant BuscaMaximo(const QString& QueTabla, const QString& QueCampo, const Variant& Tipo = {},
+                        QString* Condicion = nullptr);
+    Variant BuscaMinimo(const QString& QueTabla, const QString& QueCampo, const Variant& Tipo = {},
+                        const QString* Condicion = nullptr);
+    Variant BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const Variant& Tipo = 8,
+                              const QString& Condicion = {});
+
+    // --- Schema ---------------------------------------------------------------------
+    void AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
+                  const Variant& ValorDefault = {});
+    bool ExisteTablaDB(const QString& Tabla);
+    bool ExisteCampoDB(const QString& Tabla, const QString& Campo);
+    bool VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar, const QString& Tipo,
+                    bool PermiteNulos, const Variant& ValorDefault = {});
+
+    // --- Errors and lost connections -------------------------------------------
+    int TratamientoErrores(const ErrorVB& CodErr, int Botones = 18, const QString& Rutina = {}) const;
+    bool AsegurarConexion();
+    bool ReintentaConectar();
+
+private:
+    enum class Perdida { NoEsPerdida = 0, Reconectado = 1, Cerrar = 2 };
+    enum class Busqueda { Existe, ExisteST, Datos };
+
+    void ArmarCadenaConexion();
+    void ParametrosConexion();
+    bool BuscarBase();
+    bool esOracle() const;
+    int tratarFalloApertura(const ErrorVB& error, bool& cerroUnaVez, bool MuestraError);
+
+    QString DescartarSentenciaOracle(QString& texto) const;
+    QString EjecutarScriptOracle(QString& texto, long& RecordsAffected);
+    void ejecutarSinReintento(QString& SentenciaSQL, long& RecordsAffected, db::Recordset* LRCS);
+    bool reconectarOPreguntar(int& contador);
+    // The lost-link question of statements and lookups; No ends the program.
+    void preguntarSiReconectar() const;
+    int tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, int& contador);
+    bool existeEn(const QString& sentencia, db::Recordset* LRCS, bool SoloLectura, bool traducir);
+
+    Perdida TratarPerdidaConexion(long NumeroError, int& Intentos, const QString& Rutina);
+    bool ReconectarConVentana(int Intentos, const QString& Rutina);
+
+    int contadorAbrirRecordset_ = 0;
+    int contadorAsegurarConexion_ = 0;
+    bool preguntaPerdidaVisible_ = false;
+};
+
+// The process-wide instance, created on first use.
+DB_Dll& gBaseDatos();
+// The statistics database (VX_ESTADISTICAS), which start-up opens beside it.
+DB_Dll& gBaseDatosVX();

@@ -1,0 +1,244 @@
+#include "database/DB_Dll.h"
+
+#include "platform/TrapErrores.h"
+#include "platform/VbText.h"
+#include "platform/os/ProcessExit.h"
+#include "platform/ui/Dialogs.h"
+#include "vendor/QvFunciones.h"
+
+#include <optional>
+
+// The small questions windows ask all the time: does a code exist, what is
+// its description, what is the highest code.
+
+namespace {
+
+constexpr long kEnlacePerdido = 11;
+constexpr int kReconexionesPorLlamada = 3;
+constexpr char kFiltroCeros[] = "substring(ltrim(idarticulo),1,1)<>'0'";
+
+// A value typed by the operator goes between quotes: its own quotes are doubled
+// so that it can never end the literal early.
+QString literal(const QString& valor) { return vb::Replace(valor, "'", "''"); }
+
+bool esTipo(const Variant& tipo, std::initializer_list<const char*> codigos)
+{
+    const QString texto = vb::Trim(tipo.textOrEmpty());
+    return std::any_of(codigos.begin(), codigos.end(), [&](const char* codigo) { return texto == codigo; });
+}
+
+bool esTexto(const Variant& tipo) { return esTipo(tipo, {"8"}); }
+bool esFecha(const Variant& tipo) { return esTipo(tipo, {"7"}); }
+bool esNumero(const Variant& tipo) { return esTipo(tipo, {"3", "5", "4"}); }
+
+QString textoNumerico(const QString& valor) { return vb::Trim(vb::NumberText(vb::Val(valor))); }
+
+Variant valorNumerico(const Variant& valor) { return vb::Val(QvFunciones::ValorATexto(valor)); }
+
+// " WHERE " and the trimmed condition; nothing for a blank one, which would
+// leave the statement unfinished.
+QString donde(const std::optional<QString>& condicion)
+{
+    if (!condicion || vb::IsBlank(*condicion)) return {};
+    return " WHERE " + vb::Trim(*condicion);
+}
+
+// " WHERE " before a condition that lacks one, a blank otherwise.
+QString condicionConWhere(const QString& Condicion)
+{
+    return (vb::InStr(Condicion, " WHERE ") > 0 ? QString(" ") : QString(" WHERE ")) + Condicion;
+}
+
+}  // namespace
+
+void DB_Dll::preguntarSiReconectar() const
+{
+    const DB_Dll& compartida = gBaseDatos();
+    const QString pregunta = QString("\r\n\r\n\r\n") + "Se perdio la conexion con la base de datos " + compartida.gDBName
+                             + "\r\n" + " Servidor " + compartida.gServidor + "\r\n\r\n"
+                             + "Elija SI para reintentar conectarse" + "\r\n" + "Elija NO para cerrar la aplicacion"
+                             + "\r\n\r\n\r\n";
+    if (MsgBox(pregunta, vb::vbYesNo + vb::vbCritical, "AVISO AL OPERADOR") != vb::vbYes) terminateProgram();
+}
+
+// 4 runs the failing step again, 5 goes on, anything else leaves the lookup.
+int DB_Dll::tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, int& contador)
+{
+    db::Connection& compartida = gBaseDatos().gCnn;
+    const bool enlacePerdido =
+        compartida.errors().Count() > 0 && compartida.errors().Item(0).NativeError == kEnlacePerdido;
+    if (enlacePerdido) {
+        if (ReintentaConectar()) {
+            if (++contador < kReconexionesPorLlamada) return TrapErrores::Reintentar;
+        } else {
+            for (;;) {
+                const bool reconectado = ReintentaConectar();
+                if (busqueda == Busqueda::Datos) {
+                    if (reconectado) return TrapErrores::Reintentar;
+                    if (++contador < kReconexionesPorLlamada) continue;
+                } else if (reconectado) {
+                    if (++contador < kReconexionesPorLlamada) return TrapErrores::Reintentar;
+                    break;
+                }
+                preguntarSiReconectar();
+            }
+        }
+    }
+    return MsgBox(error.descripcion, vb::vbAbortRetryIgnore + vb::vbCritical, "Aviso al Operador");
+}
+
+bool DB_Dll::existeEn(const QString& sentencia, db::Recordset* LRCS, bool SoloLectura, bool traducir)
+{
+    if (LRCS) {
+        if (LRCS->State() != db::ado::adStateClosed) LRCS->Close();
+        const int cursor = SoloLectura ? db::ado::adOpenForwardOnly : LRCS->CursorType();
+        const int bloqueo = SoloLectura ? db::ado::adLockReadOnly : LRCS->LockType();
+        LRCS->Open(sentencia, gCnn, cursor, bloqueo);
+        return !LRCS->Bof();
+    }
+    db::Recordset propio;
+    propio.Open(traducir ? ORACLE_Dicc(sentencia) : sentencia, gCnn, db::ado::adOpenForwardOnly,
+                db::ado::adLockReadOnly);
+    const bool hay = !propio.Bof();
+    propio.Close();
+    return hay;
+}
+
+bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
+                           db::Recordset* LRCS, const Variant& Tipodato, const QString& Condicion, bool SoloLectura)
+{
+    const QString cabeza = "SELECT TOP 1 * FROM " + Tabla + " with(nolock)  WHERE ";
+    QString sentencia;
+    if (!Condicion.isEmpty()) {
+        sentencia = "SELECT TOP 1 * FROM " + Tabla + " with(nolock) " + condicionConWhere(Condicion);
+    } else if (esTexto(Tipodato)) {
+        sentencia = "SELECT TOP 1  * FROM " + Tabla + " with(nolock)  WHERE LTRIM(RTRIM(" + Campo + ")) ='"
+                    + literal(vb::Trim(ValorBuscado)) + "'";
+    } else if (esFecha(Tipodato)) {
+        sentencia = cabeza + Campo + " = " + vb::Trim(ValorBuscado) + " ";
+    } else if (esNumero(Tipodato)) {
+        sentencia = cabeza + Campo + " = " + textoNumerico(ValorBuscado);
+    } else {
+        sentencia = cabeza + Campo + " = " + ValorBuscado;
+    }
+
+    int contador = 0;
+    TrapErrores trap("ExisteEnTabla", [&](const ErrorVB& error, const QString&) {
+        return tratarFalloBusqueda(error, Busqueda::Existe, contador);
+    });
+    bool existe = false;
+    if (!trap.paso([&] { sentencia = SS_TSinonimos(sentencia); })) return false;
+    if (!trap.paso([&] { existe = existeEn(sentencia, LRCS, SoloLectura, true); })) return false;
+    return existe;
+}
+
+bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
+                             db::Recordset* LRCS, const Variant& Tipodato, const QString& Condicion,
+                             bool SoloLectura)
+{
+    const QString cabeza = "SELECT * FROM " + Tabla + " with(nolock)   WHERE ";
+    QString sentencia;
+    if (!Condicion.isEmpty()) {
+        sentencia = "SELECT * FROM " + Tabla + " with(nolock)  " + condicionConWhere(Condicion);
+    } else if (esTexto(Tipodato)) {
+        sentencia = cabeza + Campo + " ='" + literal(ValorBuscado) + "'";
+    } else if (esFecha(Tipodato)) {
+        sentencia = cabeza + Campo + " = " + vb::Trim(ValorBuscado) + " ";
+    } else if (esNumero(Tipodato)) {
+        sentencia = cabeza + Campo + " = " + textoNumerico(ValorBuscado);
+    } else {
+        sentencia = cabeza + Campo + " = " + ValorBuscado;
+    }
+
+    int contador = 0;
+    TrapErrores trap("ExisteEnTablaST", [&](const ErrorVB& error, const QString&) {
+        return tratarFalloBusqueda(error, Busqueda::ExisteST, contador);
+    });
+    bool existe = false;
+    if (!trap.paso([&] { existe = existeEn(sentencia, LRCS, SoloLectura, false); })) return false;
+    return existe;
+}
+
+Variant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado, const QString& CampoDevuelto,
+                           const QString& Campo, const Variant& Tipodato, const QString& Condicion, bool UsaTrim,
+                           bool IgnoraError)
+{
+    const bool texto = esTexto(Tipodato) || vb::Trim(Tipodato.textOrEmpty()) == "'";
+    const QString extra = vb::IsBlank(Condicion) ? QString() : " AND " + Condicion;
+    const QString cabeza = "SELECT TOP 1 * FROM " + Tabla + " with(nolock)  WHERE ";
+    QString sentencia;
+    if (texto && UsaTrim) {
+        sentencia = cabeza + "LTRIM(RTRIM(" + Campo + ")) ='" + literal(vb::Trim(ValorBuscado)) + "' " + extra;
+    } else if (texto) {
+        sentencia = cabeza + Campo + " ='" + literal(ValorBuscado) + "' " + extra;
+    } else if (esFecha(Tipodato)) {
+        sentencia = cabeza + Campo + " = #" + vb::Trim(ValorBuscado) + "# " + extra;
+    } else if (esNumero(Tipodato)) {
+        sentencia = cabeza + Campo + " = " + textoNumerico(ValorBuscado) + extra;
+    } else {
+        sentencia = cabeza + Campo + " = " + ValorBuscado + extra;
+    }
+
+    int contador = 0;
+    TrapErrores trap("DatosTabla", [&](const ErrorVB& error, const QString&) {
+        if (IgnoraError) return 0;
+        return tratarFalloBusqueda(error, Busqueda::Datos, contador);
+    });
+    Variant resultado = QString();
+    db::Recordset filas;
+    if (!trap.paso([&] { AbrirRecordset(sentencia, filas, &gCnn, 0, 1, -1); })) return QString();
+    if (!trap.paso([&] {
+            if (filas.State() != db::ado::adStateClosed && !filas.Bof()) {
+                resultado = QvFunciones::ValorATexto(filas.Fields(CampoDevuelto).Value());
+            }
+        })) {
+        return QString();
+    }
+    (void)trap.paso([&] { CierraRecordset(filas); });
+    return resultado;
+}
+
+Variant DB_Dll::BuscaMaximo(const QString& QueTabla, const QString& QueCampo, const Variant& Tipo,
+                            QString* Condicion)
+{
+    std::optional<QString> condicion;
+    if (Condicion) condicion = *Condicion;
+    for (;;) {
+        const QString sentencia = "SELECT MAX(" + QueCampo + ") AS MAYOR FROM " + QueTabla + donde(condicion);
+        db::Recordset filas;
+        filas.Open(sentencia, gCnn, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
+        if (filas.Bof()) return {};
+        const Variant mayor = filas.Fields("MAYOR").Value();
+        filas.Close();
+        const bool empiezaConCero = vb::Trim(QvFunciones::ValorATexto(mayor)).startsWith(u'0');
+        if (vb::SameText(QueTabla, "V_MA_ARTICULOS") && empiezaConCero) {
+            condicion = (!condicion || condicion->isEmpty()) ? QString(" ") + kFiltroCeros
+                                                             : *condicion + " and " + kFiltroCeros;
+            if (Condicion) *Condicion = *condicion;
+            continue;
+        }
+        return esFecha(Tipo) ? Variant(QvFunciones::ValorATexto(mayor)) : valorNumerico(mayor);
+    }
+}
+
+Variant DB_Dll::BuscaMinimo(const QString& QueTabla, const QString& QueCampo, const Variant&,
+                            const QString* Condicion)
+{
+    const QString sentencia = "SELECT MIN(" + QueCampo + ") AS MENOR FROM " + QueTabla + "  with(nolock) "
+                              + donde(Condicion ? std::optional<QString>(*Condicion) : std::nullopt);
+    db::Recordset filas;
+    filas.Open(sentencia, gCnn, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
+    if (filas.Bof()) return {};
+    return valorNumerico(filas.Fields("MENOR").Value());
+}
+
+Variant DB_Dll::BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const Variant&,
+                                  const QString& Condicion)
+{
+    const QString sentencia = "SELECT MAX(" + QueCampo + ") AS MAYOR FROM " + QueTabla
+                              + (vb::IsBlank(Condicion) ? QString() : " WHERE " + Condicion);
+    db::Recordset filas;
+    filas.Open(sentencia, gCnn, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
+    if (filas.Bof()) return {};
+    return valorNumerico(filas.Fields("MAYOR").Value());
+}

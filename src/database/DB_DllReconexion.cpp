@@ -1,0 +1,129 @@
+#include "database/DB_Dll.h"
+
+#include "database/frmReconectar.h"
+#include "platform/TrapErrores.h"
+#include "platform/VbText.h"
+#include "platform/os/ProcessExit.h"
+#include "platform/ui/Dialogs.h"
+#include "vendor/QvFunciones.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <array>
+#include <cmath>
+
+// Noticing that the connection is gone and getting it back.
+
+namespace {
+
+constexpr std::array kNumerosDePerdida{3704L, 3709L, -2147467259L};
+constexpr int kReintentosSilenciosos = 2;
+constexpr int kIntentosPorSerie = 10;
+constexpr int kPausaEntreIntentosMs = 500;
+constexpr int kTiempoReconexion = 5;
+constexpr int kTiempoComandoReconexion = 10;
+
+void dejarCorrerEventos() { QCoreApplication::processEvents(); }
+
+void esperar(int milisegundos)
+{
+    QEventLoop espera;
+    QTimer::singleShot(milisegundos, &espera, &QEventLoop::quit);
+    espera.exec();
+}
+
+}  // namespace
+
+bool DB_Dll::AsegurarConexion()
+{
+    TrapErrores trap("AsegurarConexion", [this](const ErrorVB& error, const QString& rutina) {
+        switch (TratarPerdidaConexion(error.numero, contadorAsegurarConexion_, rutina)) {
+        case Perdida::Reconectado: return TrapErrores::Reintentar;
+        case Perdida::Cerrar: terminateProgram();
+        case Perdida::NoEsPerdida: break;
+        }
+        return QvFunciones::TratarError(error, rutina);
+    });
+    const bool siguio = trap.paso([&] {
+        if (gCnn.State() != db::ado::adStateOpen) gCnn.Open(gConnString, "", "", -1);
+    });
+    if (!siguio) return false;
+    gOpenFlag = gCnn.State() == db::ado::adStateOpen;
+    return gOpenFlag;
+}
+
+bool DB_Dll::ReintentaConectar()
+{
+    gOpenFlag = false;
+    QString cadena = gConnString;
+    if (gCnn.State() != db::ado::adStateClosed) (void)TrapErrores::silencioso().paso([&] { gCnn.Close(); });
+    try {
+        if (cadena.isEmpty()) cadena = gCnn.ConnectionString();
+        if (cadena.isEmpty()) return false;
+        if (!vb::ContainsText(cadena, "Connect Timeout=")) cadena += ";Connect Timeout=5";
+        gCnn.setConnectionTimeout(kTiempoReconexion);
+        gCnn.setCommandTimeout(kTiempoComandoReconexion);
+        gCnn.Open(cadena, "", "", -1);
+        gOpenFlag = gCnn.State() == db::ado::adStateOpen;
+    } catch (const ErrorVB&) {
+        gOpenFlag = false;
+    }
+    return gOpenFlag;
+}
+
+DB_Dll::Perdida DB_Dll::TratarPerdidaConexion(long NumeroError, int& Intentos, const QString& Rutina)
+{
+    const bool esPerdida =
+        std::find(kNumerosDePerdida.begin(), kNumerosDePerdida.end(), NumeroError) != kNumerosDePerdida.end();
+    if (!esPerdida) return Perdida::NoEsPerdida;
+    if (Intentos < kReintentosSilenciosos) {
+        ++Intentos;
+        if (ReintentaConectar()) {
+            Intentos = 0;
+            return Perdida::Reconectado;
+        }
+    }
+    // Another failure is already asking: this one takes the ordinary way.
+    if (preguntaPerdidaVisible_) return Perdida::NoEsPerdida;
+    preguntaPerdidaVisible_ = true;
+    const int respuesta = MsgBox("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (" + gBaseDatos().gServidor + ") "
+                                     + "\r\n\r\n" + "¿Querés que intentemos reconectar (Sí) " + "\r\n"
+                                     + "o cerrar la aplicación (No)?",
+                                 vb::vbYesNo + vb::vbCritical, "Conexión a la base de datos");
+    preguntaPerdidaVisible_ = false;
+    if (respuesta != vb::vbYes) return Perdida::Cerrar;
+    if (!ReconectarConVentana(kIntentosPorSerie, Rutina)) return Perdida::Cerrar;
+    Intentos = 0;
+    return Perdida::Reconectado;
+}
+
+bool DB_Dll::ReconectarConVentana(int Intentos, const QString& Rutina)
+{
+    frmReconectar ventana;
+    for (;;) {
+        ventana.Cancelar = false;
+        ventana.Reintentar = false;
+        ventana.lblMensaje->setText(Rutina + "\r\n" + "Intentando reconectar con el servidor...");
+        ventana.prgIntentos->setValue(0);
+        ventana.show();
+        ventana.repaint();
+        dejarCorrerEventos();
+        for (int i = 1; i <= Intentos; ++i) {
+            if (ventana.Cancelar || ventana.Reintentar) break;
+            ventana.prgIntentos->setValue(static_cast<int>(std::lround(i * 100.0 / Intentos)));
+            ventana.CmdReintentar->setEnabled(i == Intentos);
+            dejarCorrerEventos();
+            if (ReintentaConectar()) return true;
+            esperar(kPausaEntreIntentosMs);
+            dejarCorrerEventos();
+        }
+        if (ventana.Cancelar) return false;
+        if (gOpenFlag) return true;
+        Intentos = kIntentosPorSerie;
+    }
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+// What the login window is filled with and what the operator typed in it.
+struct DatosAcceso {
+    QString dbName;
+    QString servidor;
+    QString usuario;
+    QString password;
+    int plataforma = 0;  // 0 SQL Server, 1 Oracle
+};
+
+// The login window as the database class asks for connection parameters.
+class VentanaAcceso {
+public:
+    virtual ~VentanaAcceso() = default;
+    // Shows the window modally with `datos`; true when the operator accepted
+    // ("Conectar"), with `datos` holding what was typed.
+    virtual bool Mostrar(DatosAcceso& datos) = 0;
+};
+
+// The installed window; none means the parameters cannot be asked for.
+VentanaAcceso* ventanaAcceso();
+std::unique_ptr<VentanaAcceso> instalarVentanaAcceso(std::unique_ptr<VentanaAcceso> ventana);

@@ -1,0 +1,38 @@
+#include "database/frmReconectar.h"
+
+#include "vendor/QvFunciones.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmReconectar::frmReconectar(QWidget* parent)
+    : QDialog(parent),
+      lblMensaje(new QLabel(this)),
+      prgIntentos(new QProgressBar(this)),
+      CmdReintentar(new QPushButton("Reintentar", this)),
+      cmdCancelar(new QPushButton("Cerrar Sistema", this))
+{
+    setWindowTitle("Intentando reconectar con el servidor...");
+    setFont(QFont("Segoe UI", 9));
+    prgIntentos->setRange(0, 100);
+    prgIntentos->setValue(0);
+    lblMensaje->setWordWrap(true);
+    CmdReintentar->setEnabled(false);
+
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(CmdReintentar);
+    botones->addWidget(cmdCancelar);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblMensaje);
+    layout->addWidget(prgIntentos);
+    layout->addLayout(botones);
+    resize(380, 140);
+
+    connect(CmdReintentar, &QPushButton::clicked, this, [this] { Reintentar = true; });
+    connect(cmdCancelar, &QPushButton::clicked, this, [this] { Cancelar = true; });
+    QvFunciones::PrepararFormulario(*this, 0);
+}

@@ -1,0 +1,91 @@
+#include "platform/db/ErrorMap.h"
+
+#include <QHash>
+
+namespace db::ErrorMap {
+
+namespace {
+
+constexpr long IntegrityViolation = -2147217873;
+constexpr long ErrorsInCommand = -2147217900;
+constexpr long NoSuchTable = -2147217865;
+constexpr long DataTruncated = -2147217833;
+constexpr long LoginRefused = -2147217843;
+constexpr long TimeoutExpired = -2147217871;
+
+struct Mapping {
+    long number;
+    long nativeError;
+    const char* sqlState;
+};
+
+Mapping mappingOf(Situation situation)
+{
+    switch (situation) {
+    case Situation::DuplicateKey: return {IntegrityViolation, 2627, "23000"};
+    case Situation::ConstraintConflict: return {IntegrityViolation, 547, "23000"};
+    case Situation::NullNotAllowed: return {IntegrityViolation, 515, "23000"};
+    case Situation::TextTooLong: return {DataTruncated, 8152, "22001"};
+    case Situation::WrongType: return {WrongType, 8114, "22018"};
+    case Situation::LinkLost: return {LinkLostNumber, LinkLostNative, "08S01"};
+    case Situation::ServerNotFound: return {LinkLostNumber, 17, "08001"};
+    case Situation::DatabaseNotFound: return {LinkLostNumber, 4060, "42000"};
+    case Situation::LoginFailed: return {LoginRefused, 18456, "28000"};
+    case Situation::MissingTable: return {NoSuchTable, 208, "42S02"};
+    case Situation::MissingColumn: return {ErrorsInCommand, 207, "42S22"};
+    case Situation::SyntaxError: return {ErrorsInCommand, 102, "42000"};
+    case Situation::Timeout: return {TimeoutExpired, 0, "HYT00"};
+    case Situation::Untranslatable: return {ErrorsInCommand, 0, "42000"};
+    case Situation::StatementError: return {ErrorsInCommand, 0, "42000"};
+    }
+    return {ErrorsInCommand, 0, "42000"};
+}
+
+const QHash<long, QString>& objectDescriptions()
+{
+    static const QHash<long, QString> descriptions{
+        {ObjectClosed, "No se permite realizar la operación si el objeto está cerrado."},
+        {ConnectionUnusable, "No se puede usar la conexión para realizar esta operación. Está cerrada o no es "
+                             "válida en este contexto."},
+        {AlreadyOpen, "No se permite realizar la operación si el objeto está abierto."},
+        {NotUpdatable, "El conjunto de registros actual no admite actualizaciones. Puede ser una limitación "
+                       "del proveedor o del tipo de bloqueo seleccionado."},
+        {NoCurrentRecord, "BOF o EOF es True, o el registro actual se eliminó. La operación solicitada requiere "
+                          "un registro actual."},
+        {ItemNotFound, "No se encontró el elemento en la colección que corresponde al nombre o al ordinal "
+                       "solicitado."},
+        {NotAllowedWhileEditing, "No se permite la operación en este contexto."},
+        {WrongType, "La aplicación usa un valor del tipo incorrecto para la operación actual."},
+        {RowNotLocated, "No se encuentra la fila para actualizar. Puede que algunos valores se hayan modificado "
+                        "desde la última lectura."},
+    };
+    return descriptions;
+}
+
+}  // namespace
+
+DbError toDbError(const EngineFailure& failure, Context context)
+{
+    const Mapping mapping = mappingOf(failure.situation);
+    DbError error;
+    error.Number = mapping.number;
+    if (context == Context::RecordsetUpdate && failure.situation == Situation::DuplicateKey) {
+        error.Number = DuplicateOnUpdate;
+    }
+    error.NativeError = mapping.nativeError != 0 ? mapping.nativeError : failure.nativeError;
+    error.SQLState = failure.sqlState.isEmpty() ? QString(mapping.sqlState) : failure.sqlState;
+    error.Description = failure.description;
+    return error;
+}
+
+ErrorVB objectError(long number, const QString& source)
+{
+    return ErrorVB(number, objectDescriptions().value(number), source);
+}
+
+ErrorVB toErrorVB(const DbError& error, const QString& source)
+{
+    return ErrorVB(error.Number, error.Description, source);
+}
+
+}  // namespace db::ErrorMap

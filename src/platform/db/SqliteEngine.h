@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/db/Engine.h"
+
+#include <QHash>
+
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace db {
+
+// Texts of the checks that SQLite databases carry for what SQL Server
+// enforces by itself (text length, numbers in numeric columns); the engine
+// recognises the failures by them.
+inline constexpr char kTruncationMessage[] = "Los datos de cadena o binarios se truncarían";
+inline constexpr char kConversionMessage[] = "Error al convertir el tipo de datos";
+
+// A database of a SQLite "server": the file <folder>/<database>.sqlite.
+class SqliteEngine : public Engine {
+public:
+    // Opens an existing database file; a missing one is DatabaseNotFound.
+    SqliteEngine(const QString& folder, const QString& database);
+    ~SqliteEngine() override;
+
+    SqliteEngine(const SqliteEngine&) = delete;
+    SqliteEngine& operator=(const SqliteEngine&) = delete;
+
+    // The file of `database` in `folder`, its name's case ignored.
+    static QString databaseFile(const QString& folder, const QString& database);
+
+    const Dialect& dialect() const override;
+    QString databaseName() const override { return database_; }
+    void useDatabase(const QString& name) override;
+
+    StatementResult run(const QString& statement, const QVector<Variant>& parameters = {}) override;
+    qint64 lastInsertId() override;
+
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
+
+    QVector<TableInfo> tables() override;
+    QVector<ColumnInfo> columns(const QString& table) override;
+
+    void setCommandTimeout(int seconds) override;
+
+private:
+    struct StatementCloser {
+        void operator()(sqlite3_stmt* statement) const;
+    };
+    using Statement = std::unique_ptr<sqlite3_stmt, StatementCloser>;
+
+    void open(const QString& database);
+    void close();
+    [[noreturn]] void fail(int code) const;
+    sqlite3_stmt* prepare(const QString& statement, bool reusable, Statement& owned);
+    void bind(sqlite3_stmt* statement, const QVector<Variant>& parameters) const;
+    StatementResult collect(sqlite3_stmt* statement);
+
+    QString folder_;
+    QString database_;
+    sqlite3* connection_ = nullptr;
+    int timeoutMilliseconds_ = 30000;
+    QHash<QString, sqlite3_stmt*> reusable_;  // prepared statements with parameters, kept for reuse
+    std::unique_ptr<Dialect> dialect_;
+};
+
+}  // namespace db

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace db {
+
+// Creates a SQLite database file (replacing any) from schema scripts, then
+// gives every table the checks that SQL Server makes by itself: a text longer
+// than its varchar(n) and a text in a numeric column are refused, with the
+// messages SqliteEngine recognises.
+void createSqliteDatabase(const QString& path, const QStringList& scripts);
+
+}  // namespace db

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace db {
+class Connection;
+}
+
+// The support library reaches the database through connections of its own,
+// one per connection text, opened on first use and kept.
+db::Connection& conexionPropia(const QString& cadena);

@@ -1,0 +1,150 @@
+#include "platform/db/Connection.h"
+#include "platform/db/StatementLog.h"
+#include "support/DatabaseTest.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace db;
+
+namespace {
+
+long errorNumber(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const ErrorVB& e) {
+        return e.numero;
+    }
+    return 0;
+}
+
+}  // namespace
+
+class ConnectionTest : public DatabaseTest {
+protected:
+    Connection connection;
+};
+
+TEST_F(ConnectionTest, OpensTheDatabaseOfARegisteredServer)
+{
+    connection.Open(connectionText());
+    EXPECT_EQ(connection.State(), ado::adStateOpen);
+    EXPECT_EQ(connection.DefaultDatabase(), "EMPRESA");
+    EXPECT_EQ(connection.ConnectionString(), connectionText());
+
+    Recordset rows = connection.Execute("SELECT COUNT(*) AS N FROM S_TA_EQUIV");
+    EXPECT_EQ(rows.Fields("n").Value().toLong(), 0);
+    connection.Close();
+    EXPECT_EQ(connection.State(), ado::adStateClosed);
+}
+
+TEST_F(ConnectionTest, ServerAndKeyNamesIgnoreCaseAndBlanks)
+{
+    writeProgramFile("servidores.ini", "[ local ]\r\nMOTOR = SQLite\r\nCarpeta=datos\r\n");
+    connection.Open("provider=sqloledb; server=Local ; DATABASE = empresa ;uid=x;pwd=y");
+    EXPECT_EQ(connection.State(), ado::adStateOpen);
+}
+
+TEST_F(ConnectionTest, AMissingDatabaseFailsWithoutCreatingAFile)
+{
+    try {
+        connection.Open(connectionText("NOEXISTE"));
+        FAIL() << "opened a missing database";
+    } catch (const ErrorVB& e) {
+        EXPECT_EQ(e.numero, -2147467259);
+    }
+    EXPECT_EQ(connection.State(), ado::adStateClosed);
+    ASSERT_EQ(connection.errors().Count(), 1);
+    EXPECT_EQ(connection.errors().Item(0).NativeError, 4060);
+    EXPECT_FALSE(QFile::exists(QDir(dataFolder()).filePath("NOEXISTE.sqlite")));
+}
+
+TEST_F(ConnectionTest, AnUnknownServerCannotBeReached)
+{
+    EXPECT_EQ(errorNumber([&] { connection.Open("PROVIDER=SQLOLEDB;Server=OTRO;Database =EMPRESA;"); }),
+              -2147467259);
+    EXPECT_EQ(connection.errors().Item(0).NativeError, 17);
+    EXPECT_EQ(connection.errors().Item(0).SQLState, "08001");
+}
+
+TEST_F(ConnectionTest, ObjectStatesAreChecked)
+{
+    EXPECT_EQ(errorNumber([&] { connection.Execute("SELECT 1"); }), 3709);
+    EXPECT_EQ(errorNumber([&] { connection.Close(); }), 3704);
+    connection.Open(connectionText());
+    EXPECT_EQ(errorNumber([&] { connection.Open(connectionText()); }), 3705);
+}
+
+TEST_F(ConnectionTest, ExecuteCountsRowsAndLogsWhatItSends)
+{
+    StatementLog log;
+    connection.setStatementLog(&log);
+    connection.Open(connectionText());
+    long affected = -1;
+    connection.Execute("INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('UN', 'Unidad')", affected);
+    EXPECT_EQ(affected, 1);
+    connection.Execute("UPDATE V_TA_UNIDAD SET Descripcion = 'Unidades' WHERE IdUnidad = 'un'", affected);
+    EXPECT_EQ(affected, 1);
+    ASSERT_GE(log.entries().size(), 2);
+    EXPECT_EQ(log.entries().last().original, "UPDATE V_TA_UNIDAD SET Descripcion = 'Unidades' WHERE IdUnidad = 'un'");
+
+    Recordset rows = connection.Execute("SELECT Descripcion FROM V_TA_UNIDAD WHERE IdUnidad = 'UN'");
+    EXPECT_EQ(rows.Fields(0).Value().toText(), "Unidades");
+}
+
+TEST_F(ConnectionTest, ErrorsListTheLastFailureUntilCleared)
+{
+    connection.Open(connectionText());
+    EXPECT_NE(errorNumber([&] { connection.Execute("SELECT * FROM NO_EXISTE"); }), 0);
+    ASSERT_EQ(connection.errors().Count(), 1);
+    connection.Execute("SELECT 1");
+    EXPECT_EQ(connection.errors().Count(), 1) << "a success leaves the list alone";
+    connection.errors().Clear();
+    EXPECT_EQ(connection.errors().Count(), 0);
+}
+
+TEST_F(ConnectionTest, TransactionsCommitAndRollBack)
+{
+    connection.Open(connectionText());
+    connection.BeginTrans();
+    connection.Execute("INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('KG')");
+    connection.RollbackTrans();
+    connection.BeginTrans();
+    connection.Execute("INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('LT')");
+    connection.CommitTrans();
+    Recordset rows = connection.Execute("SELECT IdUnidad FROM V_TA_UNIDAD");
+    ASSERT_FALSE(rows.Eof());
+    EXPECT_EQ(rows.Fields(0).Value().toText(), "LT");
+    rows.MoveNext();
+    EXPECT_TRUE(rows.Eof());
+}
+
+TEST_F(ConnectionTest, DefaultDatabaseSwitchesWithinTheServer)
+{
+    createStatisticsDatabase("VX_ESTADISTICAS");
+    connection.Open(connectionText());
+    connection.setDefaultDatabase("vx_estadisticas");
+    EXPECT_EQ(connection.DefaultDatabase(), "vx_estadisticas");
+    EXPECT_NE(errorNumber([&] { connection.Execute("SELECT * FROM S_TA_EQUIV"); }), 0);
+    EXPECT_NE(errorNumber([&] { connection.setDefaultDatabase("NOEXISTE"); }), 0);
+    connection.Execute("SELECT * FROM TA_CONFIGURACION");
+}
+
+TEST_F(ConnectionTest, SchemaListsTablesAndColumns)
+{
+    connection.Open(connectionText());
+    Recordset tables = connection.OpenSchema(ado::adSchemaTables);
+    QStringList names;
+    for (; !tables.Eof(); tables.MoveNext()) names.append(tables.Fields("TABLE_NAME").Value().toText());
+    EXPECT_TRUE(names.contains("S_TA_EQUIV"));
+    EXPECT_TRUE(names.contains("VT_MA_ARTICULOS"));
+
+    Recordset columns = connection.OpenSchema(ado::adSchemaColumns, {"EMPRESA", "", "s_ta_equiv", ""});
+    QStringList found;
+    for (; !columns.Eof(); columns.MoveNext()) found.append(columns.Fields("COLUMN_NAME").Value().toText());
+    EXPECT_EQ(found, QStringList({"ID", "IDARTICULO", "IDUNIDAD", "IDUNIDAD_EQUIV", "COEFICIENTE", "PARATODOS"}));
+
+    Recordset otherCatalog = connection.OpenSchema(ado::adSchemaColumns, {"OTRA", "", "S_TA_EQUIV", ""});
+    EXPECT_TRUE(otherCatalog.Eof());
+}

@@ -1,0 +1,86 @@
+#include "DatosDemo.h"
+#include "platform/db/Connection.h"
+#include "support/ProgramTest.h"
+#include "vendor/QvFunciones.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+
+class DatosDemoTest : public ProgramTest {
+protected:
+    OpcionesDemo opciones(int articulos) const
+    {
+        OpcionesDemo demo;
+        demo.carpeta = programFolder();
+        demo.articulos = articulos;
+        return demo;
+    }
+
+    db::Recordset query(const QString& sql)
+    {
+        if (connection.State() != db::ado::adStateOpen) {
+            connection.Open("PROVIDER=SQLOLEDB;Server=LOCAL;Database =EMPRESA_DEMO;UId=x;Pwd=x;");
+        }
+        return connection.Execute(sql);
+    }
+
+    // The articles and equivalences in a stable order, as one fingerprint.
+    QByteArray fingerprint()
+    {
+        QCryptographicHash hash(QCryptographicHash::Sha1);
+        for (const char* sql : {"SELECT IdArticulo, Descripcion, IdUnidad FROM V_MA_ARTICULOS ORDER BY IdArticulo",
+                                "SELECT IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS FROM S_TA_EQUIV "
+                                "ORDER BY IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV"}) {
+            for (db::Recordset rows = query(sql); !rows.Eof(); rows.MoveNext()) {
+                for (int c = 0; c < rows.FieldCount(); ++c) hash.addData(rows.Fields(c).Value().textOrEmpty().toUtf8());
+            }
+        }
+        return hash.result();
+    }
+
+    db::Connection connection;
+};
+
+TEST_F(DatosDemoTest, CreatesTheServerAndItsDatabasesOnceThenLeavesThem)
+{
+    EXPECT_EQ(crearDatosDemo(opciones(40)), 4);
+    for (const char* base : {"EMPRESA_DEMO", "TPV01_DEMO", "TPV02_DEMO", "VX_ESTADISTICAS"}) {
+        EXPECT_TRUE(QFile::exists(QDir(programFolder()).filePath(QString("datos/%1.sqlite").arg(base)))) << base;
+    }
+    EXPECT_TRUE(QFile::exists(QDir(programFolder()).filePath("servidores.ini")));
+    EXPECT_EQ(crearDatosDemo(opciones(40)), 0);
+}
+
+TEST_F(DatosDemoTest, TheCompanyHasArticlesUnitsEquivalencesAndASignedUser)
+{
+    crearDatosDemo(opciones(200));
+    EXPECT_EQ(query("SELECT COUNT(*) FROM V_MA_ARTICULOS").Fields(0).Value().toLong(), 200);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM V_MA_ARTICULOS WHERE IdUnidad NOT IN (SELECT IdUnidad FROM V_TA_UNIDAD)")
+                  .Fields(0).Value().toLong(),
+              0);
+    for (const char* unidad : {"UN", "KG", "GR", "LT", "ML", "CJ", "DOC", "M", "M2", "PAQ"}) {
+        EXPECT_FALSE(query(QString("SELECT * FROM V_TA_UNIDAD WHERE LTRIM(IdUnidad) = '%1'").arg(unidad)).Eof())
+            << unidad;
+    }
+    EXPECT_GT(query("SELECT COUNT(*) FROM S_TA_EQUIV WHERE PARATODOS = 1").Fields(0).Value().toLong(), 0);
+    EXPECT_GT(query("SELECT COUNT(*) FROM S_TA_EQUIV WHERE PARATODOS IS NULL").Fields(0).Value().toLong(), 0);
+    db::Recordset usuario = query("SELECT * FROM TA_USUARIOS WHERE NOMBRE = 'ADMIN'");
+    ASSERT_FALSE(usuario.Eof());
+    EXPECT_EQ(QvFunciones::Desencriptar(usuario.Fields("Password").Value().toText()), kClaveDemo);
+    EXPECT_FALSE(query("SELECT * FROM TA_TAREAS INNER JOIN TA_MENU ON TA_TAREAS.TAREA = TA_MENU.Clave "
+                       "WHERE TA_TAREAS.USUARIO = 'ADMIN' AND TA_MENU.Proceso LIKE '%equivalencias%'")
+                     .Eof());
+    EXPECT_EQ(query("SELECT COUNT(*) FROM V_TA_TPV").Fields(0).Value().toLong(), 2);
+}
+
+TEST_F(DatosDemoTest, TheSameSizeGivesTheSameData)
+{
+    crearDatosDemo(opciones(300));
+    const QByteArray first = fingerprint();
+    connection.Close();
+    OpcionesDemo again = opciones(300);
+    again.reemplazar = true;
+    crearDatosDemo(again);
+    EXPECT_EQ(fingerprint(), first);
+}

@@ -4,7 +4,6 @@
 #include "database/VentanaAcceso.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
-#include "platform/os/ProcessExit.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
 #include "session/Sesion.h"
@@ -215,12 +214,7 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, db::Recordset& LRCS, db::Conn
                             long CursorType, long LockType, long Options, bool ConvOracle)
 {
     TrapErrores trap("AbrirRecordset", [this](const ErrorVB& error, const QString& rutina) {
-        switch (TratarPerdidaConexion(error.numero, contadorAbrirRecordset_, rutina)) {
-        case Perdida::Reconectado: return TrapErrores::Reintentar;
-        case Perdida::Cerrar: terminateProgram();
-        case Perdida::NoEsPerdida: break;
-        }
-        return QvFunciones::TratarError(error, rutina);
+        return tratarFalloConPerdida(error, contadorAbrirRecordset_, rutina);
     });
     if (!trap.paso([&] { CierraRecordset(LRCS); })) return;
     if (!trap.paso([&] { LRCS.setCursorLocation(db::ado::adUseClient); })) return;

@@ -135,6 +135,9 @@ private:
     bool existeEn(const QString& sentencia, db::Recordset* LRCS, bool SoloLectura, bool traducir);
 
     Perdida TratarPerdidaConexion(long NumeroError, int& Intentos, const QString& Rutina);
+    // The treatment of AbrirRecordset and AsegurarConexion: a lost link first,
+    // then the library's error dialog (4 retry, 5 next, anything else leave).
+    int tratarFalloConPerdida(const ErrorVB& error, int& contador, const QString& rutina);
     bool ReconectarConVentana(int Intentos, const QString& Rutina);
 
     int contadorAbrirRecordset_ = 0;

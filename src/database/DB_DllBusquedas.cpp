@@ -43,6 +43,14 @@ QString donde(const std::optional<QString>& condicion)
     return " WHERE " + vb::Trim(*condicion);
 }
 
+// The date, number and any other key form of the existence lookups.
+QString claveNoTexto(const QString& cabeza, const QString& Campo, const QString& ValorBuscado, const Variant& Tipodato)
+{
+    if (esFecha(Tipodato)) return cabeza + Campo + " = " + vb::Trim(ValorBuscado) + " ";
+    if (esNumero(Tipodato)) return cabeza + Campo + " = " + textoNumerico(ValorBuscado);
+    return cabeza + Campo + " = " + ValorBuscado;
+}
+
 // " WHERE " before a condition that lacks one, a blank otherwise.
 QString condicionConWhere(const QString& Condicion)
 {
@@ -114,12 +122,8 @@ bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, co
     } else if (esTexto(Tipodato)) {
         sentencia = "SELECT TOP 1  * FROM " + Tabla + " with(nolock)  WHERE LTRIM(RTRIM(" + Campo + ")) ='"
                     + literal(vb::Trim(ValorBuscado)) + "'";
-    } else if (esFecha(Tipodato)) {
-        sentencia = cabeza + Campo + " = " + vb::Trim(ValorBuscado) + " ";
-    } else if (esNumero(Tipodato)) {
-        sentencia = cabeza + Campo + " = " + textoNumerico(ValorBuscado);
     } else {
-        sentencia = cabeza + Campo + " = " + ValorBuscado;
+        sentencia = claveNoTexto(cabeza, Campo, ValorBuscado, Tipodato);
     }
 
     int contador = 0;
@@ -142,12 +146,8 @@ bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, 
         sentencia = "SELECT * FROM " + Tabla + " with(nolock)  " + condicionConWhere(Condicion);
     } else if (esTexto(Tipodato)) {
         sentencia = cabeza + Campo + " ='" + literal(ValorBuscado) + "'";
-    } else if (esFecha(Tipodato)) {
-        sentencia = cabeza + Campo + " = " + vb::Trim(ValorBuscado) + " ";
-    } else if (esNumero(Tipodato)) {
-        sentencia = cabeza + Campo + " = " + textoNumerico(ValorBuscado);
     } else {
-        sentencia = cabeza + Campo + " = " + ValorBuscado;
+        sentencia = claveNoTexto(cabeza, Campo, ValorBuscado, Tipodato);
     }
 
     int contador = 0;

@@ -42,12 +42,7 @@ void esperar(int milisegundos)
 bool DB_Dll::AsegurarConexion()
 {
     TrapErrores trap("AsegurarConexion", [this](const ErrorVB& error, const QString& rutina) {
-        switch (TratarPerdidaConexion(error.numero, contadorAsegurarConexion_, rutina)) {
-        case Perdida::Reconectado: return TrapErrores::Reintentar;
-        case Perdida::Cerrar: terminateProgram();
-        case Perdida::NoEsPerdida: break;
-        }
-        return QvFunciones::TratarError(error, rutina);
+        return tratarFalloConPerdida(error, contadorAsegurarConexion_, rutina);
     });
     const bool siguio = trap.paso([&] {
         if (gCnn.State() != db::ado::adStateOpen) gCnn.Open(gConnString, "", "", -1);
@@ -74,6 +69,16 @@ bool DB_Dll::ReintentaConectar()
         gOpenFlag = false;
     }
     return gOpenFlag;
+}
+
+int DB_Dll::tratarFalloConPerdida(const ErrorVB& error, int& contador, const QString& rutina)
+{
+    switch (TratarPerdidaConexion(error.numero, contador, rutina)) {
+    case Perdida::Reconectado: return TrapErrores::Reintentar;
+    case Perdida::Cerrar: terminateProgram();
+    case Perdida::NoEsPerdida: break;
+    }
+    return QvFunciones::TratarError(error, rutina);
 }
 
 DB_Dll::Perdida DB_Dll::TratarPerdidaConexion(long NumeroError, int& Intentos, const QString& Rutina)

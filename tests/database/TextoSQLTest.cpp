@@ -6,19 +6,11 @@
 #include <functional>
 #include <set>
 
+#include "support/ErrorNumber.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-long numeroDeError(const std::function<void()>& accion)
-{
-    try {
-        accion();
-    } catch (const ErrorVB& error) {
-        return error.numero;
-    }
-    return 0;
-}
 
 QString texto(const Variant& valor) { return valor.toText(); }
 
@@ -87,8 +79,8 @@ TEST(SQLValue, NumbersAlwaysUseThePointAsDecimalSeparator)
 
 TEST(SQLValue, TextThatIsNotANumberRaisesTypeMismatch)
 {
-    EXPECT_EQ(numeroDeError([] { SQLValue("abc", "@"); }), 13);
-    EXPECT_EQ(numeroDeError([] { SQLValue("1,5 kg", "@"); }), 13);
+    EXPECT_EQ(errorNumber([] { SQLValue("abc", "@"); }), 13);
+    EXPECT_EQ(errorNumber([] { SQLValue("1,5 kg", "@"); }), 13);
 }
 
 TEST(TiposADO, EachGroupHoldsExactlyItsCodes)
@@ -263,7 +255,7 @@ TEST(ORACLE_Dicc, NumericCodesInQuotesAreNotDates)
 
 TEST(ORACLE_Dicc, AQuoteNeverClosedRaisesInvalidArgument)
 {
-    EXPECT_EQ(numeroDeError([] { ORACLE_Dicc("SELECT * FROM T WHERE A = 'abc", true); }), 5);
+    EXPECT_EQ(errorNumber([] { ORACLE_Dicc("SELECT * FROM T WHERE A = 'abc", true); }), 5);
 }
 
 TEST(ORACLE_Dicc, EmptyTextEqualitiesAfterWhereBecomeIsNull)

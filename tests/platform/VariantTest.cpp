@@ -1,27 +1,17 @@
 #include "platform/ErrorVB.h"
 #include "platform/Variant.h"
 
-#include <gtest/gtest.h>
+#include "support/ErrorNumber.h"
 
-namespace {
-long errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const ErrorVB& e) {
-        return e.numero;
-    }
-    return 0;
-}
-}  // namespace
+#include <gtest/gtest.h>
 
 TEST(Variant, NullCannotBeTextButReadsAsEmptyWhereAllowed)
 {
     const Variant nulo = Variant::null();
     EXPECT_TRUE(nulo.isNull());
     EXPECT_FALSE(nulo.isEmpty());
-    EXPECT_EQ(errorOf([&] { (void)nulo.toText(); }), 94);
-    EXPECT_EQ(errorOf([&] { (void)nulo.toDouble(); }), 94);
+    EXPECT_EQ(errorNumber([&] { (void)nulo.toText(); }), 94);
+    EXPECT_EQ(errorNumber([&] { (void)nulo.toDouble(); }), 94);
     EXPECT_EQ(nulo.textOrEmpty(), "");
     EXPECT_EQ(Variant().toText(), "");
     EXPECT_TRUE(Variant().isEmpty());
@@ -32,7 +22,7 @@ TEST(Variant, ConvertsBetweenNumbersAndTexts)
     EXPECT_EQ(Variant(2.5).toText(), "2.5");
     EXPECT_EQ(Variant(qint64(7)).toText(), "7");
     EXPECT_DOUBLE_EQ(Variant("1,5").toDouble(), 1.5);
-    EXPECT_EQ(errorOf([] { (void)Variant("abc").toDouble(); }), 13);
+    EXPECT_EQ(errorNumber([] { (void)Variant("abc").toDouble(); }), 13);
     EXPECT_EQ(Variant(2.5).toLong(), 2);
     EXPECT_EQ(Variant(3.5).toLong(), 4);
     EXPECT_TRUE(Variant("1").toBool());
@@ -45,5 +35,5 @@ TEST(Variant, DatesTravelAsDayFirstText)
     const QDateTime momento(QDate(2025, 12, 31), QTime(8, 5, 0));
     EXPECT_EQ(Variant(momento).toText(), "31/12/2025 08:05:00");
     EXPECT_EQ(Variant("31/12/2025 08:05:00").toDateTime(), momento);
-    EXPECT_EQ(errorOf([] { (void)Variant("no es fecha").toDateTime(); }), 13);
+    EXPECT_EQ(errorNumber([] { (void)Variant("no es fecha").toDateTime(); }), 13);
 }

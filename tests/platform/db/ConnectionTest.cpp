@@ -1,25 +1,12 @@
 #include "platform/db/Connection.h"
 #include "platform/db/StatementLog.h"
+#include "support/ErrorNumber.h"
 #include "support/DatabaseTest.h"
 
 #include <QDir>
 #include <QFile>
 
 using namespace db;
-
-namespace {
-
-long errorNumber(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const ErrorVB& e) {
-        return e.numero;
-    }
-    return 0;
-}
-
-}  // namespace
 
 class ConnectionTest : public DatabaseTest {
 protected:

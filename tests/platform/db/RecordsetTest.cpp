@@ -1,22 +1,9 @@
 #include "platform/db/Connection.h"
 #include "platform/db/StatementLog.h"
+#include "support/ErrorNumber.h"
 #include "support/DatabaseTest.h"
 
 using namespace db;
-
-namespace {
-
-long errorNumber(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const ErrorVB& e) {
-        return e.numero;
-    }
-    return 0;
-}
-
-}  // namespace
 
 class RecordsetTest : public DatabaseTest {
 protected:

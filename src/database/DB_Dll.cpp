@@ -8,7 +8,6 @@
 #include "platform/ui/Dialogs.h"
 #include "session/Sesion.h"
 #include "session/TratamientoErrores.h"
-#include "vendor/QvFunciones.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,7 @@
 #include "database/DB_Dll.h"
 #include "platform/db/StatementLog.h"
 #include "session/ModGlobal.h"
+#include "platform/os/System.h"
 #include "support/DatabaseTest.h"
 
 class ModGlobalTest : public DatabaseTest {
@@ -67,7 +68,7 @@ TEST_F(ModGlobalTest, ARejectedStatementRollsBackEverythingAndIsRecorded)
     ASSERT_FALSE(aux.Eof());
     EXPECT_EQ(aux.Fields("sql").Value().toText(), script);
     EXPECT_EQ(aux.Fields("Error").Value().toLong(), 8152);
-    EXPECT_EQ(aux.Fields("Proceso").Value().toText(), "tests_session");
+    EXPECT_EQ(aux.Fields("Proceso").Value().toText(), os::executableName());
     EXPECT_EQ(count("AUX_ERR"), 1);
 }
 

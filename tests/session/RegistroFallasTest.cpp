@@ -1,6 +1,7 @@
 #include "database/DB_Dll.h"
 #include "session/RegistroFallas.h"
 #include "session/Sesion.h"
+#include "platform/os/System.h"
 #include "support/DatabaseTest.h"
 
 #include <QDateTime>
@@ -40,8 +41,8 @@ TEST_F(RegistroFallasTest, AnEmptyProcessBecomesTheExecutableName)
 {
     QString proceso;
     GrabarErrorAux("X", proceso, 1, "d");
-    EXPECT_EQ(proceso, "tests_session");
-    EXPECT_EQ(rows("AUX_ERR").Fields("Proceso").Value().toText(), "tests_session");
+    EXPECT_EQ(proceso, os::executableName());
+    EXPECT_EQ(rows("AUX_ERR").Fields("Proceso").Value().toText(), os::executableName());
 }
 
 TEST_F(RegistroFallasTest, ARefusedSignInIsAudited)
@@ -56,7 +57,7 @@ TEST_F(RegistroFallasTest, ARefusedSignInIsAudited)
     EXPECT_EQ(row.Fields("IdComprobante").Value().toText(), "");
     EXPECT_EQ(row.Fields("Cuenta").Value().toText(), "");
     EXPECT_EQ(row.Fields("Usuario").Value().toText(), "JPEREZ");
-    EXPECT_EQ(row.Fields("Proceso").Value().toText(), "tests_session A-100");
+    EXPECT_EQ(row.Fields("Proceso").Value().toText(), os::executableName() + " A-100");
     EXPECT_LE(std::abs(row.Fields("FECHAHORA").Value().toDateTime().secsTo(QDateTime::currentDateTime())), 120);
 }
 

@@ -5,7 +5,8 @@ JOBS       ?= $(shell nproc)
 
 BUILD_PKGS := g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev \
               libgtest-dev libgmock-dev fonts-dejavu-core \
-              libsqlite3-dev libxlsxwriter-dev unzip
+              libsqlite3-dev libxlsxwriter-dev unzip unixodbc-dev tdsodbc \
+              postgresql odbc-postgresql
 
 .PHONY: all build run test bench deps clean
 

@@ -1,6 +1,7 @@
 #include "vendor/ConexionesPropias.h"
 
 #include "platform/db/Connection.h"
+#include "platform/os/System.h"
 
 #include <QHash>
 
@@ -9,7 +10,7 @@
 db::Connection& conexionPropia(const QString& cadena)
 {
     static QHash<QString, std::shared_ptr<db::Connection>> conexiones;
-    std::shared_ptr<db::Connection>& conexion = conexiones[cadena];
+    std::shared_ptr<db::Connection>& conexion = conexiones[os::programFolder() + '|' + cadena];
     if (!conexion) conexion = std::make_shared<db::Connection>();
     if (conexion->State() != db::ado::adStateOpen) conexion->Open(cadena);
     return *conexion;

@@ -7,5 +7,6 @@ class Connection;
 }
 
 // The support library reaches the database through connections of its own,
-// one per connection text, opened on first use and kept.
+// one per connection text and program folder (whose server registry resolves
+// the text), opened on first use and kept.
 db::Connection& conexionPropia(const QString& cadena);

@@ -10,11 +10,12 @@ constexpr char kBuiltText[] = "PROVIDER=SQLOLEDB;Server=LOCAL;Database =EMPRESA;
 
 }  // namespace
 
-class DB_DllTest : public DatabaseTest {
+class DB_DllTest : public EveryEngineTest {
 protected:
     void SetUp() override
     {
-        DatabaseTest::SetUp();
+        EveryEngineTest::SetUp();
+        if (IsSkipped()) return;
         seed({"INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Administrador) VALUES ('ADMIN', 'QURO', 1)",
               "INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Administrador) VALUES ('ANA', 'QURO', 0)"});
         base.gServidor = kServer;
@@ -34,7 +35,7 @@ protected:
     DB_Dll& base = gBaseDatos();
 };
 
-TEST_F(DB_DllTest, BuildsTheSqlServerTextAndOpens)
+TEST_P(DB_DllTest, BuildsTheSqlServerTextAndOpens)
 {
     gSesion().gUsuarioLogeado = "ADMIN";
     base.gProveedor = "OraOLEDB.Oracle.1";
@@ -46,7 +47,7 @@ TEST_F(DB_DllTest, BuildsTheSqlServerTextAndOpens)
     EXPECT_TRUE(base.gEsAdmin);
 }
 
-TEST_F(DB_DllTest, ExtendedPropertiesFollowTheTimeOut)
+TEST_P(DB_DllTest, ExtendedPropertiesFollowTheTimeOut)
 {
     base.gExtended = "Application Name=Equivalencias;";
     base.OpenServerADODB(false, 3, {}, false);
@@ -54,7 +55,7 @@ TEST_F(DB_DllTest, ExtendedPropertiesFollowTheTimeOut)
     EXPECT_EQ(base.gProveedor, "SQLOLEDB");
 }
 
-TEST_F(DB_DllTest, AdministratorComesFromTheSignedInUser)
+TEST_P(DB_DllTest, AdministratorComesFromTheSignedInUser)
 {
     gSesion().gUsuarioLogeado = "ANA";
     base.OpenServerADODB();
@@ -62,26 +63,26 @@ TEST_F(DB_DllTest, AdministratorComesFromTheSignedInUser)
 
     DB_Dll sinValidar;
     sinValidar.gServidor = kServer;
-    sinValidar.gDBName = kCompany;
+    sinValidar.gDBName = sinValidar.gUsuario = sinValidar.gUserPassWord = kCompany;
     sinValidar.OpenServerADODB(false, 3, {}, false, true);
     EXPECT_TRUE(sinValidar.gEsAdmin);
 
     DB_Dll callado;
     callado.gServidor = kServer;
-    callado.gDBName = kCompany;
+    callado.gDBName = callado.gUsuario = callado.gUserPassWord = kCompany;
     callado.OpenServerADODB(false, 3, {}, true, false);
     EXPECT_TRUE(callado.gEsAdmin) << "a quiet open with TA_USUARIOS present counts as administrator";
 }
 
-TEST_F(DB_DllTest, AGivenConnectionTextIsUsedUnchanged)
+TEST_P(DB_DllTest, AGivenConnectionTextIsUsedUnchanged)
 {
-    const QString text = "Provider=SQLOLEDB;Server=local;Database=EMPRESA";
+    const QString text = "Provider=SQLOLEDB;Server=local;Database=EMPRESA;UId=EMPRESA;Pwd=EMPRESA";
     base.OpenServerADODB(false, 3, text, false);
     EXPECT_EQ(base.gConnString, text);
     EXPECT_EQ(base.gCnn.State(), db::ado::adStateOpen);
 }
 
-TEST_F(DB_DllTest, AHashInTheServerBuildsTheOracleText)
+TEST_P(DB_DllTest, AHashInTheServerBuildsTheOracleText)
 {
     base.gServidor = "ORCL#";
     base.gDBName = "PROD";
@@ -93,7 +94,7 @@ TEST_F(DB_DllTest, AHashInTheServerBuildsTheOracleText)
     EXPECT_TRUE(operador->boxes().isEmpty());
 }
 
-TEST_F(DB_DllTest, AFailedOpenAsksAndRetriesWithNewParameters)
+TEST_P(DB_DllTest, AFailedOpenAsksAndRetriesWithNewParameters)
 {
     base.gDBName = "NOEXISTE";
     gSesion().gUsuarioLogeado = "ADMIN";
@@ -109,7 +110,8 @@ TEST_F(DB_DllTest, AFailedOpenAsksAndRetriesWithNewParameters)
     const auto& box = operador->boxes()[0];
     EXPECT_EQ(box.title, " Error de Conexion a Base de Datos");
     EXPECT_EQ(box.buttons, vb::vbYesNo + vb::vbCritical);
-    EXPECT_TRUE(box.prompt.startsWith(" Estado de Sql: 42000\rNumero de Error: -2147467259\rDescripcion: "));
+    const QString estado = onSqlite() ? "42000" : "08001";
+    EXPECT_TRUE(box.prompt.startsWith(" Estado de Sql: " + estado + "\rNumero de Error: -2147467259\rDescripcion: "));
     EXPECT_TRUE(box.prompt.contains("\rCodigo Nativo: 4060\r\r\nNombre de Proceso: tests_database\r\r\n\r\n"
                                     "1. Verifique el Usuario, contraseña y base de datos\r\n"
                                     "2. Verifique el nombre del servidor, quizas necesite agregarle el nombre de la "
@@ -126,7 +128,7 @@ TEST_F(DB_DllTest, AFailedOpenAsksAndRetriesWithNewParameters)
     EXPECT_TRUE(base.gOpenFlag);
 }
 
-TEST_F(DB_DllTest, AnsweringNoOrLeavingTheParametersEndsWithTheFlagDown)
+TEST_P(DB_DllTest, AnsweringNoOrLeavingTheParametersEndsWithTheFlagDown)
 {
     base.gDBName = "NOEXISTE";
     operador->answer(vb::vbNo);
@@ -140,7 +142,7 @@ TEST_F(DB_DllTest, AnsweringNoOrLeavingTheParametersEndsWithTheFlagDown)
     EXPECT_EQ(operador->boxes().size(), 2);
 }
 
-TEST_F(DB_DllTest, CancellingTheParametersWindowLeavesTheConnectionAlone)
+TEST_P(DB_DllTest, CancellingTheParametersWindowLeavesTheConnectionAlone)
 {
     ScriptedLogin* login = installLogin();
     base.OpenServerADODB(true);
@@ -149,7 +151,7 @@ TEST_F(DB_DllTest, CancellingTheParametersWindowLeavesTheConnectionAlone)
     EXPECT_EQ(login->shown().size(), 1);
 }
 
-TEST_F(DB_DllTest, TheParametersWindowMayChooseOracle)
+TEST_P(DB_DllTest, TheParametersWindowMayChooseOracle)
 {
     ScriptedLogin* login = installLogin();
     login->then([](DatosAcceso& datos) {
@@ -163,7 +165,7 @@ TEST_F(DB_DllTest, TheParametersWindowMayChooseOracle)
     EXPECT_TRUE(base.gConnString.startsWith("Provider=OraOLEDB.Oracle.1;Data Source=EMPRESA;"));
 }
 
-TEST_F(DB_DllTest, AbrirRecordsetAppliesTheSynonymsAndReturnsTheText)
+TEST_P(DB_DllTest, AbrirRecordsetAppliesTheSynonymsAndReturnsTheText)
 {
     openCompany("ANA");
     db::StatementLog log;
@@ -176,7 +178,7 @@ TEST_F(DB_DllTest, AbrirRecordsetAppliesTheSynonymsAndReturnsTheText)
     EXPECT_EQ(log.entries().last().original, sentencia);
 }
 
-TEST_F(DB_DllTest, AbrirRecordsetReportsAFailureThroughTheLibrary)
+TEST_P(DB_DllTest, AbrirRecordsetReportsAFailureThroughTheLibrary)
 {
     openCompany();
     operador->answer(vb::vbAbort);
@@ -188,7 +190,7 @@ TEST_F(DB_DllTest, AbrirRecordsetReportsAFailureThroughTheLibrary)
     EXPECT_EQ(filas.State(), db::ado::adStateClosed);
 }
 
-TEST_F(DB_DllTest, CierraRecordsetCancelsAPendingEdit)
+TEST_P(DB_DllTest, CierraRecordsetCancelsAPendingEdit)
 {
     openCompany();
     db::Recordset filas;
@@ -201,7 +203,7 @@ TEST_F(DB_DllTest, CierraRecordsetCancelsAPendingEdit)
     EXPECT_TRUE(operador->boxes().isEmpty());
 }
 
-TEST_F(DB_DllTest, StatementsLoseTheAdminMarkerAndReportNothing)
+TEST_P(DB_DllTest, StatementsLoseTheAdminMarkerAndReportNothing)
 {
     openCompany("ANA");
     db::StatementLog log;
@@ -221,7 +223,7 @@ TEST_F(DB_DllTest, StatementsLoseTheAdminMarkerAndReportNothing)
     EXPECT_EQ(base.gCnn.errors().Count(), 0) << "a truncation leaves no trace";
 }
 
-TEST_F(DB_DllTest, ScriptsThatCreateAndDropGetTheSynonyms)
+TEST_P(DB_DllTest, ScriptsThatCreateAndDropGetTheSynonyms)
 {
     openCompany("ANA");
     db::StatementLog log;
@@ -236,7 +238,7 @@ TEST_F(DB_DllTest, ScriptsThatCreateAndDropGetTheSynonyms)
     EXPECT_TRUE(conBorrado.contains("FROM MA_CUENTAS ")) << "a script with DELETE keeps the base table";
 }
 
-TEST_F(DB_DllTest, AStatementCanHandBackItsRows)
+TEST_P(DB_DllTest, AStatementCanHandBackItsRows)
 {
     openCompany();
     QString sentencia = "SELECT COUNT(*) AS N FROM TA_USUARIOS";
@@ -245,3 +247,5 @@ TEST_F(DB_DllTest, AStatementCanHandBackItsRows)
     base.EjecutaConsultaSQL(sentencia, filas, &resultado);
     EXPECT_EQ(resultado.Fields("N").Value().toLong(), 2);
 }
+
+ON_EVERY_ENGINE(DB_DllTest);

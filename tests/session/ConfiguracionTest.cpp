@@ -6,11 +6,12 @@
 #include "platform/os/System.h"
 #include "support/DatabaseTest.h"
 
-class ConfiguracionTest : public DatabaseTest {
+class ConfiguracionTest : public EveryEngineTest {
 protected:
     void SetUp() override
     {
-        DatabaseTest::SetUp();
+        EveryEngineTest::SetUp();
+        if (IsSkipped()) return;
         openCompany();
         base.gCnn.setStatementLog(&log);
     }
@@ -37,7 +38,7 @@ protected:
     db::StatementLog log;
 };
 
-TEST_F(ConfiguracionTest, AMissingKeyReadsAsOneBlankAndThemeAsOne)
+TEST_P(ConfiguracionTest, AMissingKeyReadsAsOneBlankAndThemeAsOne)
 {
     QString aux = "previo";
     EXPECT_EQ(Cfg("NOEXISTE", aux), " ");
@@ -49,7 +50,7 @@ TEST_F(ConfiguracionTest, AMissingKeyReadsAsOneBlankAndThemeAsOne)
     EXPECT_EQ(Cfg("theme"), "1");
 }
 
-TEST_F(ConfiguracionTest, TheDatosGroupFindsAnyGroupAndAnotherGroupOnlyItsOwn)
+TEST_P(ConfiguracionTest, TheDatosGroupFindsAnyGroupAndAnotherGroupOnlyItsOwn)
 {
     setting("VENTAS", "DESCUENTO", "10", "'tope'");
     setting("DATOS", "RECARGO", "5");
@@ -62,7 +63,7 @@ TEST_F(ConfiguracionTest, TheDatosGroupFindsAnyGroupAndAnotherGroupOnlyItsOwn)
     EXPECT_EQ(Cfg("DESCUENTO", aux, "ventas"), "10");
 }
 
-TEST_F(ConfiguracionTest, AClosedDatabaseReadsEmpty)
+TEST_P(ConfiguracionTest, AClosedDatabaseReadsEmpty)
 {
     base.gCnn.Close();
     EXPECT_EQ(Cfg("THEME"), "");
@@ -70,7 +71,7 @@ TEST_F(ConfiguracionTest, AClosedDatabaseReadsEmpty)
     EXPECT_EQ(CfgVX("TimeOut", aux), "") << "the statistics database is not open yet";
 }
 
-TEST_F(ConfiguracionTest, GrabaCfgAddsOrReplacesAndTrims)
+TEST_P(ConfiguracionTest, GrabaCfgAddsOrReplacesAndTrims)
 {
     GrabaCfg("  nueva ", "  valor  ", " aux ", true);
     db::Recordset fila = base.gCnn.Execute("SELECT * FROM TA_CONFIGURACION");
@@ -78,7 +79,7 @@ TEST_F(ConfiguracionTest, GrabaCfgAddsOrReplacesAndTrims)
     EXPECT_EQ(fila.Fields("CLAVE").Value().toText(), "NUEVA");
     EXPECT_EQ(fila.Fields("VALOR").Value().toText(), "valor");
     EXPECT_EQ(fila.Fields("VALORAUX").Value().toText(), "aux");
-    EXPECT_EQ(fila.Fields("PoliticaNegocio").Value(), Variant(true));
+    EXPECT_TRUE(fila.Fields("PoliticaNegocio").Value().toBool());
 
     GrabaCfg("NUEVA", 7);
     EXPECT_EQ(stored("NUEVA"), "7");
@@ -87,7 +88,7 @@ TEST_F(ConfiguracionTest, GrabaCfgAddsOrReplacesAndTrims)
     EXPECT_EQ(base.gCnn.Execute("SELECT COUNT(*) FROM TA_CONFIGURACION").Fields(0).Value().toLong(), 1);
 }
 
-TEST_F(ConfiguracionTest, TheCacheServesReadsUntilAWriteRemovesTheKey)
+TEST_P(ConfiguracionTest, TheCacheServesReadsUntilAWriteRemovesTheKey)
 {
     ProgramasConCacheDeConfiguracion() = {os::executableName()};
     setting("DATOS", "COLOR", "rojo");
@@ -98,7 +99,7 @@ TEST_F(ConfiguracionTest, TheCacheServesReadsUntilAWriteRemovesTheKey)
     EXPECT_EQ(Cfg("COLOR"), "azul") << "read from the table, not the stale entry";
 }
 
-TEST_F(ConfiguracionTest, WithoutTheCacheEveryReadGoesToTheTable)
+TEST_P(ConfiguracionTest, WithoutTheCacheEveryReadGoesToTheTable)
 {
     setting("DATOS", "COLOR", "rojo");
     EXPECT_EQ(Cfg("COLOR"), "rojo");
@@ -106,7 +107,7 @@ TEST_F(ConfiguracionTest, WithoutTheCacheEveryReadGoesToTheTable)
     EXPECT_EQ(Cfg("COLOR"), "verde");
 }
 
-TEST_F(ConfiguracionTest, ThePreloadLeavesOverLongValuesToTheTable)
+TEST_P(ConfiguracionTest, ThePreloadLeavesOverLongValuesToTheTable)
 {
     ProgramasConCacheDeConfiguracion() = {os::executableName()};
     setting("DATOS", "CORTA", "abc");
@@ -121,12 +122,12 @@ TEST_F(ConfiguracionTest, ThePreloadLeavesOverLongValuesToTheTable)
     EXPECT_TRUE(queried("LARGA"));
 }
 
-TEST_F(ConfiguracionTest, TheStatisticsDatabaseHasItsOwnSettings)
+TEST_P(ConfiguracionTest, TheStatisticsDatabaseHasItsOwnSettings)
 {
     createStatisticsDatabase("VX_ESTADISTICAS");
     DB_Dll& vx = gBaseDatosVX();
     vx.gServidor = kServer;
-    vx.gDBName = "VX_ESTADISTICAS";
+    vx.gDBName = vx.gUsuario = vx.gUserPassWord = "VX_ESTADISTICAS";
     vx.OpenServerADODB(false, 3, {}, true, false);
     QString aux;
     EXPECT_EQ(CfgVX("TimeOut", aux), " ");
@@ -140,7 +141,7 @@ protected:
     void load() { CfgMasUsadas(programFolder() + "/"); }
 };
 
-TEST_F(CfgMasUsadasTest, EmptyColoursGetTheDefaultsWrittenBack)
+TEST_P(CfgMasUsadasTest, EmptyColoursGetTheDefaultsWrittenBack)
 {
     load();
     EXPECT_EQ(gSesion().gColorFondoFoco, 16774118);
@@ -151,7 +152,7 @@ TEST_F(CfgMasUsadasTest, EmptyColoursGetTheDefaultsWrittenBack)
     EXPECT_EQ(gTablaConfiguracion(), "ta_configuracion");
 }
 
-TEST_F(CfgMasUsadasTest, YellowAndBlackBackgroundsAreReplaced)
+TEST_P(CfgMasUsadasTest, YellowAndBlackBackgroundsAreReplaced)
 {
     setting("DATOS", "CFondo", "16776960");
     setting("DATOS", "CLetra", "255");
@@ -164,7 +165,7 @@ TEST_F(CfgMasUsadasTest, YellowAndBlackBackgroundsAreReplaced)
     EXPECT_EQ(gSesion().gColorFondoFoco, 15072511) << "RGB(255, 252, 229)";
 }
 
-TEST_F(CfgMasUsadasTest, SettingsAreReadByTheirRules)
+TEST_P(CfgMasUsadasTest, SettingsAreReadByTheirRules)
 {
     setting("DATOS", "UsaConsultaLike", "si");
     setting("DATOS", "MADERERA", "NO");
@@ -190,7 +191,7 @@ TEST_F(CfgMasUsadasTest, SettingsAreReadByTheirRules)
     EXPECT_EQ(s.gRutaTareasDoc, programFolder() + "/VXDOCTareas.vtx");
 }
 
-TEST_F(CfgMasUsadasTest, SalesProgramsTakeTheirOwnDecimals)
+TEST_P(CfgMasUsadasTest, SalesProgramsTakeTheirOwnDecimals)
 {
     setting("DATOS", "CantidadDecimales", "2");
     setting("DATOS", "CantidadDecimalesVentas", "4");
@@ -201,7 +202,7 @@ TEST_F(CfgMasUsadasTest, SalesProgramsTakeTheirOwnDecimals)
     EXPECT_EQ(gSesion().gCantidadDecimales, "4");
 }
 
-TEST_F(CfgMasUsadasTest, AUserWithoutBusinessUnitWorksForUnitOne)
+TEST_P(CfgMasUsadasTest, AUserWithoutBusinessUnitWorksForUnitOne)
 {
     gSesion().gUsuarioLogeado = "ANA";
     base.gCnn.Execute("INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, CLASEPUSA) VALUES ('ANA', 'QURO', ' A,B,C ')");
@@ -217,7 +218,7 @@ TEST_F(CfgMasUsadasTest, AUserWithoutBusinessUnitWorksForUnitOne)
     EXPECT_EQ(gSesion().gCondicionIvaTexto, "4");
 }
 
-TEST_F(CfgMasUsadasTest, BusinessUnitDataFallsBackToTheCompany)
+TEST_P(CfgMasUsadasTest, BusinessUnitDataFallsBackToTheCompany)
 {
     setting("DATOS", "NOMBRE", "Distribuidora");
     setting("DATOS", "CALLE", "Mitre");
@@ -248,3 +249,6 @@ TEST(TextoABooleano, ReadsTheSuitesYesAndNoWords)
     texto = "-1";
     EXPECT_TRUE(TextoABooleano(texto));
 }
+
+ON_EVERY_ENGINE(ConfiguracionTest);
+ON_EVERY_ENGINE(CfgMasUsadasTest);

@@ -6,11 +6,12 @@
 
 #include <QDateTime>
 
-class RegistroFallasTest : public DatabaseTest {
+class RegistroFallasTest : public EveryEngineTest {
 protected:
     void SetUp() override
     {
-        DatabaseTest::SetUp();
+        EveryEngineTest::SetUp();
+        if (IsSkipped()) return;
         openCompany("JPEREZ");
         gSesion().gParametroAdicional = "A-100";
     }
@@ -21,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(RegistroFallasTest, AFailedStatementIsRecordedInAuxErr)
+TEST_P(RegistroFallasTest, AFailedStatementIsRecordedInAuxErr)
 {
     QString proceso = "Replica";
     GrabarErrorAux("UPDATE X SET A = 1", proceso, 2627, QString(300, u'd'));
@@ -37,7 +38,7 @@ TEST_F(RegistroFallasTest, AFailedStatementIsRecordedInAuxErr)
     EXPECT_LE(std::abs(fecha.addYears(100).secsTo(QDateTime::currentDateTime())), 120);
 }
 
-TEST_F(RegistroFallasTest, AnEmptyProcessBecomesTheExecutableName)
+TEST_P(RegistroFallasTest, AnEmptyProcessBecomesTheExecutableName)
 {
     QString proceso;
     GrabarErrorAux("X", proceso, 1, "d");
@@ -45,7 +46,7 @@ TEST_F(RegistroFallasTest, AnEmptyProcessBecomesTheExecutableName)
     EXPECT_EQ(rows("AUX_ERR").Fields("Proceso").Value().toText(), os::executableName());
 }
 
-TEST_F(RegistroFallasTest, ARefusedSignInIsAudited)
+TEST_P(RegistroFallasTest, ARefusedSignInIsAudited)
 {
     RegistrarAccion("", "", "0", true, false, false, "Intento de inicio de sesion fallido", "", false);
     db::Recordset row = rows("V_MV_CPTEACCIONES");
@@ -61,7 +62,7 @@ TEST_F(RegistroFallasTest, ARefusedSignInIsAudited)
     EXPECT_LE(std::abs(row.Fields("FECHAHORA").Value().toDateTime().secsTo(QDateTime::currentDateTime())), 120);
 }
 
-TEST_F(RegistroFallasTest, TheActionTypeFollowsTheFlags)
+TEST_P(RegistroFallasTest, TheActionTypeFollowsTheFlags)
 {
     RegistrarAccion("FA", "0001-00000012", "", false, true, false, "x", "1.1.01", false);
     RegistrarAccion("FA", "1", "3", false, false, true, "x", "", false);
@@ -77,9 +78,11 @@ TEST_F(RegistroFallasTest, TheActionTypeFollowsTheFlags)
     EXPECT_EQ(row.Fields("Tipo_accion").Value().toText(), "ER");
 }
 
-TEST_F(RegistroFallasTest, AUserNameWithAnApostropheIsRecordedAsTyped)
+TEST_P(RegistroFallasTest, AUserNameWithAnApostropheIsRecordedAsTyped)
 {
     gSesion().gUsuarioLogeado = "O'Neill";
     RegistrarAccion("", "", "", true, false, false, "Intento de inicio de sesion fallido", "", false);
     EXPECT_EQ(rows("V_MV_CPTEACCIONES").Fields("Usuario").Value().toText(), "O'Neill");
 }
+
+ON_EVERY_ENGINE(RegistroFallasTest);

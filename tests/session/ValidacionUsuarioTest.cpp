@@ -8,11 +8,12 @@
 
 #include <QDateTime>
 
-class ValidacionUsuarioTest : public DatabaseTest {
+class ValidacionUsuarioTest : public EveryEngineTest {
 protected:
     void SetUp() override
     {
-        DatabaseTest::SetUp();
+        EveryEngineTest::SetUp();
+        if (IsSkipped()) return;
         seed({"INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password, Administrador) VALUES ('ANA', 'QURO', '"
                   + QvFunciones::Encriptar("Secreto") + "', 1)",
               "INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password) VALUES ('LUIS', 'du000ra', '"
@@ -32,13 +33,13 @@ protected:
     DB_Dll& base = gBaseDatos();
 };
 
-TEST_F(ValidacionUsuarioTest, TheDatabaseLoginNeedsNoPassword)
+TEST_P(ValidacionUsuarioTest, TheDatabaseLoginNeedsNoPassword)
 {
     EXPECT_TRUE(UsuarioValido("empresa", "cualquiera"));
     EXPECT_EQ(gSesion().gUsuarioLogeado, "empresa");
 }
 
-TEST_F(ValidacionUsuarioTest, PasswordsCompareWithoutCase)
+TEST_P(ValidacionUsuarioTest, PasswordsCompareWithoutCase)
 {
     base.gEsAdmin = false;
     EXPECT_TRUE(UsuarioValido(" ANA ", "SECRETO"));
@@ -47,14 +48,14 @@ TEST_F(ValidacionUsuarioTest, PasswordsCompareWithoutCase)
     EXPECT_FALSE(base.gEsAdmin);
 }
 
-TEST_F(ValidacionUsuarioTest, AWrongPasswordStillNamesTheUser)
+TEST_P(ValidacionUsuarioTest, AWrongPasswordStillNamesTheUser)
 {
     gSesion().gUsuarioLogeado = "antes";
     EXPECT_FALSE(UsuarioValido("ANA", "otra"));
     EXPECT_EQ(gSesion().gUsuarioLogeado, "ANA");
 }
 
-TEST_F(ValidacionUsuarioTest, UsersOfAnotherSystemOrUnknownAreRefused)
+TEST_P(ValidacionUsuarioTest, UsersOfAnotherSystemOrUnknownAreRefused)
 {
     gSesion().gUsuarioLogeado = "antes";
     EXPECT_FALSE(UsuarioValido("OTRO", "clave"));
@@ -62,14 +63,14 @@ TEST_F(ValidacionUsuarioTest, UsersOfAnotherSystemOrUnknownAreRefused)
     EXPECT_EQ(gSesion().gUsuarioLogeado, "antes");
 }
 
-TEST_F(ValidacionUsuarioTest, AnApostropheInTheNameIsJustALetter)
+TEST_P(ValidacionUsuarioTest, AnApostropheInTheNameIsJustALetter)
 {
     EXPECT_TRUE(UsuarioValido("O'NEILL", "X"));
     EXPECT_FALSE(UsuarioValido("x' OR '1'='1", "clave"));
     EXPECT_TRUE(operador->boxes().isEmpty());
 }
 
-TEST_F(ValidacionUsuarioTest, TheEntryIsRecordedWithTheMenuEntryThatGrantsIt)
+TEST_P(ValidacionUsuarioTest, TheEntryIsRecordedWithTheMenuEntryThatGrantsIt)
 {
     gSesion().gUsuarioLogeado = "ana";
     RegistraIngresoTarea();
@@ -84,7 +85,7 @@ TEST_F(ValidacionUsuarioTest, TheEntryIsRecordedWithTheMenuEntryThatGrantsIt)
     EXPECT_LE(std::abs(ingreso.addYears(100).secsTo(QDateTime::currentDateTime())), 120);
 }
 
-TEST_F(ValidacionUsuarioTest, WithoutATaskTheEntryIsRecordedAllTheSame)
+TEST_P(ValidacionUsuarioTest, WithoutATaskTheEntryIsRecordedAllTheSame)
 {
     gSesion().gUsuarioLogeado = "LUIS";
     base.gUsuario = "OTRO_LOGIN";
@@ -97,7 +98,7 @@ TEST_F(ValidacionUsuarioTest, WithoutATaskTheEntryIsRecordedAllTheSame)
     EXPECT_EQ(row.Fields("Tarea").Value().toText(), os::executableName().toUpper()) << "the database login sees its own program";
 }
 
-TEST_F(ValidacionUsuarioTest, AnApostropheIsDroppedFromTheRecordAndTheSession)
+TEST_P(ValidacionUsuarioTest, AnApostropheIsDroppedFromTheRecordAndTheSession)
 {
     gSesion().gUsuarioLogeado = "O'Neill";
     RegistraIngresoTarea();
@@ -107,3 +108,5 @@ TEST_F(ValidacionUsuarioTest, AnApostropheIsDroppedFromTheRecordAndTheSession)
     EXPECT_EQ(row.Fields("NombreUsuario").Value().toText(), "ONeill");
     EXPECT_EQ(gSesion().gUsuarioLogeado, "ONeill");
 }
+
+ON_EVERY_ENGINE(ValidacionUsuarioTest);

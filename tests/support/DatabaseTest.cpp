@@ -3,6 +3,8 @@
 #include "database/DB_Dll.h"
 #include "database/VentanaAcceso.h"
 #include "platform/db/Connection.h"
+#include "platform/db/DbErrors.h"
+#include "platform/db/OdbcEngine.h"
 #include "platform/db/SqliteSchema.h"
 #include "session/Configuracion.h"
 #include "session/Sesion.h"
@@ -13,6 +15,9 @@
 #include <QTemporaryDir>
 
 namespace {
+
+constexpr char kPortVariable[] = "EQUIV_PG_PUERTO";
+constexpr char kFolderVariable[] = "EQUIV_PG_CARPETA";
 
 QString script(const QString& name)
 {
@@ -42,6 +47,35 @@ void copyTemplate(const QStringList& scripts, const QString& target)
     QFile(target).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
+QString postgresPort()
+{
+    const QString port = qEnvironmentVariable(kPortVariable);
+    if (!port.isEmpty()) return port;
+    QFile file(QDir(qEnvironmentVariable(kFolderVariable)).filePath("puerto"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).trimmed() : QString();
+}
+
+QString postgresText(const QString& user, const QString& password)
+{
+    return "Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=" + postgresPort() + ";Database={base};Uid=" + user
+           + ";Pwd=" + password + ";";
+}
+
+// A fresh database from one of the cluster's templates, owned by a login of
+// its own name (the suite logs into a database with its name as user and password).
+void createPostgresDatabase(const QString& name, const QString& templateName)
+{
+    try {
+        db::OdbcEngine admin(postgresText("postgres", "postgres"), "postgres", 5);
+        admin.run("DROP DATABASE IF EXISTS \"" + name + "\" WITH (FORCE)");
+        admin.run("DO $$ BEGIN CREATE ROLE \"" + name + "\" LOGIN SUPERUSER PASSWORD '" + name
+                  + "'; EXCEPTION WHEN duplicate_object THEN NULL; END $$");
+        admin.run("CREATE DATABASE \"" + name + "\" TEMPLATE " + templateName + " OWNER \"" + name + "\"");
+    } catch (const db::EngineFailure& failure) {
+        ADD_FAILURE() << "PostgreSQL: " << failure.description.toStdString();
+    }
+}
+
 void resetSharedObjects()
 {
     gBaseDatos() = DB_Dll();
@@ -55,13 +89,36 @@ void resetSharedObjects()
 
 }  // namespace
 
+std::string engineName(const ::testing::TestParamInfo<TestEngine>& info)
+{
+    return info.param == TestEngine::SQLite ? "sqlite" : "postgresql";
+}
+
 void DatabaseTest::SetUp()
 {
     ProgramTest::SetUp();
+    if (!onSqlite() && postgresPort().isEmpty()) GTEST_SKIP() << "no hay un servidor PostgreSQL de prueba";
     resetSharedObjects();
     QDir(programFolder()).mkpath("datos");
-    writeProgramFile("servidores.ini", "[LOCAL]\r\nmotor=sqlite\r\ncarpeta=datos\r\n");
+    writeProgramFile("servidores.ini", registryEntry());
     createCompanyDatabase(kCompany);
+}
+
+void DatabaseTest::TearDown()
+{
+    resetSharedObjects();
+    ProgramTest::TearDown();
+}
+
+QString DatabaseTest::registryEntry(const QString& server) const
+{
+    if (onSqlite()) return "[" + server + "]\r\nmotor=sqlite\r\ncarpeta=datos\r\n";
+    return "[" + server + "]\r\nmotor=odbc\r\ncadena=" + postgresText("{usuario}", "{clave}") + "\r\n";
+}
+
+QString DatabaseTest::quoted(const QString& name) const
+{
+    return '"' + (onSqlite() ? name : name.toLower()) + '"';
 }
 
 QString DatabaseTest::connectionText(const QString& database)
@@ -77,18 +134,14 @@ QString DatabaseTest::dataFolder() const
 
 void DatabaseTest::createCompanyDatabase(const QString& name) const
 {
-    copyTemplate({"configuracion.sql", "empresa.sql"}, QDir(dataFolder()).filePath(name + ".sqlite"));
+    if (onSqlite()) copyTemplate({"configuracion.sql", "empresa.sql"}, QDir(dataFolder()).filePath(name + ".sqlite"));
+    else createPostgresDatabase(name, "plantilla_empresa");
 }
 
 void DatabaseTest::createStatisticsDatabase(const QString& name) const
 {
-    copyTemplate({"configuracion.sql"}, QDir(dataFolder()).filePath(name + ".sqlite"));
-}
-
-void DatabaseTest::TearDown()
-{
-    resetSharedObjects();
-    ProgramTest::TearDown();
+    if (onSqlite()) copyTemplate({"configuracion.sql"}, QDir(dataFolder()).filePath(name + ".sqlite"));
+    else createPostgresDatabase(name, "plantilla_estadisticas");
 }
 
 void DatabaseTest::openCompany(const QString& usuario)

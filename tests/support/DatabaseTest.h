@@ -4,16 +4,38 @@
 
 #include <QString>
 
-// A test whose program folder holds a server "LOCAL" (SQLite, folder "datos")
-// with the company database EMPRESA, created empty from the schema scripts.
-// The shared database objects and the settings cache start afresh.
+#include <gtest/gtest.h>
+
+// The engines a database test runs on. PostgreSQL is the throwaway cluster
+// that the tests start (tools/postgres-prueba.sh): its port is in the file
+// "puerto" of the folder EQUIV_PG_CARPETA names (or in EQUIV_PG_PUERTO, for a
+// cluster started by hand); without either those runs are skipped.
+enum class TestEngine { SQLite, PostgreSQL };
+
+std::string engineName(const ::testing::TestParamInfo<TestEngine>& info);
+
+// Runs a parameterised database suite on every engine.
+#define ON_EVERY_ENGINE(Suite)                                                                          \
+    INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL), \
+                             engineName)
+
+// A test whose program folder registers a server "LOCAL" with the company
+// database EMPRESA, created empty from the schema scripts, on the engine the
+// test runs on. The shared database objects and the settings cache start afresh.
 class DatabaseTest : public ProgramTest {
 protected:
+    explicit DatabaseTest(TestEngine engine = TestEngine::SQLite) : engine_(engine) {}
+
     void SetUp() override;
     void TearDown() override;
 
     static constexpr char kServer[] = "LOCAL";
     static constexpr char kCompany[] = "EMPRESA";
+
+    TestEngine engine() const { return engine_; }
+    bool onSqlite() const { return engine_ == TestEngine::SQLite; }
+    // A table or column name as the engine's own statements quote it.
+    QString quoted(const QString& name) const;
 
     // "PROVIDER=SQLOLEDB;Server=LOCAL;Database =<database>;..." as the suite writes it.
     static QString connectionText(const QString& database = kCompany);
@@ -21,9 +43,22 @@ protected:
     void createCompanyDatabase(const QString& name) const;
     // Creates the statistics database (settings table only).
     void createStatisticsDatabase(const QString& name) const;
+    // The SQLite server's folder.
     QString dataFolder() const;
+    // The lines of servidores.ini that register "LOCAL" on this engine.
+    QString registryEntry(const QString& server = kServer) const;
     // Opens gBaseDatos() on EMPRESA as the start-up does, signed in as `usuario`.
     void openCompany(const QString& usuario = "ADMIN");
     // Runs statements directly on EMPRESA, outside the program's objects.
     void seed(const QStringList& statements) const;
+
+private:
+    TestEngine engine_;
+};
+
+// A database suite that runs on every engine: `TEST_P(Suite, ...)` and
+// `ON_EVERY_ENGINE(Suite)`.
+class EveryEngineTest : public DatabaseTest, public ::testing::WithParamInterface<TestEngine> {
+protected:
+    EveryEngineTest() : DatabaseTest(GetParam()) {}
 };

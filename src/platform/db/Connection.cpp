@@ -37,7 +37,9 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     if (core_->isOpen()) throw ErrorMap::objectError(ErrorMap::AlreadyOpen, kSource);
     connectionString_ = connectionString;
     try {
-        core_->engine = openEngine(db::ConnectionString(connectionString));
+        const db::ConnectionString text(connectionString);
+        const int timeout = text.connectTimeout() > 0 ? text.connectTimeout() : connectionTimeout_;
+        core_->engine = openEngine(text, timeout);
     } catch (const EngineFailure& failure) {
         core_->raise(failure, ErrorMap::Context::Open, kSource);
     }

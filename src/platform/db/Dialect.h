@@ -39,5 +39,6 @@ public:
 
 std::unique_ptr<Dialect> makeSqlServerDialect();  // passes the batch unchanged, as one statement
 std::unique_ptr<Dialect> makeSqliteDialect();
+std::unique_ptr<Dialect> makePostgresDialect();
 
 }  // namespace db

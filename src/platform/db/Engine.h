@@ -60,6 +60,9 @@ public:
     virtual QVector<ColumnInfo> columns(const QString& table) = 0;
 
     virtual void setCommandTimeout(int seconds) = 0;
+
+    // A table or column name quoted for statements this layer builds itself.
+    virtual QString quoteIdentifier(const QString& name) const = 0;
 };
 
 }  // namespace db

@@ -3,6 +3,7 @@
 #include "platform/VbText.h"
 #include "platform/db/ConnectionString.h"
 #include "platform/db/DbErrors.h"
+#include "platform/db/OdbcEngine.h"
 #include "platform/db/SqliteEngine.h"
 #include "platform/os/PrivateProfile.h"
 #include "platform/os/System.h"
@@ -29,32 +30,54 @@ QString folderOf(const QString& server)
     return QDir(os::programFolder()).absoluteFilePath(folder.isEmpty() ? QString(".") : folder);
 }
 
-[[noreturn]] void serverNotFound(const QString& server)
+constexpr int kSqlServerPort = 1433;
+
+// The registry's ODBC text with the login filled in; the database stays {base}.
+QString withLogin(const QString& cadena, const QString& user, const QString& password)
 {
-    throw EngineFailure{Situation::ServerNotFound,
-                        "[DBNETLIB][ConnectionOpen (Connect()).]El servidor \"" + vb::Trim(server)
-                            + "\" no existe o se ha denegado el acceso.",
-                        {}, 0};
+    return QString(cadena).replace("{usuario}", user, Qt::CaseInsensitive).replace("{clave}", password, Qt::CaseInsensitive);
 }
 
 }  // namespace
 
-std::unique_ptr<Engine> openEngine(const ConnectionString& text)
+QString freeTdsText(const ConnectionString& text)
+{
+    QString host = vb::Trim(text.server());
+    int port = kSqlServerPort;
+    const auto colon = host.indexOf(u':');
+    if (colon >= 0) {
+        port = host.mid(colon + 1).toInt();
+        host = host.left(colon);
+    }
+    return "Driver=FreeTDS;Server=" + host + ";Port=" + QString::number(port) + ";Database={base};UID="
+           + text.user() + ";PWD=" + text.password() + ";TDS_Version=7.4;";
+}
+
+std::unique_ptr<Engine> openEngine(const ConnectionString& text, int timeoutSeconds)
 {
     if (text.isAccess()) {
         throw EngineFailure{Situation::DatabaseNotFound,
                             "Las bases de datos de Microsoft Access no están disponibles en este equipo.", {}, 0};
     }
     if (text.isOracle()) {
-        throw EngineFailure{Situation::ServerNotFound,
-                            "No hay un controlador de Oracle configurado: falta la entrada [ORACLE] con "
-                            "cadena= en " + QString(kServerRegistryFile) + ".",
-                            {}, 0};
+        const QString cadena = registryValue("ORACLE", "cadena");
+        if (cadena.isEmpty()) {
+            throw EngineFailure{Situation::ServerNotFound,
+                                "No hay un controlador de Oracle configurado: falta la entrada [ORACLE] con "
+                                "cadena= en " + QString(kServerRegistryFile) + ".",
+                                {}, 0};
+        }
+        return std::make_unique<OdbcEngine>(withLogin(cadena, text.user(), text.password()), text.dataSource(),
+                                            timeoutSeconds);
     }
     const QString server = text.server();
     const QString engine = registryValue(server, "motor");
     if (vb::SameText(engine, "sqlite")) return std::make_unique<SqliteEngine>(folderOf(server), text.database());
-    serverNotFound(server);
+    if (vb::SameText(engine, "odbc")) {
+        return std::make_unique<OdbcEngine>(withLogin(registryValue(server, "cadena"), text.user(), text.password()),
+                                            text.database(), timeoutSeconds);
+    }
+    return std::make_unique<OdbcEngine>(freeTdsText(text), text.database(), timeoutSeconds);
 }
 
 }  // namespace db

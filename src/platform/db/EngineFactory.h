@@ -9,11 +9,19 @@ namespace db {
 class ConnectionString;
 
 // The server registry in the program folder: one section per server name,
-// "motor=sqlite" with "carpeta=<folder>" for a folder of SQLite databases.
+// "motor=sqlite" with "carpeta=<folder>" for a folder of SQLite databases, or
+// "motor=odbc" with "cadena=<ODBC connection text>" where {base}, {usuario}
+// and {clave} stand for the database, login and password. A server that is
+// not registered is SQL Server, reached through FreeTDS; an Oracle connection
+// needs the section [ORACLE] with its "cadena=".
 inline constexpr char kServerRegistryFile[] = "servidores.ini";
 
+// The FreeTDS text for a SQL Server "host", "host:port" or "host\instance".
+QString freeTdsText(const ConnectionString& text);
+
 // Opens the database that a connection text names, on the engine its server
-// is registered with. Throws EngineFailure.
-std::unique_ptr<Engine> openEngine(const ConnectionString& text);
+// is registered with; `timeoutSeconds` bounds the wait for a server. Throws
+// EngineFailure.
+std::unique_ptr<Engine> openEngine(const ConnectionString& text, int timeoutSeconds);
 
 }  // namespace db

@@ -17,11 +17,6 @@ namespace {
 const QString kSource = QStringLiteral("ADODB.Recordset");
 const QString kFieldSource = QStringLiteral("ADODB.Field");
 
-QString quoted(const QString& name)
-{
-    return '"' + QString(name).replace('"', "\"\"") + '"';
-}
-
 // The table of a one-table SELECT ("SELECT ... FROM t [alias] [WHERE|ORDER|GROUP|LIMIT ...]").
 std::optional<QString> baseTableOf(const QString& statement)
 {
@@ -42,8 +37,8 @@ std::optional<Variant> asNumber(const Variant& value, bool whole)
     double number = 0;
     switch (value.type()) {
     case Variant::Type::Integer:
-    case Variant::Type::Double:
-    case Variant::Type::Boolean: number = value.toDouble(); break;
+    case Variant::Type::Double: number = value.toDouble(); break;
+    case Variant::Type::Boolean: number = value.toBool() ? 1 : 0; break;  // as a bit column stores it
     case Variant::Type::Text: {
         const auto parsed = vb::ParseNumber(value.toText());
         if (!parsed) return std::nullopt;
@@ -296,6 +291,11 @@ void Recordset::Update()
     if (!edit_) return;
     if (edit_->adding) insertRow();
     else updateRow();
+}
+
+QString Recordset::quoted(const QString& name) const
+{
+    return core_->requireEngine(kSource).quoteIdentifier(name);
 }
 
 void Recordset::insertRow()

@@ -108,6 +108,7 @@ private:
     Variant valueAt(int index) const;
     void assign(int index, const Variant& value);
     void beginEdit();
+    QString quoted(const QString& name) const;
     void insertRow();
     void updateRow();
     // WHERE clause and its values that find the current row in its table.

@@ -19,9 +19,9 @@ QString SqliteDialect::additionFunction() const
     return AddFunction;
 }
 
-TokenList SqliteDialect::textComparisonMarker() const
+TokenList SqliteDialect::comparedLiteral(const SqlToken& literal) const
 {
-    return {SqlToken::blank(), SqlToken::word("COLLATE"), SqlToken::blank(), SqlToken::word("NOCASE")};
+    return {literal, SqlToken::blank(), SqlToken::word("COLLATE"), SqlToken::blank(), SqlToken::word("NOCASE")};
 }
 
 std::unique_ptr<Dialect> makeSqliteDialect()

@@ -12,7 +12,8 @@ class SqliteDialect : public TsqlDialect {
 protected:
     const FunctionNames& renamedFunctions() const override;
     QString additionFunction() const override;
-    TokenList textComparisonMarker() const override;  // COLLATE NOCASE (T-SQL's comparison, registered)
+    // The literal COLLATE NOCASE, the comparison registerTsqlFunctions gives T-SQL's meaning.
+    TokenList comparedLiteral(const SqlToken& literal) const override;
 };
 
 }  // namespace db

@@ -110,11 +110,6 @@ ColumnType typeOf(sqlite3_stmt* statement, int column)
     return typeOfValue(statement, column);
 }
 
-QString quotedIdentifier(const QString& name)
-{
-    return '"' + QString(name).replace('"', "\"\"") + '"';
-}
-
 }  // namespace
 
 void SqliteEngine::StatementCloser::operator()(sqlite3_stmt* statement) const
@@ -319,7 +314,7 @@ QVector<TableInfo> SqliteEngine::tables()
 
 QVector<ColumnInfo> SqliteEngine::columns(const QString& table)
 {
-    const StatementResult result = run("PRAGMA table_info(" + quotedIdentifier(table) + ")");
+    const StatementResult result = run("PRAGMA table_info(" + quoteIdentifier(table) + ")");
     QVector<ColumnInfo> found;
     int keyColumns = 0;
     for (const auto& row : result.rows) {
@@ -339,6 +334,15 @@ void SqliteEngine::setCommandTimeout(int seconds)
 {
     timeoutMilliseconds_ = seconds > 0 ? seconds * 1000 : 0;
     sqlite3_busy_timeout(connection_, timeoutMilliseconds_);
+}
+
+}  // namespace db
+
+namespace db {
+
+QString SqliteEngine::quoteIdentifier(const QString& name) const
+{
+    return '"' + QString(name).replace('"', "\"\"") + '"';
 }
 
 }  // namespace db

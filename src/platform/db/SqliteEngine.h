@@ -45,6 +45,7 @@ public:
     QVector<ColumnInfo> columns(const QString& table) override;
 
     void setCommandTimeout(int seconds) override;
+    QString quoteIdentifier(const QString& name) const override;
 
 private:
     struct StatementCloser {

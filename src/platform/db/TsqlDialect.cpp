@@ -59,12 +59,20 @@ void TsqlDialect::rewriteClauses(TokenList& statement, const QString& database) 
     dropNationalPrefixes(statement);
     removeTableHints(statement);
     reduceObjectNames(statement, database);
-    quoteBracketedNames(statement);
+    quoteBracketedNames(statement, [this](const QString& name) { return quotedName(name); });
     addFromToDelete(statement);
     moveTopToLimit(statement);
     rewriteAdditions(statement, additionFunction());
     adaptFunctionCalls(statement, renamedFunctions());
-    compareTextsWithoutCase(statement, textComparisonMarker());
+    compareTextsWithoutCase(statement, [this](const SqlToken& literal) { return comparedLiteral(literal); });
+    adaptToEngine(statement);
 }
+
+QString TsqlDialect::quotedName(const QString& name) const
+{
+    return '"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + '"';
+}
+
+void TsqlDialect::adaptToEngine(TokenList&) const {}
 
 }  // namespace db

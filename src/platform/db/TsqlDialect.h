@@ -22,8 +22,12 @@ protected:
     virtual const FunctionNames& renamedFunctions() const = 0;
     // Engine function that adds two values the T-SQL way: two texts join, anything else adds.
     virtual QString additionFunction() const = 0;
-    // What follows a compared text literal so that the engine ignores case in that comparison.
-    virtual TokenList textComparisonMarker() const = 0;
+    // A compared text literal as this engine must see it to ignore case in that comparison.
+    virtual TokenList comparedLiteral(const SqlToken& literal) const = 0;
+    // A [bracketed] name as this engine quotes it.
+    virtual QString quotedName(const QString& name) const;
+    // Whatever else this engine needs, after the shared rewrites.
+    virtual void adaptToEngine(TokenList& statement) const;
 
 private:
     std::optional<QString> translateStatement(const TokenList& statement, const QString& database) const;

@@ -75,12 +75,12 @@ void reduceObjectNames(TokenList& statement, const QString& database)
     }
 }
 
-void quoteBracketedNames(TokenList& statement)
+void quoteBracketedNames(TokenList& statement, const std::function<QString(const QString&)>& quoted)
 {
     for (int i = 0; i < statement.size(); ++i) {
         SqlToken& token = statement[i];
         if (token.kind == SqlToken::Kind::QuotedName && token.text.startsWith(u'[')) {
-            token.text = '"' + unquoted(token).replace(u'"', QStringLiteral("\"\"")) + '"';
+            token.text = quoted(unquoted(token));
         }
     }
 }

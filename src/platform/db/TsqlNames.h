@@ -2,6 +2,8 @@
 
 #include "platform/db/TokenList.h"
 
+#include <functional>
+
 namespace db {
 
 // Dotted object names reduced to what one database of the other engines knows:
@@ -11,7 +13,7 @@ namespace db {
 // (server.database.dbo.T), is refused.
 void reduceObjectNames(TokenList& statement, const QString& database);
 
-// [name] becomes "name", the quoting that the other engines share.
-void quoteBracketedNames(TokenList& statement);
+// [name] becomes the engine's quoted name, by default "name".
+void quoteBracketedNames(TokenList& statement, const std::function<QString(const QString&)>& quoted);
 
 }  // namespace db

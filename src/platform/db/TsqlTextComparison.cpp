@@ -25,12 +25,13 @@ bool comparedAt(const TokenList& statement, int literal)
 
 }  // namespace
 
-void compareTextsWithoutCase(TokenList& statement, const TokenList& marker)
+void compareTextsWithoutCase(TokenList& statement, const std::function<TokenList(const SqlToken&)>& compared)
 {
     for (int i = 0; i < statement.size(); ++i) {
         if (statement[i].kind != SqlToken::Kind::Text || !comparedAt(statement, i)) continue;
-        statement.insert(i + 1, marker);
-        i += marker.size();
+        const TokenList replacement = compared(statement[i]);
+        statement.replace(i, i + 1, replacement);
+        i += replacement.size() - 1;
     }
 }
 

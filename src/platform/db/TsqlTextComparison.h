@@ -2,13 +2,15 @@
 
 #include "platform/db/TokenList.h"
 
+#include <functional>
+
 namespace db {
 
 // SQL Server compares texts without regard to case wherever they stand; other
 // engines do so only where a column's own type or collation says so, and an
 // expression such as LTRIM(RTRIM(col)) loses it. Every text literal on either
-// side of a comparison operator gets `marker` after it (for example
-// " COLLATE NOCASE"), which carries the comparison the suite expects.
-void compareTextsWithoutCase(TokenList& statement, const TokenList& marker);
+// side of a comparison operator is replaced by what `compared` makes of it
+// (for example the literal followed by " COLLATE NOCASE").
+void compareTextsWithoutCase(TokenList& statement, const std::function<TokenList(const SqlToken&)>& compared);
 
 }  // namespace db

@@ -1,0 +1,28 @@
+-- What the suite's SQL Server statements need that PostgreSQL lacks.
+
+-- Texts compare as on SQL Server: without regard to case or accents' case.
+CREATE COLLATION IF NOT EXISTS ci (provider = icu, locale = 'und-u-ks-level2', deterministic = false);
+
+-- LEN ignores trailing blanks.
+CREATE FUNCTION len(t text) RETURNS integer LANGUAGE sql IMMUTABLE
+    AS $$ SELECT char_length(rtrim(t COLLATE "C")) $$;
+
+-- One byte per character of a single-byte text column.
+CREATE FUNCTION datalength(t text) RETURNS integer LANGUAGE sql IMMUTABLE
+    AS $$ SELECT char_length(t) $$;
+
+CREATE FUNCTION getdate() RETURNS timestamp LANGUAGE sql STABLE
+    AS $$ SELECT date_trunc('second', localtimestamp) $$;
+
+-- 1-based position of `buscado` in `t`, case ignored; 0 when absent.
+CREATE FUNCTION charindex(buscado text, t text) RETURNS integer LANGUAGE sql IMMUTABLE
+    AS $$ SELECT strpos(lower(t COLLATE "C"), lower(buscado COLLATE "C")) $$;
+CREATE FUNCTION charindex(buscado text, t text, desde integer) RETURNS integer LANGUAGE sql IMMUTABLE
+    AS $$ SELECT CASE WHEN strpos(lower(substr(t COLLATE "C", greatest(desde, 1))), lower(buscado COLLATE "C")) = 0
+                      THEN 0
+                      ELSE strpos(lower(substr(t COLLATE "C", greatest(desde, 1))), lower(buscado COLLATE "C"))
+                           + greatest(desde, 1) - 1 END $$;
+
+-- "+" of T-SQL when the types of its terms are known only at run time.
+CREATE FUNCTION tsql_add(a text, b text) RETURNS text LANGUAGE sql IMMUTABLE AS $$ SELECT a || b $$;
+CREATE FUNCTION tsql_add(a numeric, b numeric) RETURNS numeric LANGUAGE sql IMMUTABLE AS $$ SELECT a + b $$;

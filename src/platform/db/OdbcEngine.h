@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/db/Engine.h"
+
+#include <memory>
+
+namespace db {
+
+// A database reached through unixODBC: SQL Server through FreeTDS,
+// PostgreSQL through psqlODBC, or any driver the server registry names. The
+// connection text holds "{base}" where the database name goes, so that the
+// engine can move to another database of the same server.
+class OdbcEngine : public Engine {
+public:
+    // Connects; a failure throws EngineFailure with every diagnostic's text.
+    OdbcEngine(const QString& connectionTemplate, const QString& database, int loginTimeoutSeconds);
+    ~OdbcEngine() override;
+
+    OdbcEngine(const OdbcEngine&) = delete;
+    OdbcEngine& operator=(const OdbcEngine&) = delete;
+
+    const Dialect& dialect() const override;
+    QString databaseName() const override { return database_; }
+    void useDatabase(const QString& name) override;
+
+    StatementResult run(const QString& statement, const QVector<Variant>& parameters = {}) override;
+    qint64 lastInsertId() override;
+
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
+
+    QVector<TableInfo> tables() override;
+    QVector<ColumnInfo> columns(const QString& table) override;
+
+    void setCommandTimeout(int seconds) override { commandTimeout_ = seconds; }
+    QString quoteIdentifier(const QString& name) const override;
+
+    // The SQLSTATE classes and texts that mean the link to the server is gone.
+    static bool meansLinkLost(const QString& sqlState, const QString& text);
+
+private:
+    class Connection;
+    enum class Server { SqlServer, PostgreSql, Other };
+
+    void connect(const QString& database);
+    void endTransaction(bool commit);
+
+    QString template_;
+    QString database_;
+    int loginTimeout_;
+    int commandTimeout_ = 30;
+    Server server_ = Server::Other;
+    std::unique_ptr<Connection> connection_;
+    std::unique_ptr<Dialect> dialect_;
+};
+
+}  // namespace db

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/Variant.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class Lbf_CtrlDisplay;
+
+// The progress banner of long tasks. The caller starts it once, shows its
+// progress at every step (and stops when the operator cancelled) and closes it
+// at the end:
+//
+//     Dll_Display cartel;
+//     cartel.CartelInicio("Actualizando Datos", true);
+//     for (...) { cartel.CartelMostrar(cancelado, descripcion); if (cancelado) ...; }
+//     cartel.CartelCerrar();
+//
+// Each caller keeps its own instance; the window exists only while the banner
+// is open.
+class Dll_Display {
+public:
+    Dll_Display();
+    ~Dll_Display();
+    Dll_Display(const Dll_Display&) = delete;
+    Dll_Display& operator=(const Dll_Display&) = delete;
+
+    // Shows the banner, animating, with the cancel button only when the task
+    // may be cancelled. On an open banner it starts a new task afresh.
+    void CartelInicio(const QString& Titulo, bool PermiteCancelar);
+    // Each line given replaces its line (Null shows as empty); a line not given
+    // stays as it was. Cancelado tells whether the operator pressed the cancel
+    // button; a press is seen at the call after the one that let it through.
+    void CartelMostrar(bool& Cancelado, const std::optional<Variant>& L1 = std::nullopt,
+                       const std::optional<Variant>& L2 = std::nullopt,
+                       const std::optional<Variant>& L3 = std::nullopt);
+    // Arms the cancel button again, for a caller that asked the operator and
+    // was told to go on.
+    void CartelReanudar();
+    void CartelCerrar();
+
+    // Write-only: true keeps the banner above every other window. It holds for
+    // the open banner and for the ones this instance opens later.
+    void setSiempre_Visible(bool valor);
+
+private:
+    std::unique_ptr<Lbf_CtrlDisplay> ventana_;
+    bool siempreVisible_ = false;
+};

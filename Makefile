@@ -3,7 +3,7 @@ BUILD      := build
 BIN        := $(BUILD)/bin
 JOBS       ?= $(shell nproc)
 
-BUILD_PKGS := g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev \
+BUILD_PKGS := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
               libgtest-dev libgmock-dev fonts-dejavu-core \
               libsqlite3-dev libxlsxwriter-dev unzip unixodbc-dev tdsodbc \
               postgresql odbc-postgresql

@@ -29,6 +29,11 @@ ErrorVB argumentoNoValido(const QString& detalle)
     return {ArgumentoNoValido, conDetalle("Llamada a procedimiento o argumento no válidos", detalle)};
 }
 
+ErrorVB desbordamiento()
+{
+    return {Desbordamiento, "Desbordamiento"};
+}
+
 ErrorVB tiposNoCoinciden(const QString& detalle)
 {
     return {TiposNoCoinciden, conDetalle("No coinciden los tipos", detalle)};

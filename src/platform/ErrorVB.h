@@ -26,11 +26,13 @@ private:
 // Run-time error numbers raised by our own code where the original runtime would.
 namespace ErroresVB {
 constexpr long ArgumentoNoValido = 5;
+constexpr long Desbordamiento = 6;
 constexpr long TiposNoCoinciden = 13;
 constexpr long ArchivoNoEncontrado = 53;
 constexpr long UsoNoValidoDeNull = 94;
 
 ErrorVB argumentoNoValido(const QString& detalle = {});
+ErrorVB desbordamiento();
 ErrorVB tiposNoCoinciden(const QString& detalle = {});
 ErrorVB usoNoValidoDeNull();
 }  // namespace ErroresVB

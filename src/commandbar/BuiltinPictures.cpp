@@ -1,0 +1,77 @@
+#include "commandbar/BuiltinPictures.h"
+
+#include "platform/VbText.h"
+
+#include <QPainter>
+#include <QStringList>
+#include <QSvgRenderer>
+
+#include <array>
+#include <memory>
+
+namespace {
+
+struct Picture {
+    const char* file;
+    QStringList keys;
+};
+
+const std::array<Picture, BuiltinPictures::kCount>& Pictures()
+{
+    static const std::array<Picture, BuiltinPictures::kCount> pictures{{
+        {"00-nuevo.svg", {"NUEVO"}},
+        {"01-borrar.svg", {"BORRAR"}},
+        {"02-reporte.svg", {"REPORTE"}},
+        {"03-consultar.svg", {"CONSULTAR"}},
+        {"04-planilla.svg", {"PLANILLA"}},
+        {"05-cancelar.svg", {"CANCELAR"}},
+        {"06-grabar.svg", {"GRABAR"}},
+        {"07-cerrar.svg", {"CERRAR"}},
+        {"08-cliente.svg", {"CLIENTE"}},
+        {"09-pedido.svg", {"PEDIDO"}},
+        {"10-remito.svg", {"REMITO"}},
+        {"11-caja.svg", {"CAJERO", "CAJA"}},
+        {"12-unidadnegocio.svg", {"UNIDADNEGOCIO", "UNIDAD DE NEGOCIO", "CAMBIAR", "CHANGE"}},
+        {"13-importar.svg", {"IMPORTAR"}},
+        {"14-procesaria.svg", {"PROCESARIA", "PROCESAR IA", "PROCESAR CON IA", "PROCESAR CON I.A."}},
+        {"15-pantalla.svg", {"PANTALLA"}},
+        {"16-impresora.svg", {"IMPRESORA"}},
+        {"17-compartir.svg", {"COMPARTIR"}},
+        {"18-ajustes.svg", {"AJUSTES"}},
+    }};
+    return pictures;
+}
+
+// Loaded once, on first use, and kept for the life of the program.
+const std::array<std::unique_ptr<QSvgRenderer>, BuiltinPictures::kCount>& Renderers()
+{
+    static const auto renderers = [] {
+        std::array<std::unique_ptr<QSvgRenderer>, BuiltinPictures::kCount> loaded;
+        for (std::size_t i = 0; i < loaded.size(); ++i) {
+            loaded[i] = std::make_unique<QSvgRenderer>(QStringLiteral(":/commandbar/iconos/")
+                                                       + QLatin1String(Pictures()[i].file));
+        }
+        return loaded;
+    }();
+    return renderers;
+}
+
+}  // namespace
+
+int BuiltinPictures::NumberOf(const QString& key)
+{
+    const QString wanted = vb::Trim(key).toUpper();
+    for (std::size_t i = 0; i < Pictures().size(); ++i) {
+        if (Pictures()[i].keys.contains(wanted)) return static_cast<int>(i);
+    }
+    return kNone;
+}
+
+bool BuiltinPictures::Draw(QPainter& painter, int number, const QRectF& target)
+{
+    if (number < 0 || number >= kCount) return false;
+    QSvgRenderer& renderer = *Renderers()[static_cast<std::size_t>(number)];
+    if (!renderer.isValid()) return false;
+    renderer.render(&painter, target);
+    return true;
+}

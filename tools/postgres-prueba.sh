@@ -2,6 +2,8 @@
 # A throwaway PostgreSQL cluster for the tests, on loopback and a free port.
 #   postgres-prueba.sh iniciar <folder>   create and start; prints the port
 #   postgres-prueba.sh detener <folder>   stop and delete
+#   postgres-prueba.sh pausar <folder>    stop the server, keeping its data (a lost server)
+#   postgres-prueba.sh reanudar <folder>  start it again on the same port
 # As root the server runs as the "postgres" user. The superuser "postgres"
 # has the password "postgres"; the schema templates are loaded from sql/postgresql.
 set -euo pipefail
@@ -50,6 +52,15 @@ case "$accion" in
     crear_plantilla plantilla_empresa configuracion.sql empresa.sql
     crear_plantilla plantilla_estadisticas configuracion.sql
     cat "$carpeta/puerto"
+    ;;
+  pausar)
+    # A fast stop ends every session, as a lost server does, and keeps what was committed.
+    como_postgres "$bin/pg_ctl" -D "$carpeta/datos" -m fast -w stop > /dev/null
+    ;;
+  reanudar)
+    como_postgres "$bin/pg_ctl" -D "$carpeta/datos" -l "$carpeta/servidor.log" -w start \
+      -o "-p $(cat "$carpeta/puerto") -k $carpeta -c listen_addresses=127.0.0.1 -c fsync=off \
+          -c synchronous_commit=off -c full_page_writes=off -c max_connections=60" > /dev/null
     ;;
   detener)
     if [[ -f "$carpeta/datos/postmaster.pid" ]]; then

@@ -1,7 +1,444 @@
 #include "equivalences/FrmEquivalencias.h"
 
+#include "commandbar/UtilVex.h"
+#include "database/DB_Dll.h"
+#include "lookups/ConsultaCampos.h"
+#include "platform/TrapErrores.h"
+#include "platform/VbText.h"
+#include "platform/os/ProcessExit.h"
+#include "platform/ui/BoundLabel.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/KeyCodes.h"
+#include "platform/ui/TextField.h"
+#include "platform/ui/VbColor.h"
+#include "session/Sesion.h"
+#include "vendor/QvCampos.h"
+#include "vendor/QvFunciones.h"
+#include "vendor/QvPlanilla.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr char kTitulo[] = "Actualización de Equivalencias";
+constexpr char kSinDescripcion[] = "...";
+constexpr char kEjemplo[] = "Ej:";
+constexpr qint32 kBlanco = 0xFFFFFF;
+constexpr qint32 kNegro = 0;
+
+// Saved properties of the window's command bar.
+constexpr double kAltoItem = 600;
+constexpr double kTamanoIcono = 630;
+constexpr int kIconoPx = 42;
+constexpr qint32 kFondoNormal = 2763306;
+constexpr qint32 kFondoActivo = 3881787;
+constexpr qint32 kBarraActiva = 13421772;
+
+const QStringList& comandosVisibles()
+{
+    static const QStringList comandos{"NUEVO", "BORRAR", "REPORTE", "CONSULTAR", "CANCELAR", "GRABAR", "CERRAR"};
+    return comandos;
+}
+
+void pintar(QWidget& campo, qint32 fondo, qint32 texto)
+{
+    QPalette paleta = campo.palette();
+    paleta.setColor(QPalette::Base, vb::ToQColor(fondo));
+    paleta.setColor(QPalette::Text, vb::ToQColor(texto));
+    campo.setPalette(paleta);
+}
+
+}  // namespace
+
 FrmEquivalencias::FrmEquivalencias(QWidget* parent) : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Actualización de Equivalencias"));
-    resize(900, 600);
+    setWindowTitle(kTitulo);
+    crearControles();
+    prepararBarra();
+    vigilarTeclas();
+    resize(980, 640);
+}
+
+FrmEquivalencias::~FrmEquivalencias() = default;
+
+// --- building the window ----------------------------------------------------------------
+
+TextField* FrmEquivalencias::crearCampo(int index, const QString& dataField, const QString& tag, int largo)
+{
+    auto* campo = new TextField(index, this);
+    campo->setObjectName(QStringLiteral("Txtfields_%1").arg(index));
+    campo->setDataField(dataField);
+    campo->setTag(tag);
+    campo->setMaxLength(largo);
+    return campo;
+}
+
+BoundLabel* FrmEquivalencias::crearDescripcion(int index, const QString& dataField)
+{
+    auto* etiqueta = new BoundLabel(index, this);
+    etiqueta->setObjectName(QStringLiteral("LblDesc_%1").arg(index));
+    etiqueta->setDataField(dataField);
+    etiqueta->setTag(QStringLiteral("Descripcion"));
+    etiqueta->setText(kSinDescripcion);
+    etiqueta->setMinimumWidth(anchoDeX(18));
+    return etiqueta;
+}
+
+void FrmEquivalencias::crearControles()
+{
+    const QStringList rotulos{"Código Articulo:",  "Unidad Equivalente:", "Coeficiente", "Unidad de Medida:",
+                              "Unidad Equivalente:", "Coeficiente",       QString(),     QString(),
+                              "Unidad de Medida:"};
+    for (int i = 0; i < rotulos.size(); ++i) {
+        auto* rotulo = new QLabel(rotulos[i], this);
+        rotulo->setObjectName(QStringLiteral("lblLabels_%1").arg(i));
+        rotulo->setVisible(!rotulos[i].isEmpty());
+        lblLabels.append(rotulo);
+    }
+    Txtfields = {crearCampo(0, "IdArticulo", "V_ma_articulos", 25), crearCampo(1, "IdUnidad", "V_ta_unidad", 4),
+                 crearCampo(2, "IdUnidad_Equiv", "V_ta_unidad", 4),  crearCampo(3, "Coeficiente", {}, 25),
+                 crearCampo(4, "IdUnidad2", "V_ta_unidad", 4),       crearCampo(5, "IdUnidad_Equiv2", "V_ta_unidad", 4),
+                 crearCampo(6, "Coeficiente2", {}, 25)};
+    LblDesc = {crearDescripcion(0, "IdUnidad"), crearDescripcion(1, "IdArticulo"), crearDescripcion(2, "IdUnidad_Equiv"),
+               crearDescripcion(3, "IdUnidad"), crearDescripcion(4, "IdUnidad_Equiv")};
+    for (int i = 1; i < Txtfields.size(); ++i) setTabOrder(Txtfields[i - 1], Txtfields[i]);
+
+    UtilVex1 = new UtilVex(this);
+    UtilVex1->setObjectName("UtilVex1");
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName("SSTab1");
+    SSTab1->addTab(crearPestanaEquivalencias(), "Equivalencias");
+    SSTab1->addTab(crearPestanaEspeciales(), "Especiales");
+
+    auto* principal = new QHBoxLayout(this);
+    principal->setContentsMargins(0, 0, 8, 8);
+    principal->addWidget(UtilVex1);
+    principal->addWidget(SSTab1, 1);
+
+    connect(UtilVex1, &UtilVex::Click, this, [this](const QString& key) { UtilVex1_Click(key); });
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int pestana) { SSTab1_Click(pestana); });
+    connect(MSFlexGrid1, &QTableWidget::cellDoubleClicked, this, [this] { MSFlexGrid1_DblClick(); });
+}
+
+namespace {
+
+// One row of a "Carga de Datos" frame: caption, field, description.
+void agregarFila(QGridLayout& grilla, int fila, QLabel* rotulo, TextField* campo, QLabel* descripcion)
+{
+    grilla.addWidget(rotulo, fila, 0);
+    grilla.addWidget(campo, fila, 1);
+    if (descripcion) grilla.addWidget(descripcion, fila, 2);
+}
+
+QLabel* titulo(const QString& texto, QWidget* padre, const char* nombre)
+{
+    auto* etiqueta = new QLabel(texto, padre);
+    etiqueta->setObjectName(nombre);
+    QFont fuente = etiqueta->font();
+    fuente.setBold(true);
+    etiqueta->setFont(fuente);
+    return etiqueta;
+}
+
+}  // namespace
+
+QWidget* FrmEquivalencias::crearPestanaEquivalencias()
+{
+    auto* pestana = new QWidget(this);
+    Label1 = titulo("Equivalencias Informadas", pestana, "Label1");
+    MSFlexGrid1 = new FlexGrid(pestana);
+    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    Frame2 = new QGroupBox("Carga de Datos", pestana);
+    Frame2->setObjectName("Frame2");
+    LblEj = new QLabel(kEjemplo, Frame2);
+    LblEj->setObjectName("LblEj");
+
+    auto* grilla = new QGridLayout(Frame2);
+    agregarFila(*grilla, 0, lblLabels[0], Txtfields[0], LblDesc[1]);
+    agregarFila(*grilla, 1, lblLabels[8], Txtfields[1], LblDesc[0]);
+    agregarFila(*grilla, 2, lblLabels[1], Txtfields[2], LblDesc[2]);
+    agregarFila(*grilla, 3, lblLabels[2], Txtfields[3], nullptr);
+    grilla->addWidget(LblEj, 4, 0, 1, 3);
+    grilla->setColumnStretch(2, 1);
+    Txtfields[0]->setMaximumWidth(anchoDeX(16));
+    for (int i : {1, 2}) Txtfields[i]->setMaximumWidth(anchoDeX(6));
+    Txtfields[3]->setMaximumWidth(anchoDeX(10));
+
+    auto* columna = new QVBoxLayout(pestana);
+    columna->addWidget(Label1);
+    columna->addWidget(MSFlexGrid1, 1);
+    columna->addWidget(Frame2);
+    return pestana;
+}
+
+QWidget* FrmEquivalencias::crearPestanaEspeciales()
+{
+    auto* pestana = new QWidget(this);
+    Label4 = titulo("Equivalencias Especiales", pestana, "Label4");
+    Label3 = new QLabel("Las equivalencias especiales le permiten crear equivalencias genericas para todos los "
+                        "articulos que utilicen las  unidades de Medida ingresadas.",
+                        pestana);
+    Label3->setObjectName("Label3");
+    Label3->setWordWrap(true);
+    MSFlexGrid2 = new FlexGrid(pestana);
+    MSFlexGrid2->setObjectName("MSFlexGrid2");
+    Frame1 = new QGroupBox("Carga de Datos", pestana);
+    Frame1->setObjectName("Frame1");
+    LblEj2 = new QLabel(kEjemplo, Frame1);
+    LblEj2->setObjectName("LblEj2");
+
+    auto* grilla = new QGridLayout(Frame1);
+    agregarFila(*grilla, 0, lblLabels[3], Txtfields[4], LblDesc[3]);
+    agregarFila(*grilla, 1, lblLabels[4], Txtfields[5], LblDesc[4]);
+    agregarFila(*grilla, 2, lblLabels[5], Txtfields[6], nullptr);
+    grilla->addWidget(LblEj2, 3, 0, 1, 3);
+    grilla->setColumnStretch(2, 1);
+    for (int i : {4, 5}) Txtfields[i]->setMaximumWidth(anchoDeX(6));
+    Txtfields[6]->setMaximumWidth(anchoDeX(10));
+
+    auto* columna = new QVBoxLayout(pestana);
+    columna->addWidget(Label4);
+    columna->addWidget(Label3);
+    columna->addWidget(MSFlexGrid2, 1);
+    columna->addWidget(Frame1);
+    return pestana;
+}
+
+void FrmEquivalencias::prepararBarra()
+{
+    UtilVex1->LoadDefaultItems();
+    const BarModel& items = UtilVex1->Items();
+    for (int i = 0; i < items.Count(); ++i) {
+        const QString key = items.Item(i).key;
+        UtilVex1->SetItemVisible(key, comandosVisibles().contains(key.toUpper()));
+    }
+    UtilVex1->SetItemVisible("PLANILLA", false);
+    UtilVex1->SetItemEnabled("PLANILLA", true);
+    UtilVex1->SetItemHeight(kAltoItem);
+    UtilVex1->SetIconSize(kTamanoIcono);
+    UtilVex1->SetIconPx(kIconoPx);
+    UtilVex1->SetNormalBackColor(kFondoNormal);
+    UtilVex1->SetActiveBackColor(kFondoActivo);
+    UtilVex1->SetActiveBarColor(kBarraActiva);
+}
+
+// The window sees every key before the control that has the focus.
+void FrmEquivalencias::vigilarTeclas()
+{
+    installEventFilter(this);
+    for (QWidget* hijo : findChildren<QWidget*>()) hijo->installEventFilter(this);
+}
+
+int FrmEquivalencias::anchoDeX(int cantidad) const
+{
+    return cantidad == 0 ? 0 : fontMetrics().horizontalAdvance(QString(cantidad, u'X'));
+}
+
+TextField& FrmEquivalencias::campo(const QString& dataField) const
+{
+    return *Txtfields.at(QvCampos::IndiceCampo(dataField, Txtfields));
+}
+
+// --- events ------------------------------------------------------------------------------
+
+void FrmEquivalencias::conTratamiento(const QString& rutina, const std::function<void()>& trabajo)
+{
+    TrapErrores trap(rutina, QvFunciones::TratarError);
+    (void)trap.paso(trabajo);
+}
+
+bool FrmEquivalencias::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* campoTexto = qobject_cast<TextField*>(watched);
+    const int index = campoTexto ? campoTexto->index() : -1;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        // A key goes first to the focused control and then up to its parents:
+        // the window looks at it once, when it arrives.
+        if (watched != QApplication::focusWidget() && !(watched == this && !QApplication::focusWidget())) return false;
+        auto& tecla = static_cast<QKeyEvent&>(*event);
+        const int codigo = vb::KeyCodeOf(tecla);
+        const int shift = vb::ShiftStateOf(tecla.modifiers());
+        conTratamiento("Form_KeyDown", [&] { Form_KeyDown(codigo, shift); });
+        if (!campoTexto) return false;
+        conTratamiento("Txtfields_KeyDown", [&] { Txtfields_KeyDown(index, codigo, shift); });
+        return Txtfields_KeyPress(index, tecla);
+    }
+    case QEvent::FocusIn:
+        if (campoTexto) Txtfields_GotFocus(index);
+        return false;
+    case QEvent::FocusOut:
+        if (campoTexto) Txtfields_LostFocus(index);
+        return false;
+    case QEvent::MouseButtonPress:
+        if (campoTexto) {
+            const Qt::MouseButton boton = static_cast<QMouseEvent&>(*event).button();
+            conTratamiento("Txtfields_MouseDown", [&] { Txtfields_MouseDown(index, boton); });
+        }
+        return false;
+    default: return false;
+    }
+}
+
+void FrmEquivalencias::Form_KeyDown(int KeyCode, int)
+{
+    UtilVex1->KeyAnalisis(KeyCode);
+}
+
+void FrmEquivalencias::Txtfields_GotFocus(int Index)
+{
+    CampoActual = Index;
+    UtilVex1->SetConsultaEnabled(!vb::IsBlank(Txtfields[Index]->tag()));
+    pintar(*Txtfields[Index], gSesion().gColorFondoFoco, gSesion().gColorTextoFoco);
+}
+
+void FrmEquivalencias::Txtfields_LostFocus(int Index)
+{
+    pintar(*Txtfields[Index], kBlanco, kNegro);
+}
+
+void FrmEquivalencias::Txtfields_KeyDown(int Index, int KeyCode, int)
+{
+    if (QvCampos::EsTeclaConfirmar(KeyCode)) {
+        CampoValida(*Txtfields[Index]);
+        if (!HayError_) QvCampos::SiguienteCampo(KeyCode);
+    }
+    // CONSULTAR follows the field that has the focus now.
+    UtilVex1->SetConsultaEnabled(!vb::IsBlank(Txtfields[CampoActual]->tag()));
+}
+
+// True when the character was dealt with here and the field must not see it.
+bool FrmEquivalencias::Txtfields_KeyPress(int Index, QKeyEvent& event)
+{
+    const QString texto = event.text();
+    if (texto.size() != 1 || texto.front() == QChar(vb::vbKeyEscape)) return false;
+    const int original = texto.front().unicode();
+    const int filtrado = QvCampos::FiltrarTecla(*Txtfields[Index], original);
+    if (filtrado == original) return false;
+    if (filtrado != 0) Txtfields[Index]->insert(QString(QChar(filtrado)));
+    return true;
+}
+
+void FrmEquivalencias::Txtfields_MouseDown(int Index, Qt::MouseButton Button)
+{
+    CampoActual = Index;
+    if (Button == Qt::RightButton) ConsultarCampo();
+}
+
+void FrmEquivalencias::SSTab1_Click(int pestana)
+{
+    if (pestana == 1) conTratamiento("SSTab1_Click", [this] { CargarEquivEspecial(); });
+}
+
+void FrmEquivalencias::MSFlexGrid1_DblClick()
+{
+    conTratamiento("MSFlexGrid1_DblClick", [this] {
+        const QString id = MSFlexGrid1->TextMatrix(MSFlexGrid1->Row(), 0);
+        if (!gBaseDatos().ExisteEnTabla("S_TA_EQUIV", id, "ID", &RegistroActual, 3, {}, false)) return;
+        campo("IdArticulo").setText(vb::Trim(RegistroActual.Fields("IdArticulo").Value().textOrEmpty()));
+        campo("IdUnidad").setText(vb::Trim(RegistroActual.Fields("IdUnidad").Value().textOrEmpty()));
+        campo("IdUnidad_Equiv").setText(vb::Trim(RegistroActual.Fields("IdUnidad_Equiv").Value().textOrEmpty()));
+        CampoValida(campo("IdUnidad_Equiv"));
+    });
+}
+
+void FrmEquivalencias::ConsultarCampo()
+{
+    TextField& activo = *Txtfields[CampoActual];
+    if (vb::IsBlank(activo.tag())) return;
+    ConsultaCampos* consulta = consultaCampos();
+    if (!consulta) return;
+    activo.setText(vb::Trim(consulta->Consultar(vb::Trim(activo.tag()), activo.text())));
+    Txtfields_KeyDown(CampoActual, vb::vbKeyReturn, 0);
+}
+
+void FrmEquivalencias::enfocarPrimerCampo()
+{
+    TextField& primero = *Txtfields[ArticuloFijo_ ? 1 : 0];
+    primero.setFocus();
+    primero.selectAll();
+}
+
+void FrmEquivalencias::UtilVex1_Click(const QString& Key)
+{
+    TrapErrores trap("UtilVex1_Click", QvFunciones::TratarError);
+    const QString clave = Key.toUpper();
+    const auto paso = [&trap](const std::function<void()>& accion) { return trap.paso(accion); };
+    if (clave == "NUEVO") {
+        if (!paso([this] { Inicializa(); })) return;
+        EnAlta_ = true;
+        EnBaja_ = false;
+        EnModificacion_ = false;
+        (void)paso([this] { enfocarPrimerCampo(); });
+    } else if (clave == "BORRAR") {
+        if (MsgBox("Confirma la baja de este registro?", vb::vbExclamation + vb::vbYesNo + vb::vbDefaultButton2,
+                   "Atención!")
+            != vb::vbYes) {
+            return;
+        }
+        EnBaja_ = true;
+        EnAlta_ = false;
+        EnModificacion_ = false;
+        if (!paso([this] { ActualizarDatos(); }) || HayError_) return;
+        if (!paso([this] { Inicializa(); })) return;
+        (void)paso([this] { enfocarPrimerCampo(); });
+    } else if (clave == "GRABAR") {
+        Grabando = true;
+        bool validos = false;
+        if (!paso([&] { validos = Datosvalidos(); })) return;
+        if (!validos) {
+            Grabando = false;
+            return;
+        }
+        if (!paso([this] { ActualizarDatos(); })) return;
+        if (HayError_) {
+            Grabando = false;
+            return;
+        }
+        if (!paso([this] { Inicializa(); })) return;
+        if (!paso([this] { enfocarPrimerCampo(); })) return;
+        Grabando = false;
+    } else if (clave == "PLANILLA") {
+        (void)paso([this] {
+            QvPlanilla::ExportarPlanilla("SELECT * FROM " + TablaActiva + " ORDER BY IDARTICULO",
+                                         gBaseDatos().gCnn.ConnectionString(), "Velmora");
+        });
+    } else if (clave == "CONSULTAR") {
+        (void)paso([this] { ConsultarCampo(); });
+    } else if (clave == "CERRAR") {
+        Form_Unload();
+    } else if (clave == "CANCELAR") {
+        if (MsgBox("¿Realmente desea abandonar la carga de datos?", vb::vbQuestion + vb::vbYesNo + vb::vbDefaultButton2,
+                   "Aviso al Operador")
+            != vb::vbYes) {
+            return;
+        }
+        if (!paso([this] { Inicializa(); })) return;
+        if (!paso([this] { enfocarPrimerCampo(); })) return;
+        Grabando = false;
+    }
+}
+
+void FrmEquivalencias::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void FrmEquivalencias::Form_Unload()
+{
+    QvFunciones::RestablecerEstado(false);
+    gBaseDatos().CierraRecordset(RegistroActual);
+    hide();
+    terminateProgram(0);
 }

@@ -1,0 +1,226 @@
+#include "equivalences/FrmEquivalencias.h"
+
+#include "commandbar/UtilVex.h"
+#include "database/DB_Dll.h"
+#include "platform/VbText.h"
+#include "platform/ui/BoundLabel.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/TextField.h"
+#include "vendor/QvCampos.h"
+#include "vendor/QvFunciones.h"
+
+#include <QLabel>
+#include <QTabWidget>
+
+// Checking the entry fields one at a time and together, and the lines that
+// describe what was entered.
+
+namespace {
+
+constexpr int kAnchoArticulo = 25;
+constexpr int kAnchoUnidad = 4;
+constexpr char kTituloAviso[] = "Aviso al operador...";
+constexpr char kSinDescripcion[] = "...";
+
+constexpr char kArticuloInexistente[] = " Codigo de Articulo Inexistente";
+constexpr char kInformarCodigo[] = " Debe informar el Codigo!";
+constexpr char kUnidadInexistente[] = " Codigo de Unidad Inexistente";
+constexpr char kInformarArticulo[] = " Debe Informar el Artículo ";
+constexpr char kInformarUnidad[] = " Debe Informar la Unidad ";
+constexpr char kInformarEquivalente[] = " Debe Informar la Unidad Equivalente";
+constexpr char kMismaUnidad[] = "Si las equivalencias son las mismas, la cantidad debe ser 1";
+constexpr char kCoeficientePositivo[] = " El Coeficiente debe ser un numero mayor que cero";
+
+bool es(const QString& campo, const char* nombre) { return vb::SameText(campo, nombre); }
+
+QString literal(const QString& codigo) { return vb::Replace(codigo, "'", "''"); }
+
+QString unidad(const QString& texto) { return QvFunciones::FormatoCodigo(vb::Trim(texto), kAnchoUnidad); }
+
+}  // namespace
+
+// A coefficient must say how many equivalent units make one: a number above
+// zero, with "." or "," as decimal separator. Between equal units it must be 1.
+std::optional<QString> FrmEquivalencias::validarCoeficiente(TextField& coeficiente, const QString& unidadTexto,
+                                                            const QString& equivalenteTexto)
+{
+    const auto numero = vb::ParseNumber(coeficiente.text());
+    if (!numero || *numero <= 0) return QString(kCoeficientePositivo);
+    const bool mismaUnidad = vb::SameText(vb::Trim(unidad(unidadTexto)), vb::Trim(unidad(equivalenteTexto)));
+    if (mismaUnidad && *numero != 1) {
+        coeficiente.setText("1");
+        return QString(kMismaUnidad);
+    }
+    return std::nullopt;
+}
+
+void FrmEquivalencias::CampoValida(TextField& texto)
+{
+    HayError_ = false;
+    const QString T = vb::Trim(texto.text());
+    const QString F = vb::Trim(texto.dataField());
+    const int pestana = SSTab1->currentIndex();
+    DB_Dll& base = gBaseDatos();
+    std::optional<QString> falla;
+
+    try {
+        if (es(F, "IDArticulo") && pestana == 0) {
+            if (!base.ExisteEnTabla("V_MA_ARTICULOS", T, F, &RegistroActual, 8, {}, false)) {
+                falla = kArticuloInexistente;
+            } else {
+                if (!Grabando) campo("IdUnidad").setText(vb::Trim(RegistroActual.Fields("IdUnidad").Value().toText()));
+                CargarEquivDelArticulo(T);
+                mostrarEjemplo();
+            }
+        } else if (es(F, "IdUnidad") && pestana == 0) {
+            if (T.isEmpty()) falla = kInformarCodigo;
+            else if (!base.ExisteEnTabla("V_TA_UNIDAD", T, F)) falla = kUnidadInexistente;
+            else mostrarEjemplo();
+        } else if (es(F, "IdUnidad_Equiv") && pestana == 0) {
+            const QString articulo = QvFunciones::FormatoCodigo(vb::Trim(campo("IdArticulo").text()), kAnchoArticulo);
+            const QString u = unidad(campo("IdUnidad").text());
+            const QString e = unidad(campo("IdUnidad_Equiv").text());
+            if (T.isEmpty()) falla = kInformarCodigo;
+            else if (!base.ExisteEnTabla("V_TA_UNIDAD", T, "IDUNIDAD")) falla = kUnidadInexistente;
+            else if (vb::IsBlank(articulo)) falla = kInformarArticulo;
+            else if (vb::IsBlank(u)) falla = kInformarUnidad;
+            else if (vb::IsBlank(e)) falla = kInformarEquivalente;
+            if (!falla) {
+                const bool existe = cargarEquivalencia(condicionPorArticulo());
+                EnAlta_ = !existe;
+                EnModificacion_ = existe;
+                EnBaja_ = false;
+                if (existe && !Grabando) CargarCampos();
+                mostrarEjemplo();
+                DetalleOn(true);
+            }
+        } else if (es(F, "Coeficiente") && pestana == 0) {
+            falla = validarCoeficiente(texto, campo("IdUnidad").text(), campo("IdUnidad_Equiv").text());
+            if (!falla) mostrarEjemplo();
+        } else if (es(F, "IdUnidad2") && pestana == 1) {
+            if (!T.isEmpty() && !base.ExisteEnTabla("V_TA_UNIDAD", T, "IdUnidad")) falla = kUnidadInexistente;
+            else if (!T.isEmpty()) mostrarEjemplo2();
+        } else if (es(F, "IdUnidad_Equiv2") && pestana == 1 && !T.isEmpty()) {
+            const QString u = unidad(campo("IdUnidad2").text());
+            const QString e = unidad(campo("IdUnidad_Equiv2").text());
+            if (!base.ExisteEnTabla("V_TA_UNIDAD", T, "IDUNIDAD")) falla = kUnidadInexistente;
+            else if (vb::IsBlank(u)) falla = kInformarUnidad;
+            else if (vb::IsBlank(e)) falla = kInformarEquivalente;
+            if (!falla) {
+                const bool existe = cargarEquivalencia(" ParaTodos = 1 AND IDUNIDAD = '" + literal(u)
+                                                       + "' AND IDUNIDAD_EQUIV = '" + literal(e) + "'");
+                EnAlta_ = !existe;
+                EnModificacion_ = existe;
+                EnBaja_ = false;
+                DetalleOn(true);
+                mostrarEjemplo2();
+            }
+        } else if (es(F, "Coeficiente2") && pestana == 1) {
+            falla = validarCoeficiente(texto, campo("IdUnidad2").text(), campo("IdUnidad_Equiv2").text());
+            if (!falla) mostrarEjemplo2();
+        }
+    } catch (const ErrorVB&) {
+        // Any other failure shows whatever message was pending and leaves.
+        MsgBox(falla.value_or(QString()), vb::vbInformation, kTituloAviso);
+        texto.setFocus();
+        return;
+    }
+
+    if (falla) {
+        HayError_ = true;
+        MsgBox(*falla, vb::vbInformation, kTituloAviso);
+        texto.setFocus();
+        return;
+    }
+    if (!vb::IsBlank(texto.tag())) VerRelacion();
+}
+
+// The record is kept updatable: the save writes into it.
+bool FrmEquivalencias::cargarEquivalencia(const QString& condicion)
+{
+    return gBaseDatos().ExisteEnTabla("S_TA_EQUIV", {}, "Codigo", &RegistroActual, 8, condicion, false);
+}
+
+QString FrmEquivalencias::condicionPorArticulo() const
+{
+    const QString articulo = QvFunciones::FormatoCodigo(vb::Trim(campo("IdArticulo").text()), kAnchoArticulo);
+    return " IDARTICULO = '" + literal(articulo) + "' AND IDUNIDAD = '" + literal(unidad(campo("IdUnidad").text()))
+           + "' AND IDUNIDAD_EQUIV = '" + literal(unidad(campo("IdUnidad_Equiv").text())) + "'";
+}
+
+bool FrmEquivalencias::Datosvalidos()
+{
+    HayError_ = false;
+    for (TextField* campoTexto : Txtfields) {
+        CampoValida(*campoTexto);
+        if (HayError_) break;
+    }
+    return !HayError_;
+}
+
+void FrmEquivalencias::VerRelacion()
+{
+    for (BoundLabel* etiqueta : LblDesc) {
+        for (TextField* campoTexto : Txtfields) {
+            const QString dataField = vb::Trim(campoTexto->dataField());
+            const QString tabla = vb::Trim(campoTexto->tag());
+            if (dataField.isEmpty() || tabla.isEmpty() || vb::SameText(tabla, "FECHA")) continue;
+            if (!vb::SameText(dataField, vb::Trim(etiqueta->dataField()))) continue;
+            if (vb::IsBlank(campoTexto->text())) {
+                etiqueta->setText(kSinDescripcion);
+                continue;
+            }
+            QString clave = vb::Trim(etiqueta->dataField());
+            if (vb::SameText(clave, "IDunidad_Equiv")) clave = "IDunidad";
+            etiqueta->setText(vb::Trim(gBaseDatos()
+                                           .DatosTabla(tabla, vb::Trim(campoTexto->text()), vb::Trim(etiqueta->tag()),
+                                                       clave, 8, {})
+                                           .textOrEmpty()));
+            if (etiqueta->text().isEmpty()) {
+                HayError_ = true;
+                MsgBox("Codigo Inexistente, Tabla " + campoTexto->tag(), vb::vbInformation, kTituloAviso);
+                TextField& actual = *Txtfields[CampoActual];
+                actual.setSelection(0, static_cast<int>(vb::Trim(actual.text()).size()));
+            }
+        }
+    }
+}
+
+void FrmEquivalencias::DetalleOn(bool Off)
+{
+    UtilVex1->SetNuevoEnabled(!Off);
+    UtilVex1->SetBorrarEnabled(Off);
+    UtilVex1->SetGrabarEnabled(Off);
+    UtilVex1->SetCancelarEnabled(Off);
+    UtilVex1->SetCerrarEnabled(!Off);
+    if (!Off) campo("IdArticulo").setEnabled(!ArticuloFijo_);
+    for (TextField* campoTexto : Txtfields) {
+        if (vb::SameText(campoTexto->dataField(), "COEFICIENTE")) campoTexto->setEnabled(Off);
+    }
+}
+
+void FrmEquivalencias::CargarCampos()
+{
+    EnModificacion_ = true;
+    QvCampos::CargarCamposRegistro(Txtfields, RegistroActual);
+}
+
+QString FrmEquivalencias::lineaEjemplo(const QString& unidadTexto, const QString& coeficiente,
+                                       const QString& equivalente)
+{
+    const auto descripcion = [](const QString& codigo) {
+        return gBaseDatos().DatosTabla("v_ta_unidad", codigo, "descripcion", "idunidad", 8, {}).textOrEmpty();
+    };
+    return "Ej:  1 " + descripcion(unidadTexto) + " equivale a " + coeficiente + " " + descripcion(equivalente);
+}
+
+void FrmEquivalencias::mostrarEjemplo()
+{
+    LblEj->setText(lineaEjemplo(campo("IdUnidad").text(), campo("Coeficiente").text(), campo("IdUnidad_Equiv").text()));
+}
+
+void FrmEquivalencias::mostrarEjemplo2()
+{
+    LblEj2->setText(
+        lineaEjemplo(campo("IdUnidad2").text(), campo("Coeficiente2").text(), campo("IdUnidad_Equiv2").text()));
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <memory>
+
+// Copying a master row, by its key, to the company's points of sale and to
+// its group database after it was written (operation 1 or 2) or deleted (3).
+struct SolicitudReplica {
+    QString Tabla;
+    long Operacion = 0;
+    std::array<QString, 6> Claves;  // Clave1 .. Clave6, in SQL form
+    QString Condicion;
+};
+
+class Replicacion {
+public:
+    virtual ~Replicacion() = default;
+    virtual void ActualizaGEmpresas(const SolicitudReplica& solicitud) = 0;
+};
+
+// The running replication; tests replace it to see the requests.
+Replicacion& replicacion();
+std::unique_ptr<Replicacion> instalarReplicacion(std::unique_ptr<Replicacion> nueva);
+
+void ActualizaGEmpresas(const QString& Tabla, long Operacion, const QString& Clave1, const QString& Clave2 = {},
+                        const QString& Clave3 = {}, const QString& Clave4 = {}, const QString& Clave5 = {},
+                        const QString& Clave6 = {}, const QString& Condicion = {});

@@ -1,0 +1,574 @@
+#include "commandbar/UtilVex.h"
+#include "database/DB_Dll.h"
+#include "equivalences/FrmEquivalencias.h"
+#include "lookups/ConsultaCampos.h"
+#include "lookups/Lbf_CtrlDisplay.h"
+#include "platform/ui/BoundLabel.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/TextField.h"
+#include "replication/ModGruposEmp.h"
+#include "session/Sesion.h"
+#include "support/DatabaseTest.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+QString padded(const QString& code, int width) { return code.rightJustified(width, u' '); }
+
+// Records every replication request; can act when the n-th one arrives.
+class RecordingReplication : public Replicacion {
+public:
+    QVector<SolicitudReplica> requests;
+    int actAt = -1;
+    std::function<void()> action;
+
+    void ActualizaGEmpresas(const SolicitudReplica& solicitud) override
+    {
+        requests.append(solicitud);
+        if (requests.size() == actAt && action) action();
+    }
+};
+
+// A lookup window that answers with a chosen code.
+class ChosenCode : public ConsultaCampos {
+public:
+    explicit ChosenCode(QString code) : code_(std::move(code)) {}
+    QStringList asked;
+
+    QString Consultar(const QString& tabla, const QString& textoActual) override
+    {
+        asked.append(tabla + "|" + textoActual);
+        return code_;
+    }
+
+private:
+    QString code_;
+};
+
+Lbf_CtrlDisplay* openBanner()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* banner = qobject_cast<Lbf_CtrlDisplay*>(window); banner && banner->isVisible()) return banner;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class FrmEquivalenciasTest : public DatabaseTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        seed({"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('UN', 'Unidad'), ('CJ', 'Caja'), "
+              "('KG', 'Kilogramo'), ('GR', 'Gramo'), ('DOC', 'Docena'), ('LT', 'Litro')",
+              "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('" + padded("100", 25)
+                  + "', 'Tornillo', 'UN'), ('A-2', 'Harina', 'KG'), ('A-3', 'Azucar', 'KG'), ('A-4', 'Sal', 'GR'), "
+                    "('A-5', 'Aceite', 'LT'), ('A-6', 'Tuerca', 'UN')",
+              "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) VALUES "
+              "('" + padded("100", 25) + "', 'CJ', 'UN', 12), ('" + padded("100", 25) + "', 'DOC', 'UN', 12), "
+              "('A-2', 'KG', 'GR', 999)"});
+        openCompany();
+        auto recording = std::make_unique<RecordingReplication>();
+        replicas = recording.get();
+        savedReplication = instalarReplicacion(std::move(recording));
+        gSesion().gColorFondoFoco = 16774118;
+        ventana = std::make_unique<FrmEquivalencias>();
+    }
+
+    void TearDown() override
+    {
+        ventana.reset();
+        instalarConsultaCampos(nullptr);
+        instalarReplicacion(std::move(savedReplication));
+        DatabaseTest::TearDown();
+    }
+
+    // The window as the start-up leaves it, optionally fixed on an article.
+    void show(const QString& articulo = {})
+    {
+        ventana->show();
+        QApplication::setActiveWindow(ventana.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+        ventana->FijarArticulo(articulo);
+        ventana->Inicializa();
+        ventana->SSTab1->setCurrentIndex(0);
+    }
+
+    TextField& field(int index) const { return *ventana->Txtfields[index]; }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+
+    void press(Qt::Key key) { QTest::keyClick(focused() ? focused() : ventana.get(), key); }
+    // Types into the focused field and confirms it with Enter.
+    void typeAndConfirm(const QString& text)
+    {
+        auto* target = qobject_cast<TextField*>(focused());
+        ASSERT_NE(target, nullptr);
+        target->clear();
+        QTest::keyClicks(target, text);
+        QTest::keyClick(target, Qt::Key_Return);
+    }
+
+    long count(const QString& where) const
+    {
+        return gBaseDatos().gCnn.Execute("SELECT COUNT(*) FROM S_TA_EQUIV WHERE " + where).Fields(0).Value().toLong();
+    }
+
+    double coefficient(const QString& where) const
+    {
+        return gBaseDatos().gCnn.Execute("SELECT COEFICIENTE FROM S_TA_EQUIV WHERE " + where).Fields(0).Value().toDouble();
+    }
+
+    QStringList gridColumn(FlexGrid& grid, int col) const
+    {
+        QStringList values;
+        for (int row = 1; row < grid.Rows(); ++row) values.append(grid.TextMatrix(row, col));
+        return values;
+    }
+
+    // Starts a new equivalence of the article 100 in units CJ and UN from the keyboard.
+    void enterNewKey(const QString& unit, const QString& equivalent)
+    {
+        press(Qt::Key_F3);
+        typeAndConfirm("100");
+        typeAndConfirm(unit);
+        typeAndConfirm(equivalent);
+    }
+
+    void saveScreenshot(QWidget& widget, const QString& name) const
+    {
+        QDir().mkpath(CAPTURAS_DIR);
+        EXPECT_TRUE(widget.grab().save(QDir(CAPTURAS_DIR).filePath(name)));
+    }
+
+    std::unique_ptr<FrmEquivalencias> ventana;
+    RecordingReplication* replicas = nullptr;
+    std::unique_ptr<Replicacion> savedReplication;
+};
+
+TEST_F(FrmEquivalenciasTest, TheWindowShowsItsControlsInTheBrowseState)
+{
+    show();
+    EXPECT_EQ(ventana->windowTitle(), "Actualización de Equivalencias");
+    EXPECT_EQ(ventana->SSTab1->tabText(0), "Equivalencias");
+    EXPECT_EQ(ventana->SSTab1->tabText(1), "Especiales");
+    EXPECT_EQ(ventana->MSFlexGrid1->Cols(), 7);
+    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 2);
+    EXPECT_EQ(ventana->MSFlexGrid1->TextMatrix(0, 6), "Coeficiente");
+    EXPECT_TRUE(ventana->MSFlexGrid1->isColumnHidden(0)) << "the ID column has width 0";
+    EXPECT_EQ(ventana->MSFlexGrid1->columnWidth(2), ventana->fontMetrics().horizontalAdvance("XXXXXX"));
+    EXPECT_EQ(field(0).maxLength(), 25);
+    EXPECT_EQ(field(1).maxLength(), 4);
+    EXPECT_TRUE(ventana->UtilVex1->NuevoEnabled());
+    EXPECT_TRUE(ventana->UtilVex1->CerrarEnabled());
+    EXPECT_FALSE(ventana->UtilVex1->GrabarEnabled());
+    EXPECT_FALSE(ventana->UtilVex1->BorrarEnabled());
+    EXPECT_FALSE(ventana->UtilVex1->CancelarEnabled());
+    EXPECT_FALSE(ventana->UtilVex1->PlanillaVisible());
+    EXPECT_TRUE(ventana->UtilVex1->PlanillaEnabled());
+    EXPECT_FALSE(field(3).isEnabled()) << "the coefficient waits for a complete key";
+    EXPECT_EQ(ventana->LblDesc[0]->text(), "...");
+}
+
+TEST_F(FrmEquivalenciasTest, ANewEquivalenceIsRecordedFromTheKeyboard)
+{
+    show();
+    press(Qt::Key_F3);
+    EXPECT_TRUE(ventana->EnAlta());
+    EXPECT_EQ(focused(), &field(0));
+    EXPECT_TRUE(ventana->UtilVex1->NuevoEnabled()) << "the bar stays in browse until the key is complete";
+
+    typeAndConfirm(" 100 ");
+    EXPECT_EQ(field(1).text(), "UN") << "the article's base unit";
+    EXPECT_EQ(ventana->LblDesc[1]->text(), "Tornillo");
+    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 3);
+    EXPECT_EQ(focused(), &field(1));
+
+    typeAndConfirm("CJ");
+    EXPECT_EQ(ventana->LblDesc[0]->text(), "Caja");
+    typeAndConfirm("GR");
+    EXPECT_TRUE(ventana->EnAlta());
+    EXPECT_TRUE(ventana->UtilVex1->GrabarEnabled());
+    EXPECT_FALSE(ventana->UtilVex1->NuevoEnabled());
+    EXPECT_TRUE(field(3).isEnabled());
+    EXPECT_EQ(focused(), &field(3));
+    EXPECT_EQ(ventana->LblEj->text(), "Ej:  1 Caja equivale a  Gramo");
+
+    typeAndConfirm("1500,5");
+    EXPECT_EQ(ventana->LblEj->text(), "Ej:  1 Caja equivale a 1500.5 Gramo") << "the field takes \",\" as \".\"";
+    press(Qt::Key_F2);
+    EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR' AND COEFICIENTE = 1500.5 AND PARATODOS IS NULL"), 1);
+    ASSERT_EQ(replicas->requests.size(), 1);
+    EXPECT_EQ(replicas->requests[0].Tabla, "S_TA_EQUIV");
+    EXPECT_EQ(replicas->requests[0].Operacion, 1);
+    EXPECT_EQ(replicas->requests[0].Claves[0], "'" + padded("100", 25) + "'");
+    EXPECT_EQ(replicas->requests[0].Claves[1], "'CJ'");
+    EXPECT_EQ(replicas->requests[0].Claves[2], "'GR'");
+    EXPECT_FALSE(ventana->EnAlta());
+    EXPECT_EQ(field(0).text(), "") << "back to browse with empty fields";
+    EXPECT_TRUE(ventana->UtilVex1->NuevoEnabled());
+    EXPECT_TRUE(operador->boxes().isEmpty());
+}
+
+TEST_F(FrmEquivalenciasTest, AnExistingKeyIsEditedAndOnlyItsCoefficientChanges)
+{
+    show();
+    enterNewKey("DOC", "UN");
+    EXPECT_TRUE(ventana->EnModificacion());
+    EXPECT_EQ(field(3).text(), "12") << "the stored coefficient is shown";
+    typeAndConfirm("6");
+    press(Qt::Key_F2);
+    EXPECT_EQ(coefficient("IDUNIDAD = 'DOC'"), 6);
+    EXPECT_EQ(count("1 = 1"), 3);
+    EXPECT_EQ(replicas->requests.size(), 1);
+}
+
+TEST_F(FrmEquivalenciasTest, DoubleClickingAGridRowLoadsItForEditing)
+{
+    show();
+    press(Qt::Key_F3);
+    typeAndConfirm("100");
+    const int row = gridColumn(*ventana->MSFlexGrid1, 2).indexOf("DOC") + 1;
+    ASSERT_GT(row, 0);
+    const QRect cell = ventana->MSFlexGrid1->visualItemRect(ventana->MSFlexGrid1->item(row - 1, 2));
+    // The first click of a double click, then the double click itself.
+    QTest::mouseClick(ventana->MSFlexGrid1->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(ventana->MSFlexGrid1->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(ventana->EnModificacion());
+    EXPECT_EQ(field(1).text(), "DOC");
+    EXPECT_EQ(field(2).text(), "UN");
+    EXPECT_EQ(field(3).text(), "12");
+    EXPECT_TRUE(ventana->UtilVex1->BorrarEnabled());
+    EXPECT_TRUE(ventana->UtilVex1->GrabarEnabled());
+}
+
+TEST_F(FrmEquivalenciasTest, DeletingAsksThenRemovesTheRowAndReplicatesTheDeletion)
+{
+    show();
+    enterNewKey("CJ", "UN");
+    operador->answer(vb::vbNo);
+    press(Qt::Key_F10);
+    EXPECT_EQ(count("IDUNIDAD = 'CJ'"), 1);
+    operador->answer(vb::vbYes);
+    press(Qt::Key_F10);
+    ASSERT_EQ(operador->boxes().size(), 2);
+    EXPECT_EQ(operador->boxes()[1].prompt, "Confirma la baja de este registro?");
+    EXPECT_EQ(operador->boxes()[1].title, "Atención!");
+    EXPECT_EQ(operador->boxes()[1].buttons, vb::vbExclamation + vb::vbYesNo + vb::vbDefaultButton2);
+    EXPECT_EQ(count("IDUNIDAD = 'CJ'"), 0);
+    EXPECT_EQ(count("1 = 1"), 2);
+    ASSERT_EQ(replicas->requests.size(), 1);
+    EXPECT_EQ(replicas->requests[0].Operacion, 3);
+    EXPECT_FALSE(ventana->EnBaja());
+}
+
+TEST_F(FrmEquivalenciasTest, CancellingAsksAndOnlyYesEmptiesTheEntries)
+{
+    show();
+    enterNewKey("CJ", "GR");
+    operador->answer(vb::vbNo);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(field(0).text(), "100");
+    EXPECT_TRUE(ventana->EnAlta());
+    operador->answer(vb::vbYes);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(operador->boxes().last().prompt, "¿Realmente desea abandonar la carga de datos?");
+    EXPECT_EQ(operador->boxes().last().title, "Aviso al Operador");
+    EXPECT_EQ(field(0).text(), "");
+    EXPECT_FALSE(ventana->EnAlta());
+}
+
+TEST_F(FrmEquivalenciasTest, ValidationMessagesKeepTheFocusInTheField)
+{
+    show();
+    press(Qt::Key_F3);
+    operador->answer(vb::vbOK);
+    typeAndConfirm("NOEXISTE");
+    EXPECT_EQ(operador->boxes().last().prompt, " Codigo de Articulo Inexistente");
+    EXPECT_EQ(operador->boxes().last().title, "Aviso al operador...");
+    EXPECT_EQ(operador->boxes().last().buttons, vb::vbInformation);
+    EXPECT_EQ(focused(), &field(0));
+    EXPECT_TRUE(ventana->HayError());
+
+    typeAndConfirm("100");
+    operador->answer(vb::vbOK);
+    typeAndConfirm("ZZ");
+    EXPECT_EQ(operador->boxes().last().prompt, " Codigo de Unidad Inexistente");
+    operador->answer(vb::vbOK);
+    typeAndConfirm("");
+    EXPECT_EQ(operador->boxes().last().prompt, " Debe informar el Codigo!");
+    EXPECT_EQ(focused(), &field(1));
+}
+
+TEST_F(FrmEquivalenciasTest, EqualUnitsAskForACoefficientOfOne)
+{
+    show();
+    enterNewKey("UN", "un");
+    operador->answer(vb::vbOK);
+    typeAndConfirm("2");
+    EXPECT_EQ(operador->boxes().last().prompt, "Si las equivalencias son las mismas, la cantidad debe ser 1");
+    EXPECT_EQ(field(3).text(), "1");
+    typeAndConfirm("1.0");
+    EXPECT_FALSE(ventana->HayError());
+}
+
+TEST_F(FrmEquivalenciasTest, ACoefficientMustBeAPositiveNumberOnBothTabs)
+{
+    show();
+    enterNewKey("CJ", "GR");
+    for (const char* wrong : {"0", "-2", ""}) {
+        operador->answer(vb::vbOK);
+        typeAndConfirm(wrong);
+        EXPECT_EQ(operador->boxes().last().prompt, " El Coeficiente debe ser un numero mayor que cero") << wrong;
+        EXPECT_EQ(focused(), &field(3));
+    }
+    field(3).setText("abc");
+    operador->answer(vb::vbOK);
+    press(Qt::Key_F2);
+    EXPECT_EQ(operador->boxes().last().prompt, " El Coeficiente debe ser un numero mayor que cero");
+    EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR'"), 0);
+
+    ventana->SSTab1->setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    operador->answer(vb::vbOK);
+    typeAndConfirm("0");
+    EXPECT_EQ(operador->boxes().last().prompt, " El Coeficiente debe ser un numero mayor que cero");
+}
+
+TEST_F(FrmEquivalenciasTest, TheNumericFieldKeepsOutLettersAndQuotesBecomeAccents)
+{
+    show();
+    enterNewKey("CJ", "GR");
+    QTest::keyClicks(&field(3), "1a,5");
+    EXPECT_EQ(field(3).text(), "1.5");
+    field(0).setEnabled(true);
+    field(0).setFocus();
+    field(0).clear();
+    QTest::keyClicks(&field(0), "O'X");
+    EXPECT_EQ(field(0).text(), "O´X");
+}
+
+TEST_F(FrmEquivalenciasTest, FieldsWithoutALookupIgnoreF5AndRightClicks)
+{
+    show();
+    auto chosen = std::make_unique<ChosenCode>("CJ");
+    ChosenCode* lookup = chosen.get();
+    instalarConsultaCampos(std::move(chosen));
+    enterNewKey("CJ", "GR");
+    EXPECT_FALSE(ventana->UtilVex1->ConsultaEnabled()) << "the coefficient has no lookup table";
+    press(Qt::Key_F5);
+    QTest::mouseClick(&field(3), Qt::RightButton);
+    EXPECT_TRUE(lookup->asked.isEmpty());
+}
+
+TEST_F(FrmEquivalenciasTest, ARightClickOpensTheLookupAndTheCodeIsValidatedAsTyped)
+{
+    show();
+    auto chosen = std::make_unique<ChosenCode>(" 100 ");
+    ChosenCode* lookup = chosen.get();
+    instalarConsultaCampos(std::move(chosen));
+    press(Qt::Key_F3);
+    QTest::keyClicks(&field(0), "10");
+    QTest::mouseClick(&field(0), Qt::RightButton);
+    EXPECT_EQ(lookup->asked, QStringList{"V_ma_articulos|10"});
+    EXPECT_EQ(field(0).text(), "100");
+    EXPECT_EQ(field(1).text(), "UN") << "confirmed as if Enter was typed";
+    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 3);
+}
+
+TEST_F(FrmEquivalenciasTest, TheArticleGridListsItsRowsAndShowsMissingUnitsEmpty)
+{
+    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) VALUES ('A-6', 'XX', 'UN', 3)"});
+    show();
+    press(Qt::Key_F3);
+    typeAndConfirm("A-6");
+    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 2);
+    EXPECT_EQ(ventana->MSFlexGrid1->TextMatrix(1, 2), "XX");
+    EXPECT_EQ(ventana->MSFlexGrid1->TextMatrix(1, 3), "") << "a unit missing from V_TA_UNIDAD";
+    EXPECT_EQ(ventana->MSFlexGrid1->TextMatrix(1, 5), "Unidad");
+    EXPECT_TRUE(operador->boxes().isEmpty());
+
+    typeAndConfirm("UN");
+    press(Qt::Key_F3);
+    typeAndConfirm("A-5");
+    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 2);
+    EXPECT_EQ(ventana->MSFlexGrid1->TextMatrix(1, 2), "") << "no equivalences: one empty row";
+}
+
+TEST_F(FrmEquivalenciasTest, TheGenericSaveWritesARowForEveryArticleOfEitherUnit)
+{
+    show();
+    ventana->SSTab1->setCurrentIndex(1);
+    press(Qt::Key_F3);
+    ventana->SSTab1->setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    EXPECT_TRUE(ventana->EnAlta());
+    typeAndConfirm("1000");
+    EXPECT_EQ(ventana->LblEj2->text(), "Ej:  1 Kilogramo equivale a 1000 Gramo");
+    press(Qt::Key_F2);
+
+    EXPECT_EQ(count("PARATODOS = 1 AND IDUNIDAD = 'KG' AND IDUNIDAD_EQUIV = 'GR' AND COEFICIENTE = 1000"), 3)
+        << "A-2 and A-3 (KG) and A-4 (GR)";
+    EXPECT_EQ(count("IDARTICULO = 'A-2' AND IDUNIDAD = 'KG' AND IDUNIDAD_EQUIV = 'GR'"), 1)
+        << "the article's own row was replaced, not doubled";
+    EXPECT_EQ(replicas->requests.size(), 3);
+    EXPECT_EQ(ventana->MSFlexGrid2->Rows(), 2);
+    EXPECT_EQ(ventana->MSFlexGrid2->TextMatrix(1, 0), "KG");
+    EXPECT_EQ(ventana->MSFlexGrid2->TextMatrix(1, 4), "1000");
+    EXPECT_EQ(openBanner(), nullptr);
+}
+
+TEST_F(FrmEquivalenciasTest, TheGenericSaveCanBeCancelledKeepingWhatItWrote)
+{
+    seed({"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('B-1', 'Arroz', 'KG'), "
+          "('B-2', 'Polenta', 'KG'), ('B-3', 'Fideos', 'KG')"});
+    show();
+    ventana->SSTab1->setCurrentIndex(1);
+    field(4).setFocus();
+    press(Qt::Key_F3);
+    ventana->SSTab1->setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    typeAndConfirm("1000");
+    replicas->actAt = 2;
+    replicas->action = [] {
+        if (Lbf_CtrlDisplay* banner = openBanner()) banner->CmdDisplayCancelar->click();
+    };
+    operador->answer(vb::vbYes);
+    press(Qt::Key_F2);
+
+    EXPECT_EQ(operador->boxes().last().prompt, "-Desea cancelar la grabacion?.");
+    EXPECT_EQ(operador->boxes().last().title, "Atención");
+    EXPECT_EQ(operador->boxes().last().buttons, vb::vbQuestion + vb::vbYesNo + vb::vbDefaultButton2);
+    EXPECT_EQ(count("PARATODOS = 1"), 3) << "rows written before the question stay";
+    EXPECT_EQ(replicas->requests.size(), 2);
+    EXPECT_EQ(ventana->MSFlexGrid2->TextMatrix(1, 0), "") << "the grid is not refreshed";
+    EXPECT_EQ(openBanner(), nullptr);
+}
+
+TEST_F(FrmEquivalenciasTest, AGenericDeletionKeepsPerArticleRows)
+{
+    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
+          "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1)"});
+    show();
+    ventana->SSTab1->setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    EXPECT_TRUE(ventana->EnModificacion());
+    operador->answer(vb::vbYes);
+    press(Qt::Key_F10);
+    EXPECT_EQ(count("PARATODOS = 1"), 0);
+    EXPECT_EQ(count("IDARTICULO = 'A-2'"), 1) << "the per-article row of the same pair stays";
+    EXPECT_TRUE(replicas->requests.isEmpty()) << "a generic deletion is not replicated";
+}
+
+TEST_F(FrmEquivalenciasTest, SelectingTheSpecialTabReloadsItsGridEveryTime)
+{
+    show();
+    ventana->SSTab1->setCurrentIndex(1);
+    EXPECT_EQ(ventana->MSFlexGrid2->TextMatrix(1, 0), "");
+    ventana->SSTab1->setCurrentIndex(0);
+    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
+          "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1), ('A-6', 'CJ', 'UN', 12, 1), "
+          "('A-5', 'CJ', 'UN', 10, 1)"});
+    ventana->SSTab1->setCurrentIndex(1);
+    EXPECT_EQ(ventana->MSFlexGrid2->Rows(), 4) << "one line per pair and coefficient";
+    QStringList lines;
+    for (int row = 1; row < ventana->MSFlexGrid2->Rows(); ++row) {
+        lines.append(ventana->MSFlexGrid2->TextMatrix(row, 0) + ">" + ventana->MSFlexGrid2->TextMatrix(row, 2) + "="
+                     + ventana->MSFlexGrid2->TextMatrix(row, 4));
+    }
+    lines.sort();
+    EXPECT_EQ(lines, QStringList({"CJ>UN=10", "CJ>UN=12", "KG>GR=1000"}));
+}
+
+TEST_F(FrmEquivalenciasTest, ADuplicateFoundBySavingBecomesAnUpdateOnce)
+{
+    show();
+    enterNewKey("CJ", "GR");
+    ASSERT_TRUE(ventana->EnAlta());
+    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) VALUES ('" + padded("100", 25)
+          + "', 'CJ', 'GR', 5)"});
+    typeAndConfirm("6000");
+    press(Qt::Key_F2);
+    EXPECT_TRUE(operador->boxes().isEmpty()) << "a duplicate key is not reported";
+    EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR'"), 1);
+    EXPECT_EQ(coefficient("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR'"), 6000);
+    EXPECT_FALSE(ventana->HayError());
+    EXPECT_FALSE(ventana->EnModificacion()) << "the window went back to browse";
+}
+
+TEST_F(FrmEquivalenciasTest, AnArticleHandedOverStaysFixed)
+{
+    show("100");
+    EXPECT_FALSE(field(0).isEnabled());
+    EXPECT_EQ(field(0).text(), "100");
+    EXPECT_EQ(field(1).text(), "UN");
+    EXPECT_EQ(ventana->LblDesc[1]->text(), "Tornillo");
+    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 3);
+
+    press(Qt::Key_F3);
+    EXPECT_EQ(focused(), &field(1));
+    typeAndConfirm("CJ");
+    typeAndConfirm("GR");
+    typeAndConfirm("10");
+    press(Qt::Key_F2);
+    EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR'"), 1);
+    EXPECT_FALSE(field(0).isEnabled());
+    EXPECT_EQ(field(0).text(), "100") << "the article and its unit stay";
+    EXPECT_EQ(field(1).text(), "CJ");
+    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 4) << "and its equivalences are listed again";
+}
+
+TEST_F(FrmEquivalenciasTest, TheSpreadsheetAndTheCloseCommands)
+{
+    show();
+    ventana->UtilVex1_Click("planilla");
+    ASSERT_EQ(escritorio->opened.size(), 1);
+    EXPECT_TRUE(escritorio->opened[0].endsWith(".xlsx"));
+    ventana->UtilVex1_Click("REPORTE");
+    EXPECT_TRUE(operador->boxes().isEmpty());
+    EXPECT_THROW(ventana->UtilVex1_Click("CERRAR"), ProgramEnded);
+}
+
+TEST_F(FrmEquivalenciasTest, ScreenshotsOfBothTabsAndTheBanner)
+{
+    show();
+    enterNewKey("CJ", "GR");
+    typeAndConfirm("12");
+    saveScreenshot(*ventana, "equivalencias.png");
+
+    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
+          "('A-3', 'KG', 'GR', 1000, 1), ('A-6', 'CJ', 'UN', 12, 1)"});
+    operador->answer(vb::vbYes);
+    press(Qt::Key_Escape);
+    ventana->SSTab1->setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    saveScreenshot(*ventana, "especiales.png");
+
+    replicas->actAt = 1;
+    replicas->action = [this] {
+        if (Lbf_CtrlDisplay* banner = openBanner()) saveScreenshot(*banner, "actualizando.png");
+    };
+    typeAndConfirm("1000");
+    press(Qt::Key_F2);
+    for (const char* name : {"equivalencias.png", "especiales.png", "actualizando.png"}) {
+        EXPECT_TRUE(QFile::exists(QDir(CAPTURAS_DIR).filePath(name))) << name;
+    }
+}

@@ -215,6 +215,7 @@ QString reemplazarNombre(QString sql, const QString& base, const QString& restri
 {
     static const QStringList antes{" ", "(", " ", "(", ","};
     static const QStringList despues{" ", " ", ".", ".", "."};
+    if (!vb::ContainsText(sql, base)) return sql;
     for (qsizetype i = 0; i < antes.size(); ++i) {
         sql = vb::ReplaceText(sql, antes[i] + base + despues[i], antes[i] + restringido + despues[i]);
     }

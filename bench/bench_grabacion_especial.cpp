@@ -1,0 +1,183 @@
+// A generic equivalence saved from the window over 100 000 articles of its
+// two units, row by row with the banner showing each article, beside one
+// set-based INSERT ... SELECT writing the same rows on the same engine; and
+// what the banner alone costs for as many articles.
+#include "database/DB_Dll.h"
+#include "equivalences/FrmEquivalencias.h"
+#include "lookups/Dll_Display.h"
+#include "platform/db/SqliteSchema.h"
+#include "platform/os/AnsiFile.h"
+#include "platform/os/System.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/TextField.h"
+#include "vendor/QvFunciones.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <sqlite3.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kArticulos = 100000;
+constexpr char kServidor[] = "BENCH";
+constexpr char kConjunto[] =
+    "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
+    "SELECT IDARTICULO, 'KG', 'GR', 1000, 1 FROM V_MA_ARTICULOS WHERE IDUNIDAD = 'KG' or IDUNIDAD = 'GR'";
+
+// Any box would stop the run: say what it was and stop.
+class SinOperador : public Dialogs {
+public:
+    int messageBox(const QString& prompt, int, const QString& title) override { return detener(title, prompt); }
+    QString inputBox(const QString& prompt, const QString& title, const QString&) override
+    {
+        detener(title, prompt);
+        return {};
+    }
+    std::optional<QString> openFile(const QString& title, const QString&) override
+    {
+        detener(title, {});
+        return std::nullopt;
+    }
+    void showModal(QDialog& window) override { detener(window.windowTitle(), {}); }
+
+private:
+    [[noreturn]] static int detener(const QString& title, const QString& prompt)
+    {
+        QTextStream(stderr) << "unexpected dialog \"" << title << "\": " << prompt << "\n";
+        std::exit(1);
+    }
+};
+
+QString guion(const QString& nombre)
+{
+    QFile archivo(":/sql/sqlite/" + nombre);
+    archivo.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(archivo.readAll());
+}
+
+// Half the articles in kilograms, half in grams, and a few in other units.
+void crearEmpresa(const QString& archivo)
+{
+    db::createSqliteDatabase(archivo, {guion("configuracion.sql"), guion("empresa.sql")});
+    sqlite3* base = nullptr;
+    sqlite3_open_v2(archivo.toUtf8().constData(), &base, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_exec(base,
+                 "BEGIN; INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('KG', 'Kilogramo'), "
+                 "('GR', 'Gramo'), ('UN', 'Unidad')",
+                 nullptr, nullptr, nullptr);
+    sqlite3_stmt* insertar = nullptr;
+    sqlite3_prepare_v2(base, "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES (?, ?, ?)", -1,
+                       &insertar, nullptr);
+    const int otros = kArticulos / 10;
+    for (int i = 0; i < kArticulos + otros; ++i) {
+        const QByteArray codigo = QvFunciones::FormatoCodigo(QString::number(100000 + i), 25).toUtf8();
+        const QByteArray descripcion = QString("ARTICULO DE PRUEBA %1").arg(i).toUtf8();
+        const char* unidad = i >= kArticulos ? "UN" : (i % 2 ? "GR" : "KG");
+        sqlite3_bind_text(insertar, 1, codigo.constData(), static_cast<int>(codigo.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(insertar, 2, descripcion.constData(), static_cast<int>(descripcion.size()),
+                          SQLITE_TRANSIENT);
+        sqlite3_bind_text(insertar, 3, unidad, -1, SQLITE_STATIC);
+        sqlite3_step(insertar);
+        sqlite3_reset(insertar);
+    }
+    sqlite3_finalize(insertar);
+    sqlite3_exec(base, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(base);
+}
+
+void abrirEmpresa(const QString& nombre)
+{
+    DB_Dll& base = gBaseDatos();
+    base.gServidor = kServidor;
+    base.gDBName = nombre;
+    base.gUsuario = nombre;
+    base.gUserPassWord = nombre;
+    base.OpenServerADODB(false, 3, {}, true, true);
+}
+
+long filasEscritas()
+{
+    return gBaseDatos().gCnn.Execute("SELECT COUNT(*) FROM S_TA_EQUIV WHERE PARATODOS = 1").Fields(0).Value().toLong();
+}
+
+double segundos(const QElapsedTimer& reloj) { return reloj.nsecsElapsed() / 1e9; }
+
+double grabarDesdeLaVentana()
+{
+    FrmEquivalencias ventana;
+    ventana.show();
+    ventana.FijarArticulo({});
+    ventana.Inicializa();
+    ventana.SSTab1->setCurrentIndex(1);
+    ventana.Txtfields[4]->setText("KG");
+    ventana.Txtfields[5]->setText("GR");
+    ventana.Txtfields[6]->setText("1000");
+    QElapsedTimer reloj;
+    reloj.start();
+    ventana.UtilVex1_Click("GRABAR");
+    return segundos(reloj);
+}
+
+double grabarEnConjunto()
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    gBaseDatos().gCnn.Execute(kConjunto);
+    return segundos(reloj);
+}
+
+double mostrarEnElCartel()
+{
+    Dll_Display cartel;
+    cartel.CartelInicio("Actualizando Datos", true);
+    bool cancelado = false;
+    QElapsedTimer reloj;
+    reloj.start();
+    for (int i = 0; i < kArticulos; ++i) {
+        QCoreApplication::processEvents();
+        cartel.CartelMostrar(cancelado, QString("ARTICULO DE PRUEBA %1").arg(i));
+    }
+    const double tiempo = segundos(reloj);
+    cartel.CartelCerrar();
+    return tiempo;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    QTemporaryDir carpeta;
+    qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());
+    os::writeAnsiFile(carpeta.filePath("servidores.ini"), "[BENCH]\r\nmotor=sqlite\r\ncarpeta=.\r\n");
+    installDialogs(std::make_unique<SinOperador>());
+    crearEmpresa(carpeta.filePath("VENTANA.sqlite"));
+    crearEmpresa(carpeta.filePath("CONJUNTO.sqlite"));
+
+    abrirEmpresa("VENTANA");
+    const double ventana = grabarDesdeLaVentana();
+    const long filasVentana = filasEscritas();
+    abrirEmpresa("CONJUNTO");
+    const double conjunto = grabarEnConjunto();
+    const long filasConjunto = filasEscritas();
+    const double cartel = mostrarEnElCartel();
+
+    QTextStream salida(stdout);
+    salida << "generic save from the window, banner shown: " << ventana << " s, " << filasVentana << " rows ("
+           << qRound(filasVentana / ventana) << " rows/s)\n";
+    salida << "one INSERT ... SELECT:                      " << conjunto << " s, " << filasConjunto << " rows\n";
+    salida << "window time / set-based time:               " << QString::number(ventana / conjunto, 'f', 0)
+           << "\n";
+    salida << "banner alone for as many articles:          " << cartel << " s ("
+           << QString::number(100 * cartel / ventana, 'f', 1) << "% of the window's save)\n";
+    return filasVentana == filasConjunto ? 0 : 1;
+}

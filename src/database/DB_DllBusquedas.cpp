@@ -1,4 +1,5 @@
 #include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
 
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
@@ -16,10 +17,6 @@ namespace {
 constexpr long kEnlacePerdido = 11;
 constexpr int kReconexionesPorLlamada = 3;
 constexpr char kFiltroCeros[] = "substring(ltrim(idarticulo),1,1)<>'0'";
-
-// A value typed by the operator goes between quotes: its own quotes are doubled
-// so that it can never end the literal early.
-QString literal(const QString& valor) { return vb::Replace(valor, "'", "''"); }
 
 bool esTipo(const Variant& tipo, std::initializer_list<const char*> codigos)
 {
@@ -121,7 +118,7 @@ bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, co
         sentencia = "SELECT TOP 1 * FROM " + Tabla + " with(nolock) " + condicionConWhere(Condicion);
     } else if (esTexto(Tipodato)) {
         sentencia = "SELECT TOP 1  * FROM " + Tabla + " with(nolock)  WHERE LTRIM(RTRIM(" + Campo + ")) ='"
-                    + literal(vb::Trim(ValorBuscado)) + "'";
+                    + ComillasDobladas(vb::Trim(ValorBuscado)) + "'";
     } else {
         sentencia = claveNoTexto(cabeza, Campo, ValorBuscado, Tipodato);
     }
@@ -145,7 +142,7 @@ bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, 
     if (!Condicion.isEmpty()) {
         sentencia = "SELECT * FROM " + Tabla + " with(nolock)  " + condicionConWhere(Condicion);
     } else if (esTexto(Tipodato)) {
-        sentencia = cabeza + Campo + " ='" + literal(ValorBuscado) + "'";
+        sentencia = cabeza + Campo + " ='" + ComillasDobladas(ValorBuscado) + "'";
     } else {
         sentencia = claveNoTexto(cabeza, Campo, ValorBuscado, Tipodato);
     }
@@ -168,9 +165,9 @@ Variant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado, co
     const QString cabeza = "SELECT TOP 1 * FROM " + Tabla + " with(nolock)  WHERE ";
     QString sentencia;
     if (texto && UsaTrim) {
-        sentencia = cabeza + "LTRIM(RTRIM(" + Campo + ")) ='" + literal(vb::Trim(ValorBuscado)) + "' " + extra;
+        sentencia = cabeza + "LTRIM(RTRIM(" + Campo + ")) ='" + ComillasDobladas(vb::Trim(ValorBuscado)) + "' " + extra;
     } else if (texto) {
-        sentencia = cabeza + Campo + " ='" + literal(ValorBuscado) + "' " + extra;
+        sentencia = cabeza + Campo + " ='" + ComillasDobladas(ValorBuscado) + "' " + extra;
     } else if (esFecha(Tipodato)) {
         sentencia = cabeza + Campo + " = #" + vb::Trim(ValorBuscado) + "# " + extra;
     } else if (esNumero(Tipodato)) {

@@ -39,11 +39,6 @@ QString importeSQL(const Variant& valor)
 
 // A quote inside the value is doubled: left alone it would end the literal
 // and let the rest of the value run as SQL.
-QString literalDeTexto(const Variant& valor)
-{
-    return kComilla + vb::Replace(valor.toText(), kComilla, "''") + kComilla;
-}
-
 // ---- ADO type groups -------------------------------------------------------
 
 bool codigoEnGrupo(const Variant& Qtype, std::initializer_list<int> grupo)
@@ -240,11 +235,15 @@ QString sinMarcaAdmin(const QString& sql)
 
 }  // namespace
 
+QString ComillasDobladas(const QString& texto) { return vb::Replace(texto, kComilla, "''"); }
+
+QString EntreComillas(const QString& texto) { return kComilla + ComillasDobladas(texto) + kComilla; }
+
 Variant SQLValue(const Variant& valor, const QString& Tipo)
 {
     if (vb::SameText(Tipo, kMarcaNumero)) return importeSQL(valor);
     if (valor.isNull()) return QString("NULL");
-    if (vb::SameText(Tipo, kComilla)) return literalDeTexto(valor);
+    if (vb::SameText(Tipo, kComilla)) return EntreComillas(valor.toText());
     return valor.toText();
 }
 

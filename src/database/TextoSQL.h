@@ -31,6 +31,12 @@
 //   in their exception lists; both lists are empty, so the rules always apply.
 
 Variant SQLValue(const Variant& valor, const QString& Tipo = "'");
+// The text with every "'" doubled, to stand between quotes in a statement:
+// a value typed by the operator can then neither end its literal early nor
+// change what the statement does.
+QString ComillasDobladas(const QString& texto);
+// The text as a quoted SQL literal: "'" + ComillasDobladas(texto) + "'".
+QString EntreComillas(const QString& texto);
 
 bool adodate(const Variant& Qtype);
 bool ADOText(const Variant& Qtype);

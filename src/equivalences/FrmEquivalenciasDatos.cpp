@@ -1,6 +1,7 @@
 #include "equivalences/FrmEquivalencias.h"
 
 #include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/ui/FlexGrid.h"
@@ -87,7 +88,7 @@ void FrmEquivalencias::FijarArticulo(const QString& codigo)
     articulo.setEnabled(false);
     articulo.setText(vb::Trim(ArticuloExterno));
     db::Recordset fila = gBaseDatos().gCnn.Execute("SELECT IDUNIDAD FROM V_MA_ARTICULOS WHERE IDARTICULO = '"
-                                                   + vb::Replace(ArticuloExterno, "'", "''") + "'");
+                                                   + ComillasDobladas(ArticuloExterno) + "'");
     campo("IdUnidad").setText(QvFunciones::ValorATexto(fila.Fields("IdUnidad").Value()));
     VerRelacion();
 }
@@ -128,7 +129,7 @@ void FrmEquivalencias::CargarEquivDelArticulo(const QString& IdArticulo)
           "V_TA_Unidad ON S_TA_EQUIV.IDUNIDAD = V_TA_Unidad.IdUnidad LEFT OUTER JOIN "
         + " V_TA_Unidad V_TA_Unidad1 ON S_TA_EQUIV.IDUNIDAD_EQUIV = V_TA_Unidad1.IdUnidad LEFT OUTER Join "
           "V_MA_ARTICULOS ON S_TA_EQUIV.IdArticulo = V_MA_ARTICULOS.IdArticulo"
-        + " WHERE (S_TA_EQUIV.IDARTICULO = '" + vb::Replace(codigo, "'", "''") + "') ";
+        + " WHERE (S_TA_EQUIV.IDARTICULO = '" + ComillasDobladas(codigo) + "') ";
     llenarGrilla(*MSFlexGrid1, sentencia, "CargarEquivDelArticulo");
 }
 

@@ -1,6 +1,7 @@
 #include "equivalences/FrmEquivalencias.h"
 
 #include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
 #include "lookups/Dll_Display.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
@@ -34,10 +35,6 @@ bool esCampoGrabado(const QString& dataField)
     return campos.contains(vb::Trim(dataField), Qt::CaseInsensitive);
 }
 
-QString entreComillas(const QString& codigo) { return "'" + vb::Replace(codigo, "'", "''") + "'"; }
-
-QString literal(const QString& codigo) { return vb::Replace(codigo, "'", "''"); }
-
 QString unidad(const QString& texto) { return QvFunciones::FormatoCodigo(texto, kAnchoUnidad); }
 
 }  // namespace
@@ -45,8 +42,8 @@ QString unidad(const QString& texto) { return QvFunciones::FormatoCodigo(texto, 
 void FrmEquivalencias::pedirReplica(long operacion, const QString& articulo, const QString& unidadTexto,
                                     const QString& equivalente)
 {
-    ActualizaGEmpresas("S_TA_EQUIV", operacion, entreComillas(QvFunciones::FormatoCodigo(articulo, kAnchoArticulo)),
-                       entreComillas(unidad(unidadTexto)), entreComillas(unidad(equivalente)));
+    ActualizaGEmpresas("S_TA_EQUIV", operacion, EntreComillas(QvFunciones::FormatoCodigo(articulo, kAnchoArticulo)),
+                       EntreComillas(unidad(unidadTexto)), EntreComillas(unidad(equivalente)));
 }
 
 void FrmEquivalencias::mostrarErrorDeConversion(const QString& titulo, int indiceCampo)
@@ -150,8 +147,8 @@ bool FrmEquivalencias::grabarEspeciales(Dll_Display& cartel, TrapErrores& trap)
     const QString coeficiente = campo("Coeficiente2").text();
     db::Recordset articulos;
     if (!trap.paso([&] {
-            base.AbrirRecordset("SELECT * FROM V_MA_ARTICULOS WHERE IDUNIDAD = '" + literal(U) + "' or IDUNIDAD = '"
-                                    + literal(E) + "'",
+            base.AbrirRecordset("SELECT * FROM V_MA_ARTICULOS WHERE IDUNIDAD = '" + ComillasDobladas(U)
+                                    + "' or IDUNIDAD = '" + ComillasDobladas(E) + "'",
                                 articulos, nullptr, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
         })) {
         return false;
@@ -161,8 +158,9 @@ bool FrmEquivalencias::grabarEspeciales(Dll_Display& cartel, TrapErrores& trap)
         const QString articulo = articulos.Fields("IdArticulo").Value().textOrEmpty();
         db::Recordset fila;
         const bool grabada = trap.paso([&] {
-            base.AbrirRecordset("SELECT * FROM S_TA_EQUIV WHERE IDARTICULO = '" + literal(articulo)
-                                    + "' AND IDUNIDAD = '" + literal(U) + "' AND IDUNIDAD_EQUIV = '" + literal(E) + "'",
+            base.AbrirRecordset("SELECT * FROM S_TA_EQUIV WHERE IDARTICULO = '" + ComillasDobladas(articulo)
+                                    + "' AND IDUNIDAD = '" + ComillasDobladas(U) + "' AND IDUNIDAD_EQUIV = '"
+                                    + ComillasDobladas(E) + "'",
                                 fila, nullptr, db::ado::adOpenDynamic, db::ado::adLockOptimistic);
             if (fila.Bof()) fila.AddNew();
             fila.Fields("IdArticulo").setValue(articulo);
@@ -197,7 +195,7 @@ bool FrmEquivalencias::borrarEspeciales(TrapErrores& trap)
     const QString U = unidad(campo("IdUnidad2").text());
     const QString E = unidad(campo("IdUnidad_Equiv2").text());
     return trap.paso([&] {
-        gBaseDatos().EjecutaConsultaSQL("DELETE S_TA_EQUIV WHERE PARATODOS = 1 AND IDUNIDAD = '" + literal(U)
-                                        + "' AND IDUNIDAD_EQUIV = '" + literal(E) + "'");
+        gBaseDatos().EjecutaConsultaSQL("DELETE S_TA_EQUIV WHERE PARATODOS = 1 AND IDUNIDAD = '" + ComillasDobladas(U)
+                                        + "' AND IDUNIDAD_EQUIV = '" + ComillasDobladas(E) + "'");
     });
 }

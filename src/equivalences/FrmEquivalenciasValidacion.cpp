@@ -2,6 +2,7 @@
 
 #include "commandbar/UtilVex.h"
 #include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
 #include "platform/VbText.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/Dialogs.h"
@@ -32,8 +33,6 @@ constexpr char kMismaUnidad[] = "Si las equivalencias son las mismas, la cantida
 constexpr char kCoeficientePositivo[] = " El Coeficiente debe ser un numero mayor que cero";
 
 bool es(const QString& campo, const char* nombre) { return vb::SameText(campo, nombre); }
-
-QString literal(const QString& codigo) { return vb::Replace(codigo, "'", "''"); }
 
 QString unidad(const QString& texto) { return QvFunciones::FormatoCodigo(vb::Trim(texto), kAnchoUnidad); }
 
@@ -107,8 +106,8 @@ void FrmEquivalencias::CampoValida(TextField& texto)
             else if (vb::IsBlank(u)) falla = kInformarUnidad;
             else if (vb::IsBlank(e)) falla = kInformarEquivalente;
             if (!falla) {
-                const bool existe = cargarEquivalencia(" ParaTodos = 1 AND IDUNIDAD = '" + literal(u)
-                                                       + "' AND IDUNIDAD_EQUIV = '" + literal(e) + "'");
+                const bool existe = cargarEquivalencia(" ParaTodos = 1 AND IDUNIDAD = '" + ComillasDobladas(u)
+                                                       + "' AND IDUNIDAD_EQUIV = '" + ComillasDobladas(e) + "'");
                 EnAlta_ = !existe;
                 EnModificacion_ = existe;
                 EnBaja_ = false;
@@ -144,8 +143,9 @@ bool FrmEquivalencias::cargarEquivalencia(const QString& condicion)
 QString FrmEquivalencias::condicionPorArticulo() const
 {
     const QString articulo = QvFunciones::FormatoCodigo(vb::Trim(campo("IdArticulo").text()), kAnchoArticulo);
-    return " IDARTICULO = '" + literal(articulo) + "' AND IDUNIDAD = '" + literal(unidad(campo("IdUnidad").text()))
-           + "' AND IDUNIDAD_EQUIV = '" + literal(unidad(campo("IdUnidad_Equiv").text())) + "'";
+    return " IDARTICULO = '" + ComillasDobladas(articulo) + "' AND IDUNIDAD = '"
+           + ComillasDobladas(unidad(campo("IdUnidad").text())) + "' AND IDUNIDAD_EQUIV = '"
+           + ComillasDobladas(unidad(campo("IdUnidad_Equiv").text())) + "'";
 }
 
 bool FrmEquivalencias::Datosvalidos()

@@ -1,6 +1,7 @@
 #include "session/Configuracion.h"
 
 #include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/os/System.h"
@@ -66,9 +67,6 @@ bool usaCache() { return nombrado(ProgramasConCacheDeConfiguracion()); }
 bool abierta(const DB_Dll& base) { return base.gCnn.State() == db::ado::adStateOpen; }
 
 bool esGrupoDatos(const QString& grupo) { return vb::SameText(grupo, kGrupoDatos); }
-
-// A typed key goes between quotes with its own quotes doubled.
-QString literal(const QString& texto) { return vb::Replace(texto, "'", "''"); }
 
 // Steps 4 to 8 of a read: the row of `sentencia` on `base`, " " when none;
 // nothing when the operator chose to leave after a failure.
@@ -138,9 +136,9 @@ void leerUsuario()
 {
     Sesion& sesion = gSesion();
     db::Recordset fila;
-    gBaseDatos().AbrirRecordset("Select * from ta_usuarios  with(nolock)  where Nombre = '"
-                                    + literal(sesion.gUsuarioLogeado) + "'",
-                                fila);
+    gBaseDatos().AbrirRecordset(
+        "Select * from ta_usuarios  with(nolock)  where Nombre = '" + ComillasDobladas(sesion.gUsuarioLogeado) + "'",
+        fila);
     if (fila.State() == db::ado::adStateClosed) return;
     if (!fila.Bof()) {
         sesion.gUNegocio = fila.Fields("UNegocio").Value().textOrEmpty();
@@ -214,8 +212,8 @@ QString Cfg(const QString& Clave, QString& ValorAux, const QString& Grupo)
     }
 
     QString sentencia = "SELECT VALOR, valoraux FROM " + tabla + " with(nolock)  WHERE CLAVE = '"
-                        + literal(vb::Trim(Clave)) + "'";
-    if (!esGrupoDatos(Grupo)) sentencia += " AND GRUPO ='" + literal(Grupo) + "'";
+                        + ComillasDobladas(vb::Trim(Clave)) + "'";
+    if (!esGrupoDatos(Grupo)) sentencia += " AND GRUPO ='" + ComillasDobladas(Grupo) + "'";
     // Here Reintentar is not offered a second run: only Ignorar goes on.
     TrapErrores trap("Cfg", [](const ErrorVB& error, const QString& rutina) {
         const int respuesta = TratamientoErrores(error, kBotonesTratamiento, rutina);
@@ -240,8 +238,8 @@ void GrabaCfg(const QString& Clave, const Variant& Valor, const QString& ValorAu
               const QString& Grupo, bool RecortarValor, bool BorrarExistente)
 {
     const QString tabla = tablaEnUso();
-    QString sentencia = "SELECT * FROM " + tabla + " with(nolock)  WHERE CLAVE = '" + literal(Clave) + "'";
-    if (!esGrupoDatos(Grupo)) sentencia += " AND GRUPO = '" + literal(Grupo) + "'";
+    QString sentencia = "SELECT * FROM " + tabla + " with(nolock)  WHERE CLAVE = '" + ComillasDobladas(Clave) + "'";
+    if (!esGrupoDatos(Grupo)) sentencia += " AND GRUPO = '" + ComillasDobladas(Grupo) + "'";
     grabarFila(gBaseDatos(), sentencia, Clave, Valor, ValorAux, PoliticaNegocio, Grupo, RecortarValor, RecortarValor,
                BorrarExistente);
     CfgQuitarDelCache(tabla, Grupo, Clave);
@@ -252,7 +250,7 @@ QString CfgVX(const QString& Clave, QString& ValorAux)
     DB_Dll& base = gBaseDatosVX();
     if (!abierta(base)) return {};
     const QString sentencia = QString("SELECT VALOR, valoraux FROM ") + kTablaPorDefecto
-                              + " with(nolock)  WHERE CLAVE = '" + literal(vb::Trim(Clave)) + "'";
+                              + " with(nolock)  WHERE CLAVE = '" + ComillasDobladas(vb::Trim(Clave)) + "'";
     TrapErrores trap("CfgVX", [](const ErrorVB& error, const QString& rutina) {
         return TratamientoErrores(error, kBotonesTratamiento, rutina);
     });
@@ -265,7 +263,7 @@ void GrabaCfgVX(const QString& Clave, const Variant& Valor, const QString& Valor
     DB_Dll& base = gBaseDatosVX();
     if (!abierta(base)) return;
     const QString sentencia =
-        QString("SELECT * FROM ") + kTablaPorDefecto + " with(nolock)  WHERE CLAVE = '" + literal(Clave) + "'";
+        QString("SELECT * FROM ") + kTablaPorDefecto + " with(nolock)  WHERE CLAVE = '" + ComillasDobladas(Clave) + "'";
     grabarFila(base, sentencia, Clave, Valor, ValorAux, PoliticaNegocio, Grupo, RecortarValor, true, false);
 }
 

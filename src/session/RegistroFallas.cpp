@@ -3,6 +3,7 @@
 #include "database/ArmadoSentencias.h"
 #include "database/DB_Dll.h"
 #include "database/FechaServidor.h"
+#include "database/TextoSQL.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/os/System.h"
@@ -21,8 +22,6 @@ constexpr int kLargoCuenta = 15;
 
 // Between single quotes; quotes inside are doubled so that no text can end the
 // value early (a user name typed at sign-in reaches this statement).
-QString entreComillas(const QString& valor) { return "'" + vb::Replace(valor, "'", "''") + "'"; }
-
 void agregar(ListaCampos& campos, const QString& columna, const QString& valor)
 {
     campos.append({columna, valor});
@@ -70,19 +69,19 @@ void RegistrarAccion(const QString& TC, const QString& IdComprobante, const QStr
     (void)trap.paso([&] {
         const Sesion& sesion = gSesion();
         ListaCampos campos;
-        agregar(campos, "TC", entreComillas(QvFunciones::FormatoCodigo(vb::Trim(TC), 4)));
-        agregar(campos, "IdComprobante", entreComillas(IdComprobante));
+        agregar(campos, "TC", EntreComillas(QvFunciones::FormatoCodigo(vb::Trim(TC), 4)));
+        agregar(campos, "IdComprobante", EntreComillas(IdComprobante));
         agregar(campos, "IdComplemento", IdComplemento.isEmpty() ? QString("0") : IdComplemento);
         agregar(campos, "Tipo_accion", tipoDeAccion(Alta, Modificacion, EsError));
-        agregar(campos, "FECHAHORA", entreComillas(vb::DateText(FechaServidor())));
-        agregar(campos, "Usuario", entreComillas(sesion.gUsuarioLogeado));
-        agregar(campos, "PC", entreComillas(QvSistema::NombreEquipo()));
-        agregar(campos, "SYSTEMUSER", entreComillas(vb::Trim(QvFunciones::TextoMaximo(Descripcion, kLargoTexto))));
+        agregar(campos, "FECHAHORA", EntreComillas(vb::DateText(FechaServidor())));
+        agregar(campos, "Usuario", EntreComillas(sesion.gUsuarioLogeado));
+        agregar(campos, "PC", EntreComillas(QvSistema::NombreEquipo()));
+        agregar(campos, "SYSTEMUSER", EntreComillas(vb::Trim(QvFunciones::TextoMaximo(Descripcion, kLargoTexto))));
         agregar(campos, "Proceso",
-                entreComillas(QvFunciones::TextoMaximo(vb::Trim(os::executableName()) + " " + sesion.gParametroAdicional,
-                                                       kLargoTexto)));
-        agregar(campos, "ProcesoLote", entreComillas(vb::Trim(QvFunciones::TextoMaximo(QString(), kLargoLote))));
-        agregar(campos, "Cuenta", entreComillas(QvFunciones::TextoMaximo(vb::Trim(Cuenta), kLargoCuenta)));
+                EntreComillas(QvFunciones::TextoMaximo(
+                    vb::Trim(os::executableName()) + " " + sesion.gParametroAdicional, kLargoTexto)));
+        agregar(campos, "ProcesoLote", EntreComillas(vb::Trim(QvFunciones::TextoMaximo(QString(), kLargoLote))));
+        agregar(campos, "Cuenta", EntreComillas(QvFunciones::TextoMaximo(vb::Trim(Cuenta), kLargoCuenta)));
         QString sentencia = " INSERT INTO V_MV_CPTEACCIONES ";
         ArmarValoresInsert(sentencia, campos, true);
         gBaseDatos().EjecutaConsultaSQL(sentencia);

@@ -2,6 +2,7 @@
 
 #include "database/ArmadoSentencias.h"
 #include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/os/System.h"
@@ -19,10 +20,6 @@ constexpr char kProgramaPersonal[] = "BRUMEK";
 constexpr char kLoginSupervisor[] = "SUPERVISOR VELTRIX MC";
 constexpr char kEntradaMenuPrincipal[] = "Menu Principal";
 
-// A name typed at sign-in goes between quotes with its own quotes doubled, so
-// that it can neither break the statement nor change what it selects.
-QString literal(const QString& texto) { return vb::Replace(texto, "'", "''"); }
-
 bool esPrograma(const char* nombre) { return vb::SameText(os::executableName(), nombre); }
 
 // The rows of TA_USUARIOS that count for this system.
@@ -38,12 +35,13 @@ QString entradaDeMenu(const QString& tarea)
     DB_Dll& base = gBaseDatos();
     QString entrada;
     db::Recordset filas;
-    base.AbrirRecordset("SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre "
-                        " FROM TA_TAREAS  with(nolock) INNER JOIN TA_MENU ON TA_TAREAS.TAREA = TA_MENU.Clave "
-                        " WHERE (TA_TAREAS.USUARIO = '"
-                            + literal(sesion.gUsuarioLogeado) + " ') AND (TA_MENU.Proceso LIKE '%" + literal(tarea)
-                            + "%')",
-                        filas);
+    base.AbrirRecordset(
+        "SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre "
+        " FROM TA_TAREAS  with(nolock) INNER JOIN TA_MENU ON TA_TAREAS.TAREA = TA_MENU.Clave "
+        " WHERE (TA_TAREAS.USUARIO = '"
+            + ComillasDobladas(sesion.gUsuarioLogeado) + " ') AND (TA_MENU.Proceso LIKE '%" + ComillasDobladas(tarea)
+            + "%')",
+        filas);
     if (filas.State() == db::ado::adStateOpen && !filas.Bof()) {
         entrada = filas.Fields("Nombre").Value().textOrEmpty();
     } else if (esPrograma(kProgramaMenu)) {
@@ -66,8 +64,8 @@ bool UsuarioValido(const QString& Usuario, const QString& Password)
         return true;
     }
     db::Recordset fila;
-    base.AbrirRecordset("SELECT * FROM TA_USUARIOS WHERE NOMBRE = '" + literal(vb::Trim(Usuario))
-                            + "' AND " + condicionSistema(),
+    base.AbrirRecordset("SELECT * FROM TA_USUARIOS WHERE NOMBRE = '" + ComillasDobladas(vb::Trim(Usuario)) + "' AND "
+                            + condicionSistema(),
                         fila);
     if (fila.State() != db::ado::adStateOpen || fila.Bof()) {
         base.CierraRecordset(fila);

@@ -5,7 +5,8 @@
 #   postgres-prueba.sh pausar <folder>    stop the server, keeping its data (a lost server)
 #   postgres-prueba.sh reanudar <folder>  start it again on the same port
 # As root the server runs as the "postgres" user. The superuser "postgres"
-# has the password "postgres"; the schema templates are loaded from sql/postgresql.
+# has the password "postgres"; the schema templates are loaded from sql/postgresql
+# (plantilla_compat holds only compat.sql, for tests that create their own tables).
 set -euo pipefail
 
 accion=${1:?iniciar|detener}
@@ -51,6 +52,7 @@ case "$accion" in
           -c synchronous_commit=off -c full_page_writes=off -c max_connections=60" > /dev/null
     crear_plantilla plantilla_empresa configuracion.sql empresa.sql
     crear_plantilla plantilla_estadisticas configuracion.sql
+    crear_plantilla plantilla_compat
     cat "$carpeta/puerto"
     ;;
   pausar)

@@ -2,6 +2,10 @@
 
 -- Texts compare as on SQL Server: without regard to case or accents' case.
 CREATE COLLATION IF NOT EXISTS ci (provider = icu, locale = 'und-u-ks-level2', deterministic = false);
+-- PostgreSQL searches inside texts (patterns, positions, replacements) only
+-- under a deterministic collation; this one folds every letter's case, where
+-- "C" folds only ASCII ones.
+CREATE COLLATION IF NOT EXISTS exacta (provider = icu, locale = 'und');
 
 -- LEN ignores trailing blanks.
 CREATE FUNCTION len(t text) RETURNS integer LANGUAGE sql IMMUTABLE
@@ -16,12 +20,21 @@ CREATE FUNCTION getdate() RETURNS timestamp LANGUAGE sql STABLE
 
 -- 1-based position of `buscado` in `t`, case ignored; 0 when absent.
 CREATE FUNCTION charindex(buscado text, t text) RETURNS integer LANGUAGE sql IMMUTABLE
-    AS $$ SELECT strpos(lower(t COLLATE "C"), lower(buscado COLLATE "C")) $$;
+    AS $$ SELECT strpos(lower(t COLLATE exacta), lower(buscado COLLATE exacta)) $$;
 CREATE FUNCTION charindex(buscado text, t text, desde integer) RETURNS integer LANGUAGE sql IMMUTABLE
-    AS $$ SELECT CASE WHEN strpos(lower(substr(t COLLATE "C", greatest(desde, 1))), lower(buscado COLLATE "C")) = 0
+    AS $$ SELECT CASE WHEN strpos(lower(substr(t COLLATE exacta, greatest(desde, 1))), lower(buscado COLLATE exacta)) = 0
                       THEN 0
-                      ELSE strpos(lower(substr(t COLLATE "C", greatest(desde, 1))), lower(buscado COLLATE "C"))
+                      ELSE strpos(lower(substr(t COLLATE exacta, greatest(desde, 1))), lower(buscado COLLATE exacta))
                            + greatest(desde, 1) - 1 END $$;
+
+-- REPLACE of T-SQL: every `buscado` found without regard to case becomes
+-- `nuevo`; an empty `buscado` changes nothing. PostgreSQL's replace minds case
+-- and refuses texts under ci.
+CREATE FUNCTION tsql_replace(t text, buscado text, nuevo text) RETURNS text LANGUAGE sql IMMUTABLE
+    AS $$ SELECT CASE WHEN buscado COLLATE exacta = '' THEN t
+                      ELSE regexp_replace(t COLLATE exacta,
+                                          regexp_replace(buscado COLLATE exacta, '([^[:alnum:]])', '\\\1', 'g'),
+                                          replace(nuevo COLLATE exacta, '\', '\\'), 'gi') END $$;
 
 -- "+" of T-SQL when the types of its terms are known only at run time.
 CREATE FUNCTION tsql_add(a text, b text) RETURNS text LANGUAGE sql IMMUTABLE AS $$ SELECT a || b $$;

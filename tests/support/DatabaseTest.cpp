@@ -144,6 +144,12 @@ void DatabaseTest::createStatisticsDatabase(const QString& name) const
     else createPostgresDatabase(name, "plantilla_estadisticas");
 }
 
+void DatabaseTest::createBareDatabase(const QString& name) const
+{
+    if (onSqlite()) copyTemplate({}, QDir(dataFolder()).filePath(name + ".sqlite"));
+    else createPostgresDatabase(name, "plantilla_compat");
+}
+
 void DatabaseTest::openCompany(const QString& usuario)
 {
     gSesion().gUsuarioLogeado = usuario;

@@ -43,6 +43,9 @@ protected:
     void createCompanyDatabase(const QString& name) const;
     // Creates the statistics database (settings table only).
     void createStatisticsDatabase(const QString& name) const;
+    // Creates a database without tables, for a test that makes its own: on
+    // PostgreSQL it holds what compat.sql adds, as every database there does.
+    void createBareDatabase(const QString& name) const;
     // The SQLite server's folder.
     QString dataFolder() const;
     // The lines of servidores.ini that register "LOCAL" on this engine.

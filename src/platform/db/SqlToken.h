@@ -24,6 +24,14 @@ struct SqlToken {
     static SqlToken blank() { return {Kind::Space, QStringLiteral(" ")}; }
     static SqlToken word(const QString& text) { return {Kind::Word, text}; }
     static SqlToken symbol(const QString& text) { return {Kind::Symbol, text}; }
+    // A string literal holding `value`.
+    static SqlToken literal(const QString& value)
+    {
+        return {Kind::Text, u'\'' + QString(value).replace(u'\'', QStringLiteral("''")) + u'\''};
+    }
+
+    // What a string literal holds: without its quotes, doubled quotes single.
+    QString literalValue() const { return text.mid(1, text.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'")); }
 
     bool isSpace() const { return kind == Kind::Space; }
     bool isWord(QStringView word) const

@@ -28,6 +28,16 @@ int TokenList::closingParenthesis(int open) const
     refuseConstruct("unbalanced parentheses");
 }
 
+int TokenList::openingParenthesis(int close) const
+{
+    int depth = 0;
+    for (int i = close; i >= 0; --i) {
+        if ((*this)[i].isSymbol(u")")) ++depth;
+        if ((*this)[i].isSymbol(u"(") && --depth == 0) return i;
+    }
+    refuseConstruct("unbalanced parentheses");
+}
+
 bool TokenList::wordFollows(int from, QStringView word) const
 {
     const int i = nextSignificant(from);

@@ -30,6 +30,8 @@ public:
     int previousSignificant(int before) const;
     // Position of the ")" closing the "(" at `open`; refuses unbalanced text.
     int closingParenthesis(int open) const;
+    // Position of the "(" opened by the ")" at `close`; refuses unbalanced text.
+    int openingParenthesis(int close) const;
     // Whether the significant token at or after `from` is the word `word`.
     bool wordFollows(int from, QStringView word) const;
 

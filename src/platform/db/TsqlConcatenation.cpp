@@ -173,7 +173,7 @@ private:
 
     static ValueType typeOfCall(const QString& name, const std::vector<Expression>& arguments)
     {
-        if (kTextFunctions.contains(name)) return ValueType::Text;
+        if (isTextFunction(name)) return ValueType::Text;
         if (kNumberFunctions.contains(name)) return ValueType::Number;
         if (kFunctionsOfFirstArgument.contains(name)) return firstExpressionType(arguments);
         if (kFunctionsOfAnyArgument.contains(name)) {
@@ -256,6 +256,11 @@ private:
 void rewriteAdditions(TokenList& statement, const QString& additionFunction)
 {
     AdditionRewriter(statement, additionFunction).run();
+}
+
+bool isTextFunction(const QString& name)
+{
+    return kTextFunctions.contains(name);
 }
 
 }  // namespace db

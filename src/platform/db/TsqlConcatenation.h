@@ -14,4 +14,7 @@ namespace db {
 //   - a number term, or a "-" in the chain: "+" stays.
 void rewriteAdditions(TokenList& statement, const QString& additionFunction);
 
+// Whether the T-SQL function (its name in upper case) gives a text.
+bool isTextFunction(const QString& name);
+
 }  // namespace db

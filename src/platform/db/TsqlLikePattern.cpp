@@ -8,6 +8,17 @@ namespace {
 
 QChar folded(QChar c) { return c.toCaseFolded(); }
 
+// Characters that mean something in a regular expression, outside a bracket and inside one.
+const QString kRegexSpecial = QStringLiteral("\\^$.|?*+()[]{}");
+const QString kBracketSpecial = QStringLiteral("\\^-[]");
+// A set that holds no character matches nothing, and so does the whole pattern.
+const QString kNeverMatches = QStringLiteral("(?!)");
+
+QString escaped(QChar c, const QString& special)
+{
+    return special.contains(c) ? QString(u'\\') + c : QString(c);
+}
+
 }  // namespace
 
 TsqlLikePattern::TsqlLikePattern(const QString& pattern, std::optional<QChar> escape)
@@ -63,6 +74,31 @@ bool TsqlLikePattern::Element::matches(QChar c) const
     }
     const bool inSet = std::ranges::any_of(ranges, [c](const Range& r) { return r.low <= c && c <= r.high; });
     return inSet != negated;
+}
+
+QString TsqlLikePattern::Element::regularExpression() const
+{
+    switch (kind) {
+    case Kind::AnyRun: return QStringLiteral(".*");
+    case Kind::AnyOne: return QStringLiteral(".");
+    case Kind::Literal: return escaped(literal, kRegexSpecial);
+    case Kind::Set: break;
+    }
+    QString members;
+    for (const Range& r : ranges) {
+        if (r.high < r.low) continue;  // holds nothing, as in matches()
+        members += escaped(r.low, kBracketSpecial);
+        if (r.high != r.low) members += u'-' + escaped(r.high, kBracketSpecial);
+    }
+    if (members.isEmpty()) return negated ? QStringLiteral(".") : kNeverMatches;
+    return u'[' + QString(negated ? "^" : "") + members + u']';
+}
+
+QString TsqlLikePattern::regularExpression() const
+{
+    QString expression = QStringLiteral("^");
+    for (const Element& element : elements_) expression += element.regularExpression();
+    return expression + u'$';
 }
 
 // Greedy match that backtracks to the last % when the rest fails.

@@ -16,6 +16,9 @@ public:
     explicit TsqlLikePattern(const QString& pattern, std::optional<QChar> escape = std::nullopt);
 
     bool matches(const QString& text) const;
+    // The same match as an anchored regular expression of PostgreSQL's
+    // (advanced) kind, letters in lower case, for a case-insensitive operator.
+    QString regularExpression() const;
 
 private:
     struct Range {
@@ -29,6 +32,7 @@ private:
         bool negated = false;
 
         bool matches(QChar folded) const;
+        QString regularExpression() const;
     };
 
     // Reads the set that starts at pattern[i] ("["); nullopt when it is never closed.

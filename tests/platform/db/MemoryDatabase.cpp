@@ -22,7 +22,7 @@ QString valueText(sqlite3_stmt* statement, int column)
 
 }  // namespace
 
-MemoryDatabase::MemoryDatabase() : dialect_(db::makeSqliteDialect())
+MemoryDatabase::MemoryDatabase()
 {
     if (sqlite3_open(":memory:", &connection_) != SQLITE_OK) throw failure(connection_, ":memory:");
     db::registerTsqlFunctions(connection_);
@@ -31,13 +31,6 @@ MemoryDatabase::MemoryDatabase() : dialect_(db::makeSqliteDialect())
 MemoryDatabase::~MemoryDatabase()
 {
     sqlite3_close(connection_);
-}
-
-MemoryDatabase::Rows MemoryDatabase::run(const QString& tsql)
-{
-    Rows rows;
-    for (const QString& statement : dialect_->translate(tsql, Name)) rows = native(statement);
-    return rows;
 }
 
 MemoryDatabase::Rows MemoryDatabase::native(const QString& sql)
@@ -65,9 +58,4 @@ MemoryDatabase::Rows MemoryDatabase::native(const QString& sql)
         sqlite3_finalize(statement);
     }
     return rows;
-}
-
-int MemoryDatabase::changes() const
-{
-    return sqlite3_changes(connection_);
 }

@@ -254,8 +254,8 @@ TEST(TsqlTextComparison, TextsComparedOnEitherSideIgnoreCase)
     EXPECT_EQ(withComparisonMarkers("SELECT * FROM T WHERE LTRIM(RTRIM(C)) ='un' AND 'X' <> D AND E >= 'a'"),
               QStringList{"SELECT * FROM T WHERE LTRIM(RTRIM(C)) ='un' COLLATE NOCASE AND 'X' COLLATE NOCASE <> D "
                           "AND E >= 'a' COLLATE NOCASE"});
-    EXPECT_EQ(withComparisonMarkers("UPDATE T SET A = 'x' WHERE B = 'y'"),
-              QStringList{"UPDATE T SET A = 'x' COLLATE NOCASE WHERE B = 'y' COLLATE NOCASE"});
+    EXPECT_EQ(withComparisonMarkers("UPDATE T SET A = 1 WHERE B = 'y' OR 'z' < C"),
+              QStringList{"UPDATE T SET A = 1 WHERE B = 'y' COLLATE NOCASE OR 'z' COLLATE NOCASE < C"});
 }
 
 TEST(TsqlTextComparison, LiteralsThatAreNotComparedStayAsTheyAre)
@@ -264,4 +264,14 @@ TEST(TsqlTextComparison, LiteralsThatAreNotComparedStayAsTheyAre)
               QStringList{"INSERT INTO T (A, B) VALUES ('x', 'y')"});
     EXPECT_EQ(withComparisonMarkers("SELECT 'a' || C AS D FROM T WHERE C LIKE 'b%'"),
               QStringList{"SELECT 'a' || C AS D FROM T WHERE C LIKE 'b%'"});
+}
+
+TEST(TsqlTextComparison, ValuesAssignedByUpdateAreNotComparisons)
+{
+    EXPECT_EQ(withComparisonMarkers("UPDATE T SET A = 'x', B= CASE WHEN C = 'y' THEN 'z' END,D=(SELECT 1 WHERE E = 'w') WHERE F = 'v'"),
+              QStringList{"UPDATE T SET A = 'x', B= CASE WHEN C = 'y' COLLATE NOCASE THEN 'z' END,D=(SELECT 1 WHERE E = 'w' COLLATE NOCASE) "
+                          "WHERE F = 'v' COLLATE NOCASE"});
+    EXPECT_EQ(withComparisonMarkers("UPDATE T SET T.A = 'x' FROM T INNER JOIN U ON U.K = 'k'"),
+              QStringList{"UPDATE T SET T.A = 'x' FROM T INNER JOIN U ON U.K = 'k' COLLATE NOCASE"});
+    EXPECT_EQ(withComparisonMarkers("SELECT A FROM T WHERE A = 'x'"), QStringList{"SELECT A FROM T WHERE A = 'x' COLLATE NOCASE"});
 }

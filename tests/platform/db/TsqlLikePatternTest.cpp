@@ -1,6 +1,9 @@
+#include "QStringPrinter.h"
 #include "platform/db/TsqlLikePattern.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using db::TsqlLikePattern;
 
@@ -50,4 +53,39 @@ TEST(TsqlLikePattern, BracketsAndEscapeMakeWildcardsLiteral)
     EXPECT_TRUE(like("[x", "[x"));
     EXPECT_TRUE(TsqlLikePattern("10#%", u'#').matches("10%"));
     EXPECT_FALSE(TsqlLikePattern("10#%", u'#').matches("100"));
+}
+
+namespace {
+
+QString regex(const QString& pattern, std::optional<QChar> escape = std::nullopt)
+{
+    return TsqlLikePattern(pattern, escape).regularExpression();
+}
+
+}  // namespace
+
+TEST(TsqlLikePattern, AsARegularExpressionWildcardsBecomeDotsAndItIsAnchored)
+{
+    EXPECT_EQ(regex("%tor%").toStdString(), "^.*tor.*$");
+    EXPECT_EQ(regex("A_1").toStdString(), "^a.1$");
+    EXPECT_EQ(regex("").toStdString(), "^$");
+    EXPECT_EQ(regex("PIÑA%"), QString::fromUtf8("^piña.*$"));
+}
+
+TEST(TsqlLikePattern, AsARegularExpressionSetsStayAndOtherSymbolsAreLiteral)
+{
+    EXPECT_EQ(regex("%[a-zA-Z]%").toStdString(), "^.*[a-za-z].*$");
+    EXPECT_EQ(regex("[^0-9]x").toStdString(), "^[^0-9]x$");
+    EXPECT_EQ(regex("a[-]b[\\]]").toStdString(), "^a[\\-]b[\\\\]\\]$");
+    EXPECT_EQ(regex("50[%]").toStdString(), "^50[%]$");
+    EXPECT_EQ(regex("C:\\Q.(1)+$^|?*{2}").toStdString(), "^c:\\\\q\\.\\(1\\)\\+\\$\\^\\|\\?\\*\\{2\\}$");
+    EXPECT_EQ(regex("[x").toStdString(), "^\\[x$");
+    EXPECT_EQ(regex("10#%", u'#').toStdString(), "^10%$");
+}
+
+TEST(TsqlLikePattern, AsARegularExpressionASetOfNothingNeverMatches)
+{
+    EXPECT_EQ(regex("a[]").toStdString(), "^a(?!)$");
+    EXPECT_EQ(regex("a[z-b]").toStdString(), "^a(?!)$");
+    EXPECT_EQ(regex("a[^]").toStdString(), "^a.$");
 }

@@ -12,7 +12,9 @@
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/VbColor.h"
+#include "session/AparienciaVentanas.h"
 #include "session/Sesion.h"
+#include "session/VerificaConexion.h"
 #include "vendor/QvCampos.h"
 #include "vendor/QvFunciones.h"
 #include "vendor/QvPlanilla.h"
@@ -35,6 +37,7 @@ constexpr char kSinDescripcion[] = "...";
 constexpr char kEjemplo[] = "Ej:";
 constexpr qint32 kBlanco = 0xFFFFFF;
 constexpr qint32 kNegro = 0;
+constexpr long kCursorCliente = 3;
 
 // Saved properties of the window's command bar.
 constexpr double kAltoItem = 600;
@@ -70,6 +73,23 @@ FrmEquivalencias::FrmEquivalencias(QWidget* parent) : QWidget(parent)
 }
 
 FrmEquivalencias::~FrmEquivalencias() = default;
+
+void FrmEquivalencias::Form_Load()
+{
+    TrapErrores trap("FORM_LOAD", QvFunciones::TratarError);
+    QString conexion;
+    if (!trap.paso([&] { VerificaConexion(false, {}, conexion, kCursorCliente); })) return;
+    if (!trap.paso([this] {
+            QvFunciones::PrepararFormulario(*this, 0);
+            AsignarIconoFormulario(*this);
+            QvFunciones::RestablecerEstado(false);
+        })) {
+        return;
+    }
+    if (!trap.paso([this] { FijarArticulo(gSesion().gParametroAdicional); })) return;
+    if (!trap.paso([this] { Inicializa(); })) return;
+    (void)trap.paso([this] { SSTab1->setCurrentIndex(0); });
+}
 
 // --- building the window ----------------------------------------------------------------
 

@@ -46,6 +46,9 @@ public:
     QLabel* LblEj;
     QLabel* LblEj2;
 
+    // The program's start: sign-in and connection, then the window fixed on
+    // the article handed over, if any, in the browse state.
+    void Form_Load();
     // Reset to the browse state, listing the fixed article's equivalences.
     void Inicializa();
     // Fixes the window on one article handed over by the suite (empty: none).

@@ -6,10 +6,15 @@
 #include "vendor/QvIni.h"
 #include "vendor/QvSistema.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
+
+QString& lineaComandoProceso()
+{
+    static QString linea;
+    return linea;
+}
 
 constexpr char kCajaPorDefecto[] = "1";
 constexpr char kUsuarioPorDefecto[] = "Veltrix";
@@ -45,8 +50,12 @@ QString ParametroLinea(const QString& linea, const QString& clave)
 
 QString LineaComandoProceso()
 {
-    if (!QCoreApplication::instance()) return {};
-    return QCoreApplication::arguments().mid(1).join(u' ');
+    return lineaComandoProceso();
+}
+
+void FijarLineaComandoProceso(const QString& linea)
+{
+    lineaComandoProceso() = linea;
 }
 
 QString NombreEquipoUsuario()

@@ -14,8 +14,10 @@ inline constexpr int kLargoSeccionEquipo = 50;
 // line when no ";" follows), without any "=" and trimmed; empty when absent.
 QString ParametroLinea(const QString& linea, const QString& clave);
 
-// The process's own arguments joined into one command-line text.
+// The command line the program was started with, as one text.
 QString LineaComandoProceso();
+// Sets it; the program hands over its arguments joined by blanks.
+void FijarLineaComandoProceso(const QString& linea);
 
 // The command line to parse at start-up: `LineaComando` when given, else the
 // process's own; when that is blank and `UltimoValor` is true, the last

@@ -7,8 +7,10 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
+#include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 #include "support/DatabaseTest.h"
+#include "vendor/QvFunciones.h"
 
 #include <QApplication>
 #include <QDir>
@@ -532,6 +534,48 @@ TEST_F(FrmEquivalenciasTest, AnArticleHandedOverStaysFixed)
     EXPECT_EQ(field(0).text(), "100") << "the article and its unit stay";
     EXPECT_EQ(field(1).text(), "CJ");
     EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 4) << "and its equivalences are listed again";
+}
+
+TEST_F(FrmEquivalenciasTest, StartedWithAnArticleOnTheCommandLineTheWindowOpensOnIt)
+{
+    seed({"INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password) VALUES ('ANA', 'QURO', '"
+          + QvFunciones::Encriptar("Secreto") + "')"});
+    gBaseDatos() = DB_Dll();
+    FijarLineaComandoProceso(" ; @server=LOCAL; @dbname=EMPRESA; @usuario=ANA; @Password=Secreto; "
+                             "@ParametroAdicional=100; quro@ ; @UsuarioLogeado = ANA; @Caja=1;");
+    ventana->Form_Load();
+    ventana->show();
+
+    EXPECT_TRUE(operador->boxes().isEmpty());
+    EXPECT_EQ(gSesion().gUsuarioLogeado, "ANA");
+    EXPECT_FALSE(ventana->windowIcon().isNull());
+    EXPECT_EQ(ventana->SSTab1->currentIndex(), 0);
+    EXPECT_FALSE(field(0).isEnabled());
+    EXPECT_EQ(field(0).text(), "100");
+    EXPECT_EQ(field(1).text(), "UN");
+    EXPECT_EQ(ventana->LblDesc[1]->text(), "Tornillo");
+    EXPECT_EQ(gridColumn(*ventana->MSFlexGrid1, 2), (QStringList{"CJ", "DOC"}));
+    EXPECT_TRUE(ventana->UtilVex1->NuevoEnabled());
+    EXPECT_FALSE(ventana->UtilVex1->GrabarEnabled());
+    saveScreenshot(*ventana, "inicio.png");
+}
+
+TEST_F(FrmEquivalenciasTest, AnArticleThatDoesNotExistIsReportedAndTheWindowStillOpens)
+{
+    gBaseDatos() = DB_Dll();
+    FijarLineaComandoProceso(" ; @server=LOCAL; @dbname=EMPRESA; @usuario=EMPRESA; @Password=EMPRESA; "
+                             "@ParametroAdicional=NOEXISTE; quro@ ; @Caja=1;");
+    operador->answer(vb::vbIgnore);
+    ventana->Form_Load();
+
+    ASSERT_EQ(operador->boxes().size(), 1) << "the load's error treatment asks what to do";
+    EXPECT_TRUE(operador->boxes()[0].title.contains("FORM_LOAD")) << operador->boxes()[0].title.toStdString();
+    EXPECT_TRUE(operador->boxes()[0].prompt.contains("(3021)")) << "its unit cannot be read";
+    EXPECT_FALSE(field(0).isEnabled());
+    EXPECT_EQ(field(0).text(), "NOEXISTE");
+    EXPECT_EQ(field(1).text(), "");
+    EXPECT_FALSE(ventana->EnAlta());
+    EXPECT_TRUE(ventana->UtilVex1->NuevoEnabled()) << "the window went on to its browse state";
 }
 
 TEST_F(FrmEquivalenciasTest, TheSpreadsheetAndTheCloseCommands)

@@ -127,7 +127,8 @@ TEST_P(ConfiguracionTest, TheStatisticsDatabaseHasItsOwnSettings)
     createStatisticsDatabase("VX_ESTADISTICAS");
     DB_Dll& vx = gBaseDatosVX();
     vx.gServidor = kServer;
-    vx.gDBName = vx.gUsuario = vx.gUserPassWord = "VX_ESTADISTICAS";
+    vx.gDBName = vx.gUsuario = "VX_ESTADISTICAS";
+    vx.gUserPassWord = kStatisticsPassword;
     vx.OpenServerADODB(false, 3, {}, true, false);
     QString aux;
     EXPECT_EQ(CfgVX("TimeOut", aux), " ");

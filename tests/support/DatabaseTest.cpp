@@ -61,15 +61,27 @@ QString postgresText(const QString& user, const QString& password)
            + ";Pwd=" + password + ";";
 }
 
-// A fresh database from one of the cluster's templates, owned by a login of
-// its own name (the suite logs into a database with its name as user and password).
-void createPostgresDatabase(const QString& name, const QString& templateName)
+void dropPostgresDatabase(const QString& name)
 {
     try {
         db::OdbcEngine admin(postgresText("postgres", "postgres"), "postgres", 5);
         admin.run("DROP DATABASE IF EXISTS \"" + name + "\" WITH (FORCE)");
-        admin.run("DO $$ BEGIN CREATE ROLE \"" + name + "\" LOGIN SUPERUSER PASSWORD '" + name
-                  + "'; EXCEPTION WHEN duplicate_object THEN NULL; END $$");
+    } catch (const db::EngineFailure& failure) {
+        ADD_FAILURE() << "PostgreSQL: " << failure.description.toStdString();
+    }
+}
+
+// A fresh database from one of the cluster's templates, owned by a login of
+// its own name (the suite logs into a database with its name as user and,
+// but for the statistics database, as password).
+void createPostgresDatabase(const QString& name, const QString& templateName, const QString& password)
+{
+    try {
+        db::OdbcEngine admin(postgresText("postgres", "postgres"), "postgres", 5);
+        dropPostgresDatabase(name);
+        admin.run("DO $$ BEGIN CREATE ROLE \"" + name + "\" LOGIN SUPERUSER PASSWORD '" + password
+                  + "'; EXCEPTION WHEN duplicate_object THEN ALTER ROLE \"" + name + "\" PASSWORD '" + password
+                  + "'; END $$");
         admin.run("CREATE DATABASE \"" + name + "\" TEMPLATE " + templateName + " OWNER \"" + name + "\"");
     } catch (const db::EngineFailure& failure) {
         ADD_FAILURE() << "PostgreSQL: " << failure.description.toStdString();
@@ -121,10 +133,10 @@ QString DatabaseTest::quoted(const QString& name) const
     return '"' + (onSqlite() ? name : name.toLower()) + '"';
 }
 
-QString DatabaseTest::connectionText(const QString& database)
+QString DatabaseTest::connectionText(const QString& database, const QString& password)
 {
     return "PROVIDER=SQLOLEDB;Server=" + QString(kServer) + ";Database =" + database + ";UId=" + database
-           + ";Pwd=" + database + ";Connect Timeout=5;";
+           + ";Pwd=" + (password.isEmpty() ? database : password) + ";Connect Timeout=5;";
 }
 
 QString DatabaseTest::dataFolder() const
@@ -135,19 +147,25 @@ QString DatabaseTest::dataFolder() const
 void DatabaseTest::createCompanyDatabase(const QString& name) const
 {
     if (onSqlite()) copyTemplate({"configuracion.sql", "empresa.sql"}, QDir(dataFolder()).filePath(name + ".sqlite"));
-    else createPostgresDatabase(name, "plantilla_empresa");
+    else createPostgresDatabase(name, "plantilla_empresa", name);
 }
 
 void DatabaseTest::createStatisticsDatabase(const QString& name) const
 {
     if (onSqlite()) copyTemplate({"configuracion.sql"}, QDir(dataFolder()).filePath(name + ".sqlite"));
-    else createPostgresDatabase(name, "plantilla_estadisticas");
+    else createPostgresDatabase(name, "plantilla_estadisticas", kStatisticsPassword);
+}
+
+void DatabaseTest::dropDatabase(const QString& name) const
+{
+    if (onSqlite()) QFile::remove(QDir(dataFolder()).filePath(name + ".sqlite"));
+    else dropPostgresDatabase(name);
 }
 
 void DatabaseTest::createBareDatabase(const QString& name) const
 {
     if (onSqlite()) copyTemplate({}, QDir(dataFolder()).filePath(name + ".sqlite"));
-    else createPostgresDatabase(name, "plantilla_compat");
+    else createPostgresDatabase(name, "plantilla_compat", name);
 }
 
 void DatabaseTest::openCompany(const QString& usuario)

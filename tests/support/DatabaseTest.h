@@ -37,15 +37,23 @@ protected:
     // A table or column name as the engine's own statements quote it.
     QString quoted(const QString& name) const;
 
-    // "PROVIDER=SQLOLEDB;Server=LOCAL;Database =<database>;..." as the suite writes it.
-    static QString connectionText(const QString& database = kCompany);
+    // The statistics database's login password on every server of the suite.
+    static constexpr char kStatisticsPassword[] = "KR_TEMPLANZADAS";
+
+    // "PROVIDER=SQLOLEDB;Server=LOCAL;Database =<database>;..." as the suite
+    // writes it; the login is the database name, and so is the password unless given.
+    static QString connectionText(const QString& database = kCompany, const QString& password = {});
     // Creates another empty company database on the same server.
     void createCompanyDatabase(const QString& name) const;
-    // Creates the statistics database (settings table only).
+    // Creates the statistics database (settings table only), whose login has
+    // the statistics password.
     void createStatisticsDatabase(const QString& name) const;
     // Creates a database without tables, for a test that makes its own: on
     // PostgreSQL it holds what compat.sql adds, as every database there does.
     void createBareDatabase(const QString& name) const;
+    // Removes a database of the server, when there is one (databases of the
+    // PostgreSQL server outlive the test that created them).
+    void dropDatabase(const QString& name) const;
     // The SQLite server's folder.
     QString dataFolder() const;
     // The lines of servidores.ini that register "LOCAL" on this engine.

@@ -2,6 +2,7 @@
 
 #include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
+#include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 
 namespace {
@@ -36,6 +37,7 @@ void ProgramTest::SetUp()
     savedDesktop_ = installDesktop(std::move(desktop));
     savedExit_ = installProcessExit(std::make_unique<ThrowingExit>());
     gSesion() = Sesion{};
+    FijarLineaComandoProceso({});
 }
 
 void ProgramTest::TearDown()

@@ -32,8 +32,8 @@ public:
 
 // A test with its own program folder and temporary folder (EQUIV_CARPETA,
 // TEMP and TMP point into a fresh temporary directory), a scripted operator,
-// a recording desktop, an exit that throws ProgramEnded and an empty session
-// record.
+// a recording desktop, an exit that throws ProgramEnded, an empty session
+// record and no command line.
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/VentanaAcceso.h"
+#include "session/Sesion.h"
 
 #include <QQueue>
 #include <QVector>
@@ -8,7 +9,8 @@
 #include <functional>
 
 // The login window for tests: records what it was filled with and answers
-// with the operator's queued actions (nothing queued: "Cancelar").
+// with the operator's queued actions (nothing queued: "Cancelar"). Accepting
+// signs in the user typed, as the real window's "Conectar" does.
 class ScriptedLogin : public VentanaAcceso {
 public:
     using Action = std::function<bool(DatosAcceso&)>;
@@ -19,7 +21,10 @@ public:
     bool Mostrar(DatosAcceso& datos) override
     {
         shown_.append(datos);
-        return actions_.isEmpty() ? false : actions_.dequeue()(datos);
+        if (actions_.isEmpty() || !actions_.dequeue()(datos)) return false;
+        gSesion().gUsuarioLogeado = datos.usuario;
+        gSesion().gPasswordUsuario = datos.password;
+        return true;
     }
 
 private:

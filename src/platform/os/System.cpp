@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QSysInfo>
 
 namespace os {
@@ -43,11 +44,20 @@ QString programFolder()
     return QFileInfo(QFile::symLinkTarget("/proc/self/exe")).absolutePath();
 }
 
+QString executablePath()
+{
+    return QCoreApplication::instance() ? QCoreApplication::applicationFilePath()
+                                        : QFile::symLinkTarget("/proc/self/exe");
+}
+
 QString executableName()
 {
-    const QString path = QCoreApplication::instance() ? QCoreApplication::applicationFilePath()
-                                                      : QFile::symLinkTarget("/proc/self/exe");
-    return QFileInfo(path).completeBaseName();
+    return QFileInfo(executablePath()).completeBaseName();
+}
+
+QString desktopFolder()
+{
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
 }
 
 QString joinPath(const QString& folder, const QString& name)

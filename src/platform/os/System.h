@@ -19,6 +19,10 @@ QString tempFolder();
 QString programFolder();
 // The executable's name without folder and extension.
 QString executableName();
+// The executable's full path.
+QString executablePath();
+// The signed-on user's desktop folder (XDG), without a trailing separator.
+QString desktopFolder();
 // `folder`/`name`, matching an existing file whose name differs only in case;
 // the plain joined path when there is none.
 QString findFileIgnoringCase(const QString& folder, const QString& name);

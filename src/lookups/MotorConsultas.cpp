@@ -1,0 +1,7 @@
+#include "lookups/MotorConsultas.h"
+
+MotorConsultas& gMotorConsultas()
+{
+    static MotorConsultas motor;
+    return motor;
+}

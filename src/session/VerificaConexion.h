@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The program's start-up: session parameters, the company database, the
+// statistics database, the most used settings and the signed-in user.
+
+// On return the company database is open, the session is filled and the user
+// is valid; when that cannot be reached the program ends. `UltimoValor` falls
+// back on the last connection of the settings file when there is no command
+// line; `LineaComando` replaces the program's own command line when given.
+void VerificaConexion(bool UltimoValor, const QString& LineaComando, QString& ConnString, long lCursor);
+
+// Opens the statistics database beside the company one and takes the
+// statement time-out from its settings (45 seconds when it cannot).
+void VerificaConexionVX();
+
+// The host of a server name: what follows the first "/", up to the first ":"
+// ("red/SRV1:1433" gives "SRV1").
+QString ObtieneIP(const QString& Servidor);
+
+// The program's help file, set by the start-up.
+QString ArchivoAyuda();

@@ -1,0 +1,282 @@
+#include "database/DB_Dll.h"
+#include "lookups/Lbf_CtrlDisplay.h"
+#include "lookups/LineaCartel.h"
+#include "lookups/MotorConsultas.h"
+#include "platform/os/System.h"
+#include "platform/ui/Dialogs.h"
+#include "session/ParametrosSesion.h"
+#include "session/Sesion.h"
+#include "session/VerificaConexion.h"
+#include "support/DatabaseTest.h"
+#include "support/ScriptedLogin.h"
+#include "vendor/QvFunciones.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace {
+
+QString lineaDeMenu(const QString& base, const QString& password)
+{
+    return " ; @server=LOCAL; @dbname=" + base + "; @usuario=ANA; @Password=" + password
+           + "; @ParametroAdicional=; quro@ ; @UsuarioLogeado = ANA; @Caja=1;";
+}
+
+// The banner windows on screen.
+QList<Lbf_CtrlDisplay*> cartelesVisibles()
+{
+    QList<Lbf_CtrlDisplay*> carteles;
+    for (QWidget* ventana : QApplication::topLevelWidgets()) {
+        auto* cartel = qobject_cast<Lbf_CtrlDisplay*>(ventana);
+        if (cartel && cartel->isVisible()) carteles.append(cartel);
+    }
+    return carteles;
+}
+
+}  // namespace
+
+class VerificaConexionTest : public EveryEngineTest {
+protected:
+    void SetUp() override
+    {
+        EveryEngineTest::SetUp();
+        if (IsSkipped()) return;
+        seed({"INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password) VALUES ('ANA', 'QURO', '"
+              + QvFunciones::Encriptar("Secreto") + "')"});
+        auto ventana = std::make_unique<ScriptedLogin>();
+        login = ventana.get();
+        instalarVentanaAcceso(std::move(ventana));
+        gMotorConsultas() = MotorConsultas{};
+        gMotorConsultas().GrabarMascarasPorDefecto = [this](const QString& archivo) { mascaras.append(archivo); };
+    }
+
+    void TearDown() override
+    {
+        gMotorConsultas() = MotorConsultas{};
+        EveryEngineTest::TearDown();
+    }
+
+    void iniciar(const QString& linea)
+    {
+        QString conexion;
+        VerificaConexion(false, linea, conexion, 3);
+    }
+
+    // Starts and expects the program to end there.
+    void iniciarYTerminar(const QString& linea)
+    {
+        try {
+            iniciar(linea);
+            ADD_FAILURE() << "the program went on";
+        } catch (const ProgramEnded& fin) {
+            EXPECT_EQ(fin.code, 0);
+        }
+    }
+
+    long contar(const QString& tabla, const QString& condicion = "1 = 1") const
+    {
+        db::Connection conexion;
+        conexion.Open(connectionText());
+        return conexion.Execute("SELECT COUNT(*) FROM " + tabla + " WHERE " + condicion).Fields(0).Value().toLong();
+    }
+
+    // A table only the present connection to the company sees.
+    static void marcarConexion() { gBaseDatos().gCnn.Execute("CREATE TEMP TABLE marca (x integer)"); }
+    static bool conexionMarcada()
+    {
+        try {
+            gBaseDatos().gCnn.Execute("SELECT COUNT(*) FROM marca");
+            return true;
+        } catch (const ErrorVB&) {
+            return false;
+        }
+    }
+
+    ScriptedLogin* login = nullptr;
+    QStringList mascaras;
+};
+
+TEST_P(VerificaConexionTest, AValidUserFromTheCommandLineStartsWithoutAnyDialog)
+{
+    iniciar(lineaDeMenu("EMPRESA", "Secreto"));
+
+    const DB_Dll& base = gBaseDatos();
+    const Sesion& sesion = gSesion();
+    EXPECT_TRUE(operador->boxes().isEmpty());
+    EXPECT_TRUE(login->shown().isEmpty());
+    ASSERT_EQ(base.gCnn.State(), db::ado::adStateOpen);
+    EXPECT_EQ(base.gServidor, "LOCAL");
+    EXPECT_EQ(base.gDBName, "EMPRESA");
+    EXPECT_EQ(base.gUsuario, "EMPRESA");
+    EXPECT_EQ(sesion.gUsuarioLogeado, "ANA");
+    EXPECT_EQ(sesion.gCaja, "1");
+    EXPECT_EQ(sesion.gCadenaDSN, "DSN=EMPRESA; UID=EMPRESA; PWD=EMPRESA");
+    EXPECT_EQ(base.gCnn.IsolationLevel(), 256);
+    EXPECT_EQ(ArchivoAyuda(), QDir(programFolder()).filePath("htmlhelp/zavevirevav.chm"));
+    EXPECT_EQ(contar("Control_Acceso", "Usuario = 'ANA'"), 1) << "the entry into the task is recorded";
+    EXPECT_TRUE(cartelesVisibles().isEmpty()) << "the banner is closed at the end";
+
+    const MotorConsultas& motor = gMotorConsultas();
+    EXPECT_EQ(motor.ConnString, base.gConnString);
+    EXPECT_TRUE(motor.UsaMascaras);
+    EXPECT_EQ(motor.ArchivoMascaras, QDir(programFolder()).filePath("consultas.vtx"));
+    EXPECT_EQ(mascaras, QStringList{motor.ArchivoMascaras}) << "a missing mask file gets the defaults";
+}
+
+TEST_P(VerificaConexionTest, WithoutACommandLineTheLoginWindowAsksAndTheMarkerReadsTheStoredPassword)
+{
+    writeProgramFile("consultas.vtx", "");
+    QStringList lineasDelCartel;
+    login->then([&](DatosAcceso& datos) {
+        const QList<Lbf_CtrlDisplay*> carteles = cartelesVisibles();
+        if (carteles.size() == 1) {
+            lineasDelCartel << carteles[0]->windowTitle();
+            for (const LineaCartel* linea : carteles[0]->LblCtrol) lineasDelCartel << linea->text();
+        }
+        datos = {"EMPRESA", "LOCAL", "ANA", datos.password, 0};
+        return true;
+    });
+    iniciar({});
+
+    ASSERT_EQ(login->shown().size(), 1);
+    EXPECT_EQ(login->shown()[0].password, "* *");
+    EXPECT_EQ(login->shown()[0].usuario, "");
+    EXPECT_EQ(login->shown()[0].servidor, "");
+    EXPECT_EQ(lineasDelCartel, (QStringList{"Conectando Base de Datos", "Iniciando Aplicacion",
+                                            os::executableName(), "Espere por favor"}));
+    EXPECT_EQ(gSesion().gPasswordUsuario, "Secreto") << "the marker was replaced by the stored password";
+    EXPECT_TRUE(operador->boxes().isEmpty());
+    EXPECT_EQ(gBaseDatos().gCnn.State(), db::ado::adStateOpen);
+    EXPECT_TRUE(mascaras.isEmpty()) << "an existing mask file is left alone";
+}
+
+TEST_P(VerificaConexionTest, ThreeRefusedPasswordsEndTheProgram)
+{
+    for (int i = 0; i < 3; ++i) {
+        login->then([](DatosAcceso& datos) {
+            datos.usuario = "ANA";
+            datos.password = "otra";
+            return true;
+        });
+    }
+    for (int i = 0; i < 5; ++i) operador->answer(vb::vbOK);
+    iniciarYTerminar(lineaDeMenu("EMPRESA", "mala"));
+
+    const QVector<ScriptedDialogs::Box>& cajas = operador->boxes();
+    ASSERT_EQ(cajas.size(), 5);
+    EXPECT_EQ(cajas[0].prompt, "El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente");
+    EXPECT_EQ(cajas[0].title, "Atencion!");
+    EXPECT_EQ(cajas[0].buttons, vb::vbCritical);
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(cajas[i].prompt, "Usuario o Clave incorrecta");
+        EXPECT_EQ(cajas[i].title, "Atencion");
+        EXPECT_EQ(cajas[i].buttons, vb::vbInformation);
+    }
+    EXPECT_EQ(cajas[4].prompt,
+              "Demasiados intentos para iniciar sesion!\r\nComuniquese con el administrador de sistemas");
+    EXPECT_EQ(cajas[4].buttons, vb::vbCritical);
+    EXPECT_EQ(login->shown().size(), 3);
+    EXPECT_EQ(login->shown()[0].dbName, "EMPRESA");
+    EXPECT_EQ(login->shown()[0].servidor, "LOCAL");
+    EXPECT_EQ(login->shown()[0].password, "mala");
+    EXPECT_EQ(contar("V_MV_CPTEACCIONES", "SYSTEMUSER = 'Intento de inicio de sesion fallido' AND Usuario = 'ANA'"), 3);
+    EXPECT_EQ(contar("Control_Acceso"), 0);
+}
+
+TEST_P(VerificaConexionTest, LeavingTheLoginWindowEndsTheProgram)
+{
+    operador->answer(vb::vbOK);
+    iniciarYTerminar(lineaDeMenu("EMPRESA", "mala"));
+    EXPECT_EQ(login->shown().size(), 1);
+    EXPECT_EQ(contar("Control_Acceso"), 0);
+}
+
+TEST_P(VerificaConexionTest, ARetryWithAnotherPasswordKeepsTheConnection)
+{
+    login->then([](DatosAcceso& datos) {
+        marcarConexion();
+        datos.password = "secreto";
+        return true;
+    });
+    operador->answer(vb::vbOK);
+    iniciar(lineaDeMenu("EMPRESA", "mala"));
+
+    EXPECT_TRUE(conexionMarcada()) << "the same connection goes on";
+    EXPECT_EQ(gSesion().gPasswordUsuario, "secreto");
+    EXPECT_EQ(contar("Control_Acceso", "Usuario = 'ANA'"), 1);
+}
+
+TEST_P(VerificaConexionTest, ARetryOnAnotherServerReconnects)
+{
+    writeProgramFile("servidores.ini", registryEntry() + registryEntry("OTRO"));
+    login->then([](DatosAcceso& datos) {
+        marcarConexion();
+        datos.servidor = "OTRO";
+        datos.password = "Secreto";
+        return true;
+    });
+    operador->answer(vb::vbOK);
+    iniciar(lineaDeMenu("EMPRESA", "mala"));
+
+    EXPECT_EQ(gBaseDatos().gServidor, "OTRO");
+    EXPECT_EQ(gBaseDatos().gCnn.State(), db::ado::adStateOpen);
+    EXPECT_FALSE(conexionMarcada()) << "a new connection was opened";
+    EXPECT_EQ(login->shown().size(), 1);
+    EXPECT_EQ(operador->boxes().size(), 1);
+}
+
+TEST_P(VerificaConexionTest, TheStatisticsDatabaseGivesTheStatementTimeOut)
+{
+    createStatisticsDatabase("VX_ESTADISTICAS");
+    db::Connection estadisticas;
+    estadisticas.Open(connectionText("VX_ESTADISTICAS", kStatisticsPassword));
+    estadisticas.Execute("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, GRUPO) VALUES ('TimeOut', '30', 'BaseDeDatos')");
+    iniciar(lineaDeMenu("EMPRESA", "Secreto"));
+    EXPECT_EQ(gSesion().gTiempoEsperaComando, 30);
+    EXPECT_EQ(gBaseDatos().gCnn.CommandTimeout(), 30);
+    EXPECT_EQ(gBaseDatosVX().gCnn.State(), db::ado::adStateOpen);
+}
+
+TEST_P(VerificaConexionTest, AStatisticsDatabaseWithoutTimeOutGetsTheKeyAnd45Seconds)
+{
+    createStatisticsDatabase("VX_ESTADISTICAS");
+    iniciar(lineaDeMenu("EMPRESA", "Secreto"));
+    EXPECT_EQ(gSesion().gTiempoEsperaComando, 45);
+    db::Connection estadisticas;
+    estadisticas.Open(connectionText("VX_ESTADISTICAS", kStatisticsPassword));
+    db::Recordset fila =
+        estadisticas.Execute("SELECT VALOR, GRUPO FROM TA_CONFIGURACION WHERE CLAVE = 'TimeOut'");
+    ASSERT_FALSE(fila.Eof());
+    EXPECT_EQ(fila.Fields("VALOR").Value().toText().trimmed(), "0");
+    EXPECT_EQ(fila.Fields("GRUPO").Value().toText().trimmed(), "BaseDeDatos");
+}
+
+TEST_P(VerificaConexionTest, WithoutTheStatisticsDatabaseStatementsWait45Seconds)
+{
+    dropDatabase("VX_ESTADISTICAS");
+    iniciar(lineaDeMenu("EMPRESA", "Secreto"));
+    EXPECT_EQ(gSesion().gTiempoEsperaComando, 45);
+    EXPECT_EQ(gBaseDatos().gCnn.CommandTimeout(), 45);
+    EXPECT_NE(gBaseDatosVX().gCnn.State(), db::ado::adStateOpen);
+    EXPECT_TRUE(operador->boxes().isEmpty()) << "the missing statistics database is not reported";
+}
+
+TEST_P(VerificaConexionTest, ADatabaseThatCannotBeOpenedEndsTheProgram)
+{
+    operador->answer(vb::vbNo);
+    iniciarYTerminar(lineaDeMenu("NOEXISTE", "Secreto"));
+    ASSERT_EQ(operador->boxes().size(), 1);
+    EXPECT_EQ(operador->boxes()[0].title, " Error de Conexion a Base de Datos");
+    EXPECT_TRUE(cartelesVisibles().isEmpty());
+}
+
+ON_EVERY_ENGINE(VerificaConexionTest);
+
+TEST(ObtieneIP, KeepsTheHostBetweenTheNetworkAndThePort)
+{
+    EXPECT_EQ(ObtieneIP("SRV1:1433"), "SRV1");
+    EXPECT_EQ(ObtieneIP("red/SRV1:1433"), "SRV1");
+    EXPECT_EQ(ObtieneIP("SRV1"), "SRV1");
+    EXPECT_EQ(ObtieneIP("a/b:c"), "b");
+    EXPECT_EQ(ObtieneIP("SRV1\\QUROVEX"), "SRV1\\QUROVEX");
+}

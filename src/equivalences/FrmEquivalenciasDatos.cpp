@@ -38,15 +38,10 @@ const QVector<Columna>& columnasPorArticulo()
     return columnas;
 }
 
+// The generic grid shows the same columns without the two hidden keys.
 const QVector<Columna>& columnasEspeciales()
 {
-    static const QVector<Columna> columnas{
-        {"Unidad", 6, "IdUnidad"},
-        {"Descripción", 20, "Descripcion"},
-        {"Unidad Eq.", 8, "IdUnidad_Equiv"},
-        {"Descripción", 20, "DescripcionEquiv"},
-        {"Coeficiente", 10, "Coeficiente"},
-    };
+    static const QVector<Columna> columnas = columnasPorArticulo().mid(2);
     return columnas;
 }
 

@@ -1,5 +1,6 @@
 #include "database/frmReconectar.h"
 
+#include "styling/EstiloFormulario.h"
 #include "vendor/QvFunciones.h"
 
 #include <QHBoxLayout>
@@ -35,4 +36,5 @@ frmReconectar::frmReconectar(QWidget* parent)
     connect(CmdReintentar, &QPushButton::clicked, this, [this] { Reintentar = true; });
     connect(cmdCancelar, &QPushButton::clicked, this, [this] { Cancelar = true; });
     QvFunciones::PrepararFormulario(*this, 0);
+    AplicarEstiloFormulario(*this);
 }

@@ -15,6 +15,7 @@
 #include "session/AparienciaVentanas.h"
 #include "session/Sesion.h"
 #include "session/VerificaConexion.h"
+#include "styling/EstiloFormulario.h"
 #include "vendor/QvCampos.h"
 #include "vendor/QvFunciones.h"
 #include "vendor/QvPlanilla.h"
@@ -79,6 +80,7 @@ void FrmEquivalencias::Form_Load()
     TrapErrores trap("FORM_LOAD", QvFunciones::TratarError);
     QString conexion;
     if (!trap.paso([&] { VerificaConexion(false, {}, conexion, kCursorCliente); })) return;
+    if (!trap.paso([this] { AplicarEstiloFormulario(*this, true, -1); })) return;
     if (!trap.paso([this] {
             QvFunciones::PrepararFormulario(*this, 0);
             AsignarIconoFormulario(*this);

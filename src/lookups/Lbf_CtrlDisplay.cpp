@@ -2,6 +2,7 @@
 
 #include "lookups/CuadrosAnimacion.h"
 #include "lookups/LineaCartel.h"
+#include "styling/EstiloFormulario.h"
 #include "vendor/QvFunciones.h"
 
 #include <QCloseEvent>
@@ -34,6 +35,7 @@ Lbf_CtrlDisplay::Lbf_CtrlDisplay()
     setWindowOpacity(kOpacidad);
     connect(Timer1, &QTimer::timeout, this, &Lbf_CtrlDisplay::Timer1_Timer);
     connect(CmdDisplayCancelar, &QPushButton::clicked, this, &Lbf_CtrlDisplay::CmdDisplayCancelar_Click);
+    AplicarEstiloFormulario(*this);
 }
 
 // Picture on the left, the lines beside it, the button under the lines. The

@@ -12,6 +12,7 @@
 #include "session/BasesRegistradas.h"
 #include "session/Sesion.h"
 #include "session/TratamientoErrores.h"
+#include "styling/EstiloFormulario.h"
 #include "vendor/QvFunciones.h"
 #include "vendor/QvSistema.h"
 
@@ -76,6 +77,7 @@ frmAcceso::frmAcceso(QWidget* parent) : QDialog(parent)
     QvFunciones::PrepararFormulario(*this, 0);
     llenarlist();
     for (QLineEdit* cajaTexto : {TxtUserId, TxtUserPassword, TxtDbName, TxtServidor}) MensajeInicial(*cajaTexto);
+    AplicarEstiloFormulario(*this);
 }
 
 frmAcceso::~frmAcceso() = default;

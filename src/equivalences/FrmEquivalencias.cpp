@@ -36,8 +36,6 @@ namespace {
 constexpr char kTitulo[] = "Actualización de Equivalencias";
 constexpr char kSinDescripcion[] = "...";
 constexpr char kEjemplo[] = "Ej:";
-constexpr qint32 kBlanco = 0xFFFFFF;
-constexpr qint32 kNegro = 0;
 constexpr long kCursorCliente = 3;
 
 // Saved properties of the window's command bar.
@@ -326,7 +324,7 @@ void FrmEquivalencias::Txtfields_GotFocus(int Index)
 
 void FrmEquivalencias::Txtfields_LostFocus(int Index)
 {
-    pintar(*Txtfields[Index], kBlanco, kNegro);
+    pintar(*Txtfields[Index], vb::vbWhite, vb::vbBlack);
 }
 
 void FrmEquivalencias::Txtfields_KeyDown(int Index, int KeyCode, int)

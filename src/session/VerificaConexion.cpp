@@ -10,6 +10,7 @@
 #include "platform/os/ProcessExit.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/VbColor.h"
 #include "session/Configuracion.h"
 #include "session/ParametrosSesion.h"
 #include "session/RegistroFallas.h"
@@ -32,8 +33,6 @@ constexpr qint16 kTiempoEsperaPorDefecto = 45;
 constexpr long kLecturaSinConfirmar = 256;
 constexpr long kCursorCliente = 3;
 constexpr int kIntentos = 3;
-constexpr qint32 kBlanco = 0xFFFFFF;
-constexpr qint32 kNegro = 0;
 
 QString& archivoAyuda()
 {
@@ -65,8 +64,8 @@ public:
         paso([this] { mostrarCartel(); });
         paso([this] { prepararCarpeta(); });
         paso([] {
-            gSesion().gColorFondoFoco = kBlanco;
-            gSesion().gColorTextoFoco = kNegro;
+            gSesion().gColorFondoFoco = vb::vbWhite;
+            gSesion().gColorTextoFoco = vb::vbBlack;
         });
         QString linea;
         paso([&] {

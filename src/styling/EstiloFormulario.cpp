@@ -157,9 +157,10 @@ void colorearBoton(QPushButton& boton, const PaletaEstilo& paleta, bool plano)
         boton.setPalette(colores);
         return;
     }
+    const int tipo = TipoBoton(boton);
     QColor cara = paleta.boton;
-    if (TipoBoton(boton) == 1) cara = MezclarColor(paleta.boton, kVerde, kTinte);
-    else if (TipoBoton(boton) == 2) cara = MezclarColor(paleta.boton, kRojo, kTinte);
+    if (tipo == 1) cara = MezclarColor(paleta.boton, kVerde, kTinte);
+    else if (tipo == 2) cara = MezclarColor(paleta.boton, kRojo, kTinte);
     colorear(boton, QPalette::Button, cara, QPalette::ButtonText, EsColorOscuro(cara) ? kBlanco : kNegro);
 }
 

@@ -161,6 +161,20 @@ Variant valueOfText(const QString& text, const ColumnType& type)
     return text;
 }
 
+// The name and type of one column of a statement's result.
+ColumnInfo describeColumn(SQLHSTMT stmt, SQLUSMALLINT column)
+{
+    SQLWCHAR name[kNameLength] = {};
+    SQLSMALLINT nameLength = 0;
+    SQLSMALLINT sqlType = 0;
+    SQLULEN size = 0;
+    SQLSMALLINT digits = 0;
+    SQLSMALLINT nullable = 0;
+    check(SQLDescribeColW(stmt, column, name, kNameLength, &nameLength, &sqlType, &size, &digits, &nullable),
+          SQL_HANDLE_STMT, stmt);
+    return {fromWide(name, nameLength), typeOfSql(sqlType, size)};
+}
+
 }  // namespace
 
 // One driver connection with its environment.
@@ -312,15 +326,7 @@ StatementResult OdbcEngine::run(const QString& statement, const QVector<Variant>
     check(SQLNumResultCols(stmt, &columnCount), SQL_HANDLE_STMT, stmt);
     result.hasRows = columnCount > 0;
     for (SQLUSMALLINT c = 1; c <= columnCount; ++c) {
-        SQLWCHAR name[kNameLength] = {};
-        SQLSMALLINT nameLength = 0;
-        SQLSMALLINT sqlType = 0;
-        SQLULEN size = 0;
-        SQLSMALLINT digits = 0;
-        SQLSMALLINT nullable = 0;
-        check(SQLDescribeColW(stmt, c, name, kNameLength, &nameLength, &sqlType, &size, &digits, &nullable),
-              SQL_HANDLE_STMT, stmt);
-        result.columns.append({fromWide(name, nameLength), typeOfSql(sqlType, size)});
+        result.columns.append(describeColumn(stmt, c));
     }
     for (SQLRETURN fetched = SQLFetch(stmt); columnCount > 0 && fetched != SQL_NO_DATA; fetched = SQLFetch(stmt)) {
         check(fetched, SQL_HANDLE_STMT, stmt);
@@ -409,17 +415,9 @@ QVector<ColumnInfo> OdbcEngine::columns(const QString& table)
     check(SQLNumResultCols(stmt, &columnCount), SQL_HANDLE_STMT, stmt);
     QVector<ColumnInfo> found;
     for (SQLUSMALLINT c = 1; c <= columnCount; ++c) {
-        SQLWCHAR name[kNameLength] = {};
-        SQLSMALLINT nameLength = 0;
-        SQLSMALLINT sqlType = 0;
-        SQLULEN size = 0;
-        SQLSMALLINT digits = 0;
-        SQLSMALLINT nullable = 0;
-        check(SQLDescribeColW(stmt, c, name, kNameLength, &nameLength, &sqlType, &size, &digits, &nullable),
-              SQL_HANDLE_STMT, stmt);
         SQLLEN automatic = SQL_FALSE;
         SQLColAttributeW(stmt, c, SQL_DESC_AUTO_UNIQUE_VALUE, nullptr, 0, nullptr, &automatic);
-        ColumnInfo column{fromWide(name, nameLength), typeOfSql(sqlType, size)};
+        ColumnInfo column = describeColumn(stmt, c);
         column.autoIncrement = automatic == SQL_TRUE;
         found.append(column);
     }

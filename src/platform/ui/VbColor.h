@@ -5,6 +5,9 @@
 // Colours as the suite stores them: 24-bit RGB integers with red in the low byte.
 namespace vb {
 
+constexpr qint32 vbWhite = 0xFFFFFF;
+constexpr qint32 vbBlack = 0;
+
 constexpr qint32 RGB(int red, int green, int blue)
 {
     return (red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16);

@@ -87,10 +87,12 @@ void UtilVex::RefreshIcons() { model_.RefreshIcons(); }
 // reloading their icons.
 void UtilVex::ActualizarBotones() { RefreshIcons(); }
 
-void UtilVex::KeyAnalisis(int KeyCode)
+bool UtilVex::KeyAnalisis(int KeyCode)
 {
     const QString key = model_.ShortcutKey(KeyCode);
-    if (!key.isEmpty()) emit Click(key);
+    if (key.isEmpty()) return false;
+    emit Click(key);
+    return true;
 }
 
 bool UtilVex::ImpresoraCheckable() const { return model_.FixedCheck(BarModel::FixedItem::Impresora).checkable; }

@@ -54,7 +54,8 @@ public:
     // key codes): Esc raises CANCELAR, or CERRAR when CANCELAR is not usable;
     // F2 GRABAR, F3 NUEVO, F4 REPORTE, F5 CONSULTAR, F6 PLANILLA, F10 BORRAR.
     // Only a visible, enabled item is raised; it is neither made active nor toggled.
-    void KeyAnalisis(int KeyCode);
+    // True when the key raised a command: the host must not handle it again.
+    bool KeyAnalisis(int KeyCode);
 
     // The printer and share items keep their check state at bar level.
     bool ImpresoraCheckable() const;

@@ -52,11 +52,14 @@ const QStringList& comandosVisibles()
     return comandos;
 }
 
+// The disabled colours are left alone, so a disabled field keeps looking disabled.
 void pintar(QWidget& campo, qint32 fondo, qint32 texto)
 {
     QPalette paleta = campo.palette();
-    paleta.setColor(QPalette::Base, vb::ToQColor(fondo));
-    paleta.setColor(QPalette::Text, vb::ToQColor(texto));
+    for (const QPalette::ColorGroup grupo : {QPalette::Active, QPalette::Inactive}) {
+        paleta.setColor(grupo, QPalette::Base, vb::ToQColor(fondo));
+        paleta.setColor(grupo, QPalette::Text, vb::ToQColor(texto));
+    }
     campo.setPalette(paleta);
 }
 
@@ -289,9 +292,15 @@ bool FrmEquivalencias::eventFilter(QObject* watched, QEvent* event)
         auto& tecla = static_cast<QKeyEvent&>(*event);
         const int codigo = vb::KeyCodeOf(tecla);
         const int shift = vb::ShiftStateOf(tecla.modifiers());
-        conTratamiento("Form_KeyDown", [&] { Form_KeyDown(codigo, shift); });
+        // A key the window acts on is spent here. Left to travel on, it would
+        // reach this window again after a message box has taken the focus
+        // away, and run its command a second time.
+        bool comando = false;
+        conTratamiento("Form_KeyDown", [&] { comando = Form_KeyDown(codigo, shift); });
+        if (comando) return true;
         if (!campoTexto) return false;
         conTratamiento("Txtfields_KeyDown", [&] { Txtfields_KeyDown(index, codigo, shift); });
+        if (QvCampos::EsTeclaConfirmar(codigo)) return true;
         return Txtfields_KeyPress(index, tecla);
     }
     case QEvent::FocusIn:
@@ -301,7 +310,8 @@ bool FrmEquivalencias::eventFilter(QObject* watched, QEvent* event)
         if (campoTexto) Txtfields_LostFocus(index);
         return false;
     case QEvent::MouseButtonPress:
-        if (campoTexto) {
+        // A disabled field takes no mouse action; Qt still shows its filters the press.
+        if (campoTexto && campoTexto->isEnabled()) {
             const Qt::MouseButton boton = static_cast<QMouseEvent&>(*event).button();
             conTratamiento("Txtfields_MouseDown", [&] { Txtfields_MouseDown(index, boton); });
         }
@@ -310,9 +320,9 @@ bool FrmEquivalencias::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void FrmEquivalencias::Form_KeyDown(int KeyCode, int)
+bool FrmEquivalencias::Form_KeyDown(int KeyCode, int)
 {
-    UtilVex1->KeyAnalisis(KeyCode);
+    return UtilVex1->KeyAnalisis(KeyCode);
 }
 
 void FrmEquivalencias::Txtfields_GotFocus(int Index)

@@ -117,7 +117,8 @@ private:
     void conTratamiento(const QString& rutina, const std::function<void()>& trabajo);
 
     // --- events ------------------------------------------------------------------------------------
-    void Form_KeyDown(int KeyCode, int Shift);
+    // True when the key raised a command of the bar.
+    bool Form_KeyDown(int KeyCode, int Shift);
     void Txtfields_GotFocus(int Index);
     void Txtfields_LostFocus(int Index);
     void Txtfields_KeyDown(int Index, int KeyCode, int Shift);

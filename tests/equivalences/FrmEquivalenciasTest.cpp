@@ -3,8 +3,10 @@
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ConsultaCampos.h"
 #include "lookups/Lbf_CtrlDisplay.h"
+#include "platform/db/QStringPrinter.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/QtDialogs.h"
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
 #include "session/ParametrosSesion.h"
@@ -15,9 +17,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -53,6 +57,35 @@ public:
 
 private:
     QString code_;
+};
+
+// The real message boxes, each prompt recorded; while it is installed a timer
+// plays the operator, pressing the button with the given caption.
+class RealBoxes : public QtDialogs {
+public:
+    explicit RealBoxes(QString caption) : caption_(std::move(caption))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == caption_) button->click();
+            }
+        });
+        timer_.start(5);
+    }
+
+    QStringList prompts;
+
+    int messageBox(const QString& prompt, int buttons, const QString& title) override
+    {
+        prompts.append(prompt);
+        return QtDialogs::messageBox(prompt, buttons, title);
+    }
+
+private:
+    QString caption_;
+    QTimer timer_;
 };
 
 Lbf_CtrlDisplay* openBanner()
@@ -109,6 +142,22 @@ protected:
     QWidget* focused() const { return QApplication::focusWidget(); }
 
     void press(Qt::Key key) { QTest::keyClick(focused() ? focused() : ventana.get(), key); }
+    // A key as a person types it: through the window system, the event loop
+    // and the real message boxes, each answered with the button `caption`.
+    // Returns the questions asked.
+    QStringList pressAnswering(Qt::Key key, const QString& caption)
+    {
+        auto boxes = std::make_unique<RealBoxes>(caption);
+        RealBoxes* real = boxes.get();
+        std::unique_ptr<Dialogs> scripted = installDialogs(std::move(boxes));
+        EXPECT_NO_THROW(QTest::keyClick(ventana->windowHandle(), key)) << "the program ended";
+        // The window manager would give the focus back to the window.
+        ventana->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+        const QStringList asked = real->prompts;
+        installDialogs(std::move(scripted));
+        return asked;
+    }
     // Types into the focused field and confirms it with Enter.
     void typeAndConfirm(const QString& text)
     {
@@ -615,4 +664,40 @@ TEST_F(FrmEquivalenciasTest, ScreenshotsOfBothTabsAndTheBanner)
     for (const char* name : {"equivalencias.png", "especiales.png", "actualizando.png"}) {
         EXPECT_TRUE(QFile::exists(QDir(CAPTURAS_DIR).filePath(name))) << name;
     }
+}
+
+TEST_F(FrmEquivalenciasTest, AShortcutThatOpensABoxActsOnceThroughTheRealEventLoop)
+{
+    show();
+    enterNewKey("CJ", "GR");
+    const QString abandon = "¿Realmente desea abandonar la carga de datos?";
+    EXPECT_EQ(pressAnswering(Qt::Key_Escape, "&No"), QStringList{abandon});
+    EXPECT_EQ(field(0).text(), "100");
+    EXPECT_EQ(pressAnswering(Qt::Key_Escape, "&Sí"), QStringList{abandon});
+    EXPECT_TRUE(ventana->isVisible()) << "Esc after the answer would close the window";
+    EXPECT_EQ(field(0).text(), "");
+
+    enterNewKey("DOC", "UN");
+    EXPECT_EQ(pressAnswering(Qt::Key_F10, "&No"), QStringList{"Confirma la baja de este registro?"});
+    EXPECT_EQ(count("IDUNIDAD = 'DOC'"), 1);
+}
+
+TEST_F(FrmEquivalenciasTest, F2AfterAValidationMessageSavesNothingOnEitherTab)
+{
+    show();
+    enterNewKey("UN", "un");
+    field(3).setText("2");
+    const QString sameUnit = "Si las equivalencias son las mismas, la cantidad debe ser 1";
+    EXPECT_EQ(pressAnswering(Qt::Key_F2, "&Aceptar"), QStringList{sameUnit});
+    EXPECT_EQ(count("IDUNIDAD = 'UN'"), 0);
+    field(3).setText("0");
+    EXPECT_EQ(pressAnswering(Qt::Key_F2, "&Aceptar"), QStringList{" El Coeficiente debe ser un numero mayor que cero"});
+
+    ventana->SSTab1->setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("kg");
+    field(6).setText("5");
+    EXPECT_EQ(pressAnswering(Qt::Key_F2, "&Aceptar"), QStringList{sameUnit});
+    EXPECT_EQ(count("1 = 1"), 3) << "no generic rows written";
 }

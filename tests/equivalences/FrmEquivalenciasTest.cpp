@@ -701,3 +701,25 @@ TEST_F(FrmEquivalenciasTest, F2AfterAValidationMessageSavesNothingOnEitherTab)
     EXPECT_EQ(pressAnswering(Qt::Key_F2, "&Aceptar"), QStringList{sameUnit});
     EXPECT_EQ(count("1 = 1"), 3) << "no generic rows written";
 }
+
+TEST_F(FrmEquivalenciasTest, ADisabledFieldTakesNoMouseActionAndLooksDisabled)
+{
+    show("100");
+    auto chosen = std::make_unique<ChosenCode>("CJ");
+    ChosenCode* lookup = chosen.get();
+    instalarConsultaCampos(std::move(chosen));
+    press(Qt::Key_F3);
+    ASSERT_EQ(focused(), &field(1));
+    QTest::mouseClick(&field(0), Qt::RightButton);
+    QTest::mouseClick(&field(3), Qt::LeftButton);
+    EXPECT_TRUE(lookup->asked.isEmpty()) << "the fixed article is not looked up";
+    press(Qt::Key_F5);
+    EXPECT_EQ(lookup->asked, QStringList{"V_ta_unidad|UN"}) << "the unit field stays the current one";
+
+    typeAndConfirm("GR");
+    typeAndConfirm("250");
+    press(Qt::Key_F2);
+    ASSERT_FALSE(field(3).isEnabled());
+    EXPECT_EQ(field(3).palette().color(QPalette::Disabled, QPalette::Base),
+              ventana->palette().color(QPalette::Disabled, QPalette::Base));
+}

@@ -21,6 +21,7 @@ frmReconectar::frmReconectar(QWidget* parent)
     prgIntentos->setRange(0, 100);
     prgIntentos->setValue(0);
     lblMensaje->setWordWrap(true);
+    lblMensaje->setTextFormat(Qt::PlainText);
     CmdReintentar->setEnabled(false);
 
     auto* botones = new QHBoxLayout;

@@ -185,6 +185,7 @@ QWidget* FrmEquivalencias::crearPestanaEquivalencias()
     Frame2->setObjectName("Frame2");
     LblEj = new QLabel(kEjemplo, Frame2);
     LblEj->setObjectName("LblEj");
+    LblEj->setTextFormat(Qt::PlainText);
 
     auto* grilla = new QGridLayout(Frame2);
     agregarFila(*grilla, 0, lblLabels[0], Txtfields[0], LblDesc[1]);
@@ -219,6 +220,7 @@ QWidget* FrmEquivalencias::crearPestanaEspeciales()
     Frame1->setObjectName("Frame1");
     LblEj2 = new QLabel(kEjemplo, Frame1);
     LblEj2->setObjectName("LblEj2");
+    LblEj2->setTextFormat(Qt::PlainText);
 
     auto* grilla = new QGridLayout(Frame1);
     agregarFila(*grilla, 0, lblLabels[3], Txtfields[4], LblDesc[3]);

@@ -109,6 +109,8 @@ void FrmEquivalencias::ActualizarDatos()
         // A save that became an update of the existing row ended well after all.
         if (repitiendoPorClaveDuplicada_ && completo) HayError_ = false;
         repitiendoPorClaveDuplicada_ = false;
+        // A failed save leaves nothing pending, so the same fields can be saved again.
+        if (HayError_ && RegistroActual.EditPending()) RegistroActual.CancelUpdate();
         if (especiales && completo) (void)trap.paso([this] { CargarEquivEspecial(); });
     }
 }
@@ -166,7 +168,7 @@ bool FrmEquivalencias::grabarEspeciales(Dll_Display& cartel, TrapErrores& trap)
             fila.Fields("IdArticulo").setValue(articulo);
             fila.Fields("IdUnidad").setValue(U);
             fila.Fields("IdUnidad_Equiv").setValue(E);
-            fila.Fields("Coeficiente").setValue(coeficiente);
+            AsignarCampo(fila, "Coeficiente", coeficiente);
             fila.Fields("Paratodos").setValue(1);
             fila.Update();
         });

@@ -38,15 +38,17 @@ QString unidad(const QString& texto) { return QvFunciones::FormatoCodigo(vb::Tri
 
 }  // namespace
 
-// A coefficient must say how many equivalent units make one: a number above
-// zero, with "." or "," as decimal separator. Between equal units it must be 1.
+// A coefficient must say how many equivalent units make one: a number, with
+// "." or "," as decimal separator, that is still above zero once stored
+// (AsignarCampo keeps four decimals). Between equal units it must be 1.
 std::optional<QString> FrmEquivalencias::validarCoeficiente(TextField& coeficiente, const QString& unidadTexto,
                                                             const QString& equivalenteTexto)
 {
-    const auto numero = vb::ParseNumber(coeficiente.text());
-    if (!numero || *numero <= 0) return QString(kCoeficientePositivo);
+    if (!vb::ParseNumber(coeficiente.text())) return QString(kCoeficientePositivo);
+    const double almacenado = QvFunciones::TextoAMoneda(coeficiente.text());
+    if (almacenado <= 0) return QString(kCoeficientePositivo);
     const bool mismaUnidad = vb::SameText(vb::Trim(unidad(unidadTexto)), vb::Trim(unidad(equivalenteTexto)));
-    if (mismaUnidad && *numero != 1) {
+    if (mismaUnidad && almacenado != 1) {
         coeficiente.setText("1");
         return QString(kMismaUnidad);
     }

@@ -3,6 +3,7 @@
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ConsultaCampos.h"
 #include "lookups/Lbf_CtrlDisplay.h"
+#include "platform/db/Connection.h"
 #include "platform/db/QStringPrinter.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/FlexGrid.h"
@@ -68,6 +69,7 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
+            if (box->textFormat() != Qt::PlainText) ++markupBoxes;
             for (QAbstractButton* button : box->buttons()) {
                 if (button->text() == caption_) button->click();
             }
@@ -76,6 +78,7 @@ public:
     }
 
     QStringList prompts;
+    int markupBoxes = 0;  // boxes that would read their text as markup
 
     int messageBox(const QString& prompt, int buttons, const QString& title) override
     {
@@ -154,6 +157,7 @@ protected:
         // The window manager would give the focus back to the window.
         ventana->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+        EXPECT_EQ(real->markupBoxes, 0) << "texts in boxes are plain text";
         const QStringList asked = real->prompts;
         installDialogs(std::move(scripted));
         return asked;
@@ -722,4 +726,64 @@ TEST_F(FrmEquivalenciasTest, ADisabledFieldTakesNoMouseActionAndLooksDisabled)
     ASSERT_FALSE(field(3).isEnabled());
     EXPECT_EQ(field(3).palette().color(QPalette::Disabled, QPalette::Base),
               ventana->palette().color(QPalette::Disabled, QPalette::Base));
+}
+
+TEST_F(FrmEquivalenciasTest, AFailedSaveLeavesTheFieldsReadyToBeSavedAgain)
+{
+    show();
+    enterNewKey("CJ", "GR");
+    typeAndConfirm("12");
+    // Another writer holds the database while the clerk saves.
+    db::Connection otherWriter;
+    otherWriter.Open(connectionText());
+    otherWriter.BeginTrans();
+    otherWriter.Execute("UPDATE V_TA_UNIDAD SET Descripcion = Descripcion");
+    gBaseDatos().gCnn.setCommandTimeout(1);
+    operador->answer(vb::vbAbort);
+    press(Qt::Key_F2);
+    ASSERT_EQ(operador->boxes().size(), 1);
+    EXPECT_EQ(field(3).text(), "12") << "the entry stays as it was";
+
+    otherWriter.RollbackTrans();
+    press(Qt::Key_F2);
+    EXPECT_EQ(operador->boxes().size(), 1) << "the second save raises nothing";
+    EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR' AND COEFICIENTE = 12"), 1);
+}
+
+TEST_F(FrmEquivalenciasTest, ACoefficientTextIsStoredAlikeOnBothTabsAndNeverAsZero)
+{
+    show();
+    enterNewKey("CJ", "GR");
+    operador->answer(vb::vbOK);
+    typeAndConfirm("0.00001");
+    EXPECT_EQ(operador->boxes().last().prompt, " El Coeficiente debe ser un numero mayor que cero");
+    typeAndConfirm("1.1234567");
+    press(Qt::Key_F2);
+
+    ventana->SSTab1->setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    typeAndConfirm("1.1234567");
+    press(Qt::Key_F2);
+    EXPECT_DOUBLE_EQ(coefficient("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR'"), 1.1235);
+    EXPECT_DOUBLE_EQ(coefficient("IDARTICULO = 'A-4' AND IDUNIDAD = 'KG'"), 1.1235);
+}
+
+TEST_F(FrmEquivalenciasTest, DatabaseTextIsShownAsPlainText)
+{
+    const QString markup = "<b>Clavo</b><img src=\"/etc/hosts\">";
+    seed({"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('A-7', '" + markup + "', 'UN')",
+          "UPDATE V_TA_UNIDAD SET Descripcion = '<i>Caja</i>' WHERE IdUnidad = 'CJ'"});
+    show();
+    press(Qt::Key_F3);
+    typeAndConfirm("A-7");
+    typeAndConfirm("CJ");
+    typeAndConfirm("UN");
+    EXPECT_EQ(ventana->LblDesc[1]->text(), markup);
+    EXPECT_EQ(ventana->LblEj->text(), "Ej:  1 <i>Caja</i> equivale a  Unidad");
+    for (const QLabel* label : {static_cast<QLabel*>(ventana->LblDesc[1]), static_cast<QLabel*>(ventana->LblDesc[0]),
+                                ventana->LblEj, ventana->LblEj2}) {
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
 }

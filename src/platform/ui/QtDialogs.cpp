@@ -60,6 +60,8 @@ QString qtFilter(const QString& filter)
 int QtDialogs::messageBox(const QString& prompt, int buttons, const QString& title)
 {
     QMessageBox box(qtIcon(buttons), title, prompt, QMessageBox::NoButton, QApplication::activeWindow());
+    // Prompts carry database texts and error descriptions: never markup.
+    box.setTextFormat(Qt::PlainText);
     QHash<QAbstractButton*, int> resultOf;
     const int defaultResult = vb::DefaultResult(buttons);
     for (int result : vb::ButtonResults(buttons)) {

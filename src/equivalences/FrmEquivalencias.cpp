@@ -133,7 +133,7 @@ void FrmEquivalencias::crearControles()
                  crearCampo(4, "IdUnidad2", "V_ta_unidad", 4),       crearCampo(5, "IdUnidad_Equiv2", "V_ta_unidad", 4),
                  crearCampo(6, "Coeficiente2", {}, 25)};
     LblDesc = {crearDescripcion(0, "IdUnidad"), crearDescripcion(1, "IdArticulo"), crearDescripcion(2, "IdUnidad_Equiv"),
-               crearDescripcion(3, "IdUnidad"), crearDescripcion(4, "IdUnidad_Equiv")};
+               crearDescripcion(3, "IdUnidad2"), crearDescripcion(4, "IdUnidad_Equiv2")};
     for (int i = 1; i < Txtfields.size(); ++i) setTabOrder(Txtfields[i - 1], Txtfields[i]);
 
     UtilVex1 = new UtilVex(this);
@@ -394,9 +394,11 @@ void FrmEquivalencias::ConsultarCampo()
     Txtfields_KeyDown(CampoActual, vb::vbKeyReturn, 0);
 }
 
+// The first entry field of the tab shown, so nothing is typed where it cannot be seen.
 void FrmEquivalencias::enfocarPrimerCampo()
 {
-    TextField& primero = *Txtfields[ArticuloFijo_ ? 1 : 0];
+    const int indice = SSTab1->currentIndex() == 1 ? campo("IdUnidad2").index() : (ArticuloFijo_ ? 1 : 0);
+    TextField& primero = *Txtfields[indice];
     primero.setFocus();
     primero.selectAll();
 }

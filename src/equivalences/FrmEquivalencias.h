@@ -90,6 +90,10 @@ private:
     void CampoValida(TextField& texto);
     bool Datosvalidos();
     void VerRelacion();
+    QString descripcion(const BoundLabel& etiqueta, const TextField& campoTexto) const;
+    // Without messages: the labels of one field, or of every field.
+    void mostrarDescripciones(const TextField* soloDe = nullptr);
+    void cargarCoeficienteEspecial(const QString& unidadTexto, const QString& equivalente);
     void DetalleOn(bool Off);
     void CargarCampos();
     QString lineaEjemplo(const QString& unidad, const QString& coeficiente, const QString& equivalente);
@@ -142,4 +146,5 @@ private:
     bool ArticuloFijo_ = false;
     QString ArticuloExterno;
     bool repitiendoPorClaveDuplicada_ = false;
+    int otrosCoeficientes_ = 0;  // rows of the generic pair loaded that carry another coefficient
 };

@@ -63,6 +63,9 @@ void FrmEquivalencias::Inicializa()
     QvCampos::PrepararCampos(Txtfields, TablaActiva, gBaseDatos().gCnn.ConnectionString());
     InicializaGrid();
     LblEj->setText({});
+    LblEj2->setText({});
+    otrosCoeficientes_ = 0;
+    mostrarDescripciones();
     if (ArticuloFijo_) CargarEquivDelArticulo(campo("IdArticulo").text());
     DetalleOn(false);
 }

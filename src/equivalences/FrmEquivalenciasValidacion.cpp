@@ -34,6 +34,28 @@ constexpr char kCoeficientePositivo[] = " El Coeficiente debe ser un numero mayo
 
 bool es(const QString& campo, const char* nombre) { return vb::SameText(campo, nombre); }
 
+// Every unit field, on either tab, is looked up by the unit table's key.
+QString columnaClave(const QString& dataField)
+{
+    static const QStringList unidades{"IdUnidad_Equiv", "IdUnidad2", "IdUnidad_Equiv2"};
+    return unidades.contains(dataField, Qt::CaseInsensitive) ? QStringLiteral("IDunidad") : dataField;
+}
+
+// A label describes the fields bound to its column that have a lookup table.
+bool describe(const BoundLabel& etiqueta, const TextField& campo)
+{
+    const QString dataField = vb::Trim(campo.dataField());
+    const QString tabla = vb::Trim(campo.tag());
+    if (dataField.isEmpty() || tabla.isEmpty() || vb::SameText(tabla, "FECHA")) return false;
+    return vb::SameText(dataField, vb::Trim(etiqueta.dataField()));
+}
+
+QString notaOtrosCoeficientes(int articulos)
+{
+    return articulos == 1 ? QStringLiteral(" (1 artículo tiene otro coeficiente)")
+                          : QStringLiteral(" (%1 artículos tienen otro coeficiente)").arg(articulos);
+}
+
 QString unidad(const QString& texto) { return QvFunciones::FormatoCodigo(vb::Trim(texto), kAnchoUnidad); }
 
 }  // namespace
@@ -113,6 +135,8 @@ void FrmEquivalencias::CampoValida(TextField& texto)
                 EnAlta_ = !existe;
                 EnModificacion_ = existe;
                 EnBaja_ = false;
+                otrosCoeficientes_ = 0;
+                if (existe && !Grabando) cargarCoeficienteEspecial(u, e);
                 DetalleOn(true);
                 mostrarEjemplo2();
             }
@@ -129,6 +153,9 @@ void FrmEquivalencias::CampoValida(TextField& texto)
 
     if (falla) {
         HayError_ = true;
+        // Nothing shown may describe what was just refused.
+        mostrarDescripciones(&texto);
+        (texto.index() < campo("IdUnidad2").index() ? LblEj : LblEj2)->clear();
         MsgBox(*falla, vb::vbInformation, kTituloAviso);
         texto.setFocus();
         return;
@@ -160,24 +187,33 @@ bool FrmEquivalencias::Datosvalidos()
     return !HayError_;
 }
 
+// What a label shows for the code now in the field: "..." while the field is
+// blank, nothing when the code is unknown.
+QString FrmEquivalencias::descripcion(const BoundLabel& etiqueta, const TextField& campoTexto) const
+{
+    if (vb::IsBlank(campoTexto.text())) return kSinDescripcion;
+    return vb::Trim(gBaseDatos()
+                        .DatosTabla(vb::Trim(campoTexto.tag()), vb::Trim(campoTexto.text()), vb::Trim(etiqueta.tag()),
+                                    columnaClave(vb::Trim(etiqueta.dataField())), 8, {})
+                        .textOrEmpty());
+}
+
+void FrmEquivalencias::mostrarDescripciones(const TextField* soloDe)
+{
+    for (BoundLabel* etiqueta : LblDesc) {
+        for (const TextField* campoTexto : Txtfields) {
+            if ((soloDe && campoTexto != soloDe) || !describe(*etiqueta, *campoTexto)) continue;
+            etiqueta->setText(descripcion(*etiqueta, *campoTexto));
+        }
+    }
+}
+
 void FrmEquivalencias::VerRelacion()
 {
     for (BoundLabel* etiqueta : LblDesc) {
         for (TextField* campoTexto : Txtfields) {
-            const QString dataField = vb::Trim(campoTexto->dataField());
-            const QString tabla = vb::Trim(campoTexto->tag());
-            if (dataField.isEmpty() || tabla.isEmpty() || vb::SameText(tabla, "FECHA")) continue;
-            if (!vb::SameText(dataField, vb::Trim(etiqueta->dataField()))) continue;
-            if (vb::IsBlank(campoTexto->text())) {
-                etiqueta->setText(kSinDescripcion);
-                continue;
-            }
-            QString clave = vb::Trim(etiqueta->dataField());
-            if (vb::SameText(clave, "IDunidad_Equiv")) clave = "IDunidad";
-            etiqueta->setText(vb::Trim(gBaseDatos()
-                                           .DatosTabla(tabla, vb::Trim(campoTexto->text()), vb::Trim(etiqueta->tag()),
-                                                       clave, 8, {})
-                                           .textOrEmpty()));
+            if (!describe(*etiqueta, *campoTexto)) continue;
+            etiqueta->setText(descripcion(*etiqueta, *campoTexto));
             if (etiqueta->text().isEmpty()) {
                 HayError_ = true;
                 MsgBox("Codigo Inexistente, Tabla " + campoTexto->tag(), vb::vbInformation, kTituloAviso);
@@ -191,7 +227,8 @@ void FrmEquivalencias::VerRelacion()
 void FrmEquivalencias::DetalleOn(bool Off)
 {
     UtilVex1->SetNuevoEnabled(!Off);
-    UtilVex1->SetBorrarEnabled(Off);
+    // Only a saved row can be deleted.
+    UtilVex1->SetBorrarEnabled(Off && EnModificacion_);
     UtilVex1->SetGrabarEnabled(Off);
     UtilVex1->SetCancelarEnabled(Off);
     UtilVex1->SetCerrarEnabled(!Off);
@@ -223,6 +260,24 @@ void FrmEquivalencias::mostrarEjemplo()
 
 void FrmEquivalencias::mostrarEjemplo2()
 {
-    LblEj2->setText(
-        lineaEjemplo(campo("IdUnidad2").text(), campo("Coeficiente2").text(), campo("IdUnidad_Equiv2").text()));
+    QString linea = lineaEjemplo(campo("IdUnidad2").text(), campo("Coeficiente2").text(), campo("IdUnidad_Equiv2").text());
+    if (otrosCoeficientes_ > 0) linea += notaOtrosCoeficientes(otrosCoeficientes_);
+    LblEj2->setText(linea);
+}
+
+// A generic pair's rows may differ where an article was saved later with its
+// own value: the coefficient shown is the one most of them carry.
+void FrmEquivalencias::cargarCoeficienteEspecial(const QString& unidadTexto, const QString& equivalente)
+{
+    db::Recordset coeficientes;
+    gBaseDatos().AbrirRecordset("SELECT COEFICIENTE, COUNT(*) AS FILAS FROM S_TA_EQUIV WHERE ParaTodos = 1 AND IDUNIDAD = '"
+                                    + ComillasDobladas(unidadTexto) + "' AND IDUNIDAD_EQUIV = '"
+                                    + ComillasDobladas(equivalente)
+                                    + "' GROUP BY COEFICIENTE ORDER BY COUNT(*) DESC, COEFICIENTE",
+                                coeficientes);
+    if (coeficientes.State() != db::ado::adStateOpen || coeficientes.Eof()) return;
+    campo("Coeficiente2").setText(vb::Trim(QvFunciones::ValorATexto(coeficientes.Fields("COEFICIENTE").Value())));
+    for (coeficientes.MoveNext(); !coeficientes.Eof(); coeficientes.MoveNext()) {
+        otrosCoeficientes_ += static_cast<int>(coeficientes.Fields("FILAS").Value().toLong());
+    }
 }

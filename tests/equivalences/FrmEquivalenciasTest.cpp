@@ -70,9 +70,13 @@ public:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
             if (box->textFormat() != Qt::PlainText) ++markupBoxes;
+            // A box without that button is one the test did not expect: any
+            // answer ends it, and its prompt shows in the test's failure.
+            QAbstractButton* chosen = box->buttons().constLast();
             for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == caption_) button->click();
+                if (button->text() == caption_) chosen = button;
             }
+            chosen->click();
         });
         timer_.start(5);
     }
@@ -142,9 +146,22 @@ protected:
     }
 
     TextField& field(int index) const { return *ventana->Txtfields[index]; }
-    QWidget* focused() const { return QApplication::focusWidget(); }
+    // The window's focus field, also while a banner or a box has left it inactive.
+    QWidget* focused() const { return ventana->focusWidget(); }
 
-    void press(Qt::Key key) { QTest::keyClick(focused() ? focused() : ventana.get(), key); }
+    // The window manager gives the focus back to the window once a box or the
+    // banner is gone; the offscreen platform has none.
+    void activate()
+    {
+        if (ventana->isActiveWindow()) return;
+        ventana->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    }
+    void press(Qt::Key key)
+    {
+        activate();
+        QTest::keyClick(focused() ? focused() : ventana.get(), key);
+    }
     // A key as a person types it: through the window system, the event loop
     // and the real message boxes, each answered with the button `caption`.
     // Returns the questions asked.
@@ -153,10 +170,9 @@ protected:
         auto boxes = std::make_unique<RealBoxes>(caption);
         RealBoxes* real = boxes.get();
         std::unique_ptr<Dialogs> scripted = installDialogs(std::move(boxes));
+        activate();
         EXPECT_NO_THROW(QTest::keyClick(ventana->windowHandle(), key)) << "the program ended";
-        // The window manager would give the focus back to the window.
-        ventana->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+        activate();
         EXPECT_EQ(real->markupBoxes, 0) << "texts in boxes are plain text";
         const QStringList asked = real->prompts;
         installDialogs(std::move(scripted));
@@ -165,6 +181,7 @@ protected:
     // Types into the focused field and confirms it with Enter.
     void typeAndConfirm(const QString& text)
     {
+        activate();
         auto* target = qobject_cast<TextField*>(focused());
         ASSERT_NE(target, nullptr);
         target->clear();
@@ -785,5 +802,125 @@ TEST_F(FrmEquivalenciasTest, DatabaseTextIsShownAsPlainText)
     for (const QLabel* label : {static_cast<QLabel*>(ventana->LblDesc[1]), static_cast<QLabel*>(ventana->LblDesc[0]),
                                 ventana->LblEj, ventana->LblEj2}) {
         EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
+}
+
+TEST_F(FrmEquivalenciasTest, DescriptionsFollowTheCodesNowInTheFieldsOnBothTabs)
+{
+    show();
+    ventana->SSTab1->setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    EXPECT_EQ(ventana->LblDesc[3]->text(), "Kilogramo") << "the tab's own unit";
+    typeAndConfirm("GR");
+    EXPECT_EQ(ventana->LblDesc[4]->text(), "Gramo");
+    typeAndConfirm("1000");
+    press(Qt::Key_F2);
+    EXPECT_EQ(ventana->LblDesc[3]->text(), "...");
+    EXPECT_EQ(ventana->LblDesc[4]->text(), "...");
+    EXPECT_EQ(ventana->LblEj2->text(), "");
+
+    ventana->SSTab1->setCurrentIndex(0);
+    enterNewKey("CJ", "GR");
+    EXPECT_EQ(ventana->LblDesc[1]->text(), "Tornillo");
+    typeAndConfirm("12");
+    press(Qt::Key_F2);
+    for (int i : {0, 1, 2}) EXPECT_EQ(ventana->LblDesc[i]->text(), "...") << "after a save, label " << i;
+
+    typeAndConfirm("100");
+    operador->answer(vb::vbOK);
+    typeAndConfirm("ZZ");
+    EXPECT_EQ(ventana->LblDesc[0]->text(), "") << "an unknown unit has no description";
+    EXPECT_EQ(ventana->LblEj->text(), "") << "nor an example";
+    field(0).setFocus();
+    operador->answer(vb::vbOK);
+    typeAndConfirm("NOEXISTE");
+    EXPECT_EQ(ventana->LblDesc[1]->text(), "") << "not the previous article's";
+}
+
+TEST_F(FrmEquivalenciasTest, AfterASaveOrACancelTheFocusIsOnTheTabShown)
+{
+    show();
+    ventana->SSTab1->setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    typeAndConfirm("1000");
+    press(Qt::Key_F2);
+    EXPECT_EQ(focused(), &field(4));
+
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    EXPECT_EQ(pressAnswering(Qt::Key_Escape, "&Sí"), QStringList{"¿Realmente desea abandonar la carga de datos?"});
+    EXPECT_EQ(focused(), &field(4));
+}
+
+TEST_F(FrmEquivalenciasTest, AnExistingGenericPairShowsTheCoefficientMostRowsCarry)
+{
+    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
+          "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1)",
+          "UPDATE S_TA_EQUIV SET PARATODOS = 1 WHERE IDARTICULO = 'A-2'"});
+    show();
+    ventana->SSTab1->setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    EXPECT_TRUE(ventana->EnModificacion());
+    EXPECT_EQ(field(6).text(), "1000");
+    EXPECT_EQ(ventana->LblEj2->text(), "Ej:  1 Kilogramo equivale a 1000 Gramo (1 artículo tiene otro coeficiente)");
+
+    seed({"DELETE FROM S_TA_EQUIV WHERE IDARTICULO = 'A-2'"});
+    press(Qt::Key_F3);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    EXPECT_EQ(ventana->LblEj2->text(), "Ej:  1 Kilogramo equivale a 1000 Gramo");
+}
+
+TEST_F(FrmEquivalenciasTest, BorrarIsOfferedOnlyForASavedEquivalence)
+{
+    show();
+    enterNewKey("CJ", "GR");
+    EXPECT_TRUE(ventana->EnAlta());
+    EXPECT_FALSE(ventana->UtilVex1->BorrarEnabled());
+    EXPECT_TRUE(ventana->UtilVex1->GrabarEnabled());
+    EXPECT_EQ(pressAnswering(Qt::Key_F10, "&Sí"), QStringList{}) << "no question, no error";
+
+    EXPECT_EQ(pressAnswering(Qt::Key_Escape, "&Sí").size(), 1);
+    enterNewKey("DOC", "UN");
+    EXPECT_TRUE(ventana->UtilVex1->BorrarEnabled());
+
+    ventana->SSTab1->setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    EXPECT_FALSE(ventana->UtilVex1->BorrarEnabled()) << "no generic rows for this pair yet";
+}
+
+TEST_F(FrmEquivalenciasTest, ScreenshotsAfterASaveACancelAndAnUnknownCode)
+{
+    show();
+    const auto keyOnTab = [this](int tab) {
+        if (tab == 0) return enterNewKey("CJ", "GR");
+        field(4).setFocus();
+        typeAndConfirm("KG");
+        typeAndConfirm("GR");
+    };
+    for (const int tab : {0, 1}) {
+        const QString name = tab == 0 ? "equivalencias" : "especiales";
+        ventana->SSTab1->setCurrentIndex(tab);
+        keyOnTab(tab);
+        typeAndConfirm("12");
+        press(Qt::Key_F2);
+        saveScreenshot(*ventana, name + "-grabada.png");
+        if (tab == 0) typeAndConfirm("100");
+        operador->answer(vb::vbOK);
+        typeAndConfirm("ZZ");
+        saveScreenshot(*ventana, name + "-desconocida.png");
+        press(Qt::Key_F3);
+        keyOnTab(tab);
+        operador->answer(vb::vbYes);
+        press(Qt::Key_Escape);
+        saveScreenshot(*ventana, name + "-cancelada.png");
     }
 }

@@ -88,4 +88,10 @@ ErrorVB toErrorVB(const DbError& error, const QString& source)
     return ErrorVB(error.Number, error.Description, source);
 }
 
+bool linkLost(const ErrorVB& error, const Errors& errors)
+{
+    return error.numero == LinkLostNumber && errors.Count() > 0 && errors.Item(0).Number == LinkLostNumber
+           && errors.Item(0).NativeError == LinkLostNative;
+}
+
 }  // namespace db::ErrorMap

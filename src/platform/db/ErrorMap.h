@@ -30,4 +30,8 @@ constexpr long LinkLostNative = 11;
 ErrorVB objectError(long number, const QString& source);
 ErrorVB toErrorVB(const DbError& error, const QString& source);
 
+// Whether `error`, raised by a connection with these errors, is the link to
+// the server being lost.
+bool linkLost(const ErrorVB& error, const Errors& errors);
+
 }  // namespace db::ErrorMap

@@ -18,6 +18,13 @@ namespace {
 constexpr char kExtension[] = ".sqlite";
 constexpr int kMaxReusable = 64;
 
+// A database is a file of the server's folder: a name that is a path would
+// reach files elsewhere.
+bool namesAPath(const QString& database)
+{
+    return database.contains(u'/') || database.contains(u'\\') || database.contains("..");
+}
+
 Situation situationOf(int extendedCode, const QString& message)
 {
     switch (extendedCode) {
@@ -140,11 +147,11 @@ const Dialect& SqliteEngine::dialect() const
 
 void SqliteEngine::open(const QString& database)
 {
-    const QString path = databaseFile(folder_, database);
-    if (vb::IsBlank(database) || !QFileInfo(path).isFile()) {
+    const QString name = vb::Trim(database);
+    const QString path = name.isEmpty() || namesAPath(name) ? QString() : databaseFile(folder_, name);
+    if (!QFileInfo(path).isFile()) {
         throw EngineFailure{Situation::DatabaseNotFound,
-                            "No se puede abrir la base de datos \"" + vb::Trim(database)
-                                + "\" solicitada por el inicio de sesión.",
+                            "No se puede abrir la base de datos \"" + name + "\" solicitada por el inicio de sesión.",
                             {}, 0};
     }
     sqlite3* handle = nullptr;
@@ -155,7 +162,7 @@ void SqliteEngine::open(const QString& database)
         throw EngineFailure{Situation::DatabaseNotFound, message, {}, code};
     }
     connection_ = handle;
-    database_ = vb::Trim(database);
+    database_ = name;
     sqlite3_extended_result_codes(connection_, 1);
     sqlite3_busy_timeout(connection_, timeoutMilliseconds_);
     registerTsqlFunctions(connection_);

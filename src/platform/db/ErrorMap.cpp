@@ -8,7 +8,6 @@ namespace {
 
 constexpr long IntegrityViolation = -2147217873;
 constexpr long ErrorsInCommand = -2147217900;
-constexpr long NoSuchTable = -2147217865;
 constexpr long DataTruncated = -2147217833;
 constexpr long LoginRefused = -2147217843;
 constexpr long TimeoutExpired = -2147217871;

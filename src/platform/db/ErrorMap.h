@@ -24,6 +24,7 @@ constexpr long NotAllowedWhileEditing = 3219;
 constexpr long WrongType = 3421;           // value of the wrong type for the field
 constexpr long DuplicateOnUpdate = 3022;
 constexpr long RowNotLocated = -2147217864;
+constexpr long NoSuchTable = -2147217865;    // a statement names a table the database lacks
 constexpr long LinkLostNumber = -2147467259;
 constexpr long LinkLostNative = 11;
 

@@ -6,6 +6,7 @@
 #include "platform/db/SqliteFunctions.h"
 #include "platform/os/System.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -23,6 +24,16 @@ constexpr int kMaxReusable = 64;
 bool namesAPath(const QString& database)
 {
     return database.contains(u'/') || database.contains(u'\\') || database.contains("..");
+}
+
+constexpr char kHeader[] = "SQLite format 3";  // the first 16 bytes of a database, its final NUL included
+
+// SQLite takes any empty file for a new database and writes into it: the file
+// is looked at before SQLite opens it.
+bool isDatabaseFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(sizeof kHeader) == QByteArray(kHeader, sizeof kHeader);
 }
 
 Situation situationOf(int extendedCode, const QString& message)
@@ -152,6 +163,11 @@ void SqliteEngine::open(const QString& database)
     if (!QFileInfo(path).isFile()) {
         throw EngineFailure{Situation::DatabaseNotFound,
                             "No se puede abrir la base de datos \"" + name + "\" solicitada por el inicio de sesión.",
+                            {}, 0};
+    }
+    if (!isDatabaseFile(path)) {
+        throw EngineFailure{Situation::DatabaseNotFound,
+                            "No se puede abrir la base de datos \"" + name + "\": su archivo no es una base de SQLite.",
                             {}, 0};
     }
     sqlite3* handle = nullptr;

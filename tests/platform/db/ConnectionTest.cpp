@@ -201,3 +201,16 @@ TEST_F(SqliteFilesTest, ADatabaseNameThatIsAPathIsRefusedAndTheFileItNamesIsLeft
     EXPECT_EQ(contentsOf(outside), before);
     EXPECT_FALSE(QFile::exists(outside + "-wal"));
 }
+
+TEST_F(SqliteFilesTest, AFileThatIsNotADatabaseIsAnOpenFailureAndStaysAsItWas)
+{
+    const QString path = QDir(dataFolder()).filePath("ROTA.sqlite");
+    for (const QByteArray& contents : {QByteArray(), QByteArray("EMPRESA;ROTA;texto cualquiera\r\n"),
+                                       QByteArray("SQLite format 2\0 y lo demas", 26)}) {
+        write(path, contents);
+        expectRefused("ROTA");
+        EXPECT_EQ(contentsOf(path), contents);
+        EXPECT_FALSE(QFile::exists(path + "-wal"));
+        EXPECT_FALSE(QFile::exists(path + "-journal"));
+    }
+}

@@ -214,3 +214,27 @@ TEST_F(SqliteFilesTest, AFileThatIsNotADatabaseIsAnOpenFailureAndStaysAsItWas)
         EXPECT_FALSE(QFile::exists(path + "-journal"));
     }
 }
+
+TEST_F(SqliteFilesTest, TheServerRegistryIsReadAsUtf8OrElseAsWindows1252)
+{
+    const QString folder = "datos de año";
+    QDir(programFolder()).mkpath(folder);
+    ASSERT_TRUE(QFile::copy(QDir(dataFolder()).filePath("EMPRESA.sqlite"),
+                            QDir(programFolder()).filePath(folder + "/EMPRESA.sqlite")));
+    const QString registry = "[LOCAL]\r\nmotor=sqlite\r\ncarpeta=" + folder + "\r\n";
+    const QString path = QDir(programFolder()).filePath("servidores.ini");
+
+    write(path, registry.toUtf8());
+    connection.Open(connectionText());
+    EXPECT_EQ(connection.State(), ado::adStateOpen) << "UTF-8";
+    connection.Close();
+
+    write(path, "\xEF\xBB\xBF" + registry.toUtf8());
+    connection.Open(connectionText());
+    EXPECT_EQ(connection.State(), ado::adStateOpen) << "UTF-8 with its byte order mark";
+    connection.Close();
+
+    writeProgramFile("servidores.ini", registry);
+    connection.Open(connectionText());
+    EXPECT_EQ(connection.State(), ado::adStateOpen) << "Windows-1252";
+}

@@ -34,10 +34,24 @@ Mapping mappingOf(Situation situation)
     case Situation::MissingColumn: return {ErrorsInCommand, 207, "42S22"};
     case Situation::SyntaxError: return {ErrorsInCommand, 102, "42000"};
     case Situation::Timeout: return {TimeoutExpired, 0, "HYT00"};
+    case Situation::Locked: return {TimeoutExpired, 0, "HYT00"};  // how SQL Server gives up waiting for a lock
+    case Situation::DiskFull: return {ErrorsInCommand, 0, "42000"};
     case Situation::Untranslatable: return {ErrorsInCommand, 0, "42000"};
     case Situation::StatementError: return {ErrorsInCommand, 0, "42000"};
     }
     return {ErrorsInCommand, 0, "42000"};
+}
+
+// What the operator can do something about, said before the engine's own text.
+QString adviceOf(Situation situation)
+{
+    switch (situation) {
+    case Situation::Locked: return "La base de datos está bloqueada por otro usuario. ";
+    case Situation::LinkLost: return "Se perdió la conexión con el servidor. ";
+    case Situation::DiskFull: return "El disco de la base de datos está lleno. ";
+    case Situation::MissingTable: return "Falta una tabla en la base de datos. ";
+    default: return {};
+    }
 }
 
 const QHash<long, QString>& objectDescriptions()
@@ -73,7 +87,7 @@ DbError toDbError(const EngineFailure& failure, Context context)
     }
     error.NativeError = mapping.nativeError != 0 ? mapping.nativeError : failure.nativeError;
     error.SQLState = failure.sqlState.isEmpty() ? QString(mapping.sqlState) : failure.sqlState;
-    error.Description = failure.description;
+    error.Description = adviceOf(failure.situation) + failure.description;
     return error;
 }
 

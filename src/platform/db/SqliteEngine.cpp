@@ -52,7 +52,8 @@ Situation situationOf(int extendedCode, const QString& message)
     switch (extendedCode & 0xFF) {
     case SQLITE_CONSTRAINT: return Situation::ConstraintConflict;
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return Situation::Timeout;
+    case SQLITE_LOCKED: return Situation::Locked;
+    case SQLITE_FULL: return Situation::DiskFull;
     case SQLITE_IOERR:
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB: return Situation::LinkLost;

@@ -4,6 +4,7 @@
 #include "database/TextoSQL.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
+#include "platform/db/ErrorMap.h"
 #include "platform/os/System.h"
 #include "session/Sesion.h"
 #include "session/TextoABooleano.h"
@@ -11,6 +12,7 @@
 #include "vendor/QvFunciones.h"
 
 #include <QHash>
+#include <QSet>
 #include <QTime>
 
 #include <cstdlib>
@@ -37,6 +39,7 @@ struct Entrada {
 struct Cache {
     std::optional<QHash<QString, Entrada>> entradas;
     bool precargado = false;
+    QSet<QString> tablasAusentes;  // connection text | table
 };
 
 Cache& cache()
@@ -68,11 +71,39 @@ bool abierta(const DB_Dll& base) { return base.gCnn.State() == db::ado::adStateO
 
 bool esGrupoDatos(const QString& grupo) { return vb::SameText(grupo, kGrupoDatos); }
 
+QString claveTabla(const DB_Dll& base, const QString& tabla)
+{
+    return base.gConnString + "|" + vb::Trim(tabla).toUpper();
+}
+
+// A settings table found missing was reported once, by the read that found
+// it; every later read of it gives "no such key" and every write is skipped,
+// without a word, instead of reporting the same failure for each key.
+bool tablaAusente(const DB_Dll& base, const QString& tabla)
+{
+    return cache().tablasAusentes.contains(claveTabla(base, tabla));
+}
+
+// After an access that opened nothing: notes the table when it was missing,
+// and forgets that failure, already reported, so that it is not taken for a
+// failure of the next statement.
+void anotarSiFalta(DB_Dll& base, const QString& tabla)
+{
+    db::Errors& errores = base.gCnn.errors();
+    if (errores.Count() == 0 || errores.Item(0).Number != db::ErrorMap::NoSuchTable) return;
+    cache().tablasAusentes.insert(claveTabla(base, tabla));
+    errores.Clear();
+}
+
 // Steps 4 to 8 of a read: the row of `sentencia` on `base`, " " when none;
 // nothing when the operator chose to leave after a failure.
-std::optional<QString> leerFila(DB_Dll& base, const QString& sentencia, const QString& clave, QString& ValorAux,
-                                TrapErrores& trap)
+std::optional<QString> leerFila(DB_Dll& base, const QString& tabla, const QString& sentencia, const QString& clave,
+                                QString& ValorAux, TrapErrores& trap)
 {
+    if (tablaAusente(base, tabla)) {
+        ValorAux.clear();
+        return kSinValor;
+    }
     QString valor;
     db::Recordset filas;
     QString texto = sentencia;
@@ -81,6 +112,7 @@ std::optional<QString> leerFila(DB_Dll& base, const QString& sentencia, const QS
         texto = texto.toUpper();
     }
     if (!trap.paso([&] { base.AbrirRecordset(texto, filas, nullptr, 0, 1, -1); })) return std::nullopt;
+    if (filas.State() == db::ado::adStateClosed) anotarSiFalta(base, tabla);
     const bool siguio = trap.paso([&] {
         if (filas.State() == db::ado::adStateClosed || filas.Bof()) {
             valor = kSinValor;
@@ -97,13 +129,15 @@ std::optional<QString> leerFila(DB_Dll& base, const QString& sentencia, const QS
 }
 
 // The row of a key opened for update, with a new row added when missing.
-void grabarFila(DB_Dll& base, const QString& sentencia, const QString& Clave, const Variant& Valor,
-                const QString& ValorAux, bool PoliticaNegocio, const QString& Grupo, bool recortarValor,
-                bool recortarAux, bool BorrarExistente)
+void grabarFila(DB_Dll& base, const QString& tabla, const QString& sentencia, const QString& Clave,
+                const Variant& Valor, const QString& ValorAux, bool PoliticaNegocio, const QString& Grupo,
+                bool recortarValor, bool recortarAux, bool BorrarExistente)
 {
+    if (tablaAusente(base, tabla)) return;
     TrapErrores trap = TrapErrores::silencioso();
     db::Recordset fila;
     (void)trap.paso([&] { base.AbrirRecordset(sentencia, fila, nullptr, db::ado::adOpenDynamic, db::ado::adLockOptimistic); });
+    if (fila.State() == db::ado::adStateClosed) anotarSiFalta(base, tabla);
     (void)trap.paso([&] {
         if (fila.Bof()) {
             fila.AddNew();
@@ -219,7 +253,7 @@ QString Cfg(const QString& Clave, QString& ValorAux, const QString& Grupo)
         const int respuesta = TratamientoErrores(error, kBotonesTratamiento, rutina);
         return respuesta == TrapErrores::Ignorar ? respuesta : 0;
     });
-    const std::optional<QString> valor = leerFila(base, sentencia, Clave, ValorAux, trap);
+    const std::optional<QString> valor = leerFila(base, tabla, sentencia, Clave, ValorAux, trap);
     if (!valor) return {};
     if (usaCache()) {
         if (!cache().entradas) cache().entradas.emplace();
@@ -240,8 +274,8 @@ void GrabaCfg(const QString& Clave, const Variant& Valor, const QString& ValorAu
     const QString tabla = tablaEnUso();
     QString sentencia = "SELECT * FROM " + tabla + " with(nolock)  WHERE CLAVE = '" + ComillasDobladas(Clave) + "'";
     if (!esGrupoDatos(Grupo)) sentencia += " AND GRUPO = '" + ComillasDobladas(Grupo) + "'";
-    grabarFila(gBaseDatos(), sentencia, Clave, Valor, ValorAux, PoliticaNegocio, Grupo, RecortarValor, RecortarValor,
-               BorrarExistente);
+    grabarFila(gBaseDatos(), tabla, sentencia, Clave, Valor, ValorAux, PoliticaNegocio, Grupo, RecortarValor,
+               RecortarValor, BorrarExistente);
     CfgQuitarDelCache(tabla, Grupo, Clave);
 }
 
@@ -254,7 +288,7 @@ QString CfgVX(const QString& Clave, QString& ValorAux)
     TrapErrores trap("CfgVX", [](const ErrorVB& error, const QString& rutina) {
         return TratamientoErrores(error, kBotonesTratamiento, rutina);
     });
-    return leerFila(base, sentencia, Clave, ValorAux, trap).value_or(QString());
+    return leerFila(base, kTablaPorDefecto, sentencia, Clave, ValorAux, trap).value_or(QString());
 }
 
 void GrabaCfgVX(const QString& Clave, const Variant& Valor, const QString& ValorAux, bool PoliticaNegocio,
@@ -264,12 +298,14 @@ void GrabaCfgVX(const QString& Clave, const Variant& Valor, const QString& Valor
     if (!abierta(base)) return;
     const QString sentencia =
         QString("SELECT * FROM ") + kTablaPorDefecto + " with(nolock)  WHERE CLAVE = '" + ComillasDobladas(Clave) + "'";
-    grabarFila(base, sentencia, Clave, Valor, ValorAux, PoliticaNegocio, Grupo, RecortarValor, true, false);
+    grabarFila(base, kTablaPorDefecto, sentencia, Clave, Valor, ValorAux, PoliticaNegocio, Grupo, RecortarValor, true,
+               false);
 }
 
 void CfgQuitarDelCache(const QString& Tabla, const QString& Grupo, const QString& Clave)
 {
     Cache& estado = cache();
+    if (vb::IsBlank(Clave)) estado.tablasAusentes.clear();
     if (!estado.entradas) return;
     if (vb::IsBlank(Clave)) {
         estado.entradas->clear();
@@ -283,6 +319,7 @@ void CfgCachePrecargarConfiguracion(bool Forzar)
 {
     if (!usaCache() || !abierta(gBaseDatos())) return;
     const QString tabla = tablaEnUso();
+    if (tablaAusente(gBaseDatos(), tabla)) return;
     Cache& estado = cache();
     if (!estado.entradas) estado.entradas.emplace();
     if (estado.precargado && !Forzar) return;
@@ -298,7 +335,10 @@ void CfgCachePrecargarConfiguracion(bool Forzar)
     db::Recordset filas;
     try {
         gBaseDatos().AbrirRecordset(sentencia, filas);
-        if (filas.State() == db::ado::adStateClosed) return;
+        if (filas.State() == db::ado::adStateClosed) {
+            anotarSiFalta(gBaseDatos(), tabla);
+            return;
+        }
         for (; !filas.Eof(); filas.MoveNext()) {
             QString grupo = vb::Trim(filas.Fields("GRUPO").Value().textOrEmpty());
             if (grupo.isEmpty()) grupo = kGrupoDatos;

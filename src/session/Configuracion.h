@@ -15,7 +15,9 @@ QString& gTablaConfiguracion();
 
 // The value of a key (`ValorAux` receives its auxiliary value). " " when the
 // key does not exist, "" when the company database is not open. A group other
-// than "DATOS" must match; "DATOS" finds the key in any group.
+// than "DATOS" must match; "DATOS" finds the key in any group. A missing
+// settings table is reported by the first read only: later reads give " " and
+// writes are skipped, without a word.
 QString Cfg(const QString& Clave, QString& ValorAux, const QString& Grupo = "DATOS");
 QString Cfg(const QString& Clave, const QString& Grupo = "DATOS");
 // Writes a key, adding its row when missing; never reports a failure.
@@ -29,7 +31,8 @@ void GrabaCfgVX(const QString& Clave, const Variant& Valor, const QString& Valor
 // Loads the whole table into the cache (programs that use it only). Values
 // over 8000 bytes stay out and are read from the table when asked for.
 void CfgCachePrecargarConfiguracion(bool Forzar);
-// Removes one key from the cache; a blank key empties it.
+// Removes one key from the cache; a blank key empties it and forgets the
+// settings tables found missing.
 void CfgQuitarDelCache(const QString& Tabla, const QString& Grupo, const QString& Clave);
 // Loads the most used settings into the session; `RutaPrograma` ends in "/".
 void CfgMasUsadas(const QString& RutaPrograma);

@@ -24,6 +24,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -87,8 +88,8 @@ Piel leerPiel(int estiloForzado)
     const QString prefijo = QvSistema::NombreUsuarioSistema().toUpper() + "_" + gBaseDatos().gDBName.toUpper();
     Piel piel;
     piel.fuente = vb::Trim(QvIni::LeerIni(kArchivoIni, prefijo + "Font", "Font", "Segoe UI"));
-    piel.tamano = vb::Val(vb::Trim(QvIni::LeerIni(kArchivoIni, prefijo + "FontSize", "FontSize", "9")));
-    piel.estilo = static_cast<int>(vb::Val(QvIni::LeerIni(kArchivoIni, prefijo + "Styles", "Styles", "4")));
+    piel.tamano = NumeroIni(prefijo + "FontSize", "FontSize", "9");
+    piel.estilo = static_cast<int>(NumeroIni(prefijo + "Styles", "Styles", "4", std::numeric_limits<int>::max()));
     if (estiloForzado >= 0) piel.estilo = estiloForzado;
     return piel;
 }

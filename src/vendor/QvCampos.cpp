@@ -72,8 +72,10 @@ int QvCampos::FiltrarTecla(const TextField& campo, int caracter)
 
 void QvCampos::PrepararCampos(const QList<TextField*>& campos, const QString& tabla, const QString& cadenaConexion)
 {
-    db::Recordset columnas =
-        conexionPropia(cadenaConexion).OpenSchema(db::ado::adSchemaColumns, {{}, {}, vb::Trim(tabla), {}});
+    db::Recordset columnas;
+    usarConexionPropia(cadenaConexion, [&](db::Connection& conexion) {
+        columnas = conexion.OpenSchema(db::ado::adSchemaColumns, {{}, {}, vb::Trim(tabla), {}});
+    });
     for (; !columnas.Eof(); columnas.MoveNext()) {
         const QString columna = columnas.Fields("COLUMN_NAME").Value().toText();
         const db::ColumnType tipo{static_cast<int>(columnas.Fields("DATA_TYPE").Value().toLong()), 0};

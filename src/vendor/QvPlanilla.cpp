@@ -103,7 +103,8 @@ int escribirCelda(lxw_worksheet* hoja, lxw_row_t fila, lxw_col_t columna, const 
 
 QString QvPlanilla::ExportarPlanilla(const QString& sql, const QString& cadenaConexion, const QString& titulo)
 {
-    db::Recordset filas = conexionPropia(cadenaConexion).Execute(sql);
+    db::Recordset filas;
+    usarConexionPropia(cadenaConexion, [&](db::Connection& conexion) { filas = conexion.Execute(sql); });
     if (filas.State() != db::ado::adStateOpen) fallo("la consulta no devuelve filas");
 
     const QString ruta = nombreArchivo(titulo);

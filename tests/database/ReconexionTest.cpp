@@ -1,11 +1,11 @@
 #include "database/DB_Dll.h"
 #include "database/frmReconectar.h"
 #include "support/DatabaseTest.h"
+#include "support/ServerControl.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -13,38 +13,6 @@
 namespace {
 
 constexpr char kLossTitle[] = "Conexión a la base de datos";
-
-// The cluster under the test's feet: stopped and started again as a server
-// that goes away would be, always running again when the test ends.
-class ServerControl {
-public:
-    ServerControl() : folder_(qEnvironmentVariable("EQUIV_PG_CARPETA")) {}
-    ~ServerControl()
-    {
-        if (stopped_) start();
-    }
-
-    bool available() const { return !folder_.isEmpty(); }
-    void stop() { stopped_ = run("pausar"); }
-    void start()
-    {
-        if (run("reanudar")) stopped_ = false;
-    }
-    // Starts the server again once the event loop has run for `ms`.
-    void startAfter(int ms)
-    {
-        QTimer::singleShot(ms, [this] { start(); });
-    }
-
-private:
-    bool run(const char* action) const
-    {
-        return QProcess::execute(EQUIV_PG_SCRIPT, {action, folder_}) == 0;
-    }
-
-    QString folder_;
-    bool stopped_ = false;
-};
 
 frmReconectar* reconnectionWindow()
 {

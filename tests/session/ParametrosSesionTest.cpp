@@ -156,6 +156,18 @@ TEST_F(ParametrosSesionTest, WorkstationSectionAndFlatToolbars)
     EXPECT_EQ(gSesion().gFlatToolbars, 0.0);
 }
 
+TEST_F(ParametrosSesionTest, AnUnreadableFlatToolbarsIsReportedByKeyAndValueAndTheDefaultIsUsed)
+{
+    writeProgramFile("DU000RA.ini", "[" + NombreEquipoUsuario() + "]\r\nFlatToolbars=1e999\r\n");
+    operador->answer(vb::vbOK);
+    LeerSeccionEquipo();
+
+    EXPECT_EQ(gSesion().gFlatToolbars, 1.0);
+    ASSERT_EQ(operador->boxes().size(), 1);
+    EXPECT_TRUE(operador->boxes()[0].prompt.contains("FlatToolbars")) << operador->boxes()[0].prompt.toStdString();
+    EXPECT_TRUE(operador->boxes()[0].prompt.contains("1e999"));
+}
+
 TEST_F(ParametrosSesionTest, ALongWorkstationSectionIsCutButTheLastConnectionUsesFullNames)
 {
     const QByteArray largo(60, 'u');

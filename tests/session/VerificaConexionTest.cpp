@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -270,7 +272,41 @@ TEST_P(VerificaConexionTest, ADatabaseThatCannotBeOpenedEndsTheProgram)
     EXPECT_TRUE(cartelesVisibles().isEmpty());
 }
 
+TEST_P(VerificaConexionTest, ACompanyWithoutItsSettingsTableIsReportedOnceAndStartsWithTheDefaults)
+{
+    seed({"DROP TABLE TA_CONFIGURACION"});
+    operador->answer(vb::vbAbort);
+    iniciar(lineaDeMenu("EMPRESA", "Secreto"));
+
+    ASSERT_EQ(operador->boxes().size(), 1);
+    EXPECT_TRUE(operador->boxes()[0].prompt.contains("ta_configuracion", Qt::CaseInsensitive))
+        << operador->boxes()[0].prompt.toStdString();
+    EXPECT_EQ(gSesion().gTop_Default, "1000");
+    EXPECT_EQ(gSesion().gCondicionIvaEmpresa, 1);
+    EXPECT_EQ(contar("Control_Acceso", "Usuario = 'ANA'"), 1) << "the start-up went on";
+}
+
 ON_EVERY_ENGINE(VerificaConexionTest);
+
+// Start-ups against files of a SQLite server.
+class VerificaConexionArchivoTest : public VerificaConexionTest {};
+
+TEST_P(VerificaConexionArchivoTest, AnEmptyCompanyFileEndsTheStartUpAfterOneMessageAndStaysEmpty)
+{
+    const QString archivo = QDir(dataFolder()).filePath("VACIA.sqlite");
+    QFile vacio(archivo);
+    ASSERT_TRUE(vacio.open(QIODevice::WriteOnly));
+    vacio.close();
+    operador->answer(vb::vbNo);
+    iniciarYTerminar(lineaDeMenu("VACIA", "Secreto"));
+
+    ASSERT_EQ(operador->boxes().size(), 1);
+    EXPECT_EQ(operador->boxes()[0].title, " Error de Conexion a Base de Datos");
+    EXPECT_EQ(QFileInfo(archivo).size(), 0);
+    EXPECT_EQ(QDir(dataFolder()).entryList({"VACIA*"}, QDir::Files), QStringList{"VACIA.sqlite"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, VerificaConexionArchivoTest, ::testing::Values(TestEngine::SQLite), engineName);
 
 TEST(ObtieneIP, KeepsTheHostBetweenTheNetworkAndThePort)
 {

@@ -79,6 +79,24 @@ TEST_F(EstiloFormularioTest, WithoutSettingsTheFourthStyleApplies)
     EXPECT_EQ(etiqueta->font().pointSizeF(), 9);
 }
 
+TEST_F(EstiloFormularioTest, UnreadableNumbersAreReportedByKeyAndValueAndTheDefaultsApply)
+{
+    writeProgramFile("du000ra.ini", "[" + seccion("FontSize") + "]\r\nFontSize=1e999\r\n[" + seccion("Styles")
+                                        + "]\r\nStyles=9e99\r\n");
+    auto* etiqueta = agregar<QLabel>("Código");
+    operador->answer(vb::vbOK);
+    operador->answer(vb::vbOK);
+    AplicarEstiloFormulario(ventana);
+
+    ASSERT_EQ(operador->boxes().size(), 2);
+    EXPECT_TRUE(operador->boxes()[0].prompt.contains("FontSize")) << operador->boxes()[0].prompt.toStdString();
+    EXPECT_TRUE(operador->boxes()[0].prompt.contains("1e999"));
+    EXPECT_TRUE(operador->boxes()[1].prompt.contains("Styles")) << operador->boxes()[1].prompt.toStdString();
+    EXPECT_TRUE(operador->boxes()[1].prompt.contains("9e99"));
+    EXPECT_EQ(etiqueta->font().pointSizeF(), 9);
+    EXPECT_EQ(fondo(ventana), QColor(235, 236, 238)) << "the fourth style";
+}
+
 TEST_F(EstiloFormularioTest, TheSettingsChooseFontSizeAndStyle)
 {
     writeProgramFile("du000ra.ini", "[" + seccion("Font") + "]\r\nFont= DejaVu Serif \r\n[" + seccion("FontSize")

@@ -46,6 +46,8 @@ enum class Situation {
     MissingColumn,
     SyntaxError,
     Timeout,
+    Locked,    // another user holds the lock the statement needs
+    DiskFull,  // the database cannot grow
     Untranslatable,
     StatementError,
 };

@@ -21,7 +21,7 @@ QString registryPath()
 
 QString registryValue(const QString& server, const QString& key)
 {
-    return vb::Trim(os::readProfileString(registryPath(), vb::Trim(server), key, {}));
+    return vb::Trim(os::readProfileString(registryPath(), vb::Trim(server), key, {}, os::ProfileEncoding::Utf8OrAnsi));
 }
 
 QString folderOf(const QString& server)

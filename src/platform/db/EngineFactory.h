@@ -13,7 +13,8 @@ class ConnectionString;
 // "motor=odbc" with "cadena=<ODBC connection text>" where {base}, {usuario}
 // and {clave} stand for the database, login and password. A server that is
 // not registered is SQL Server, reached through FreeTDS; an Oracle connection
-// needs the section [ORACLE] with its "cadena=".
+// needs the section [ORACLE] with its "cadena=". The file is the program's
+// own: UTF-8, or Windows-1252 when it is not valid UTF-8.
 inline constexpr char kServerRegistryFile[] = "servidores.ini";
 
 // The FreeTDS text for a SQL Server "host", "host:port" or "host\instance".

@@ -8,7 +8,6 @@ namespace {
 
 constexpr long IntegrityViolation = -2147217873;
 constexpr long ErrorsInCommand = -2147217900;
-constexpr long NoSuchTable = -2147217865;
 constexpr long DataTruncated = -2147217833;
 constexpr long LoginRefused = -2147217843;
 constexpr long TimeoutExpired = -2147217871;
@@ -35,10 +34,24 @@ Mapping mappingOf(Situation situation)
     case Situation::MissingColumn: return {ErrorsInCommand, 207, "42S22"};
     case Situation::SyntaxError: return {ErrorsInCommand, 102, "42000"};
     case Situation::Timeout: return {TimeoutExpired, 0, "HYT00"};
+    case Situation::Locked: return {TimeoutExpired, 0, "HYT00"};  // how SQL Server gives up waiting for a lock
+    case Situation::DiskFull: return {ErrorsInCommand, 0, "42000"};
     case Situation::Untranslatable: return {ErrorsInCommand, 0, "42000"};
     case Situation::StatementError: return {ErrorsInCommand, 0, "42000"};
     }
     return {ErrorsInCommand, 0, "42000"};
+}
+
+// What the operator can do something about, said before the engine's own text.
+QString adviceOf(Situation situation)
+{
+    switch (situation) {
+    case Situation::Locked: return "La base de datos está bloqueada por otro usuario. ";
+    case Situation::LinkLost: return "Se perdió la conexión con el servidor. ";
+    case Situation::DiskFull: return "El disco de la base de datos está lleno. ";
+    case Situation::MissingTable: return "Falta una tabla en la base de datos. ";
+    default: return {};
+    }
 }
 
 const QHash<long, QString>& objectDescriptions()
@@ -74,7 +87,7 @@ DbError toDbError(const EngineFailure& failure, Context context)
     }
     error.NativeError = mapping.nativeError != 0 ? mapping.nativeError : failure.nativeError;
     error.SQLState = failure.sqlState.isEmpty() ? QString(mapping.sqlState) : failure.sqlState;
-    error.Description = failure.description;
+    error.Description = adviceOf(failure.situation) + failure.description;
     return error;
 }
 
@@ -86,6 +99,12 @@ ErrorVB objectError(long number, const QString& source)
 ErrorVB toErrorVB(const DbError& error, const QString& source)
 {
     return ErrorVB(error.Number, error.Description, source);
+}
+
+bool linkLost(const ErrorVB& error, const Errors& errors)
+{
+    return error.numero == LinkLostNumber && errors.Count() > 0 && errors.Item(0).Number == LinkLostNumber
+           && errors.Item(0).NativeError == LinkLostNative;
 }
 
 }  // namespace db::ErrorMap

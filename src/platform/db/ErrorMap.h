@@ -24,10 +24,15 @@ constexpr long NotAllowedWhileEditing = 3219;
 constexpr long WrongType = 3421;           // value of the wrong type for the field
 constexpr long DuplicateOnUpdate = 3022;
 constexpr long RowNotLocated = -2147217864;
+constexpr long NoSuchTable = -2147217865;    // a statement names a table the database lacks
 constexpr long LinkLostNumber = -2147467259;
 constexpr long LinkLostNative = 11;
 
 ErrorVB objectError(long number, const QString& source);
 ErrorVB toErrorVB(const DbError& error, const QString& source);
+
+// Whether `error`, raised by a connection with these errors, is the link to
+// the server being lost.
+bool linkLost(const ErrorVB& error, const Errors& errors);
 
 }  // namespace db::ErrorMap

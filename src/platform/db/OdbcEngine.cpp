@@ -61,14 +61,16 @@ Situation situationOf(const EngineFailure& failure)
         {"42P01", Situation::MissingTable},     {"42S02", Situation::MissingTable},
         {"42703", Situation::MissingColumn},    {"42S22", Situation::MissingColumn},
         {"42601", Situation::SyntaxError},      {"HYT00", Situation::Timeout},
-        {"HYT01", Situation::Timeout},
+        {"HYT01", Situation::Timeout},          {"55P03", Situation::Locked},
+        {"53100", Situation::DiskFull},
     };
     // SQL Server reports most integrity and statement errors under generic states.
     static const QHash<long, Situation> byNative{
         {2627, Situation::DuplicateKey}, {2601, Situation::DuplicateKey}, {515, Situation::NullNotAllowed},
         {547, Situation::ConstraintConflict}, {8152, Situation::TextTooLong}, {4060, Situation::DatabaseNotFound},
         {18456, Situation::LoginFailed}, {208, Situation::MissingTable}, {207, Situation::MissingColumn},
-        {102, Situation::SyntaxError}, {8114, Situation::WrongType},
+        {102, Situation::SyntaxError}, {8114, Situation::WrongType}, {1222, Situation::Locked},
+        {1105, Situation::DiskFull}, {9002, Situation::DiskFull},
     };
     if (OdbcEngine::meansLinkLost(failure.sqlState, failure.description)) return Situation::LinkLost;
     if (byState.contains(failure.sqlState)) return byState.value(failure.sqlState);

@@ -6,6 +6,7 @@
 #include "platform/db/SqliteFunctions.h"
 #include "platform/os/System.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -17,6 +18,23 @@ namespace {
 
 constexpr char kExtension[] = ".sqlite";
 constexpr int kMaxReusable = 64;
+
+// A database is a file of the server's folder: a name that is a path would
+// reach files elsewhere.
+bool namesAPath(const QString& database)
+{
+    return database.contains(u'/') || database.contains(u'\\') || database.contains("..");
+}
+
+constexpr char kHeader[] = "SQLite format 3";  // the first 16 bytes of a database, its final NUL included
+
+// SQLite takes any empty file for a new database and writes into it: the file
+// is looked at before SQLite opens it.
+bool isDatabaseFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(sizeof kHeader) == QByteArray(kHeader, sizeof kHeader);
+}
 
 Situation situationOf(int extendedCode, const QString& message)
 {
@@ -34,7 +52,8 @@ Situation situationOf(int extendedCode, const QString& message)
     switch (extendedCode & 0xFF) {
     case SQLITE_CONSTRAINT: return Situation::ConstraintConflict;
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return Situation::Timeout;
+    case SQLITE_LOCKED: return Situation::Locked;
+    case SQLITE_FULL: return Situation::DiskFull;
     case SQLITE_IOERR:
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB: return Situation::LinkLost;
@@ -140,11 +159,16 @@ const Dialect& SqliteEngine::dialect() const
 
 void SqliteEngine::open(const QString& database)
 {
-    const QString path = databaseFile(folder_, database);
-    if (vb::IsBlank(database) || !QFileInfo(path).isFile()) {
+    const QString name = vb::Trim(database);
+    const QString path = name.isEmpty() || namesAPath(name) ? QString() : databaseFile(folder_, name);
+    if (!QFileInfo(path).isFile()) {
         throw EngineFailure{Situation::DatabaseNotFound,
-                            "No se puede abrir la base de datos \"" + vb::Trim(database)
-                                + "\" solicitada por el inicio de sesión.",
+                            "No se puede abrir la base de datos \"" + name + "\" solicitada por el inicio de sesión.",
+                            {}, 0};
+    }
+    if (!isDatabaseFile(path)) {
+        throw EngineFailure{Situation::DatabaseNotFound,
+                            "No se puede abrir la base de datos \"" + name + "\": su archivo no es una base de SQLite.",
                             {}, 0};
     }
     sqlite3* handle = nullptr;
@@ -155,7 +179,7 @@ void SqliteEngine::open(const QString& database)
         throw EngineFailure{Situation::DatabaseNotFound, message, {}, code};
     }
     connection_ = handle;
-    database_ = vb::Trim(database);
+    database_ = name;
     sqlite3_extended_result_codes(connection_, 1);
     sqlite3_busy_timeout(connection_, timeoutMilliseconds_);
     registerTsqlFunctions(connection_);

@@ -20,7 +20,9 @@ inline constexpr char kConversionMessage[] = "Error al convertir el tipo de dato
 // A database of a SQLite "server": the file <folder>/<database>.sqlite.
 class SqliteEngine : public Engine {
 public:
-    // Opens an existing database file; a missing one is DatabaseNotFound.
+    // Opens an existing database file; a missing one, or a name that is a path
+    // rather than a name in the folder, is DatabaseNotFound; so is a file that
+    // is not a SQLite database, which is left untouched.
     SqliteEngine(const QString& folder, const QString& database);
     ~SqliteEngine() override;
 

@@ -95,6 +95,9 @@ void createSqliteDatabase(const QString& path, const QStringList& scripts)
     // Indexes are built with the same text comparison the program uses.
     registerTsqlFunctions(connection.get());
     execute(connection.get(), "BEGIN");
+    // SQLite leaves a new file empty until something is stored, and an empty
+    // file is no database: the header is written even when no table is made.
+    execute(connection.get(), "PRAGMA user_version = 0");
     for (const QString& script : scripts) execute(connection.get(), script);
     const QStringList tables =
         query(connection.get(), "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%'", 1);

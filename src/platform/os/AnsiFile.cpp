@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 #include <iconv.h>
 
@@ -60,6 +61,21 @@ QByteArray convert(const QByteArray& input, const char* to, const char* from, co
     return output;
 }
 
+std::optional<QByteArray> readBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return file.readAll();
+}
+
+QStringList lines(const QString& text)
+{
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
+    QStringList found = text.split(lineEnd);
+    if (!found.isEmpty() && found.last().isEmpty()) found.removeLast();
+    return found;
+}
+
 bool writeBytes(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode)
 {
     QFile file(path);
@@ -81,19 +97,25 @@ QString fromAnsi(const QByteArray& bytes)
 
 std::optional<QString> readAnsiFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return fromAnsi(file.readAll());
+    const auto bytes = readBytes(path);
+    if (!bytes) return std::nullopt;
+    return fromAnsi(*bytes);
 }
 
 std::optional<QStringList> readAnsiLines(const QString& path)
 {
     const auto text = readAnsiFile(path);
     if (!text) return std::nullopt;
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
-    QStringList lines = text->split(lineEnd);
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    return lines;
+    return lines(*text);
+}
+
+std::optional<QStringList> readUtf8OrAnsiLines(const QString& path)
+{
+    const auto bytes = readBytes(path);
+    if (!bytes) return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(*bytes);
+    return lines(utf8.hasError() ? fromAnsi(*bytes) : text);
 }
 
 bool appendAnsiText(const QString& path, const QString& text)

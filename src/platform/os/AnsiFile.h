@@ -18,6 +18,9 @@ QString fromAnsi(const QByteArray& bytes);
 std::optional<QString> readAnsiFile(const QString& path);
 // The file's lines without their ends (CR LF, LF or CR alone).
 std::optional<QStringList> readAnsiLines(const QString& path);
+// The lines of one of the program's own files: UTF-8 (a byte order mark
+// skipped), or Windows-1252 when the bytes are not valid UTF-8.
+std::optional<QStringList> readUtf8OrAnsiLines(const QString& path);
 // Appends the text as it is (the caller writes its own line ends); creates the file.
 bool appendAnsiText(const QString& path, const QString& text);
 // Replaces the file's content.

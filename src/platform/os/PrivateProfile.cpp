@@ -25,9 +25,9 @@ QString sectionName(const QString& line)
 }  // namespace
 
 QString readProfileString(const QString& path, const QString& section, const QString& key,
-                          const QString& defaultValue)
+                          const QString& defaultValue, ProfileEncoding encoding)
 {
-    const auto lines = readAnsiLines(path);
+    const auto lines = encoding == ProfileEncoding::Ansi ? readAnsiLines(path) : readUtf8OrAnsiLines(path);
     if (!lines) return defaultValue;
 
     const QString wantedSection = section.trimmed();

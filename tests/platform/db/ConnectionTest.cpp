@@ -151,3 +151,90 @@ TEST_P(ConnectionTest, SchemaListsTablesAndColumns)
 }
 
 ON_EVERY_ENGINE(ConnectionTest);
+
+// The files behind a SQLite server: a database is a file of the server's
+// folder, named by the database's name.
+class SqliteFilesTest : public DatabaseTest {
+protected:
+    static QByteArray contentsOf(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static void write(const QString& path, const QByteArray& contents)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+
+    // The same refusal a missing database gets; nothing is opened.
+    void expectRefused(const QString& database)
+    {
+        EXPECT_EQ(errorNumber([&] { connection.Open(connectionText(database)); }), -2147467259)
+            << database.toStdString();
+        EXPECT_EQ(connection.State(), ado::adStateClosed);
+        ASSERT_EQ(connection.errors().Count(), 1);
+        EXPECT_EQ(connection.errors().Item(0).NativeError, 4060);
+    }
+
+    Connection connection;
+};
+
+TEST_F(SqliteFilesTest, ADatabaseNameThatIsAPathIsRefusedAndTheFileItNamesIsLeftAlone)
+{
+    QDir(programFolder()).mkpath("otra/datos");
+    const QString outside = QDir(programFolder()).filePath("otra/datos/EMPRESA_DEMO.sqlite");
+    ASSERT_TRUE(QFile::copy(QDir(dataFolder()).filePath("EMPRESA.sqlite"), outside));
+    const QString backslashed = QDir(dataFolder()).filePath("otra\\EMPRESA.sqlite");
+    ASSERT_TRUE(QFile::copy(QDir(dataFolder()).filePath("EMPRESA.sqlite"), backslashed));
+    const QByteArray before = contentsOf(outside);
+
+    expectRefused("../otra/datos/EMPRESA_DEMO");
+    expectRefused(QDir(programFolder()).filePath("otra/datos/EMPRESA_DEMO"));
+    expectRefused("otra\\EMPRESA");
+
+    connection.Open(connectionText());
+    EXPECT_NE(errorNumber([&] { connection.setDefaultDatabase("../otra/datos/EMPRESA_DEMO"); }), 0);
+    EXPECT_EQ(connection.DefaultDatabase(), "EMPRESA");
+    EXPECT_EQ(contentsOf(outside), before);
+    EXPECT_FALSE(QFile::exists(outside + "-wal"));
+}
+
+TEST_F(SqliteFilesTest, AFileThatIsNotADatabaseIsAnOpenFailureAndStaysAsItWas)
+{
+    const QString path = QDir(dataFolder()).filePath("ROTA.sqlite");
+    for (const QByteArray& contents : {QByteArray(), QByteArray("EMPRESA;ROTA;texto cualquiera\r\n"),
+                                       QByteArray("SQLite format 2\0 y lo demas", 26)}) {
+        write(path, contents);
+        expectRefused("ROTA");
+        EXPECT_EQ(contentsOf(path), contents);
+        EXPECT_FALSE(QFile::exists(path + "-wal"));
+        EXPECT_FALSE(QFile::exists(path + "-journal"));
+    }
+}
+
+TEST_F(SqliteFilesTest, TheServerRegistryIsReadAsUtf8OrElseAsWindows1252)
+{
+    const QString folder = "datos de año";
+    QDir(programFolder()).mkpath(folder);
+    ASSERT_TRUE(QFile::copy(QDir(dataFolder()).filePath("EMPRESA.sqlite"),
+                            QDir(programFolder()).filePath(folder + "/EMPRESA.sqlite")));
+    const QString registry = "[LOCAL]\r\nmotor=sqlite\r\ncarpeta=" + folder + "\r\n";
+    const QString path = QDir(programFolder()).filePath("servidores.ini");
+
+    write(path, registry.toUtf8());
+    connection.Open(connectionText());
+    EXPECT_EQ(connection.State(), ado::adStateOpen) << "UTF-8";
+    connection.Close();
+
+    write(path, "\xEF\xBB\xBF" + registry.toUtf8());
+    connection.Open(connectionText());
+    EXPECT_EQ(connection.State(), ado::adStateOpen) << "UTF-8 with its byte order mark";
+    connection.Close();
+
+    writeProgramFile("servidores.ini", registry);
+    connection.Open(connectionText());
+    EXPECT_EQ(connection.State(), ado::adStateOpen) << "Windows-1252";
+}

@@ -1,6 +1,9 @@
 #include "platform/db/Connection.h"
 #include "platform/db/ErrorMap.h"
+#include "platform/db/SqliteEngine.h"
 #include "support/DatabaseTest.h"
+
+#include <optional>
 
 using namespace db;
 
@@ -93,7 +96,52 @@ TEST_P(ErrorMapTest, MissingTableColumnAndBadSyntax)
     EXPECT_EQ(syntax.NativeError, 102);
 }
 
+TEST_P(ErrorMapTest, AMissingTableOrALockedDatabaseIsExplainedBeforeTheEnginesText)
+{
+    const DbError table = failureOf("SELECT * FROM NO_EXISTE");
+    EXPECT_TRUE(table.Description.startsWith("Falta una tabla en la base de datos. "))
+        << table.Description.toStdString();
+    EXPECT_TRUE(table.Description.contains("no_existe", Qt::CaseInsensitive)) << "the engine's text follows";
+    EXPECT_EQ(table.Number, -2147217865);
+
+    Connection other;
+    other.Open(connectionText());
+    other.BeginTrans();
+    other.Execute("UPDATE V_TA_UNIDAD SET Descripcion = 'Unidades'");
+    connection.setCommandTimeout(0);
+    const DbError locked = failureOf(onSqlite() ? "UPDATE V_TA_UNIDAD SET Descripcion = 'Piezas'"
+                                                : "SELECT * FROM V_TA_UNIDAD FOR UPDATE NOWAIT");
+    other.RollbackTrans();
+    EXPECT_TRUE(locked.Description.startsWith("La base de datos está bloqueada por otro usuario. "))
+        << locked.Description.toStdString();
+    EXPECT_TRUE(locked.Description.contains("lock")) << "the engine's text follows";
+    EXPECT_EQ(locked.Number, -2147217871);
+}
+
 ON_EVERY_ENGINE(ErrorMapTest);
+
+class SqliteErrorMapTest : public DatabaseTest {};
+
+// A database that cannot grow fails as one on a full disk does.
+TEST_F(SqliteErrorMapTest, AFullDiskIsExplainedBeforeTheEnginesText)
+{
+    SqliteEngine engine(dataFolder(), kCompany);
+    engine.run("PRAGMA max_page_count = 1");
+    const QString value(4000, u'x');
+    std::optional<DbError> full;
+    for (int row = 0; row < 100 && !full; ++row) {
+        try {
+            engine.run("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('K', ?)", {value});
+        } catch (const EngineFailure& failure) {
+            full = ErrorMap::toDbError(failure);
+        }
+    }
+    ASSERT_TRUE(full);
+    EXPECT_TRUE(full->Description.startsWith("El disco de la base de datos está lleno. "))
+        << full->Description.toStdString();
+    EXPECT_TRUE(full->Description.contains("full")) << "the engine's text follows";
+    EXPECT_EQ(full->Number, -2147217900);
+}
 
 TEST(ErrorMap, SituationsEnginesReportWithoutAServerToProvokeThem)
 {
@@ -101,7 +149,7 @@ TEST(ErrorMap, SituationsEnginesReportWithoutAServerToProvokeThem)
     EXPECT_EQ(lost.Number, -2147467259);
     EXPECT_EQ(lost.NativeError, 11);
     EXPECT_EQ(lost.SQLState, "08S01");
-    EXPECT_EQ(lost.Description, "Communication link failure");
+    EXPECT_EQ(lost.Description, "Se perdió la conexión con el servidor. Communication link failure");
 
     const DbError gone = ErrorMap::toDbError({Situation::LinkLost, "socket closed", "08003", 0});
     EXPECT_EQ(gone.NativeError, 11);

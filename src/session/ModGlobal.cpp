@@ -73,6 +73,8 @@ void GActualizarDatoScript(const QStringList& Sentencias, bool& HuboError, long&
 
     const QString script = "BEGIN TRANSACTION \r\r" + unidas + "\r";
     ScriptEjecutado = script;
+    // The error list is read afterwards: what an earlier statement left there is not the script's.
+    base.gCnn.errors().Clear();
     (void)TrapErrores::silencioso().paso([&] { base.EjecutaConsultaSQL(script); });
 
     long numero = 0;

@@ -51,6 +51,15 @@ TEST_P(ModGlobalTest, AScriptRunsAsOneTransactionAndCommits)
     EXPECT_EQ(count("V_TA_UNIDAD"), 2);
 }
 
+TEST_P(ModGlobalTest, AnEarlierFailureOfTheConnectionIsNotTakenForTheScripts)
+{
+    base.gCnn.errors().append({-2147217865, "no existe la tabla", "42S02", 208});
+    run({"INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('UN')"});
+    EXPECT_FALSE(huboError);
+    EXPECT_EQ(codigoError, 0);
+    EXPECT_EQ(count("V_TA_UNIDAD"), 1);
+}
+
 TEST_P(ModGlobalTest, ARejectedStatementRollsBackEverythingAndIsRecorded)
 {
     operador->answer(vb::vbOK);

@@ -44,8 +44,7 @@ int main(int argc, char* argv[])
     cartel.CartelMostrar(cancelado, "Preparando");
 
     const double soloEventos = microsegundosPorLlamada([](int) { QCoreApplication::processEvents(); });
-    const double mismoTexto =
-        microsegundosPorLlamada([&](int) { cartel.CartelMostrar(cancelado, textos.front()); });
+    const double mismoTexto = microsegundosPorLlamada([&](int) { cartel.CartelMostrar(cancelado, textos.front()); });
     const double textoNuevo = microsegundosPorLlamada([&](int i) { cartel.CartelMostrar(cancelado, textos[i]); });
     cartel.CartelCerrar();
 

@@ -82,8 +82,7 @@ void crearEmpresa(const QString& archivo)
         const QByteArray descripcion = QString("ARTICULO DE PRUEBA %1").arg(i).toUtf8();
         const char* unidad = i >= kArticulos ? "UN" : (i % 2 ? "GR" : "KG");
         sqlite3_bind_text(insertar, 1, codigo.constData(), static_cast<int>(codigo.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_text(insertar, 2, descripcion.constData(), static_cast<int>(descripcion.size()),
-                          SQLITE_TRANSIENT);
+        sqlite3_bind_text(insertar, 2, descripcion.constData(), static_cast<int>(descripcion.size()), SQLITE_TRANSIENT);
         sqlite3_bind_text(insertar, 3, unidad, -1, SQLITE_STATIC);
         sqlite3_step(insertar);
         sqlite3_reset(insertar);
@@ -175,8 +174,7 @@ int main(int argc, char* argv[])
     salida << "generic save from the window, banner shown: " << ventana << " s, " << filasVentana << " rows ("
            << qRound(filasVentana / ventana) << " rows/s)\n";
     salida << "one INSERT ... SELECT:                      " << conjunto << " s, " << filasConjunto << " rows\n";
-    salida << "window time / set-based time:               " << QString::number(ventana / conjunto, 'f', 0)
-           << "\n";
+    salida << "window time / set-based time:               " << QString::number(ventana / conjunto, 'f', 0) << "\n";
     salida << "banner alone for as many articles:          " << cartel << " s ("
            << QString::number(100 * cartel / ventana, 'f', 1) << "% of the window's save)\n";
     return filasVentana == filasConjunto ? 0 : 1;

@@ -92,8 +92,8 @@ int main(int argc, char* argv[])
     QTextStream salida(stdout);
     salida << "recordset AddNew/Update, each committed: " << qRound(kFilas / emulado) << " rows/s (" << emulado
            << " s for " << kFilas << ")\n";
-    salida << "raw prepared INSERT, one transaction:    " << qRound(kFilas / crudo) << " rows/s (" << crudo
-           << " s for " << kFilas << ")\n";
+    salida << "raw prepared INSERT, one transaction:    " << qRound(kFilas / crudo) << " rows/s (" << crudo << " s for "
+           << kFilas << ")\n";
     salida << "recordset time / raw time:               " << QString::number(emulado / crudo, 'f', 1) << "\n";
     return 0;
 }

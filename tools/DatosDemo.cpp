@@ -51,22 +51,45 @@ struct Familia {
 const std::array<Familia, 8>& familias()
 {
     static const std::array<Familia, 8> lista{{
-        {"ALM", "KG", {"Harina de trigo", "Azúcar", "Arroz largo fino", "Yerba mate", "Polenta", "Lentejas",
-                       "Fideos tirabuzón", "Sal fina"}, {"000", "integral", "premium", "económica", "orgánica"}},
-        {"BEB", "LT", {"Aceite de girasol", "Leche entera", "Vinagre de alcohol", "Jugo de naranja", "Agua mineral",
-                       "Gaseosa cola", "Vino tinto", "Detergente"}, {"", "light", "descremada", "familiar", "x 6"}},
-        {"FER", "UN", {"Tornillo autorroscante", "Tuerca hexagonal", "Bisagra", "Candado", "Llave de paso",
-                       "Clavo punta París", "Arandela plana", "Taco fisher"}, {"3 mm", "5 mm", "8 mm", "10 mm", "zincado"}},
-        {"ELE", "M", {"Cable unipolar", "Cable tipo taller", "Caño corrugado", "Manguera", "Cinta aisladora",
-                      "Cadena galvanizada", "Soga de nylon", "Alambre"}, {"1 mm", "2,5 mm", "4 mm", "negro", "rojo"}},
-        {"TEX", "M2", {"Lona", "Membrana asfáltica", "Malla sombra", "Nylon agrícola", "Alfombra", "Cerámica",
-                       "Porcelanato", "Placa de yeso"}, {"beige", "gris", "blanca", "reforzada", "liviana"}},
-        {"LIM", "ML", {"Lavandina", "Limpiador de pisos", "Suavizante", "Jabón líquido", "Alcohol en gel",
-                       "Desengrasante", "Perfume de ambiente", "Cera"}, {"500", "750", "1000", "lavanda", "limón"}},
-        {"GOL", "PAQ", {"Galletitas de agua", "Alfajores", "Caramelos", "Chicles", "Turrón", "Bizcochos",
-                        "Obleas", "Budín"}, {"surtidos", "de chocolate", "de vainilla", "x 12", "x 24"}},
-        {"BAZ", "CJ", {"Vaso de vidrio", "Plato playo", "Taza con plato", "Cubiertos", "Fósforos", "Velas",
-                       "Servilletas", "Bolsas de residuo"}, {"x 6", "x 12", "x 24", "x 50", "x 100"}},
+        {"ALM",
+         "KG",
+         {"Harina de trigo", "Azúcar", "Arroz largo fino", "Yerba mate", "Polenta", "Lentejas", "Fideos tirabuzón",
+          "Sal fina"},
+         {"000", "integral", "premium", "económica", "orgánica"}},
+        {"BEB",
+         "LT",
+         {"Aceite de girasol", "Leche entera", "Vinagre de alcohol", "Jugo de naranja", "Agua mineral", "Gaseosa cola",
+          "Vino tinto", "Detergente"},
+         {"", "light", "descremada", "familiar", "x 6"}},
+        {"FER",
+         "UN",
+         {"Tornillo autorroscante", "Tuerca hexagonal", "Bisagra", "Candado", "Llave de paso", "Clavo punta París",
+          "Arandela plana", "Taco fisher"},
+         {"3 mm", "5 mm", "8 mm", "10 mm", "zincado"}},
+        {"ELE",
+         "M",
+         {"Cable unipolar", "Cable tipo taller", "Caño corrugado", "Manguera", "Cinta aisladora", "Cadena galvanizada",
+          "Soga de nylon", "Alambre"},
+         {"1 mm", "2,5 mm", "4 mm", "negro", "rojo"}},
+        {"TEX",
+         "M2",
+         {"Lona", "Membrana asfáltica", "Malla sombra", "Nylon agrícola", "Alfombra", "Cerámica", "Porcelanato",
+          "Placa de yeso"},
+         {"beige", "gris", "blanca", "reforzada", "liviana"}},
+        {"LIM",
+         "ML",
+         {"Lavandina", "Limpiador de pisos", "Suavizante", "Jabón líquido", "Alcohol en gel", "Desengrasante",
+          "Perfume de ambiente", "Cera"},
+         {"500", "750", "1000", "lavanda", "limón"}},
+        {"GOL",
+         "PAQ",
+         {"Galletitas de agua", "Alfajores", "Caramelos", "Chicles", "Turrón", "Bizcochos", "Obleas", "Budín"},
+         {"surtidos", "de chocolate", "de vainilla", "x 12", "x 24"}},
+        {"BAZ",
+         "CJ",
+         {"Vaso de vidrio", "Plato playo", "Taza con plato", "Cubiertos", "Fósforos", "Velas", "Servilletas",
+          "Bolsas de residuo"},
+         {"x 6", "x 12", "x 24", "x 50", "x 100"}},
     }};
     return lista;
 }
@@ -148,9 +171,20 @@ QString codigoUnidad(const char* codigo) { return QvFunciones::FormatoCodigo(cod
 void cargarUnidades(sqlite3* base)
 {
     static const std::array<std::pair<const char*, const char*>, 14> unidades{{
-        {"UN", "Unidad"}, {"KG", "Kilogramo"}, {"GR", "Gramo"}, {"TN", "Tonelada"}, {"LT", "Litro"},
-        {"ML", "Mililitro"}, {"CJ", "Caja"}, {"DOC", "Docena"}, {"M", "Metro"}, {"CM", "Centímetro"},
-        {"M2", "Metro cuadrado"}, {"PAQ", "Paquete"}, {"BOL", "Bolsa"}, {"PAR", "Par"},
+        {"UN", "Unidad"},
+        {"KG", "Kilogramo"},
+        {"GR", "Gramo"},
+        {"TN", "Tonelada"},
+        {"LT", "Litro"},
+        {"ML", "Mililitro"},
+        {"CJ", "Caja"},
+        {"DOC", "Docena"},
+        {"M", "Metro"},
+        {"CM", "Centímetro"},
+        {"M2", "Metro cuadrado"},
+        {"PAQ", "Paquete"},
+        {"BOL", "Bolsa"},
+        {"PAR", "Par"},
     }};
     Insercion insertar(base, "INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES (?, ?)");
     for (const auto& [codigo, descripcion] : unidades) insertar.fila({codigoUnidad(codigo), descripcion});
@@ -161,10 +195,12 @@ void cargarUnidades(sqlite3* base)
 void cargarArticulos(sqlite3* base, int cantidad)
 {
     Secuencia azar(20251209);
-    Insercion articulo(base, "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad, IdFamilia, Precio, Baja) "
-                             "VALUES (?, ?, ?, ?, ?, 0)");
-    Insercion equivalencia(base, "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, "
-                                 "PARATODOS) VALUES (?, ?, ?, ?, NULL)");
+    Insercion articulo(base,
+                       "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad, IdFamilia, Precio, Baja) "
+                       "VALUES (?, ?, ?, ?, ?, 0)");
+    Insercion equivalencia(base,
+                           "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, "
+                           "PARATODOS) VALUES (?, ?, ?, ?, NULL)");
     for (int i = 0; i < cantidad; ++i) {
         const Familia& familia = familias()[static_cast<size_t>(azar.hasta(familias().size()))];
         const QString producto = QString::fromUtf8(familia.productos[static_cast<size_t>(azar.hasta(8))]);
@@ -188,7 +224,9 @@ void cargarArticulos(sqlite3* base, int cantidad)
 void cargarEquivalenciasGenericas(sqlite3* base)
 {
     static const std::array<std::tuple<const char*, const char*, double>, 3> genericas{{
-        {"KG", "GR", 1000.0}, {"LT", "ML", 1000.0}, {"M", "CM", 100.0},
+        {"KG", "GR", 1000.0},
+        {"LT", "ML", 1000.0},
+        {"M", "CM", 100.0},
     }};
     for (const auto& [unidad, equivalente, coeficiente] : genericas) {
         ejecutar(base, QString("INSERT OR REPLACE INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, "
@@ -201,32 +239,45 @@ void cargarEquivalenciasGenericas(sqlite3* base)
 
 void cargarUsuariosYMenu(sqlite3* base)
 {
-    Insercion usuario(base, "INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password, Administrador, UNegocio, "
-                            "verproforma, CLASEPUSA) VALUES (?, 'QURO', ?, ?, ?, 0, ?)");
+    Insercion usuario(base,
+                      "INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password, Administrador, UNegocio, "
+                      "verproforma, CLASEPUSA) VALUES (?, 'QURO', ?, ?, ?, 0, ?)");
     usuario.fila({kUsuarioDemo, QvFunciones::Encriptar(kClaveDemo), 1, codigoUnidad("1"), "A,B"});
     usuario.fila({"VENTAS", QvFunciones::Encriptar("ventas"), 0, QVariant(), "A"});
-    ejecutar(base, "INSERT INTO TA_MENU (Clave, Nombre, Proceso) VALUES "
-                   "('STK010', 'Equivalencias de unidades', 'EQUIVALENCIAS'),"
-                   "('STK001', 'Artículos', 'ARTICULOS')");
-    ejecutar(base, "INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('ADMIN', 'STK010'), ('ADMIN', 'STK001'), "
-                   "('VENTAS', 'STK001')");
-    ejecutar(base, "INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion, razon_social, Cuit, PDV) VALUES "
-                   "('   1', 'Casa central', 'Distribuidora del Sur S.A.', '30-71234567-8', '0001')");
+    ejecutar(base,
+             "INSERT INTO TA_MENU (Clave, Nombre, Proceso) VALUES "
+             "('STK010', 'Equivalencias de unidades', 'EQUIVALENCIAS'),"
+             "('STK001', 'Artículos', 'ARTICULOS')");
+    ejecutar(base,
+             "INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('ADMIN', 'STK010'), ('ADMIN', 'STK001'), "
+             "('VENTAS', 'STK001')");
+    ejecutar(base,
+             "INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion, razon_social, Cuit, PDV) VALUES "
+             "('   1', 'Casa central', 'Distribuidora del Sur S.A.', '30-71234567-8', '0001')");
 }
 
 void cargarConfiguracion(sqlite3* base, bool empresa)
 {
-    Insercion ajuste(base, "INSERT INTO TA_CONFIGURACION (GRUPO, CLAVE, VALOR, VALORAUX, PoliticaNegocio) "
-                           "VALUES (?, ?, ?, ?, 0)");
+    Insercion ajuste(base,
+                     "INSERT INTO TA_CONFIGURACION (GRUPO, CLAVE, VALOR, VALORAUX, PoliticaNegocio) "
+                     "VALUES (?, ?, ?, ?, 0)");
     if (!empresa) {
         ajuste.fila({"BaseDeDatos", "TIMEOUT", "45", QVariant()});
         return;
     }
     const std::array<std::pair<const char*, const char*>, 12> ajustes{{
-        {"NOMBRE", "Distribuidora del Sur S.A."}, {"CUIT", "30-71234567-8"}, {"CONDIVAEMPRESA", "1"},
-        {"CFONDO", "16774118"}, {"CLETRA", "0"}, {"USACONSULTALIKE", "NO"}, {"THEME", "1"},
-        {"TITULOCLIENTES", "Clientes"}, {"TITULOPROVEEDORES", "Proveedores"}, {"TOP_DEFAULT", "1000"},
-        {"GRP_DESHABILITADO", "1"}, {"CANTIDADDECIMALES", "2"},
+        {"NOMBRE", "Distribuidora del Sur S.A."},
+        {"CUIT", "30-71234567-8"},
+        {"CONDIVAEMPRESA", "1"},
+        {"CFONDO", "16774118"},
+        {"CLETRA", "0"},
+        {"USACONSULTALIKE", "NO"},
+        {"THEME", "1"},
+        {"TITULOCLIENTES", "Clientes"},
+        {"TITULOPROVEEDORES", "Proveedores"},
+        {"TOP_DEFAULT", "1000"},
+        {"GRP_DESHABILITADO", "1"},
+        {"CANTIDADDECIMALES", "2"},
     }};
     for (const auto& [clave, valor] : ajustes) ajuste.fila({"DATOS", clave, valor, QVariant()});
     ajuste.fila({"DATOS", "GRP_TABLAS", "", "|S_TA_EQUIV|"});
@@ -234,8 +285,9 @@ void cargarConfiguracion(sqlite3* base, bool empresa)
 
 void cargarPuntosDeVenta(sqlite3* base)
 {
-    Insercion punto(base, "INSERT INTO V_TA_TPV (CODIGO, Descripcion, Server, Dbname, Usuario, Password, INTERNET, "
-                          "BAJA, CONECTADO, OL_ExceptoArticulos) VALUES (?, ?, ?, ?, ?, ?, 0, 0, 0, 0)");
+    Insercion punto(base,
+                    "INSERT INTO V_TA_TPV (CODIGO, Descripcion, Server, Dbname, Usuario, Password, INTERNET, "
+                    "BAJA, CONECTADO, OL_ExceptoArticulos) VALUES (?, ?, ?, ?, ?, ?, 0, 0, 0, 0)");
     const std::array<const char*, 2> nombres{"Sucursal Centro", "Sucursal Norte"};
     for (size_t i = 0; i < kPuntosDeVenta.size(); ++i) {
         const auto& [codigo, baseDatos] = kPuntosDeVenta[i];
@@ -284,25 +336,28 @@ int crearDatosDemo(const OpcionesDemo& opciones)
     const QStringList empresa{"configuracion.sql", "empresa.sql"};
     int escritas = 0;
     const auto contar = [&](bool escrita) { escritas += escrita ? 1 : 0; };
-    contar(crearBase(carpetaDatos, kEmpresaDemo, empresa,
-                     [&](sqlite3* base) {
-                         cargarUnidades(base);
-                         cargarArticulos(base, opciones.articulos);
-                         cargarEquivalenciasGenericas(base);
-                         cargarUsuariosYMenu(base);
-                         cargarConfiguracion(base, true);
-                         cargarPuntosDeVenta(base);
-                     },
-                     opciones.reemplazar));
+    contar(crearBase(
+        carpetaDatos, kEmpresaDemo, empresa,
+        [&](sqlite3* base) {
+            cargarUnidades(base);
+            cargarArticulos(base, opciones.articulos);
+            cargarEquivalenciasGenericas(base);
+            cargarUsuariosYMenu(base);
+            cargarConfiguracion(base, true);
+            cargarPuntosDeVenta(base);
+        },
+        opciones.reemplazar));
     for (const auto& [codigo, nombre] : kPuntosDeVenta) {
-        contar(crearBase(carpetaDatos, nombre, empresa,
-                         [](sqlite3* base) {
-                             cargarUnidades(base);
-                             cargarConfiguracion(base, true);
-                         },
-                         opciones.reemplazar));
+        contar(crearBase(
+            carpetaDatos, nombre, empresa,
+            [](sqlite3* base) {
+                cargarUnidades(base);
+                cargarConfiguracion(base, true);
+            },
+            opciones.reemplazar));
     }
-    contar(crearBase(carpetaDatos, kEstadisticas, {"configuracion.sql"},
-                     [](sqlite3* base) { cargarConfiguracion(base, false); }, opciones.reemplazar));
+    contar(crearBase(
+        carpetaDatos, kEstadisticas, {"configuracion.sql"}, [](sqlite3* base) { cargarConfiguracion(base, false); },
+        opciones.reemplazar));
     return escritas;
 }

@@ -7,7 +7,7 @@
 // statistics database, filled with realistic master data. The same seed
 // always gives the same data.
 struct OpcionesDemo {
-    QString carpeta;          // the program folder
+    QString carpeta;  // the program folder
     int articulos = 3000;
     bool reemplazar = false;  // rebuild databases that already exist
 };

@@ -4,15 +4,9 @@
 
 #include <algorithm>
 
-BarAppearance::BarAppearance()
-{
-    SetIconPx(kDefaultIconPx);
-}
+BarAppearance::BarAppearance() { SetIconPx(kDefaultIconPx); }
 
-void BarAppearance::SetItemHeight(double twips)
-{
-    itemHeight_ = std::max(twips, kMinItemHeight);
-}
+void BarAppearance::SetItemHeight(double twips) { itemHeight_ = std::max(twips, kMinItemHeight); }
 
 void BarAppearance::SetIconSize(double twips)
 {

@@ -33,10 +33,7 @@ const QHash<int, QStringList>& ShortcutTargets()
 
 }  // namespace
 
-BarModel::BarModel(QObject* parent)
-    : QObject(parent), items_(kInitialCapacity + 1)
-{
-}
+BarModel::BarModel(QObject* parent) : QObject(parent), items_(kInitialCapacity + 1) {}
 
 void BarModel::SetBarEnabled(bool enabled)
 {
@@ -179,10 +176,7 @@ bool BarModel::ItemChecked(const QString& BTag) const
     return index != kNone && CheckStateOf(index).checked;
 }
 
-CheckFlags BarModel::FixedCheck(FixedItem item) const
-{
-    return item == FixedItem::Impresora ? impresora_ : compartir_;
-}
+CheckFlags BarModel::FixedCheck(FixedItem item) const { return item == FixedItem::Impresora ? impresora_ : compartir_; }
 
 void BarModel::SetFixedCheckable(FixedItem item, bool checkable)
 {
@@ -302,15 +296,12 @@ QString BarModel::ShortcutKey(int KeyCode) const
 {
     if (!enabled_) return {};
     const QStringList candidates = ShortcutTargets().value(KeyCode);
-    const auto usable = std::find_if(candidates.cbegin(), candidates.cend(),
-                                     [this](const QString& key) { return IsItemUsable(key); });
+    const auto usable =
+        std::find_if(candidates.cbegin(), candidates.cend(), [this](const QString& key) { return IsItemUsable(key); });
     return usable == candidates.cend() ? QString() : *usable;
 }
 
-bool BarModel::IsItemEnabled(int index) const
-{
-    return Item(index).enabled && enabled_;
-}
+bool BarModel::IsItemEnabled(int index) const { return Item(index).enabled && enabled_; }
 
 std::optional<BarModel::FixedItem> BarModel::FixedItemOf(int index) const
 {
@@ -320,10 +311,7 @@ std::optional<BarModel::FixedItem> BarModel::FixedItemOf(int index) const
     return std::nullopt;
 }
 
-CheckFlags& BarModel::FixedFlags(FixedItem item)
-{
-    return item == FixedItem::Impresora ? impresora_ : compartir_;
-}
+CheckFlags& BarModel::FixedFlags(FixedItem item) { return item == FixedItem::Impresora ? impresora_ : compartir_; }
 
 CheckFlags& BarModel::CheckOf(int index)
 {

@@ -18,7 +18,7 @@ class BarModel : public QObject {
 public:
     static constexpr int kNone = -1;
     static constexpr int kInitialCapacity = 18;  // highest slot index, so 19 slots
-    static constexpr int kMaxItems = 32767;       // the item count is 16-bit
+    static constexpr int kMaxItems = 32767;      // the item count is 16-bit
 
     // The two keys whose check state lives at bar level.
     enum class FixedItem { Impresora, Compartir };
@@ -33,7 +33,7 @@ public:
     bool BarEnabled() const { return enabled_; }
     void SetBarEnabled(bool enabled);  // disabling clears the hover item
 
-    int FindItem(const QString& key) const;  // lowest slot with that key, or kNone
+    int FindItem(const QString& key) const;       // lowest slot with that key, or kNone
     bool IsItemUsable(const QString& key) const;  // exists, visible and enabled
 
     void ClearItems();

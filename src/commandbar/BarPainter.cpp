@@ -45,10 +45,7 @@ constexpr qint32 kBadgeTextColor = vb::RGB(255, 255, 255);
 constexpr qint32 kDisabledBadgeTextColor = vb::RGB(120, 120, 120);
 constexpr qint32 kCheckBoxColor = vb::RGB(238, 238, 238);
 
-QColor Shifted(qint32 colour, int delta)
-{
-    return vb::ToQColor(vb::ShiftColor(colour, delta));
-}
+QColor Shifted(qint32 colour, int delta) { return vb::ToQColor(vb::ShiftColor(colour, delta)); }
 
 // Icon files are read once and kept in the toolkit's picture cache.
 QPixmap PictureFile(const QString& path)
@@ -75,8 +72,7 @@ struct BarPainter::Look {
     QColor caption;
 };
 
-BarPainter::BarPainter(const BarModel& model, const BarAppearance& appearance)
-    : model_(model), appearance_(appearance)
+BarPainter::BarPainter(const BarModel& model, const BarAppearance& appearance) : model_(model), appearance_(appearance)
 {
 }
 
@@ -154,10 +150,7 @@ BarPainter::Look BarPainter::LookOf(int index) const
     return {true, false, hover ? Shifted(normal, kHoverShift) : vb::ToQColor(normal), vb::ToQColor(kCaptionColor)};
 }
 
-int BarPainter::IconAreaHeight() const
-{
-    return vb::PixelsFromTwips(appearance_.ItemHeight());
-}
+int BarPainter::IconAreaHeight() const { return vb::PixelsFromTwips(appearance_.ItemHeight()); }
 
 int BarPainter::CellHeight(const QFontMetrics& metrics) const
 {
@@ -224,8 +217,8 @@ void BarPainter::PaintCaption(QPainter& painter, int index, const QRect& area, c
         font.setPointSizeF(font.pointSizeF() + kLargerCaptionPoints);
         painter.setFont(font);
     }
-    const QString text = FitCaption(model_.Item(index).caption, area.width() - kCaptionPadding,
-                                    QFontMetrics(painter.font()));
+    const QString text =
+        FitCaption(model_.Item(index).caption, area.width() - kCaptionPadding, QFontMetrics(painter.font()));
     painter.setPen(look.caption);
     painter.drawText(area, Qt::AlignHCenter | (large ? Qt::AlignVCenter : Qt::AlignTop), text);
     painter.restore();
@@ -261,7 +254,8 @@ void BarPainter::PaintCheckBox(QPainter& painter, int index, const QRect& area, 
 {
     const CheckFlags check = model_.CheckStateOf(index);
     if (!check.checkable) return;
-    const QRectF box(area.left() + kActiveBarWidth + kBadgeInset, area.top() + kBadgeInset, kCheckBoxSide, kCheckBoxSide);
+    const QRectF box(area.left() + kActiveBarWidth + kBadgeInset, area.top() + kBadgeInset, kCheckBoxSide,
+                     kCheckBoxSide);
     QPainterPath mark;
     mark.moveTo(box.left() + box.width() * 0.2, box.top() + box.height() * 0.55);
     mark.lineTo(box.left() + box.width() * 0.4, box.top() + box.height() * 0.75);

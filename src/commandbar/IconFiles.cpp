@@ -11,10 +11,7 @@ namespace {
 
 const QString kImageSubfolder = QStringLiteral("img_menu");
 
-bool FolderExists(const QString& folder)
-{
-    return !folder.isEmpty() && QFileInfo(folder).isDir();
-}
+bool FolderExists(const QString& folder) { return !folder.isEmpty() && QFileInfo(folder).isDir(); }
 
 QString ExistingFile(const QString& folder, const QString& name)
 {
@@ -33,10 +30,7 @@ QString ImageSubfolderOf(const QString& base)
     return {};
 }
 
-QString ExecutableFolder()
-{
-    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-}
+QString ExecutableFolder() { return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString(); }
 
 }  // namespace
 

@@ -49,9 +49,8 @@ const QList<Definition>& ReportItems()
 const QList<Definition>& SampleItems()
 {
     static const QList<Definition> items{
-        {"FILES", "Files", "Explorador"}, {"SEARCH", "Search", "Busqueda"},
-        {"GIT", "Source", "Control de codigo"}, {"RUN", "Run", "Run y debug"},
-        {"EXT", "Ext", "Extensiones"}, {"AI", "AI", "Asistente"},
+        {"FILES", "Files", "Explorador"}, {"SEARCH", "Search", "Busqueda"}, {"GIT", "Source", "Control de codigo"},
+        {"RUN", "Run", "Run y debug"},    {"EXT", "Ext", "Extensiones"},    {"AI", "AI", "Asistente"},
     };
     return items;
 }

@@ -16,8 +16,7 @@ const QString kEnabledSuffix = QStringLiteral("Enabled");
 const QString kVisibleSuffix = QStringLiteral("Visible");
 }  // namespace
 
-UtilVex::UtilVex(QWidget* parent)
-    : QWidget(parent)
+UtilVex::UtilVex(QWidget* parent) : QWidget(parent)
 {
     QFont captionFont(kCaptionFontFamily);
     captionFont.setPointSizeF(kCaptionPointSize);
@@ -48,10 +47,7 @@ void UtilVex::SetItemAttention(const QString& BTag, bool bAttention, qint32 nCol
 
 bool UtilVex::ItemAttention(const QString& BTag) const { return model_.ItemAttention(BTag); }
 
-void UtilVex::SetItemAviso(const QString& BTag, bool bAviso, qint32 nColor)
-{
-    SetItemAttention(BTag, bAviso, nColor);
-}
+void UtilVex::SetItemAviso(const QString& BTag, bool bAviso, qint32 nColor) { SetItemAttention(BTag, bAviso, nColor); }
 
 bool UtilVex::ItemAviso(const QString& BTag) const { return ItemAttention(BTag); }
 
@@ -202,15 +198,9 @@ QRect UtilVex::ItemRect(const QString& BTag) const
     return {};
 }
 
-QSize UtilVex::sizeHint() const
-{
-    return painter_.SizeHint(fontMetrics());
-}
+QSize UtilVex::sizeHint() const { return painter_.SizeHint(fontMetrics()); }
 
-QSize UtilVex::minimumSizeHint() const
-{
-    return {sizeHint().width(), 0};
-}
+QSize UtilVex::minimumSizeHint() const { return {sizeHint().width(), 0}; }
 
 bool UtilVex::event(QEvent* event)
 {
@@ -287,10 +277,7 @@ void UtilVex::PressItem(int index)
     }
 }
 
-int UtilVex::ItemAt(const QPoint& point) const
-{
-    return painter_.ItemAt(point, width(), fontMetrics());
-}
+int UtilVex::ItemAt(const QPoint& point) const { return painter_.ItemAt(point, width(), fontMetrics()); }
 
 void UtilVex::ShowToolTip(const QPoint& point, const QPoint& globalPoint)
 {

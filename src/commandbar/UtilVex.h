@@ -24,8 +24,7 @@ public:
     // Items.
     void ClearItems();
     // Adds an item, or updates the one with the same key; false for a blank key.
-    bool AddItem(const QString& BTag, const QString& BCaption, const QString& BToolTip = {},
-                 bool bCheckable = false);
+    bool AddItem(const QString& BTag, const QString& BCaption, const QString& BToolTip = {}, bool bCheckable = false);
     // Always false: icons come from the image folder.
     bool SetItemIcon(const QString& BTag, const QString& zFile);
     void SetItemBadge(const QString& BTag, qint32 nCount);

@@ -17,8 +17,8 @@ QString unidos(const ListaCampos& CamposSQL, QString (*parte)(const ParCampoValo
 
 QString columnasYValores(const ListaCampos& CamposSQL)
 {
-    return "(" + unidos(CamposSQL, [](const ParCampoValor& par) { return par.Campo; }) + ")" + " VALUES (" +
-           unidos(CamposSQL, [](const ParCampoValor& par) { return par.Valor; }) + ")";
+    return "(" + unidos(CamposSQL, [](const ParCampoValor& par) { return par.Campo; }) + ")" + " VALUES ("
+           + unidos(CamposSQL, [](const ParCampoValor& par) { return par.Valor; }) + ")";
 }
 
 QString asignaciones(const ListaCampos& CamposSQL)
@@ -51,8 +51,7 @@ QString valorFormateado(const QString& Valor, const QString& Tipo)
 
 }  // namespace
 
-void AgregarCampoSQL(ListaCampos& CamposSQL, const QString& Campo, QString& Valor, const QString& Tipo,
-                     bool Primero)
+void AgregarCampoSQL(ListaCampos& CamposSQL, const QString& Campo, QString& Valor, const QString& Tipo, bool Primero)
 {
     Valor = vb::Replace(Valor, "'", "");
     const ParCampoValor par{Campo, valorFormateado(Valor, Tipo)};
@@ -63,8 +62,8 @@ void AgregarCampoSQL(ListaCampos& CamposSQL, const QString& Campo, QString& Valo
 void ArmarSentenciaSQL(ListaCampos& CamposSQL, QStringList& SentenciasSQL, const QString& Tabla, bool EsUpdate,
                        QString& Where, bool Mantener)
 {
-    agregarSentencia(SentenciasSQL, EsUpdate ? sentenciaUpdate(CamposSQL, Tabla, Where)
-                                             : sentenciaInsert(CamposSQL, Tabla));
+    agregarSentencia(SentenciasSQL,
+                     EsUpdate ? sentenciaUpdate(CamposSQL, Tabla, Where) : sentenciaInsert(CamposSQL, Tabla));
     if (!Mantener) CamposSQL = ListaCampos(1);
 }
 

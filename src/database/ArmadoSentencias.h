@@ -24,8 +24,7 @@ using ListaCampos = QVector<ParCampoValor>;
 
 // Adds Campo with Valor formatted by SQLValue(Valor, Tipo); every "'" is
 // removed from Valor first (the caller's text too). Primero starts a new list.
-void AgregarCampoSQL(ListaCampos& CamposSQL, const QString& Campo, QString& Valor, const QString& Tipo,
-                     bool Primero);
+void AgregarCampoSQL(ListaCampos& CamposSQL, const QString& Campo, QString& Valor, const QString& Tipo, bool Primero);
 
 // Appends "INSERT INTO Tabla (...) VALUES (...)" or "UPDATE Tabla SET ... Where"
 // to SentenciasSQL. An UPDATE condition without "WHERE" gets " WHERE " in

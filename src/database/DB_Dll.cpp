@@ -20,10 +20,7 @@ constexpr int kTiempoConexion = 3;
 constexpr char kCR[] = "\r";
 constexpr char kCRLF[] = "\r\n";
 
-void dejarCorrerEventos()
-{
-    QCoreApplication::processEvents();
-}
+void dejarCorrerEventos() { QCoreApplication::processEvents(); }
 
 }  // namespace
 
@@ -44,10 +41,7 @@ int DB_Dll::TratamientoErrores(const ErrorVB& CodErr, int Botones, const QString
     return TratamientoErroresBaseDatos(CodErr, Botones, Rutina, gLogErr);
 }
 
-bool DB_Dll::esOracle() const
-{
-    return vb::ContainsText(gConnString, "ORACLE");
-}
+bool DB_Dll::esOracle() const { return vb::ContainsText(gConnString, "ORACLE"); }
 
 // --- Opening ---------------------------------------------------------------------
 
@@ -58,8 +52,8 @@ void DB_Dll::ArmarCadenaConexion()
                       + ";Password=" + gUserPassWord + ";";
         return;
     }
-    gConnString = "PROVIDER=" + QString(pSQLOLEDB) + ";" + "Server=" + gServidor + ";" + "Database =" + gDBName
-                  + ";" + "UId=" + gUsuario + ";" + "Pwd=" + gUserPassWord + ";";
+    gConnString = "PROVIDER=" + QString(pSQLOLEDB) + ";" + "Server=" + gServidor + ";" + "Database =" + gDBName + ";"
+                  + "UId=" + gUsuario + ";" + "Pwd=" + gUserPassWord + ";";
     if (!vb::ContainsText(gConnString, "Connect Timeout=")) gConnString += "Connect Timeout=5;";
     gConnString += gExtended;
 }
@@ -134,8 +128,10 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
 
     gOpenFlag = true;
     if (gProveedor.isEmpty()) gProveedor = pSQLOLEDB;
-    if (vb::IsBlank(ConnString)) ArmarCadenaConexion();
-    else gConnString = ConnString;
+    if (vb::IsBlank(ConnString))
+        ArmarCadenaConexion();
+    else
+        gConnString = ConnString;
     if (PideParametrosSQL) {
         ParametrosConexion();
         if (!gOpenFlag) return;
@@ -160,8 +156,8 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
         return;
     }
     (void)trap.paso([&] {
-        const Variant administrador = DatosTabla("ta_usuarios", gSesion().gUsuarioLogeado, "Administrador", "nombre",
-                                                 8, "", true, false);
+        const Variant administrador =
+            DatosTabla("ta_usuarios", gSesion().gUsuarioLogeado, "Administrador", "nombre", 8, "", true, false);
         gEsAdmin = vb::Val(administrador.textOrEmpty()) == 1;
     });
 }
@@ -181,9 +177,9 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
     for (;;) {
         if (vb::IsBlank(gDBName) && !BuscarBase()) return;
         const QString cadena = !ConnString.isEmpty()
-            ? ConnString
-            : "PROVIDER=" + gProveedor + ";" + "Data Source =" + gDBName + ";" + CadenaID + "=" + gUsuario + ";"
-                  + CadenaPWD + "=" + gUserPassWord + ";" + gExtended;
+                                   ? ConnString
+                                   : "PROVIDER=" + gProveedor + ";" + "Data Source =" + gDBName + ";" + CadenaID + "="
+                                         + gUsuario + ";" + CadenaPWD + "=" + gUserPassWord + ";" + gExtended;
         try {
             gCnn.Open(cadena + clave, "", "", -1);
             gConnString = cadena + clave;
@@ -196,9 +192,9 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
             }
             if (estado == "3031") {
                 const bool usarClaveGuardada = !gIgnoraPassWord.isNull() && gIgnoraPassWord.toBool();
-                clave = usarClaveGuardada
-                    ? "Jet OLEDB:Database Password=" + gUserPassWord + ";"
-                    : " Jet OLEDB:Database Password=" + InputBox("ingrese el password:", "Password Access") + ";";
+                clave = usarClaveGuardada ? "Jet OLEDB:Database Password=" + gUserPassWord + ";"
+                                          : " Jet OLEDB:Database Password="
+                                                + InputBox("ingrese el password:", "Password Access") + ";";
                 continue;
             }
             MsgBox(QString::number(error.numero) + "  " + error.descripcion, vb::vbCritical);
@@ -209,8 +205,8 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
 
 // --- Record sets ---------------------------------------------------------------------
 
-void DB_Dll::AbrirRecordset(QString& SentenciaSQL, db::Recordset& LRCS, db::Connection* Conexionactiva,
-                            long CursorType, long LockType, long Options, bool ConvOracle)
+void DB_Dll::AbrirRecordset(QString& SentenciaSQL, db::Recordset& LRCS, db::Connection* Conexionactiva, long CursorType,
+                            long LockType, long Options, bool ConvOracle)
 {
     TrapErrores trap("AbrirRecordset", [this](const ErrorVB& error, const QString& rutina) {
         return tratarFalloConPerdida(error, contadorAbrirRecordset_, rutina);

@@ -29,7 +29,7 @@ public:
     Variant gCursorLocation;
     QString gProveedor;
     QString gDsn;
-    QString gServidor;   // a "#" anywhere marks an Oracle server
+    QString gServidor;  // a "#" anywhere marks an Oracle server
     QString gDBName;
     QString gUsuario;
     bool gEsAdmin = false;
@@ -107,8 +107,8 @@ public:
                   const Variant& ValorDefault = {});
     bool ExisteTablaDB(const QString& Tabla);
     bool ExisteCampoDB(const QString& Tabla, const QString& Campo);
-    bool VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar, const QString& Tipo,
-                    bool PermiteNulos, const Variant& ValorDefault = {});
+    bool VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar, const QString& Tipo, bool PermiteNulos,
+                    const Variant& ValorDefault = {});
 
     // --- Errors and lost connections -------------------------------------------
     int TratamientoErrores(const ErrorVB& CodErr, int Botones = 18, const QString& Rutina = {}) const;

@@ -59,8 +59,8 @@ QString condicionConWhere(const QString& Condicion)
 void DB_Dll::preguntarSiReconectar() const
 {
     const DB_Dll& compartida = gBaseDatos();
-    const QString pregunta = QString("\r\n\r\n\r\n") + "Se perdio la conexion con la base de datos " + compartida.gDBName
-                             + "\r\n" + " Servidor " + compartida.gServidor + "\r\n\r\n"
+    const QString pregunta = QString("\r\n\r\n\r\n") + "Se perdio la conexion con la base de datos "
+                             + compartida.gDBName + "\r\n" + " Servidor " + compartida.gServidor + "\r\n\r\n"
                              + "Elija SI para reintentar conectarse" + "\r\n" + "Elija NO para cerrar la aplicacion"
                              + "\r\n\r\n\r\n";
     if (MsgBox(pregunta, vb::vbYesNo + vb::vbCritical, "AVISO AL OPERADOR") != vb::vbYes) terminateProgram();
@@ -109,8 +109,8 @@ bool DB_Dll::existeEn(const QString& sentencia, db::Recordset* LRCS, bool SoloLe
     return hay;
 }
 
-bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
-                           db::Recordset* LRCS, const Variant& Tipodato, const QString& Condicion, bool SoloLectura)
+bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo, db::Recordset* LRCS,
+                           const Variant& Tipodato, const QString& Condicion, bool SoloLectura)
 {
     const QString cabeza = "SELECT TOP 1 * FROM " + Tabla + " with(nolock)  WHERE ";
     QString sentencia;
@@ -134,8 +134,7 @@ bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, co
 }
 
 bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
-                             db::Recordset* LRCS, const Variant& Tipodato, const QString& Condicion,
-                             bool SoloLectura)
+                             db::Recordset* LRCS, const Variant& Tipodato, const QString& Condicion, bool SoloLectura)
 {
     const QString cabeza = "SELECT * FROM " + Tabla + " with(nolock)   WHERE ";
     QString sentencia;
@@ -195,8 +194,7 @@ Variant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado, co
     return resultado;
 }
 
-Variant DB_Dll::BuscaMaximo(const QString& QueTabla, const QString& QueCampo, const Variant& Tipo,
-                            QString* Condicion)
+Variant DB_Dll::BuscaMaximo(const QString& QueTabla, const QString& QueCampo, const Variant& Tipo, QString* Condicion)
 {
     std::optional<QString> condicion;
     if (Condicion) condicion = *Condicion;
@@ -218,8 +216,7 @@ Variant DB_Dll::BuscaMaximo(const QString& QueTabla, const QString& QueCampo, co
     }
 }
 
-Variant DB_Dll::BuscaMinimo(const QString& QueTabla, const QString& QueCampo, const Variant&,
-                            const QString* Condicion)
+Variant DB_Dll::BuscaMinimo(const QString& QueTabla, const QString& QueCampo, const Variant&, const QString* Condicion)
 {
     const QString sentencia = "SELECT MIN(" + QueCampo + ") AS MENOR FROM " + QueTabla + "  with(nolock) "
                               + donde(Condicion ? std::optional<QString>(*Condicion) : std::nullopt);

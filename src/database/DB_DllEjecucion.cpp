@@ -15,8 +15,9 @@ constexpr long kEnlacePerdido = 11;
 constexpr long kAvisoOracle = 265929;
 constexpr int kReintentosSilenciosos = 3;
 
-constexpr std::array kPalabrasScriptOracle{"INSERT ", "DELETE ", "UPDATE ", "CREATE ", "DROP ",  "ALTER ",
-                                           "SET TRANSACTION", "COMMIT", "ROLLBACK", "IF NOT EXIST", "IF EXIST", "GRANT "};
+constexpr std::array kPalabrasScriptOracle{"INSERT ",  "DELETE ",      "UPDATE ",         "CREATE ",
+                                           "DROP ",    "ALTER ",       "SET TRANSACTION", "COMMIT",
+                                           "ROLLBACK", "IF NOT EXIST", "IF EXIST",        "GRANT "};
 
 bool contiene(const QString& texto, const char* palabra) { return vb::ContainsText(texto, palabra); }
 
@@ -49,10 +50,22 @@ QString DB_Dll::DescartarSentenciaOracle(QString& texto) const
 QString DB_Dll::EjecutarScriptOracle(QString& texto, long& RecordsAffected)
 {
     static const std::array<std::pair<const char*, const char*>, 16> normalizacion{{
-        {"SET NOCOUNT ON", ""}, {"SET NOCOUNT OFF", ""}, {" GO ", " "}, {"\r\nGO ", " "}, {"\r\nGO ", " "},
-        {"\r\nGO\r\n", " "}, {"\r", " "}, {"\r\n", " "}, {"BEGIN TRANSACTION", "SET TRANSACTION"},
-        {"BEGIN TRANS", "SET TRANSACTION"}, {"COMMIT TRANSACTION", "COMMIT"}, {"COMMIT TRANS", "COMMIT"},
-        {"ROLLBACK TRANSACTION", "ROLLBACK"}, {"ROLLBACK TRANS", "ROLLBACK"}, {"", ""}, {"", ""},
+        {"SET NOCOUNT ON", ""},
+        {"SET NOCOUNT OFF", ""},
+        {" GO ", " "},
+        {"\r\nGO ", " "},
+        {"\r\nGO ", " "},
+        {"\r\nGO\r\n", " "},
+        {"\r", " "},
+        {"\r\n", " "},
+        {"BEGIN TRANSACTION", "SET TRANSACTION"},
+        {"BEGIN TRANS", "SET TRANSACTION"},
+        {"COMMIT TRANSACTION", "COMMIT"},
+        {"COMMIT TRANS", "COMMIT"},
+        {"ROLLBACK TRANSACTION", "ROLLBACK"},
+        {"ROLLBACK TRANS", "ROLLBACK"},
+        {"", ""},
+        {"", ""},
     }};
     for (const auto& [buscado, reemplazo] : normalizacion) texto = vb::ReplaceText(texto, buscado, reemplazo);
 
@@ -147,8 +160,10 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected, d
     static constexpr std::array kErroresCallados{-2147467259L, -2147217873L, -2147217865L, -2147217900L};
     const bool crea = contiene(SentenciaSQL, "CREATE");
     const bool borraTabla = contiene(SentenciaSQL, "DROP");
-    if (!(crea && borraTabla) || contiene(SentenciaSQL, "@ADMIN_")) SentenciaSQL = sinMarcaAdmin(SentenciaSQL);
-    else if (!contiene(SentenciaSQL, "DELETE")) SentenciaSQL = SS_TSinonimos(SentenciaSQL);
+    if (!(crea && borraTabla) || contiene(SentenciaSQL, "@ADMIN_"))
+        SentenciaSQL = sinMarcaAdmin(SentenciaSQL);
+    else if (!contiene(SentenciaSQL, "DELETE"))
+        SentenciaSQL = SS_TSinonimos(SentenciaSQL);
 
     try {
         if (!contiene(gCnn.ConnectionString(), "ORACLE") && !AsegurarConexion()) {
@@ -163,8 +178,8 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected, d
             compartida.errors().Clear();
             return;
         }
-        const bool callado = std::find(kErroresCallados.begin(), kErroresCallados.end(), error.numero)
-                             != kErroresCallados.end();
+        const bool callado =
+            std::find(kErroresCallados.begin(), kErroresCallados.end(), error.numero) != kErroresCallados.end();
         if (!callado && !contiene(SentenciaSQL, "TRANS")) {
             MsgBox(error.descripcion, vb::vbCritical, "Aviso al operador!!!");
         }

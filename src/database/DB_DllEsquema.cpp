@@ -26,9 +26,9 @@ void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString&
     });
     (void)trap.paso([&] {
         const QString nulos = PermiteNulos ? " Null " : " Not Null ";
-        const QString porDefecto = ValorDefault.isEmpty()
-            ? QString()
-            : " CONSTRAINT DF_" + vb::Trim(Tabla) + "_" + vb::Trim(Campo) + " DEFAULT (" + ValorDefault.toText() + ")";
+        const QString porDefecto = ValorDefault.isEmpty() ? QString()
+                                                          : " CONSTRAINT DF_" + vb::Trim(Tabla) + "_" + vb::Trim(Campo)
+                                                                + " DEFAULT (" + ValorDefault.toText() + ")";
         EjecutaConsultaSQL("ALTER TABLE dbo." + Tabla + " ADD " + Campo + " " + Tipo + nulos + porDefecto);
     });
 }

@@ -96,10 +96,10 @@ DB_Dll::Perdida DB_Dll::TratarPerdidaConexion(long NumeroError, int& Intentos, c
     // Another failure is already asking: this one takes the ordinary way.
     if (preguntaPerdidaVisible_) return Perdida::NoEsPerdida;
     preguntaPerdidaVisible_ = true;
-    const int respuesta = MsgBox("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (" + gBaseDatos().gServidor + ") "
-                                     + "\r\n\r\n" + "¿Querés que intentemos reconectar (Sí) " + "\r\n"
-                                     + "o cerrar la aplicación (No)?",
-                                 vb::vbYesNo + vb::vbCritical, "Conexión a la base de datos");
+    const int respuesta =
+        MsgBox("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (" + gBaseDatos().gServidor + ") " + "\r\n\r\n"
+                   + "¿Querés que intentemos reconectar (Sí) " + "\r\n" + "o cerrar la aplicación (No)?",
+               vb::vbYesNo + vb::vbCritical, "Conexión a la base de datos");
     preguntaPerdidaVisible_ = false;
     if (respuesta != vb::vbYes) return Perdida::Cerrar;
     if (!ReconectarConVentana(kIntentosPorSerie, Rutina)) return Perdida::Cerrar;

@@ -32,10 +32,7 @@ QString textoDelImporte(const Variant& valor)
 }
 
 // NumberText writes "." as decimal separator whatever the locale.
-QString importeSQL(const Variant& valor)
-{
-    return vb::NumberText(QvFunciones::TextoAMoneda(textoDelImporte(valor)));
-}
+QString importeSQL(const Variant& valor) { return vb::NumberText(QvFunciones::TextoAMoneda(textoDelImporte(valor))); }
 
 // A quote inside the value is doubled: left alone it would end the literal
 // and let the rest of the value run as SQL.
@@ -52,15 +49,9 @@ bool codigoEnGrupo(const Variant& Qtype, std::initializer_list<int> grupo)
 
 // ---- Oracle translation ----------------------------------------------------
 
-QString largoOracle(const QString& palabra)
-{
-    return palabra.toUpper() == "LEN" ? "LENGTH" : palabra;
-}
+QString largoOracle(const QString& palabra) { return palabra.toUpper() == "LEN" ? "LENGTH" : palabra; }
 
-bool esPalabraSuelta(const QString& texto)
-{
-    return QvFunciones::CantidadPalabras(texto) < 2;
-}
+bool esPalabraSuelta(const QString& texto) { return QvFunciones::CantidadPalabras(texto) < 2; }
 
 QString topARownum(const QString& valor)
 {
@@ -81,8 +72,7 @@ QString topARownum(const QString& valor)
     for (const QString& cola : {colaGroup, colaOrder}) {
         if (!cola.isEmpty()) cuerpo = vb::ReplaceText(cuerpo, vb::Trim(cola), " ");
     }
-    const QString condicion =
-        QString(vb::ContainsText(valor, " WHERE ") ? " AND" : " WHERE") + kRownum + cantidad;
+    const QString condicion = QString(vb::ContainsText(valor, " WHERE ") ? " AND" : " WHERE") + kRownum + cantidad;
     return valor.left(top - 1) + " " + cuerpo + " " + condicion + " " + colaGroup + " " + colaOrder;
 }
 
@@ -94,10 +84,7 @@ QString lenALength(QString s)
     return s;
 }
 
-QString corchetesAComillasDobles(const QString& s)
-{
-    return vb::Replace(vb::Replace(s, "[", "\""), "]", "\"");
-}
+QString corchetesAComillasDobles(const QString& s) { return vb::Replace(vb::Replace(s, "[", "\""), "]", "\""); }
 
 // Digits alone are codes (article codes are often numbers), never dates.
 std::optional<QDateTime> fechaDelLiteral(const QString& literal)
@@ -228,10 +215,7 @@ QString sinonimoCuentas(QString sql)
     return vb::ReplaceText(sql, kCuentasRestringidas, kCuentas);
 }
 
-QString sinMarcaAdmin(const QString& sql)
-{
-    return vb::ReplaceText(sql, kMarcaAdmin, "");
-}
+QString sinMarcaAdmin(const QString& sql) { return vb::ReplaceText(sql, kMarcaAdmin, ""); }
 
 }  // namespace
 
@@ -251,19 +235,13 @@ bool adodate(const Variant& Qtype) { return codigoEnGrupo(Qtype, {7, 133, 134, 1
 
 bool ADOText(const Variant& Qtype) { return codigoEnGrupo(Qtype, {8, 129, 130, 200, 201, 202, 203}); }
 
-bool ADONumeric(const Variant& Qtype)
-{
-    return codigoEnGrupo(Qtype, {2, 3, 4, 5, 14, 16, 17, 18, 19, 20, 21, 131});
-}
+bool ADONumeric(const Variant& Qtype) { return codigoEnGrupo(Qtype, {2, 3, 4, 5, 14, 16, 17, 18, 19, 20, 21, 131}); }
 
 bool ADOCurrency(const Variant& Qtype) { return codigoEnGrupo(Qtype, {6}); }
 
 bool ADOBoolean(const Variant& Qtype) { return codigoEnGrupo(Qtype, {11}); }
 
-QString ADOComilla(const Variant& Qtype)
-{
-    return adodate(Qtype) || ADOText(Qtype) ? kComilla : "";
-}
+QString ADOComilla(const Variant& Qtype) { return adodate(Qtype) || ADOText(Qtype) ? kComilla : ""; }
 
 QString stSTF(QString& rsName, bool rnPart)
 {

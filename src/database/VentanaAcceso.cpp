@@ -8,10 +8,7 @@ std::unique_ptr<VentanaAcceso>& actual()
 }
 }  // namespace
 
-VentanaAcceso* ventanaAcceso()
-{
-    return actual().get();
-}
+VentanaAcceso* ventanaAcceso() { return actual().get(); }
 
 std::unique_ptr<VentanaAcceso> instalarVentanaAcceso(std::unique_ptr<VentanaAcceso> ventana)
 {

@@ -119,8 +119,8 @@ BoundLabel* FrmEquivalencias::crearDescripcion(int index, const QString& dataFie
 
 void FrmEquivalencias::crearControles()
 {
-    const QStringList rotulos{"Código Articulo:",  "Unidad Equivalente:", "Coeficiente", "Unidad de Medida:",
-                              "Unidad Equivalente:", "Coeficiente",       QString(),     QString(),
+    const QStringList rotulos{"Código Articulo:",    "Unidad Equivalente:", "Coeficiente", "Unidad de Medida:",
+                              "Unidad Equivalente:", "Coeficiente",         QString(),     QString(),
                               "Unidad de Medida:"};
     for (int i = 0; i < rotulos.size(); ++i) {
         auto* rotulo = new QLabel(rotulos[i], this);
@@ -128,12 +128,16 @@ void FrmEquivalencias::crearControles()
         rotulo->setVisible(!rotulos[i].isEmpty());
         lblLabels.append(rotulo);
     }
-    Txtfields = {crearCampo(0, "IdArticulo", "V_ma_articulos", 25), crearCampo(1, "IdUnidad", "V_ta_unidad", 4),
-                 crearCampo(2, "IdUnidad_Equiv", "V_ta_unidad", 4),  crearCampo(3, "Coeficiente", {}, 25),
-                 crearCampo(4, "IdUnidad2", "V_ta_unidad", 4),       crearCampo(5, "IdUnidad_Equiv2", "V_ta_unidad", 4),
+    Txtfields = {crearCampo(0, "IdArticulo", "V_ma_articulos", 25),
+                 crearCampo(1, "IdUnidad", "V_ta_unidad", 4),
+                 crearCampo(2, "IdUnidad_Equiv", "V_ta_unidad", 4),
+                 crearCampo(3, "Coeficiente", {}, 25),
+                 crearCampo(4, "IdUnidad2", "V_ta_unidad", 4),
+                 crearCampo(5, "IdUnidad_Equiv2", "V_ta_unidad", 4),
                  crearCampo(6, "Coeficiente2", {}, 25)};
-    LblDesc = {crearDescripcion(0, "IdUnidad"), crearDescripcion(1, "IdArticulo"), crearDescripcion(2, "IdUnidad_Equiv"),
-               crearDescripcion(3, "IdUnidad2"), crearDescripcion(4, "IdUnidad_Equiv2")};
+    LblDesc = {crearDescripcion(0, "IdUnidad"), crearDescripcion(1, "IdArticulo"),
+               crearDescripcion(2, "IdUnidad_Equiv"), crearDescripcion(3, "IdUnidad2"),
+               crearDescripcion(4, "IdUnidad_Equiv2")};
     for (int i = 1; i < Txtfields.size(); ++i) setTabOrder(Txtfields[i - 1], Txtfields[i]);
 
     UtilVex1 = new UtilVex(this);
@@ -209,9 +213,10 @@ QWidget* FrmEquivalencias::crearPestanaEspeciales()
 {
     auto* pestana = new QWidget(this);
     Label4 = titulo("Equivalencias Especiales", pestana, "Label4");
-    Label3 = new QLabel("Las equivalencias especiales le permiten crear equivalencias genericas para todos los "
-                        "articulos que utilicen las  unidades de Medida ingresadas.",
-                        pestana);
+    Label3 = new QLabel(
+        "Las equivalencias especiales le permiten crear equivalencias genericas para todos los "
+        "articulos que utilicen las  unidades de Medida ingresadas.",
+        pestana);
     Label3->setObjectName("Label3");
     Label3->setWordWrap(true);
     MSFlexGrid2 = new FlexGrid(pestana);
@@ -322,10 +327,7 @@ bool FrmEquivalencias::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-bool FrmEquivalencias::Form_KeyDown(int KeyCode, int)
-{
-    return UtilVex1->KeyAnalisis(KeyCode);
-}
+bool FrmEquivalencias::Form_KeyDown(int KeyCode, int) { return UtilVex1->KeyAnalisis(KeyCode); }
 
 void FrmEquivalencias::Txtfields_GotFocus(int Index)
 {
@@ -334,10 +336,7 @@ void FrmEquivalencias::Txtfields_GotFocus(int Index)
     pintar(*Txtfields[Index], gSesion().gColorFondoFoco, gSesion().gColorTextoFoco);
 }
 
-void FrmEquivalencias::Txtfields_LostFocus(int Index)
-{
-    pintar(*Txtfields[Index], vb::vbWhite, vb::vbBlack);
-}
+void FrmEquivalencias::Txtfields_LostFocus(int Index) { pintar(*Txtfields[Index], vb::vbWhite, vb::vbBlack); }
 
 void FrmEquivalencias::Txtfields_KeyDown(int Index, int KeyCode, int)
 {

@@ -40,9 +40,9 @@ public:
     QLabel* Label3;
     FlexGrid* MSFlexGrid2;
     QGroupBox* Frame1;
-    QList<TextField*> Txtfields;     // indices 0 to 6
-    QList<BoundLabel*> LblDesc;      // indices 0 to 4
-    QList<QLabel*> lblLabels;        // indices 0 to 8 (6 and 7 unused)
+    QList<TextField*> Txtfields;  // indices 0 to 6
+    QList<BoundLabel*> LblDesc;   // indices 0 to 4
+    QList<QLabel*> lblLabels;     // indices 0 to 8 (6 and 7 unused)
     QLabel* LblEj;
     QLabel* LblEj2;
 
@@ -99,7 +99,8 @@ private:
     QString lineaEjemplo(const QString& unidad, const QString& coeficiente, const QString& equivalente);
     void mostrarEjemplo();
     void mostrarEjemplo2();
-    std::optional<QString> validarCoeficiente(TextField& coeficiente, const QString& unidad, const QString& equivalente);
+    std::optional<QString> validarCoeficiente(TextField& coeficiente, const QString& unidad,
+                                              const QString& equivalente);
     TextField& campo(const QString& dataField) const;
 
     // The row of S_TA_EQUIV the key fields name, loaded into RegistroActual.

@@ -134,14 +134,14 @@ void FrmEquivalencias::CargarEquivDelArticulo(const QString& IdArticulo)
 void FrmEquivalencias::CargarEquivEspecial()
 {
     InicializaGrid2();
-    const QString sentencia = QString("SELECT dbo.S_TA_EQUIV.IDUNIDAD, ") + "dbo.V_TA_Unidad.Descripcion AS Descripcion, "
-                              + "dbo.S_TA_EQUIV.IDUNIDAD_EQUIV, " + "V_TA_Unidad1.Descripcion AS DescripcionEquiv, "
-                              + "dbo.S_TA_EQUIV.COEFICIENTE " + "FROM dbo.S_TA_EQUIV INNER JOIN " + "dbo.V_TA_Unidad ON "
-                              + "dbo.S_TA_EQUIV.IDUNIDAD = dbo.V_TA_Unidad.IdUnidad INNER " + " Join "
-                              + "dbo.V_TA_Unidad V_TA_Unidad1 ON " + "dbo.S_TA_EQUIV.IDUNIDAD_EQUIV = V_TA_Unidad1.IdUnidad "
-                              + "Where (dbo.S_TA_EQUIV.ParaTodos = 1) " + "GROUP BY dbo.S_TA_EQUIV.IDUNIDAD, "
-                              + "dbo.V_TA_Unidad.Descripcion, " + "dbo.S_TA_EQUIV.IDUNIDAD_EQUIV, "
-                              + "V_TA_Unidad1.Descripcion , dbo.S_TA_EQUIV.COEFICIENTE ";
+    const QString sentencia =
+        QString("SELECT dbo.S_TA_EQUIV.IDUNIDAD, ") + "dbo.V_TA_Unidad.Descripcion AS Descripcion, "
+        + "dbo.S_TA_EQUIV.IDUNIDAD_EQUIV, " + "V_TA_Unidad1.Descripcion AS DescripcionEquiv, "
+        + "dbo.S_TA_EQUIV.COEFICIENTE " + "FROM dbo.S_TA_EQUIV INNER JOIN " + "dbo.V_TA_Unidad ON "
+        + "dbo.S_TA_EQUIV.IDUNIDAD = dbo.V_TA_Unidad.IdUnidad INNER " + " Join " + "dbo.V_TA_Unidad V_TA_Unidad1 ON "
+        + "dbo.S_TA_EQUIV.IDUNIDAD_EQUIV = V_TA_Unidad1.IdUnidad " + "Where (dbo.S_TA_EQUIV.ParaTodos = 1) "
+        + "GROUP BY dbo.S_TA_EQUIV.IDUNIDAD, " + "dbo.V_TA_Unidad.Descripcion, " + "dbo.S_TA_EQUIV.IDUNIDAD_EQUIV, "
+        + "V_TA_Unidad1.Descripcion , dbo.S_TA_EQUIV.COEFICIENTE ";
     llenarGrilla(*MSFlexGrid2, sentencia, "CargarEquivEspecial");
 }
 
@@ -157,9 +157,8 @@ void FrmEquivalencias::llenarGrilla(FlexGrid& grilla, const QString& sentencia, 
     while (!filas.Eof()) {
         const int fila = grilla.Rows() - 1;
         for (int c = 0; c < columnas.size(); ++c) {
-            if (!trap.paso([&] {
-                    grilla.setTextMatrix(fila, c, filas.Fields(columnas[c].campo).Value().textOrEmpty());
-                })) {
+            if (!trap.paso(
+                    [&] { grilla.setTextMatrix(fila, c, filas.Fields(columnas[c].campo).Value().textOrEmpty()); })) {
                 return;
             }
         }

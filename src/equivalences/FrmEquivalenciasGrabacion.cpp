@@ -49,10 +49,11 @@ void FrmEquivalencias::pedirReplica(long operacion, const QString& articulo, con
 void FrmEquivalencias::mostrarErrorDeConversion(const QString& titulo, int indiceCampo)
 {
     const TextField& campoTexto = *Txtfields[indiceCampo];
-    MsgBox("Verifique las siguientes opciones: \r\n\r\n1) Ha ingresado letras donde debe ingresar numeros\r\n\r\n"
-           "2) Debe ingresar una fecha y el formato es incorrecto\r\n\r\nEn el campo: "
-               + campoTexto.tag() + "/" + campoTexto.dataField(),
-           vb::vbCritical, titulo);
+    MsgBox(
+        "Verifique las siguientes opciones: \r\n\r\n1) Ha ingresado letras donde debe ingresar numeros\r\n\r\n"
+        "2) Debe ingresar una fecha y el formato es incorrecto\r\n\r\nEn el campo: "
+            + campoTexto.tag() + "/" + campoTexto.dataField(),
+        vb::vbCritical, titulo);
     Txtfields[indiceCampo]->setFocus();
 }
 
@@ -97,9 +98,12 @@ void FrmEquivalencias::ActualizarDatos()
         });
         const bool especiales = SSTab1->currentIndex() == kPestanaEspeciales;
         bool completo = true;
-        if (!especiales) completo = grabarPorArticulo(trap, indiceCampo);
-        else if (EnAlta_ || EnModificacion_) completo = grabarEspeciales(cartel, trap);
-        else if (EnBaja_) completo = borrarEspeciales(trap);
+        if (!especiales)
+            completo = grabarPorArticulo(trap, indiceCampo);
+        else if (EnAlta_ || EnModificacion_)
+            completo = grabarEspeciales(cartel, trap);
+        else if (EnBaja_)
+            completo = borrarEspeciales(trap);
 
         if (repetir) {
             if (!especiales) cargarEquivalencia(condicionPorArticulo());
@@ -178,7 +182,8 @@ bool FrmEquivalencias::grabarEspeciales(Dll_Display& cartel, TrapErrores& trap)
         bool cancelado = false;
         cartel.CartelMostrar(cancelado, articulos.Fields("Descripcion").Value());
         if (cancelado) {
-            if (MsgBox("-Desea cancelar la grabacion?.", vb::vbQuestion + vb::vbYesNo + vb::vbDefaultButton2, "Atención")
+            if (MsgBox("-Desea cancelar la grabacion?.", vb::vbQuestion + vb::vbYesNo + vb::vbDefaultButton2,
+                       "Atención")
                 == vb::vbYes) {
                 cartel.CartelCerrar();
                 return false;

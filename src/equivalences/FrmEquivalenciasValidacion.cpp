@@ -96,18 +96,26 @@ void FrmEquivalencias::CampoValida(TextField& texto)
                 mostrarEjemplo();
             }
         } else if (es(F, "IdUnidad") && pestana == 0) {
-            if (T.isEmpty()) falla = kInformarCodigo;
-            else if (!base.ExisteEnTabla("V_TA_UNIDAD", T, F)) falla = kUnidadInexistente;
-            else mostrarEjemplo();
+            if (T.isEmpty())
+                falla = kInformarCodigo;
+            else if (!base.ExisteEnTabla("V_TA_UNIDAD", T, F))
+                falla = kUnidadInexistente;
+            else
+                mostrarEjemplo();
         } else if (es(F, "IdUnidad_Equiv") && pestana == 0) {
             const QString articulo = QvFunciones::FormatoCodigo(vb::Trim(campo("IdArticulo").text()), kAnchoArticulo);
             const QString u = unidad(campo("IdUnidad").text());
             const QString e = unidad(campo("IdUnidad_Equiv").text());
-            if (T.isEmpty()) falla = kInformarCodigo;
-            else if (!base.ExisteEnTabla("V_TA_UNIDAD", T, "IDUNIDAD")) falla = kUnidadInexistente;
-            else if (vb::IsBlank(articulo)) falla = kInformarArticulo;
-            else if (vb::IsBlank(u)) falla = kInformarUnidad;
-            else if (vb::IsBlank(e)) falla = kInformarEquivalente;
+            if (T.isEmpty())
+                falla = kInformarCodigo;
+            else if (!base.ExisteEnTabla("V_TA_UNIDAD", T, "IDUNIDAD"))
+                falla = kUnidadInexistente;
+            else if (vb::IsBlank(articulo))
+                falla = kInformarArticulo;
+            else if (vb::IsBlank(u))
+                falla = kInformarUnidad;
+            else if (vb::IsBlank(e))
+                falla = kInformarEquivalente;
             if (!falla) {
                 const bool existe = cargarEquivalencia(condicionPorArticulo());
                 EnAlta_ = !existe;
@@ -121,14 +129,19 @@ void FrmEquivalencias::CampoValida(TextField& texto)
             falla = validarCoeficiente(texto, campo("IdUnidad").text(), campo("IdUnidad_Equiv").text());
             if (!falla) mostrarEjemplo();
         } else if (es(F, "IdUnidad2") && pestana == 1) {
-            if (!T.isEmpty() && !base.ExisteEnTabla("V_TA_UNIDAD", T, "IdUnidad")) falla = kUnidadInexistente;
-            else if (!T.isEmpty()) mostrarEjemplo2();
+            if (!T.isEmpty() && !base.ExisteEnTabla("V_TA_UNIDAD", T, "IdUnidad"))
+                falla = kUnidadInexistente;
+            else if (!T.isEmpty())
+                mostrarEjemplo2();
         } else if (es(F, "IdUnidad_Equiv2") && pestana == 1 && !T.isEmpty()) {
             const QString u = unidad(campo("IdUnidad2").text());
             const QString e = unidad(campo("IdUnidad_Equiv2").text());
-            if (!base.ExisteEnTabla("V_TA_UNIDAD", T, "IDUNIDAD")) falla = kUnidadInexistente;
-            else if (vb::IsBlank(u)) falla = kInformarUnidad;
-            else if (vb::IsBlank(e)) falla = kInformarEquivalente;
+            if (!base.ExisteEnTabla("V_TA_UNIDAD", T, "IDUNIDAD"))
+                falla = kUnidadInexistente;
+            else if (vb::IsBlank(u))
+                falla = kInformarUnidad;
+            else if (vb::IsBlank(e))
+                falla = kInformarEquivalente;
             if (!falla) {
                 const bool existe = cargarEquivalencia(" ParaTodos = 1 AND IDUNIDAD = '" + ComillasDobladas(u)
                                                        + "' AND IDUNIDAD_EQUIV = '" + ComillasDobladas(e) + "'");
@@ -260,7 +273,8 @@ void FrmEquivalencias::mostrarEjemplo()
 
 void FrmEquivalencias::mostrarEjemplo2()
 {
-    QString linea = lineaEjemplo(campo("IdUnidad2").text(), campo("Coeficiente2").text(), campo("IdUnidad_Equiv2").text());
+    QString linea =
+        lineaEjemplo(campo("IdUnidad2").text(), campo("Coeficiente2").text(), campo("IdUnidad_Equiv2").text());
     if (otrosCoeficientes_ > 0) linea += notaOtrosCoeficientes(otrosCoeficientes_);
     LblEj2->setText(linea);
 }
@@ -270,11 +284,11 @@ void FrmEquivalencias::mostrarEjemplo2()
 void FrmEquivalencias::cargarCoeficienteEspecial(const QString& unidadTexto, const QString& equivalente)
 {
     db::Recordset coeficientes;
-    gBaseDatos().AbrirRecordset("SELECT COEFICIENTE, COUNT(*) AS FILAS FROM S_TA_EQUIV WHERE ParaTodos = 1 AND IDUNIDAD = '"
-                                    + ComillasDobladas(unidadTexto) + "' AND IDUNIDAD_EQUIV = '"
-                                    + ComillasDobladas(equivalente)
-                                    + "' GROUP BY COEFICIENTE ORDER BY COUNT(*) DESC, COEFICIENTE",
-                                coeficientes);
+    gBaseDatos().AbrirRecordset(
+        "SELECT COEFICIENTE, COUNT(*) AS FILAS FROM S_TA_EQUIV WHERE ParaTodos = 1 AND IDUNIDAD = '"
+            + ComillasDobladas(unidadTexto) + "' AND IDUNIDAD_EQUIV = '" + ComillasDobladas(equivalente)
+            + "' GROUP BY COEFICIENTE ORDER BY COUNT(*) DESC, COEFICIENTE",
+        coeficientes);
     if (coeficientes.State() != db::ado::adStateOpen || coeficientes.Eof()) return;
     campo("Coeficiente2").setText(vb::Trim(QvFunciones::ValorATexto(coeficientes.Fields("COEFICIENTE").Value())));
     for (coeficientes.MoveNext(); !coeficientes.Eof(); coeficientes.MoveNext()) {

@@ -8,10 +8,7 @@ std::unique_ptr<ConsultaCampos>& actual()
 }
 }  // namespace
 
-ConsultaCampos* consultaCampos()
-{
-    return actual().get();
-}
+ConsultaCampos* consultaCampos() { return actual().get(); }
 
 std::unique_ptr<ConsultaCampos> instalarConsultaCampos(std::unique_ptr<ConsultaCampos> consulta)
 {

@@ -76,15 +76,9 @@ void Lbf_CtrlDisplay::MostrarLinea(int indice, const QString& texto)
     LblCtrol.at(static_cast<std::size_t>(indice))->setText(texto);
 }
 
-bool Lbf_CtrlDisplay::Abortado() const
-{
-    return CmdDisplayCancelar->text() == kTextoAbortado;
-}
+bool Lbf_CtrlDisplay::Abortado() const { return CmdDisplayCancelar->text() == kTextoAbortado; }
 
-void Lbf_CtrlDisplay::Reanudar()
-{
-    CmdDisplayCancelar->setText(kTextoCancelar);
-}
+void Lbf_CtrlDisplay::Reanudar() { CmdDisplayCancelar->setText(kTextoCancelar); }
 
 void Lbf_CtrlDisplay::FijarSiempreVisible(bool siempreVisible)
 {
@@ -105,17 +99,8 @@ void Lbf_CtrlDisplay::Timer1_Timer()
     for (auto* linea : LblCtrol) linea->Refrescar();
 }
 
-const QPixmap& Lbf_CtrlDisplay::ImageList1(int indice) const
-{
-    return imagenes_.at(indice - 1);
-}
+const QPixmap& Lbf_CtrlDisplay::ImageList1(int indice) const { return imagenes_.at(indice - 1); }
 
-void Lbf_CtrlDisplay::closeEvent(QCloseEvent* evento)
-{
-    evento->ignore();
-}
+void Lbf_CtrlDisplay::closeEvent(QCloseEvent* evento) { evento->ignore(); }
 
-void Lbf_CtrlDisplay::CmdDisplayCancelar_Click()
-{
-    CmdDisplayCancelar->setText(kTextoAbortado);
-}
+void Lbf_CtrlDisplay::CmdDisplayCancelar_Click() { CmdDisplayCancelar->setText(kTextoAbortado); }

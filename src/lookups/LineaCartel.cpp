@@ -16,8 +16,10 @@ void LineaCartel::setText(const QString& texto)
 {
     if (texto == texto_) return;
     texto_ = texto;
-    if (cambioReciente()) pendiente_ = true;
-    else mostrarCambio();
+    if (cambioReciente())
+        pendiente_ = true;
+    else
+        mostrarCambio();
 }
 
 void LineaCartel::Refrescar()
@@ -42,10 +44,7 @@ QSize LineaCartel::sizeHint() const
     return {fontMetrics().averageCharWidth() * kCaracteresVisibles, fontMetrics().height()};
 }
 
-QSize LineaCartel::minimumSizeHint() const
-{
-    return {0, fontMetrics().height()};
-}
+QSize LineaCartel::minimumSizeHint() const { return {0, fontMetrics().height()}; }
 
 void LineaCartel::paintEvent(QPaintEvent*)
 {

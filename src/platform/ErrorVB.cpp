@@ -29,19 +29,13 @@ ErrorVB argumentoNoValido(const QString& detalle)
     return {ArgumentoNoValido, conDetalle("Llamada a procedimiento o argumento no válidos", detalle)};
 }
 
-ErrorVB desbordamiento()
-{
-    return {Desbordamiento, "Desbordamiento"};
-}
+ErrorVB desbordamiento() { return {Desbordamiento, "Desbordamiento"}; }
 
 ErrorVB tiposNoCoinciden(const QString& detalle)
 {
     return {TiposNoCoinciden, conDetalle("No coinciden los tipos", detalle)};
 }
 
-ErrorVB usoNoValidoDeNull()
-{
-    return {UsoNoValidoDeNull, "Uso no válido de Null"};
-}
+ErrorVB usoNoValidoDeNull() { return {UsoNoValidoDeNull, "Uso no válido de Null"}; }
 
 }  // namespace ErroresVB

@@ -5,10 +5,7 @@ TrapErrores::TrapErrores(QString rutina, Tratamiento tratamiento)
 {
 }
 
-TrapErrores TrapErrores::silencioso()
-{
-    return TrapErrores({}, {});
-}
+TrapErrores TrapErrores::silencioso() { return TrapErrores({}, {}); }
 
 bool TrapErrores::paso(const std::function<void()>& accion)
 {

@@ -26,10 +26,7 @@ QString Variant::toText() const
     return {};
 }
 
-QString Variant::textOrEmpty() const
-{
-    return isNull() ? QString() : toText();
-}
+QString Variant::textOrEmpty() const { return isNull() ? QString() : toText(); }
 
 double Variant::toDouble() const
 {

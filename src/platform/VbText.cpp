@@ -79,10 +79,7 @@ int InStr(const QString& s, const QString& find, int start, Qt::CaseSensitivity 
     return static_cast<int>(s.indexOf(find, start - 1, cs)) + 1;
 }
 
-int InStrText(const QString& s, const QString& find, int start)
-{
-    return InStr(s, find, start, Qt::CaseInsensitive);
-}
+int InStrText(const QString& s, const QString& find, int start) { return InStr(s, find, start, Qt::CaseInsensitive); }
 
 int InStrRev(const QString& s, const QString& find, Qt::CaseSensitivity cs)
 {
@@ -102,15 +99,9 @@ QString ReplaceText(const QString& s, const QString& find, const QString& with)
     return Replace(s, find, with, Qt::CaseInsensitive);
 }
 
-bool SameText(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool SameText(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
-bool ContainsText(const QString& s, const QString& find)
-{
-    return s.contains(find, Qt::CaseInsensitive);
-}
+bool ContainsText(const QString& s, const QString& find) { return s.contains(find, Qt::CaseInsensitive); }
 
 double Val(const QString& s)
 {
@@ -119,8 +110,7 @@ double Val(const QString& s)
     for (QChar c : s) {
         if (c != kBlank && c != u'\t' && c != u'\n') compact.append(c);
     }
-    static const QRegularExpression leadingNumber(
-        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eEdD][+-]?\\d+)?"));
+    static const QRegularExpression leadingNumber(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eEdD][+-]?\\d+)?"));
     const auto match = leadingNumber.match(compact);
     if (!match.hasMatch()) return 0.0;
     QString number = match.captured(0);
@@ -216,11 +206,17 @@ std::optional<QDateTime> ParseDate(const QString& text)
 {
     const QString s = Trim(text);
     if (s.isEmpty()) return std::nullopt;
-    static const QStringList fullYear{
-        "d/M/yyyy H:mm:ss", "d/M/yyyy H:mm", "d/M/yyyy",
-        "d-M-yyyy H:mm:ss", "d-M-yyyy",
-        "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss",
-        "yyyy-MM-dd HH:mm", "yyyy-MM-dd", "yyyyMMdd"};
+    static const QStringList fullYear{"d/M/yyyy H:mm:ss",
+                                      "d/M/yyyy H:mm",
+                                      "d/M/yyyy",
+                                      "d-M-yyyy H:mm:ss",
+                                      "d-M-yyyy",
+                                      "yyyy-MM-dd HH:mm:ss.zzz",
+                                      "yyyy-MM-dd HH:mm:ss",
+                                      "yyyy-MM-ddTHH:mm:ss",
+                                      "yyyy-MM-dd HH:mm",
+                                      "yyyy-MM-dd",
+                                      "yyyyMMdd"};
     for (const QString& format : fullYear) {
         const QDateTime value = QDateTime::fromString(s, format);
         if (value.isValid()) return value;

@@ -21,16 +21,14 @@ QString Mid(const QString& s, int start);
 QString Mid(const QString& s, int start, int length);
 
 // 1-based position of `find` in `s` from `start`, 0 when absent.
-int InStr(const QString& s, const QString& find, int start = 1,
-          Qt::CaseSensitivity cs = Qt::CaseSensitive);
+int InStr(const QString& s, const QString& find, int start = 1, Qt::CaseSensitivity cs = Qt::CaseSensitive);
 int InStrText(const QString& s, const QString& find, int start = 1);  // case ignored
 int InStrRev(const QString& s, const QString& find, Qt::CaseSensitivity cs = Qt::CaseSensitive);
 
-QString Replace(const QString& s, const QString& find, const QString& with,
-                Qt::CaseSensitivity cs = Qt::CaseSensitive);
+QString Replace(const QString& s, const QString& find, const QString& with, Qt::CaseSensitivity cs = Qt::CaseSensitive);
 QString ReplaceText(const QString& s, const QString& find, const QString& with);  // case ignored
 
-bool SameText(const QString& a, const QString& b);   // equal, case ignored
+bool SameText(const QString& a, const QString& b);  // equal, case ignored
 bool ContainsText(const QString& s, const QString& find);
 
 // The leading-number rule: the number at the start of the text with "." as the

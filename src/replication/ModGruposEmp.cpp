@@ -16,10 +16,7 @@ std::unique_ptr<Replicacion>& actual()
 
 }  // namespace
 
-Replicacion& replicacion()
-{
-    return *actual();
-}
+Replicacion& replicacion() { return *actual(); }
 
 std::unique_ptr<Replicacion> instalarReplicacion(std::unique_ptr<Replicacion> nueva)
 {

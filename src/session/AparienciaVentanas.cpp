@@ -68,8 +68,10 @@ void MostrarEstadoInicio(const QString& Texto, bool HacerEventos)
     if (texto.isEmpty()) texto = "...";
     for (QWidget* ventana : QApplication::topLevelWidgets()) {
         const QString nombre = ventana->objectName().toLower();
-        if (nombre == "frmsplash") mostrarEnSplash(*ventana, texto);
-        else if (nombre == "frmmdi") mostrarEnMenu(*ventana, texto);
+        if (nombre == "frmsplash")
+            mostrarEnSplash(*ventana, texto);
+        else if (nombre == "frmmdi")
+            mostrarEnMenu(*ventana, texto);
     }
     if (HacerEventos) QCoreApplication::processEvents();
 }

@@ -45,10 +45,7 @@ QStringList camposDeLinea(const QString& linea)
 
 BasesRegistradas::BasesRegistradas() : ruta_(os::findFileIgnoringCase(os::programFolder(), kNombreArchivo)) {}
 
-bool BasesRegistradas::existe() const
-{
-    return os::readAnsiFile(ruta_).has_value();
-}
+bool BasesRegistradas::existe() const { return os::readAnsiFile(ruta_).has_value(); }
 
 std::optional<QVector<ConexionRegistrada>> BasesRegistradas::conexiones() const
 {
@@ -60,8 +57,8 @@ std::optional<QVector<ConexionRegistrada>> BasesRegistradas::conexiones() const
     }
     QVector<ConexionRegistrada> registros;
     for (qsizetype i = 0; i + kCamposPorRegistro <= campos.size(); i += kCamposPorRegistro) {
-        registros.append({campos[i], campos[i + 1], campos[i + 2], QvFunciones::Desencriptar(campos[i + 3]),
-                          campos[i + 4]});
+        registros.append(
+            {campos[i], campos[i + 1], campos[i + 2], QvFunciones::Desencriptar(campos[i + 3]), campos[i + 4]});
     }
     return registros;
 }

@@ -27,7 +27,7 @@ constexpr char kSinValor[] = " ";
 constexpr int kUmbralBytes = 8000;
 constexpr qint32 kFondoPorDefecto = 16774118;  // RGB(230, 243, 255)
 constexpr qint32 kFondoAmarillo = 0xFFFF00;
-constexpr qint32 kFondoCrema = 15072511;       // RGB(255, 252, 229)
+constexpr qint32 kFondoCrema = 15072511;  // RGB(255, 252, 229)
 constexpr char kUnidadNegocioPorDefecto[] = "   1";
 constexpr char kTopPorDefecto[] = "1000";
 
@@ -60,10 +60,7 @@ QString claveCache(const QString& tabla, const QString& grupo, const QString& cl
     return vb::Trim(tabla).toUpper() + "|" + vb::Trim(grupo).toUpper() + "|" + vb::Trim(clave).toUpper();
 }
 
-bool nombrado(const QStringList& programas)
-{
-    return programas.contains(os::executableName(), Qt::CaseInsensitive);
-}
+bool nombrado(const QStringList& programas) { return programas.contains(os::executableName(), Qt::CaseInsensitive); }
 
 bool usaCache() { return nombrado(ProgramasConCacheDeConfiguracion()); }
 
@@ -136,7 +133,8 @@ void grabarFila(DB_Dll& base, const QString& tabla, const QString& sentencia, co
     if (tablaAusente(base, tabla)) return;
     TrapErrores trap = TrapErrores::silencioso();
     db::Recordset fila;
-    (void)trap.paso([&] { base.AbrirRecordset(sentencia, fila, nullptr, db::ado::adOpenDynamic, db::ado::adLockOptimistic); });
+    (void)trap.paso(
+        [&] { base.AbrirRecordset(sentencia, fila, nullptr, db::ado::adOpenDynamic, db::ado::adLockOptimistic); });
     if (fila.State() == db::ado::adStateClosed) anotarSiFalta(base, tabla);
     (void)trap.paso([&] {
         if (fila.Bof()) {
@@ -180,8 +178,7 @@ void leerUsuario()
             const Variant verProforma = fila.Fields("verproforma").Value();
             sesion.gUsaFacturaProforma = !verProforma.isNull() && verProforma.toBool();
         }
-        sesion.gClasesPUSA =
-            QvFunciones::Reemplazar(vb::Trim(fila.Fields("CLASEPUSA").Value().textOrEmpty()), ",", "");
+        sesion.gClasesPUSA = QvFunciones::Reemplazar(vb::Trim(fila.Fields("CLASEPUSA").Value().textOrEmpty()), ",", "");
     }
     gBaseDatos().CierraRecordset(fila);
 }
@@ -328,10 +325,10 @@ void CfgCachePrecargarConfiguracion(bool Forzar)
     const QString umbral = QString::number(kUmbralBytes);
     const QString sentencia = "SELECT CLAVE, GRUPO," + (" CASE WHEN DATALENGTH(VALOR) > " + umbral)
                               + " THEN NULL ELSE VALOR END AS VALOR," + " CASE WHEN DATALENGTH(VALORAUX) > " + umbral
-                              + " THEN NULL ELSE VALORAUX END AS VALORAUX," + " CASE WHEN DATALENGTH(VALOR) > "
-                              + umbral + " OR DATALENGTH(VALORAUX) > " + umbral + " THEN 1 ELSE 0 END AS Excedido,"
-                              + " DATALENGTH(VALOR) AS BytesValor, DATALENGTH(VALORAUX) AS BytesValorAux"
-                              + " FROM " + tabla + " with(nolock)";
+                              + " THEN NULL ELSE VALORAUX END AS VALORAUX," + " CASE WHEN DATALENGTH(VALOR) > " + umbral
+                              + " OR DATALENGTH(VALORAUX) > " + umbral + " THEN 1 ELSE 0 END AS Excedido,"
+                              + " DATALENGTH(VALOR) AS BytesValor, DATALENGTH(VALORAUX) AS BytesValorAux" + " FROM "
+                              + tabla + " with(nolock)";
     db::Recordset filas;
     try {
         gBaseDatos().AbrirRecordset(sentencia, filas);
@@ -343,9 +340,9 @@ void CfgCachePrecargarConfiguracion(bool Forzar)
             QString grupo = vb::Trim(filas.Fields("GRUPO").Value().textOrEmpty());
             if (grupo.isEmpty()) grupo = kGrupoDatos;
             if (filas.Fields("Excedido").Value().toLong() == 1) continue;
-            estado.entradas->insert(claveCache(tabla, grupo, filas.Fields("CLAVE").Value().textOrEmpty()),
-                                    {filas.Fields("VALOR").Value().textOrEmpty(),
-                                     filas.Fields("VALORAUX").Value().textOrEmpty()});
+            estado.entradas->insert(
+                claveCache(tabla, grupo, filas.Fields("CLAVE").Value().textOrEmpty()),
+                {filas.Fields("VALOR").Value().textOrEmpty(), filas.Fields("VALORAUX").Value().textOrEmpty()});
         }
         filas.Close();
         estado.precargado = true;

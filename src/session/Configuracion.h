@@ -25,8 +25,8 @@ void GrabaCfg(const QString& Clave, const Variant& Valor, const QString& ValorAu
               const QString& Grupo = "DATOS", bool RecortarValor = true, bool BorrarExistente = false);
 // The same on the statistics database, by key alone and without cache.
 QString CfgVX(const QString& Clave, QString& ValorAux);
-void GrabaCfgVX(const QString& Clave, const Variant& Valor, const QString& ValorAux = {},
-                bool PoliticaNegocio = false, const QString& Grupo = "DATOS", bool RecortarValor = true);
+void GrabaCfgVX(const QString& Clave, const Variant& Valor, const QString& ValorAux = {}, bool PoliticaNegocio = false,
+                const QString& Grupo = "DATOS", bool RecortarValor = true);
 
 // Loads the whole table into the cache (programs that use it only). Values
 // over 8000 bytes stay out and are read from the table when asked for.

@@ -37,8 +37,8 @@ void AsignarCampo(db::Recordset& registro, const QString& campo, const QString& 
     const int tipo = destino.Type();
     if (base.ADOText(tipo)) {
         const long largo = destino.DefinedSize();
-        const QString texto = largo > kLargoMaximoDeCodigo ? vb::Trim(valor)
-                                                           : QvFunciones::FormatoCodigo(valor, static_cast<int>(largo));
+        const QString texto =
+            largo > kLargoMaximoDeCodigo ? vb::Trim(valor) : QvFunciones::FormatoCodigo(valor, static_cast<int>(largo));
         destino.setValue(vb::IsBlank(texto) ? Variant::null() : Variant(texto));
     } else if (base.ADONumeric(tipo)) {
         destino.setValue(base.SQLValue(valor, "@"));
@@ -55,9 +55,9 @@ void AsignarCampo(db::Recordset& registro, const QString& campo, const QString& 
     }
 }
 
-void GActualizarDatoScript(const QStringList& Sentencias, bool& HuboError, long& CodigoError,
-                           bool OmitirAvisoDuplicado, bool OmitirAvisoRelacion, QString& ScriptEjecutado,
-                           QString& MensajeError, bool MostrarMensaje)
+void GActualizarDatoScript(const QStringList& Sentencias, bool& HuboError, long& CodigoError, bool OmitirAvisoDuplicado,
+                           bool OmitirAvisoRelacion, QString& ScriptEjecutado, QString& MensajeError,
+                           bool MostrarMensaje)
 {
     HuboError = false;
     TrapErrores trap("GActualizarDatoScript", [](const ErrorVB& error, const QString& rutina) {

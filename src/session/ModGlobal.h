@@ -21,6 +21,6 @@ void AsignarCampo(db::Recordset& registro, const QString& campo, const QString& 
 // constraint conflicts can be kept quiet). `CodigoError` receives the native
 // number of the first error, 0 when none; it is left alone when there was
 // nothing to run.
-void GActualizarDatoScript(const QStringList& Sentencias, bool& HuboError, long& CodigoError,
-                           bool OmitirAvisoDuplicado, bool OmitirAvisoRelacion, QString& ScriptEjecutado,
-                           QString& MensajeError, bool MostrarMensaje);
+void GActualizarDatoScript(const QStringList& Sentencias, bool& HuboError, long& CodigoError, bool OmitirAvisoDuplicado,
+                           bool OmitirAvisoRelacion, QString& ScriptEjecutado, QString& MensajeError,
+                           bool MostrarMensaje);

@@ -23,20 +23,14 @@ constexpr char kCajaPorDefecto[] = "1";
 constexpr char kUsuarioPorDefecto[] = "Veltrix";
 constexpr char kPasswordPorDefecto[] = "trebolo";
 
-bool tieneParametro(const QString& linea, const QString& clave)
-{
-    return vb::InStrText(linea, clave) > 0;
-}
+bool tieneParametro(const QString& linea, const QString& clave) { return vb::InStrText(linea, clave) > 0; }
 
 QString leerUltimaConexion(const QString& seccion, const QString& clave, const QString& porDefecto)
 {
     return QvIni::LeerIni(kArchivoIni, seccion, clave, porDefecto);
 }
 
-QString sinBarras(const QString& valor)
-{
-    return QvFunciones::Reemplazar(valor, "|", "");
-}
+QString sinBarras(const QString& valor) { return QvFunciones::Reemplazar(valor, "|", ""); }
 
 }  // namespace
 
@@ -46,20 +40,14 @@ QString ParametroLinea(const QString& linea, const QString& clave)
     if (posicion == 0) return {};
     const int inicioValor = posicion + static_cast<int>(clave.size());
     const int puntoYComa = vb::InStr(linea, ";", posicion);
-    const QString crudo = puntoYComa == 0 ? vb::Mid(linea, inicioValor)
-                                          : vb::Mid(linea, inicioValor, puntoYComa - inicioValor);
+    const QString crudo =
+        puntoYComa == 0 ? vb::Mid(linea, inicioValor) : vb::Mid(linea, inicioValor, puntoYComa - inicioValor);
     return vb::Trim(QvFunciones::Reemplazar(crudo, "=", ""));
 }
 
-QString LineaComandoProceso()
-{
-    return lineaComandoProceso();
-}
+QString LineaComandoProceso() { return lineaComandoProceso(); }
 
-void FijarLineaComandoProceso(const QString& linea)
-{
-    lineaComandoProceso() = linea;
-}
+void FijarLineaComandoProceso(const QString& linea) { lineaComandoProceso() = linea; }
 
 QString NombreEquipoUsuario()
 {
@@ -71,12 +59,12 @@ QString LineaUltimaConexion()
     const QString seccion = NombreEquipoUsuario() + "BaseDeDatos";
     const QString servidor = leerUltimaConexion(seccion, "Servidor", {});
     const QString dbName = leerUltimaConexion(seccion, "DbName", {});
-    const QString usuario = QvFunciones::Desencriptar(
-        leerUltimaConexion(seccion, "Usuario", QvFunciones::Encriptar(kUsuarioPorDefecto)));
+    const QString usuario =
+        QvFunciones::Desencriptar(leerUltimaConexion(seccion, "Usuario", QvFunciones::Encriptar(kUsuarioPorDefecto)));
     const QString password = QvFunciones::Desencriptar(
         leerUltimaConexion(seccion, "UserPassWord", QvFunciones::Encriptar(kPasswordPorDefecto)));
-    return "@server=" + sinBarras(servidor) + "; @dbname= " + sinBarras(dbName) + "; @usuario= "
-           + sinBarras(usuario) + "; @Password= " + sinBarras(password) + "; @ParametroAdicional=; @Caja=1;quro@";
+    return "@server=" + sinBarras(servidor) + "; @dbname= " + sinBarras(dbName) + "; @usuario= " + sinBarras(usuario)
+           + "; @Password= " + sinBarras(password) + "; @ParametroAdicional=; @Caja=1;quro@";
 }
 
 QString LineaComandoInicio(bool UltimoValor, const QString& LineaComando)
@@ -131,8 +119,8 @@ ParametrosConexion InterpretarLineaComando(const QString& linea, QString& ConnSt
     if (servidor.startsWith(u'#')) {
         conexion.servidor = servidor.mid(1);
         if (ConnString.isEmpty()) {
-            ConnString = "Provider=OraOLEDB.Oracle.1;Data Source=" + conexion.dbName + ";User Id="
-                         + conexion.usuario + ";Password=" + conexion.password + ";";
+            ConnString = "Provider=OraOLEDB.Oracle.1;Data Source=" + conexion.dbName + ";User Id=" + conexion.usuario
+                         + ";Password=" + conexion.password + ";";
         }
     }
     return conexion;

@@ -22,10 +22,7 @@ constexpr int kLargoCuenta = 15;
 
 // Between single quotes; quotes inside are doubled so that no text can end the
 // value early (a user name typed at sign-in reaches this statement).
-void agregar(ListaCampos& campos, const QString& columna, const QString& valor)
-{
-    campos.append({columna, valor});
-}
+void agregar(ListaCampos& campos, const QString& columna, const QString& valor) { campos.append({columna, valor}); }
 
 QString tipoDeAccion(bool Alta, bool Modificacion, bool EsError)
 {
@@ -42,8 +39,8 @@ void GrabarErrorAux(const QString& sql, QString& Proceso, long NumeroError, cons
     DB_Dll& baseDatos = gBaseDatos();
     db::Recordset fila;
     (void)trap.paso([&] {
-        baseDatos.AbrirRecordset("select  top 1 * from AUX_ERR  with(nolock) ", fila, nullptr,
-                                 db::ado::adOpenDynamic, db::ado::adLockOptimistic);
+        baseDatos.AbrirRecordset("select  top 1 * from AUX_ERR  with(nolock) ", fila, nullptr, db::ado::adOpenDynamic,
+                                 db::ado::adLockOptimistic);
     });
     (void)trap.paso([&] { fila.AddNew(); });
     (void)trap.paso([&] {
@@ -52,9 +49,8 @@ void GrabarErrorAux(const QString& sql, QString& Proceso, long NumeroError, cons
     (void)trap.paso([&] { fila.Fields("Proceso").setValue(Proceso); });
     (void)trap.paso([&] { fila.Fields("fecha").setValue(QDateTime::currentDateTime().toString("dd/MM/yy hh:mm")); });
     (void)trap.paso([&] { fila.Fields("Error").setValue(qint64(NumeroError)); });
-    (void)trap.paso([&] {
-        fila.Fields("Descripcion").setValue(QvFunciones::TextoMaximo(Descripcion, kLargoDescripcionError));
-    });
+    (void)trap.paso(
+        [&] { fila.Fields("Descripcion").setValue(QvFunciones::TextoMaximo(Descripcion, kLargoDescripcionError)); });
     (void)trap.paso([&] { fila.Fields("sql").setValue(sql); });
     (void)trap.paso([&] { fila.Fields("PC").setValue(QvSistema::NombreEquipo()); });
     (void)trap.paso([&] { fila.Fields("Usuario").setValue(gSesion().gUsuarioLogeado); });

@@ -11,10 +11,7 @@ constexpr float kSegundosPorDia = 86400.0F;
 constexpr float kMinimoVisible = 0.01F;
 }  // namespace
 
-float SegundosDelDia()
-{
-    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0F;
-}
+float SegundosDelDia() { return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0F; }
 
 float TiempoTranscurrido(float Inicio)
 {

@@ -43,8 +43,8 @@ QString nombreBoton(int respuesta, const Copia& copia)
 QString lineaLog(const QString& rutina, const QString& mensaje, int respuesta, const Copia& copia)
 {
     const QString textoRutina = rutina.isEmpty() ? QString() : vb::Trim(" - " + rutina);
-    return QDateTime::currentDateTime().toString("MM-dd-yyyy hh:mm:ss") + " Rutina: " + textoRutina
-           + " Mensaje " + mensaje + copia.respondio + nombreBoton(respuesta, copia) + os::kCrLf;
+    return QDateTime::currentDateTime().toString("MM-dd-yyyy hh:mm:ss") + " Rutina: " + textoRutina + " Mensaje "
+           + mensaje + copia.respondio + nombreBoton(respuesta, copia) + os::kCrLf;
 }
 
 int tratar(const ErrorVB& error, int botones, const QString& rutina, const Copia& copia)

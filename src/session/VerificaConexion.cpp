@@ -85,8 +85,8 @@ public:
             RegistraTiempo("VerificaConexion UsuarioValido fallo", inicio_, "Usuario=" + gSesion().gUsuarioLogeado);
             std::optional<bool> reconectar;
             paso([&] {
-                MsgBox("El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente",
-                       vb::vbCritical, "Atencion!");
+                MsgBox("El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente", vb::vbCritical,
+                       "Atencion!");
                 reconectar = reintentarAcceso();
             });
             if (!reconectar) terminateProgram(0);
@@ -129,8 +129,8 @@ private:
     {
         DB_Dll& base = gBaseDatos();
         RegistraTiempo("VerificaConexion parametros", inicio_,
-                       "Server=" + parametros_.servidor + " Db=" + parametros_.dbName + " Usuario="
-                           + parametros_.usuario + " UsuarioLogeado=" + gSesion().gUsuarioLogeado);
+                       "Server=" + parametros_.servidor + " Db=" + parametros_.dbName
+                           + " Usuario=" + parametros_.usuario + " UsuarioLogeado=" + gSesion().gUsuarioLogeado);
         paso([&] {
             base.gUsuario = parametros_.dbName;
             base.gDBName = parametros_.dbName;
@@ -293,7 +293,4 @@ QString ObtieneIP(const QString& Servidor)
     return servidor;
 }
 
-QString ArchivoAyuda()
-{
-    return archivoAyuda();
-}
+QString ArchivoAyuda() { return archivoAyuda(); }

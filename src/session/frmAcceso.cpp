@@ -17,10 +17,10 @@
 #include "vendor/QvSistema.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -47,10 +47,7 @@ bool esErrorIgnorado(long numero)
     return ignorados.contains(numero);
 }
 
-QLabel* etiqueta(const QString& texto, QWidget* padre)
-{
-    return new QLabel(texto, padre);
-}
+QLabel* etiqueta(const QString& texto, QWidget* padre) { return new QLabel(texto, padre); }
 
 QLineEdit* caja(const QString& ayuda, QWidget* padre)
 {
@@ -273,9 +270,12 @@ void frmAcceso::AsignarDatosBase()
 void frmAcceso::MensajeInicial(QLineEdit& Caja)
 {
     QString pista;
-    if (&Caja == TxtUserId) pista = kPistaUsuario;
-    else if (&Caja == TxtDbName) pista = kPistaBase;
-    else if (&Caja == TxtServidor) pista = kPistaServidor;
+    if (&Caja == TxtUserId)
+        pista = kPistaUsuario;
+    else if (&Caja == TxtDbName)
+        pista = kPistaBase;
+    else if (&Caja == TxtServidor)
+        pista = kPistaServidor;
     const QString texto = vb::Trim(Caja.text());
     if (!texto.isEmpty() && texto != pista) return;
     // Setting the hint changes the text again; the second pass finds it in place.
@@ -323,8 +323,9 @@ void frmAcceso::RegistrarBases()
 void frmAcceso::CmdRegistrar_Click()
 {
     bool fallo = false;
-    TrapErrores trap("Registrar",
-                     [this, &fallo](const ErrorVB& error, const QString&) { return tratarErrorDeRegistro(error, fallo); });
+    TrapErrores trap("Registrar", [this, &fallo](const ErrorVB& error, const QString&) {
+        return tratarErrorDeRegistro(error, fallo);
+    });
     if (!registrarConexion(trap) && !fallo) return;
     terminarRegistro();
 }
@@ -423,9 +424,11 @@ void frmAcceso::CmdLineaComando_Click()
         MsgBox("El acceso directo ya existe.", vb::vbInformation, kTituloAccesoDirecto);
         return;
     }
-    os::DesktopShortcut acceso{titulo, os::executablePath(),
+    os::DesktopShortcut acceso{titulo,
+                               os::executablePath(),
                                {lineaDeAccesoDirecto(TxtServidor->text(), TxtDbName->text(), TxtUserId->text())},
-                               {}, os::executablePath()};
+                               {},
+                               os::executablePath()};
     // Started from the desktop, the program must find the same program folder.
     const QString carpeta = os::programFolder();
     if (carpeta != QFileInfo(os::executablePath()).absolutePath()) {
@@ -438,10 +441,7 @@ void frmAcceso::CmdLineaComando_Click()
     MsgBox("Acceso directo creado correctamente en el escritorio.", vb::vbInformation, kTituloAccesoDirecto);
 }
 
-void frmAcceso::Label8_Click()
-{
-    QvSistema::AbrirConSistema(QString("\"") + kSitioFabricante + "\"", 1);
-}
+void frmAcceso::Label8_Click() { QvSistema::AbrirConSistema(QString("\"") + kSitioFabricante + "\"", 1); }
 
 // --- the window as a service -------------------------------------------------------------
 
@@ -469,7 +469,4 @@ public:
 
 }  // namespace
 
-std::unique_ptr<VentanaAcceso> crearVentanaAcceso()
-{
-    return std::make_unique<AccesoConVentana>();
-}
+std::unique_ptr<VentanaAcceso> crearVentanaAcceso() { return std::make_unique<AccesoConVentana>(); }

@@ -46,20 +46,50 @@ using Fila = std::array<QColor, 7>;
 const std::array<Fila, 9>& tablaDeColores()
 {
     static const std::array<Fila, 9> tabla{{
-        {{{239, 245, 250}, {38, 40, 42}, {205, 208, 211}, {242, 241, 225}, {238, 238, 244}, {235, 236, 238},
+        {{{239, 245, 250},
+          {38, 40, 42},
+          {205, 208, 211},
+          {242, 241, 225},
+          {238, 238, 244},
+          {235, 236, 238},
           {244, 245, 247}}},
-        {{{214, 228, 240}, {52, 54, 58}, {184, 188, 192}, {220, 218, 200}, {222, 222, 232}, {218, 220, 222},
+        {{{214, 228, 240},
+          {52, 54, 58},
+          {184, 188, 192},
+          {220, 218, 200},
+          {222, 222, 232},
+          {218, 220, 222},
           {232, 235, 239}}},
-        {{{255, 255, 255}, {47, 50, 54}, {242, 243, 244}, {255, 255, 244}, {255, 255, 255}, {255, 255, 255},
+        {{{255, 255, 255},
+          {47, 50, 54},
+          {242, 243, 244},
+          {255, 255, 244},
+          {255, 255, 255},
+          {255, 255, 255},
           {255, 255, 255}}},
         {{{34, 48, 62}, {238, 238, 238}, {0, 0, 0}, {58, 56, 46}, {48, 48, 62}, {42, 44, 46}, {38, 42, 46}}},
         {{{78, 94, 110}, {190, 194, 198}, {20, 20, 20}, {95, 92, 76}, {86, 86, 104}, {88, 90, 92}, {86, 90, 96}}},
-        {{{216, 229, 242}, {64, 67, 72}, {218, 220, 222}, {224, 221, 205}, {220, 220, 232}, {218, 221, 224},
+        {{{216, 229, 242},
+          {64, 67, 72},
+          {218, 220, 222},
+          {224, 221, 205},
+          {220, 220, 232},
+          {218, 221, 224},
           {224, 229, 234}}},
         {{{28, 44, 60}, {245, 245, 245}, {0, 0, 0}, {54, 52, 42}, {42, 42, 56}, {36, 38, 40}, {34, 38, 42}}},
-        {{{210, 222, 234}, {70, 74, 80}, {198, 202, 206}, {212, 208, 188}, {210, 210, 222}, {210, 212, 214},
+        {{{210, 222, 234},
+          {70, 74, 80},
+          {198, 202, 206},
+          {212, 208, 188},
+          {210, 210, 222},
+          {210, 212, 214},
           {214, 219, 224}}},
-        {{{184, 202, 218}, {88, 92, 98}, {170, 176, 182}, {188, 184, 164}, {188, 188, 206}, {188, 192, 196},
+        {{{184, 202, 218},
+          {88, 92, 98},
+          {170, 176, 182},
+          {188, 184, 164},
+          {188, 188, 206},
+          {188, 192, 196},
           {190, 198, 206}}},
     }};
     return tabla;
@@ -115,8 +145,8 @@ bool llevaFuenteDePiel(const QWidget& control)
     return qobject_cast<const QPushButton*>(&control) || qobject_cast<const QLabel*>(&control)
            || qobject_cast<const QLineEdit*>(&control) || qobject_cast<const QCheckBox*>(&control)
            || qobject_cast<const QRadioButton*>(&control) || qobject_cast<const QComboBox*>(&control)
-           || esLista(control) || qobject_cast<const QTableView*>(&control)
-           || qobject_cast<const QTabWidget*>(&control) || qobject_cast<const QGroupBox*>(&control);
+           || esLista(control) || qobject_cast<const QTableView*>(&control) || qobject_cast<const QTabWidget*>(&control)
+           || qobject_cast<const QGroupBox*>(&control);
 }
 
 void aplicarFuente(QWidget& control, const Piel& piel)
@@ -160,8 +190,10 @@ void colorearBoton(QPushButton& boton, const PaletaEstilo& paleta, bool plano)
     }
     const int tipo = TipoBoton(boton);
     QColor cara = paleta.boton;
-    if (tipo == 1) cara = MezclarColor(paleta.boton, kVerde, kTinte);
-    else if (tipo == 2) cara = MezclarColor(paleta.boton, kRojo, kTinte);
+    if (tipo == 1)
+        cara = MezclarColor(paleta.boton, kVerde, kTinte);
+    else if (tipo == 2)
+        cara = MezclarColor(paleta.boton, kRojo, kTinte);
     colorear(boton, QPalette::Button, cara, QPalette::ButtonText, EsColorOscuro(cara) ? kBlanco : kNegro);
 }
 
@@ -288,7 +320,4 @@ QColor MezclarColor(const QColor& a, const QColor& b, double x)
     return {canal(a.red(), b.red()), canal(a.green(), b.green()), canal(a.blue(), b.blue())};
 }
 
-bool EsColorOscuro(const QColor& c)
-{
-    return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue() < kUmbralOscuro;
-}
+bool EsColorOscuro(const QColor& c) { return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue() < kUmbralOscuro; }

@@ -15,10 +15,7 @@ constexpr int kTeclaConfirmar = 13;
 constexpr int kApostrofo = u'\'';
 constexpr int kAcento = 0x00B4;  // ´
 
-bool aceptaFoco(const QWidget& w)
-{
-    return w.isEnabled() && w.isVisible() && (w.focusPolicy() & Qt::TabFocus);
-}
+bool aceptaFoco(const QWidget& w) { return w.isEnabled() && w.isVisible() && (w.focusPolicy() & Qt::TabFocus); }
 
 bool caracterNumerico(int caracter)
 {
@@ -43,10 +40,7 @@ void QvCampos::LimpiarCampos(QWidget& ventana, int primero)
     }
 }
 
-bool QvCampos::EsTeclaConfirmar(int codigoTecla)
-{
-    return codigoTecla == kTeclaConfirmar;
-}
+bool QvCampos::EsTeclaConfirmar(int codigoTecla) { return codigoTecla == kTeclaConfirmar; }
 
 void QvCampos::SiguienteCampo(int codigoTecla)
 {

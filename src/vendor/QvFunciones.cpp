@@ -52,25 +52,16 @@ int QvFunciones::TratarError(const ErrorVB& error, const QString& rutina)
     return TratamientoErrores(error, kBotonesTratamiento, rutina);
 }
 
-QString QvFunciones::ValorATexto(const Variant& valor)
-{
-    return valor.textOrEmpty();
-}
+QString QvFunciones::ValorATexto(const Variant& valor) { return valor.textOrEmpty(); }
 
-double QvFunciones::TextoAMoneda(const QString& texto)
-{
-    return std::round(numeroTecleado(texto) * 10000.0) / 10000.0;
-}
+double QvFunciones::TextoAMoneda(const QString& texto) { return std::round(numeroTecleado(texto) * 10000.0) / 10000.0; }
 
 qint64 QvFunciones::TextoAEntero(const QString& texto)
 {
     return static_cast<qint64>(std::nearbyint(numeroTecleado(texto)));
 }
 
-QString QvFunciones::TextoMaximo(const Variant& valor, int n)
-{
-    return ValorATexto(valor).left(std::max(0, n));
-}
+QString QvFunciones::TextoMaximo(const Variant& valor, int n) { return ValorATexto(valor).left(std::max(0, n)); }
 
 QString QvFunciones::Reemplazar(const QString& texto, const QString& buscado, const QString& reemplazo)
 {
@@ -123,10 +114,7 @@ QString QvFunciones::Desencriptar(const QString& texto)
     return utf8.hasError() ? texto : claro;
 }
 
-QString QvFunciones::AgregarBarra(const QString& carpeta)
-{
-    return carpeta.endsWith(u'/') ? carpeta : carpeta + u'/';
-}
+QString QvFunciones::AgregarBarra(const QString& carpeta) { return carpeta.endsWith(u'/') ? carpeta : carpeta + u'/'; }
 
 void QvFunciones::PrepararFormulario(QWidget& ventana, int /*modo*/)
 {

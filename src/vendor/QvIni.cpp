@@ -5,8 +5,7 @@
 
 #include <QFileInfo>
 
-QString QvIni::LeerIni(const QString& archivo, const QString& seccion, const QString& clave,
-                       const QString& porDefecto)
+QString QvIni::LeerIni(const QString& archivo, const QString& seccion, const QString& clave, const QString& porDefecto)
 {
     return os::readProfileString(RutaArchivo(archivo), seccion, clave, porDefecto);
 }

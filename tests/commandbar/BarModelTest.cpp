@@ -65,10 +65,9 @@ TEST(BarModel, StartsEmptyWithNineteenClearedSlots)
 
 TEST_F(DefaultItems, AreNineteenInPictureOrderWithTheSevenStandardOnesVisible)
 {
-    EXPECT_EQ(KeysOf(model), (QStringList{"NUEVO", "BORRAR", "REPORTE", "CONSULTAR", "PLANILLA", "CANCELAR",
-                                          "GRABAR", "CERRAR", "CLIENTE", "PEDIDO", "REMITO", "CAJERO",
-                                          "UNIDADNEGOCIO", "IMPORTAR", "PROCESARIA", "PANTALLA", "IMPRESORA",
-                                          "COMPARTIR", "AJUSTES"}));
+    EXPECT_EQ(KeysOf(model), (QStringList{"NUEVO", "BORRAR", "REPORTE", "CONSULTAR", "PLANILLA", "CANCELAR", "GRABAR",
+                                          "CERRAR", "CLIENTE", "PEDIDO", "REMITO", "CAJERO", "UNIDADNEGOCIO",
+                                          "IMPORTAR", "PROCESARIA", "PANTALLA", "IMPRESORA", "COMPARTIR", "AJUSTES"}));
     EXPECT_EQ(VisibleKeysOf(model),
               (QStringList{"NUEVO", "BORRAR", "REPORTE", "CONSULTAR", "CANCELAR", "GRABAR", "CERRAR"}));
     for (int i = 0; i < model.Count(); ++i) {
@@ -350,7 +349,7 @@ TEST_F(DefaultItems, PressingTogglesACheckableItemAndMakesItActive)
 
 TEST_F(DefaultItems, OnlyVisibleEnabledItemsOfAnEnabledBarArePressable)
 {
-    EXPECT_FALSE(model.IsPressable(4));   // PLANILLA, hidden
+    EXPECT_FALSE(model.IsPressable(4));  // PLANILLA, hidden
     EXPECT_FALSE(model.IsPressable(-1));
     EXPECT_FALSE(model.IsPressable(19));
     model.SetItemEnabled("NUEVO", false);

@@ -4,8 +4,8 @@
 #include "platform/ui/Twips.h"
 #include "platform/ui/VbColor.h"
 
-#include <QDir>
 #include <QApplication>
+#include <QDir>
 #include <QHelpEvent>
 #include <QImage>
 #include <QKeyEvent>

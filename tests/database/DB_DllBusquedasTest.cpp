@@ -95,7 +95,8 @@ TEST_P(DB_DllBusquedasTest, DatosTablaOtherForms)
 {
     operador->answer(vb::vbAbort);  // the desktop date form is refused on this engine
     base.DatosTabla("V_TA_TPV", " 01/01/2025 ", "CODIGO", "ULTIMA_DETECCION", 7, "BAJA = 0");
-    EXPECT_EQ(lastSent(), "SELECT TOP 1 * FROM V_TA_TPV with(nolock)  WHERE ULTIMA_DETECCION = #01/01/2025#  AND BAJA = 0");
+    EXPECT_EQ(lastSent(),
+              "SELECT TOP 1 * FROM V_TA_TPV with(nolock)  WHERE ULTIMA_DETECCION = #01/01/2025#  AND BAJA = 0");
     EXPECT_EQ(base.DatosTabla("S_TA_EQUIV", "0012", "IDARTICULO", "ID", 3), Variant(QString()));
     EXPECT_EQ(lastSent(), "SELECT TOP 1 * FROM S_TA_EQUIV with(nolock)  WHERE ID = 12");
 }
@@ -132,7 +133,8 @@ TEST_P(DB_DllBusquedasTest, BuscaMaximoSkipsArticleCodesStartingWithZero)
     QString condicion;
     EXPECT_EQ(base.BuscaMaximo("V_MA_ARTICULOS", "IdArticulo", {}, &condicion).toDouble(), 500);
     EXPECT_EQ(condicion, " substring(ltrim(idarticulo),1,1)<>'0'");
-    EXPECT_EQ(lastSent(), "SELECT MAX(IdArticulo) AS MAYOR FROM V_MA_ARTICULOS WHERE substring(ltrim(idarticulo),1,1)<>'0'");
+    EXPECT_EQ(lastSent(),
+              "SELECT MAX(IdArticulo) AS MAYOR FROM V_MA_ARTICULOS WHERE substring(ltrim(idarticulo),1,1)<>'0'");
 
     QString conOtra = "Descripcion <> 'x'";
     EXPECT_EQ(base.BuscaMaximo("V_MA_ARTICULOS", "IdArticulo", 7, &conOtra), Variant(padded("500")));

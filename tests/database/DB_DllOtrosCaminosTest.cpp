@@ -27,7 +27,7 @@ TEST_F(DB_DllOtrosCaminosTest, FechaServidorAsksTheServer)
 TEST_F(DB_DllOtrosCaminosTest, WithTheServerGoneTheOperatorDecidesBeforeAnyDate)
 {
     base.gConnString = "PROVIDER=SQLOLEDB;Server=LOCAL;Database =NOEXISTE;";
-    operador->answer(vb::vbNo);   // the loss question: do not try again
+    operador->answer(vb::vbNo);  // the loss question: do not try again
     try {
         FechaServidor();
         FAIL() << "answering No ends the program";
@@ -63,8 +63,9 @@ protected:
     void SetUp() override
     {
         DB_DllOtrosCaminosTest::SetUp();
-        writeProgramFile("servidores.ini", "[LOCAL]\r\nmotor=sqlite\r\ncarpeta=datos\r\n"
-                                           "[ORACLEPRUEBA]\r\nmotor=sqlite\r\ncarpeta=datos\r\n");
+        writeProgramFile("servidores.ini",
+                         "[LOCAL]\r\nmotor=sqlite\r\ncarpeta=datos\r\n"
+                         "[ORACLEPRUEBA]\r\nmotor=sqlite\r\ncarpeta=datos\r\n");
         base.gServidor = "ORACLEPRUEBA";
         base.gDBName = kCompany;
         base.OpenServerADODB(false, 3, {}, false);
@@ -76,8 +77,9 @@ protected:
 
 TEST_F(ScriptOracleTest, AScriptRunsStatementByStatementAndAddsItsCounts)
 {
-    QString script = "SET NOCOUNT ON\r\nINSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('UN')\r\nGO\r\n"
-                     "INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('KG')";
+    QString script =
+        "SET NOCOUNT ON\r\nINSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('UN')\r\nGO\r\n"
+        "INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('KG')";
     long filas = 0;
     base.EjecutaConsultaSQL(script, filas);
     EXPECT_EQ(filas, 2);
@@ -88,9 +90,10 @@ TEST_F(ScriptOracleTest, AScriptRunsStatementByStatementAndAddsItsCounts)
 
 TEST_F(ScriptOracleTest, IfNotExistsIsSkippedAndTransactionsAreTheConnections)
 {
-    QString script = "BEGIN TRANSACTION INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('UN') "
-                     "IF NOT EXISTS (SELECT 1 FROM V_TA_UNIDAD) INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('LT') "
-                     "ROLLBACK TRANSACTION";
+    QString script =
+        "BEGIN TRANSACTION INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('UN') "
+        "IF NOT EXISTS (SELECT 1 FROM V_TA_UNIDAD) INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('LT') "
+        "ROLLBACK TRANSACTION";
     long filas = 0;
     base.EjecutaConsultaSQL(script, filas);
     EXPECT_EQ(filas, 2) << "the INSERT after the skipped IF is a statement of its own";

@@ -6,7 +6,8 @@
 
 namespace {
 
-constexpr char kBuiltText[] = "PROVIDER=SQLOLEDB;Server=LOCAL;Database =EMPRESA;UId=EMPRESA;Pwd=EMPRESA;Connect Timeout=5;";
+constexpr char kBuiltText[] =
+    "PROVIDER=SQLOLEDB;Server=LOCAL;Database =EMPRESA;UId=EMPRESA;Pwd=EMPRESA;Connect Timeout=5;";
 
 }  // namespace
 
@@ -112,12 +113,13 @@ TEST_P(DB_DllTest, AFailedOpenAsksAndRetriesWithNewParameters)
     EXPECT_EQ(box.buttons, vb::vbYesNo + vb::vbCritical);
     const QString estado = onSqlite() ? "42000" : "08001";
     EXPECT_TRUE(box.prompt.startsWith(" Estado de Sql: " + estado + "\rNumero de Error: -2147467259\rDescripcion: "));
-    EXPECT_TRUE(box.prompt.contains("\rCodigo Nativo: 4060\r\r\nNombre de Proceso: tests_database\r\r\n\r\n"
-                                    "1. Verifique el Usuario, contraseña y base de datos\r\n"
-                                    "2. Verifique el nombre del servidor, quizas necesite agregarle el nombre de la "
-                                    "instancia, por ejemplo : LOCAL\\QUROVEX\r\n"
-                                    "3. Verifique si el inicio de sesion para el usuario EMPRESA existe\r\n\r\n\r\n"
-                                    " - Desea Intentarlo Nuevamente??? "))
+    EXPECT_TRUE(
+        box.prompt.contains("\rCodigo Nativo: 4060\r\r\nNombre de Proceso: tests_database\r\r\n\r\n"
+                            "1. Verifique el Usuario, contraseña y base de datos\r\n"
+                            "2. Verifique el nombre del servidor, quizas necesite agregarle el nombre de la "
+                            "instancia, por ejemplo : LOCAL\\QUROVEX\r\n"
+                            "3. Verifique si el inicio de sesion para el usuario EMPRESA existe\r\n\r\n\r\n"
+                            " - Desea Intentarlo Nuevamente??? "))
         << box.prompt.toStdString();
     ASSERT_EQ(login->shown().size(), 1);
     EXPECT_EQ(login->shown()[0].dbName, "NOEXISTE");

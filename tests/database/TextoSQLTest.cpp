@@ -23,8 +23,8 @@ QString leidoPorSQLite(const QString& literal)
     QString leido = "<no es una sola expresion>";
     const QByteArray sql = ("SELECT " + literal).toUtf8();
     const char* sobrante = nullptr;
-    if (sqlite3_prepare_v2(base, sql.constData(), -1, &sentencia, &sobrante) == SQLITE_OK && *sobrante == '\0' &&
-        sqlite3_step(sentencia) == SQLITE_ROW) {
+    if (sqlite3_prepare_v2(base, sql.constData(), -1, &sentencia, &sobrante) == SQLITE_OK && *sobrante == '\0'
+        && sqlite3_step(sentencia) == SQLITE_ROW) {
         leido = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(sentencia, 0)));
     }
     sqlite3_finalize(sentencia);
@@ -120,8 +120,7 @@ TEST(TiposADO, ACodeGivenAsTextClassifiesLikeTheNumber)
 TEST(TiposADO, NullEmptyAndOtherValuesBelongToNoGroup)
 {
     for (const Variant& valor : {Variant::null(), Variant(), Variant("texto"), Variant(7.5)}) {
-        EXPECT_FALSE(adodate(valor) || ADOText(valor) || ADONumeric(valor) || ADOCurrency(valor) ||
-                     ADOBoolean(valor));
+        EXPECT_FALSE(adodate(valor) || ADOText(valor) || ADONumeric(valor) || ADOCurrency(valor) || ADOBoolean(valor));
         EXPECT_EQ(ADOComilla(valor), "");
     }
 }

@@ -57,8 +57,10 @@ protected:
     long savedBoxes() const
     {
         return gBaseDatos()
-            .gCnn.Execute("SELECT COUNT(*) FROM S_TA_EQUIV WHERE IDARTICULO = 'A-1' AND IDUNIDAD = 'CJ' "
-                          "AND IDUNIDAD_EQUIV = 'UN' AND COEFICIENTE = 12")
+            .gCnn
+            .Execute(
+                "SELECT COUNT(*) FROM S_TA_EQUIV WHERE IDARTICULO = 'A-1' AND IDUNIDAD = 'CJ' "
+                "AND IDUNIDAD_EQUIV = 'UN' AND COEFICIENTE = 12")
             .Fields(0)
             .Value()
             .toLong();

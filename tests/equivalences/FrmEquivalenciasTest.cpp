@@ -110,14 +110,17 @@ protected:
     void SetUp() override
     {
         DatabaseTest::SetUp();
-        seed({"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('UN', 'Unidad'), ('CJ', 'Caja'), "
-              "('KG', 'Kilogramo'), ('GR', 'Gramo'), ('DOC', 'Docena'), ('LT', 'Litro')",
-              "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('" + padded("100", 25)
-                  + "', 'Tornillo', 'UN'), ('A-2', 'Harina', 'KG'), ('A-3', 'Azucar', 'KG'), ('A-4', 'Sal', 'GR'), "
-                    "('A-5', 'Aceite', 'LT'), ('A-6', 'Tuerca', 'UN')",
-              "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) VALUES "
-              "('" + padded("100", 25) + "', 'CJ', 'UN', 12), ('" + padded("100", 25) + "', 'DOC', 'UN', 12), "
-              "('A-2', 'KG', 'GR', 999)"});
+        seed(
+            {"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('UN', 'Unidad'), ('CJ', 'Caja'), "
+             "('KG', 'Kilogramo'), ('GR', 'Gramo'), ('DOC', 'Docena'), ('LT', 'Litro')",
+             "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('" + padded("100", 25)
+                 + "', 'Tornillo', 'UN'), ('A-2', 'Harina', 'KG'), ('A-3', 'Azucar', 'KG'), ('A-4', 'Sal', 'GR'), "
+                   "('A-5', 'Aceite', 'LT'), ('A-6', 'Tuerca', 'UN')",
+             "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) VALUES "
+             "('" + padded("100", 25)
+                 + "', 'CJ', 'UN', 12), ('" + padded("100", 25)
+                 + "', 'DOC', 'UN', 12), "
+                   "('A-2', 'KG', 'GR', 999)"});
         openCompany();
         auto recording = std::make_unique<RecordingReplication>();
         replicas = recording.get();
@@ -196,7 +199,11 @@ protected:
 
     double coefficient(const QString& where) const
     {
-        return gBaseDatos().gCnn.Execute("SELECT COEFICIENTE FROM S_TA_EQUIV WHERE " + where).Fields(0).Value().toDouble();
+        return gBaseDatos()
+            .gCnn.Execute("SELECT COEFICIENTE FROM S_TA_EQUIV WHERE " + where)
+            .Fields(0)
+            .Value()
+            .toDouble();
     }
 
     QStringList gridColumn(FlexGrid& grid, int col) const
@@ -504,8 +511,9 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveWritesARowForEveryArticleOfEitherUnit
 
 TEST_F(FrmEquivalenciasTest, TheGenericSaveCanBeCancelledKeepingWhatItWrote)
 {
-    seed({"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('B-1', 'Arroz', 'KG'), "
-          "('B-2', 'Polenta', 'KG'), ('B-3', 'Fideos', 'KG')"});
+    seed(
+        {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('B-1', 'Arroz', 'KG'), "
+         "('B-2', 'Polenta', 'KG'), ('B-3', 'Fideos', 'KG')"});
     show();
     ventana->SSTab1->setCurrentIndex(1);
     field(4).setFocus();
@@ -533,8 +541,9 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveCanBeCancelledKeepingWhatItWrote)
 
 TEST_F(FrmEquivalenciasTest, AGenericDeletionKeepsPerArticleRows)
 {
-    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
-          "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1)"});
+    seed(
+        {"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
+         "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1)"});
     show();
     ventana->SSTab1->setCurrentIndex(1);
     field(4).setFocus();
@@ -554,9 +563,10 @@ TEST_F(FrmEquivalenciasTest, SelectingTheSpecialTabReloadsItsGridEveryTime)
     ventana->SSTab1->setCurrentIndex(1);
     EXPECT_EQ(ventana->MSFlexGrid2->TextMatrix(1, 0), "");
     ventana->SSTab1->setCurrentIndex(0);
-    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
-          "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1), ('A-6', 'CJ', 'UN', 12, 1), "
-          "('A-5', 'CJ', 'UN', 10, 1)"});
+    seed(
+        {"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
+         "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1), ('A-6', 'CJ', 'UN', 12, 1), "
+         "('A-5', 'CJ', 'UN', 10, 1)"});
     ventana->SSTab1->setCurrentIndex(1);
     EXPECT_EQ(ventana->MSFlexGrid2->Rows(), 4) << "one line per pair and coefficient";
     QStringList lines;
@@ -611,8 +621,9 @@ TEST_F(FrmEquivalenciasTest, StartedWithAnArticleOnTheCommandLineTheWindowOpensO
     seed({"INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password) VALUES ('ANA', 'QURO', '"
           + QvFunciones::Encriptar("Secreto") + "')"});
     gBaseDatos() = DB_Dll();
-    FijarLineaComandoProceso(" ; @server=LOCAL; @dbname=EMPRESA; @usuario=ANA; @Password=Secreto; "
-                             "@ParametroAdicional=100; quro@ ; @UsuarioLogeado = ANA; @Caja=1;");
+    FijarLineaComandoProceso(
+        " ; @server=LOCAL; @dbname=EMPRESA; @usuario=ANA; @Password=Secreto; "
+        "@ParametroAdicional=100; quro@ ; @UsuarioLogeado = ANA; @Caja=1;");
     ventana->Form_Load();
     ventana->show();
 
@@ -633,8 +644,9 @@ TEST_F(FrmEquivalenciasTest, StartedWithAnArticleOnTheCommandLineTheWindowOpensO
 TEST_F(FrmEquivalenciasTest, AnArticleThatDoesNotExistIsReportedAndTheWindowStillOpens)
 {
     gBaseDatos() = DB_Dll();
-    FijarLineaComandoProceso(" ; @server=LOCAL; @dbname=EMPRESA; @usuario=EMPRESA; @Password=EMPRESA; "
-                             "@ParametroAdicional=NOEXISTE; quro@ ; @Caja=1;");
+    FijarLineaComandoProceso(
+        " ; @server=LOCAL; @dbname=EMPRESA; @usuario=EMPRESA; @Password=EMPRESA; "
+        "@ParametroAdicional=NOEXISTE; quro@ ; @Caja=1;");
     operador->answer(vb::vbIgnore);
     ventana->Form_Load();
 
@@ -666,8 +678,9 @@ TEST_F(FrmEquivalenciasTest, ScreenshotsOfBothTabsAndTheBanner)
     typeAndConfirm("12");
     saveScreenshot(*ventana, "equivalencias.png");
 
-    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
-          "('A-3', 'KG', 'GR', 1000, 1), ('A-6', 'CJ', 'UN', 12, 1)"});
+    seed(
+        {"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
+         "('A-3', 'KG', 'GR', 1000, 1), ('A-6', 'CJ', 'UN', 12, 1)"});
     operador->answer(vb::vbYes);
     press(Qt::Key_Escape);
     ventana->SSTab1->setCurrentIndex(1);
@@ -857,9 +870,10 @@ TEST_F(FrmEquivalenciasTest, AfterASaveOrACancelTheFocusIsOnTheTabShown)
 
 TEST_F(FrmEquivalenciasTest, AnExistingGenericPairShowsTheCoefficientMostRowsCarry)
 {
-    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
-          "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1)",
-          "UPDATE S_TA_EQUIV SET PARATODOS = 1 WHERE IDARTICULO = 'A-2'"});
+    seed(
+        {"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
+         "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1)",
+         "UPDATE S_TA_EQUIV SET PARATODOS = 1 WHERE IDARTICULO = 'A-2'"});
     show();
     ventana->SSTab1->setCurrentIndex(1);
     field(4).setFocus();

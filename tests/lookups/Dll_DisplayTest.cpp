@@ -39,15 +39,9 @@ QStringList lineas(const Lbf_CtrlDisplay& ventana)
     return textos;
 }
 
-bool mismaImagen(const QPixmap& a, const QPixmap& b)
-{
-    return a.toImage() == b.toImage();
-}
+bool mismaImagen(const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); }
 
-QImage imagenMostrada(const Lbf_CtrlDisplay& ventana)
-{
-    return ventana.Image1->pixmap().toImage();
-}
+QImage imagenMostrada(const Lbf_CtrlDisplay& ventana) { return ventana.Image1->pixmap().toImage(); }
 
 // Counts the paint events each line of the banner receives, and the text each
 // line had when it was last painted.
@@ -85,10 +79,7 @@ bool contienePixel(const QImage& imagen, const QRect& zona, bool (*condicion)(QR
     return false;
 }
 
-bool esTextoOscuro(QRgb pixel)
-{
-    return qGray(pixel) < 90;
-}
+bool esTextoOscuro(QRgb pixel) { return qGray(pixel) < 90; }
 
 class Dll_DisplayTest : public ::testing::Test {
 protected:
@@ -465,9 +456,13 @@ TEST_F(Dll_DisplayTest, ScreenshotsShowTheLinesTheAnimationAndTheButton)
         QStringList lineas;
     };
     const QList<Caso> casos{
-        {"cartel_con_cancelar.png", "Actualizando Datos", true,
+        {"cartel_con_cancelar.png",
+         "Actualizando Datos",
+         true,
          {"TORNILLO HEXAGONAL ACERO INOXIDABLE 8 X 40 MM", "Unidad KG = 1000 GR", "Artículo 125 de 1340"}},
-        {"cartel_sin_cancelar.png", "Conectando Base de Datos", false,
+        {"cartel_sin_cancelar.png",
+         "Conectando Base de Datos",
+         false,
          {"Iniciando Aplicacion", "equivalencias", "Espere por favor"}},
     };
     for (const auto& caso : casos) {

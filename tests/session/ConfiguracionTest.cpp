@@ -1,9 +1,9 @@
 #include "database/DB_Dll.h"
 #include "platform/db/StatementLog.h"
+#include "platform/os/System.h"
 #include "session/Configuracion.h"
 #include "session/Sesion.h"
 #include "session/TextoABooleano.h"
-#include "platform/os/System.h"
 #include "support/DatabaseTest.h"
 
 class ConfiguracionTest : public EveryEngineTest {
@@ -207,8 +207,9 @@ TEST_P(CfgMasUsadasTest, AUserWithoutBusinessUnitWorksForUnitOne)
 {
     gSesion().gUsuarioLogeado = "ANA";
     base.gCnn.Execute("INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, CLASEPUSA) VALUES ('ANA', 'QURO', ' A,B,C ')");
-    base.gCnn.Execute("INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, razon_social, Cuit, PDV) VALUES "
-                      "('   1', 'Casa central', '30-1', '0002')");
+    base.gCnn.Execute(
+        "INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, razon_social, Cuit, PDV) VALUES "
+        "('   1', 'Casa central', '30-1', '0002')");
     setting("DATOS", "CONDICIONIVA_UN_1", "4");
     load();
     EXPECT_EQ(gSesion().gUNegocio, "   1");

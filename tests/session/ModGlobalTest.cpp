@@ -1,7 +1,7 @@
 #include "database/DB_Dll.h"
 #include "platform/db/StatementLog.h"
-#include "session/ModGlobal.h"
 #include "platform/os/System.h"
+#include "session/ModGlobal.h"
 #include "support/DatabaseTest.h"
 
 class ModGlobalTest : public EveryEngineTest {
@@ -43,8 +43,9 @@ TEST_P(ModGlobalTest, OnlyBlankStatementsSendNothing)
 TEST_P(ModGlobalTest, AScriptRunsAsOneTransactionAndCommits)
 {
     run({"INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('UN')", " ", "INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('KG')"});
-    EXPECT_EQ(script, "BEGIN TRANSACTION \r\r\rINSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('UN')"
-                      "\rINSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('KG')\r");
+    EXPECT_EQ(script,
+              "BEGIN TRANSACTION \r\r\rINSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('UN')"
+              "\rINSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('KG')\r");
     EXPECT_FALSE(huboError);
     EXPECT_EQ(codigoError, 0);
     EXPECT_EQ(log.entries().last().original, "COMMIT TRANSACTION");
@@ -103,8 +104,9 @@ protected:
     {
         ModGlobalTest::SetUp();
         if (IsSkipped()) return;
-        base.gCnn.Execute("CREATE TABLE CAMPOS (CODIGO varchar(4), NOMBRE varchar(50), "
-                          "CANTIDAD numeric(18,4), ACTIVO bit, IMPORTE money, FECHA datetime, NOTA text)");
+        base.gCnn.Execute(
+            "CREATE TABLE CAMPOS (CODIGO varchar(4), NOMBRE varchar(50), "
+            "CANTIDAD numeric(18,4), ACTIVO bit, IMPORTE money, FECHA datetime, NOTA text)");
         fila.Open("SELECT * FROM CAMPOS", base.gCnn, db::ado::adOpenDynamic, db::ado::adLockOptimistic);
         fila.AddNew();
     }

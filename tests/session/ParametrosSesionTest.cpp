@@ -24,8 +24,10 @@ protected:
     }
     void TearDown() override
     {
-        if (savedUser_.isNull()) qunsetenv("USERNAME");
-        else qputenv("USERNAME", savedUser_);
+        if (savedUser_.isNull())
+            qunsetenv("USERNAME");
+        else
+            qputenv("USERNAME", savedUser_);
         ProgramTest::TearDown();
     }
 
@@ -84,8 +86,9 @@ TEST_F(ParametrosSesionTest, TheFirstOccurrenceOfAKeyWinsEvenInsideALongerKey)
 
 TEST_F(ParametrosSesionTest, ABlankLoggedUserFallsBackToTheUser)
 {
-    interpretar(" ; @server=SRV1; @dbname=EMP01; @usuario= ana ; @Password=; @ParametroAdicional=; quro@ ;"
-                " @UsuarioLogeado = ; @Caja=;");
+    interpretar(
+        " ; @server=SRV1; @dbname=EMP01; @usuario= ana ; @Password=; @ParametroAdicional=; quro@ ;"
+        " @UsuarioLogeado = ; @Caja=;");
     EXPECT_EQ(gSesion().gUsuarioLogeado, "ana");
     EXPECT_EQ(gSesion().gPasswordUsuario, "");
     EXPECT_EQ(gSesion().gCaja, "");
@@ -124,8 +127,9 @@ TEST_F(ParametrosSesionTest, TheLastConnectionIsComposedFromTheSettingsFile)
                                     "Servidor=SRV|2\r\nDbName=EMP02\r\n"
                                     "Usuario=" + QvFunciones::Encriptar("ana|m") + "\r\n"
                                     "UserPassWord=" + QvFunciones::Encriptar("s3creto") + "\r\n");
-    EXPECT_EQ(LineaUltimaConexion(), "@server=SRV2; @dbname= EMP02; @usuario= anam; @Password= s3creto;"
-                                     " @ParametroAdicional=; @Caja=1;quro@");
+    EXPECT_EQ(LineaUltimaConexion(),
+              "@server=SRV2; @dbname= EMP02; @usuario= anam; @Password= s3creto;"
+              " @ParametroAdicional=; @Caja=1;quro@");
 
     QString connString;
     const ParametrosConexion conexion = InterpretarLineaComando(LineaUltimaConexion(), connString);
@@ -136,8 +140,9 @@ TEST_F(ParametrosSesionTest, TheLastConnectionIsComposedFromTheSettingsFile)
 
 TEST_F(ParametrosSesionTest, WithoutSettingsTheLastConnectionUsesTheDefaultUser)
 {
-    EXPECT_EQ(LineaUltimaConexion(), "@server=; @dbname= ; @usuario= Veltrix; @Password= trebolo;"
-                                     " @ParametroAdicional=; @Caja=1;quro@");
+    EXPECT_EQ(LineaUltimaConexion(),
+              "@server=; @dbname= ; @usuario= Veltrix; @Password= trebolo;"
+              " @ParametroAdicional=; @Caja=1;quro@");
 }
 
 TEST_F(ParametrosSesionTest, WorkstationSectionAndFlatToolbars)

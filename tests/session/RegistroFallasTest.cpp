@@ -1,7 +1,7 @@
 #include "database/DB_Dll.h"
+#include "platform/os/System.h"
 #include "session/RegistroFallas.h"
 #include "session/Sesion.h"
-#include "platform/os/System.h"
 #include "support/DatabaseTest.h"
 
 #include <QDateTime>

@@ -46,7 +46,8 @@ TEST_F(TratamientoErroresTest, ShowsTheErrorLogsTheAnswerAndReturnsIt)
     const auto [momento, resto] = unicaLinea(logTemporal());
     EXPECT_TRUE(momento.isValid());
     EXPECT_LE(std::abs(momento.secsTo(QDateTime::currentDateTime())), 120);
-    EXPECT_EQ(resto, " Rutina: - Cfg Mensaje Ha ocurrido el Siguiente Error (13) Type mismatch Respondio : Ignorar\r\n");
+    EXPECT_EQ(resto,
+              " Rutina: - Cfg Mensaje Ha ocurrido el Siguiente Error (13) Type mismatch Respondio : Ignorar\r\n");
 }
 
 TEST_F(TratamientoErroresTest, WithoutRoutineTheTitleAndLineHaveNoRoutineText)
@@ -101,8 +102,10 @@ TEST_F(TratamientoErroresTest, EveryTreatedErrorAppendsOneLine)
     TratamientoErrores(ErrorVB(94, "Uso no válido de Null", "Equivalencias"), 4, "Dos");
     const QByteArray bytes = bytesOf(logTemporal());
     EXPECT_EQ(bytes.count("\r\n"), 2);
-    EXPECT_TRUE(bytes.contains(" Rutina: - Uno Mensaje Ha ocurrido el Siguiente Error (13) Type mismatch Respondio : Reintentar\r\n"));
-    EXPECT_TRUE(bytes.endsWith(" Rutina: - Dos Mensaje Ha ocurrido el Siguiente Error (94) Uso no v\xE1lido de Null Respondio : No\r\n"));
+    EXPECT_TRUE(bytes.contains(
+        " Rutina: - Uno Mensaje Ha ocurrido el Siguiente Error (13) Type mismatch Respondio : Reintentar\r\n"));
+    EXPECT_TRUE(bytes.endsWith(
+        " Rutina: - Dos Mensaje Ha ocurrido el Siguiente Error (94) Uso no v\xE1lido de Null Respondio : No\r\n"));
 }
 
 TEST_F(TratamientoErroresTest, TheDatabaseCopyWritesAccentsIntoTheProgramFolder)

@@ -1,7 +1,7 @@
 #include "database/DB_Dll.h"
+#include "platform/os/System.h"
 #include "session/Sesion.h"
 #include "session/ValidacionUsuario.h"
-#include "platform/os/System.h"
 #include "support/DatabaseTest.h"
 #include "vendor/QvFunciones.h"
 #include "vendor/QvSistema.h"
@@ -95,7 +95,8 @@ TEST_P(ValidacionUsuarioTest, WithoutATaskTheEntryIsRecordedAllTheSame)
     db::Recordset row = accesses();
     EXPECT_EQ(row.Fields("Tarea").Value().toText(), "") << "no menu entry grants it";
     row.MoveNext();
-    EXPECT_EQ(row.Fields("Tarea").Value().toText(), os::executableName().toUpper()) << "the database login sees its own program";
+    EXPECT_EQ(row.Fields("Tarea").Value().toText(), os::executableName().toUpper())
+        << "the database login sees its own program";
 }
 
 TEST_P(ValidacionUsuarioTest, AnApostropheIsDroppedFromTheRecordAndTheSession)

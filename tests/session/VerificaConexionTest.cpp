@@ -144,8 +144,8 @@ TEST_P(VerificaConexionTest, WithoutACommandLineTheLoginWindowAsksAndTheMarkerRe
     EXPECT_EQ(login->shown()[0].password, "* *");
     EXPECT_EQ(login->shown()[0].usuario, "");
     EXPECT_EQ(login->shown()[0].servidor, "");
-    EXPECT_EQ(lineasDelCartel, (QStringList{"Conectando Base de Datos", "Iniciando Aplicacion",
-                                            os::executableName(), "Espere por favor"}));
+    EXPECT_EQ(lineasDelCartel, (QStringList{"Conectando Base de Datos", "Iniciando Aplicacion", os::executableName(),
+                                            "Espere por favor"}));
     EXPECT_EQ(gSesion().gPasswordUsuario, "Secreto") << "the marker was replaced by the stored password";
     EXPECT_TRUE(operador->boxes().isEmpty());
     EXPECT_EQ(gBaseDatos().gCnn.State(), db::ado::adStateOpen);
@@ -246,8 +246,7 @@ TEST_P(VerificaConexionTest, AStatisticsDatabaseWithoutTimeOutGetsTheKeyAnd45Sec
     EXPECT_EQ(gSesion().gTiempoEsperaComando, 45);
     db::Connection estadisticas;
     estadisticas.Open(connectionText("VX_ESTADISTICAS", kStatisticsPassword));
-    db::Recordset fila =
-        estadisticas.Execute("SELECT VALOR, GRUPO FROM TA_CONFIGURACION WHERE CLAVE = 'TimeOut'");
+    db::Recordset fila = estadisticas.Execute("SELECT VALOR, GRUPO FROM TA_CONFIGURACION WHERE CLAVE = 'TimeOut'");
     ASSERT_FALSE(fila.Eof());
     EXPECT_EQ(fila.Fields("VALOR").Value().toText().trimmed(), "0");
     EXPECT_EQ(fila.Fields("GRUPO").Value().toText().trimmed(), "BaseDeDatos");

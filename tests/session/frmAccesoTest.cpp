@@ -85,8 +85,8 @@ TEST_F(frmAccesoTest, EnterWalksTheBoxesDownToConectar)
     QApplication::setActiveWindow(&ventana);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
     ventana.TxtUserId->setFocus();
-    for (QWidget* siguiente : QList<QWidget*>{ventana.TxtUserPassword, ventana.TxtDbName, ventana.TxtServidor,
-                                               ventana.bcAceptar}) {
+    for (QWidget* siguiente :
+         QList<QWidget*>{ventana.TxtUserPassword, ventana.TxtDbName, ventana.TxtServidor, ventana.bcAceptar}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         EXPECT_EQ(QApplication::focusWidget(), siguiente);
     }
@@ -177,8 +177,8 @@ TEST_F(frmAccesoTest, RegisteringStartsOdbcAndKeepsTheCompanyDatabaseOpen)
     ventana.CmdRegistrar->click();
 
     EXPECT_TRUE(operador->boxes().isEmpty());
-    EXPECT_EQ(bytesDeBases(), "EMPRESA / LOCAL,EMPRESA,EMPRESA,x,LOCAL\r\n"
-                                  + registro("SUCURSAL / LOCAL", "sucursal", "LOCAL"));
+    EXPECT_EQ(bytesDeBases(),
+              "EMPRESA / LOCAL,EMPRESA,EMPRESA,x,LOCAL\r\n" + registro("SUCURSAL / LOCAL", "sucursal", "LOCAL"));
     EXPECT_EQ(escritorio->started,
               QStringList{QDir(programFolder()).filePath("ODBC.exe") + " Server=LOCAL;DB=EMPRESA;"});
     EXPECT_EQ(ventana.lstBases->count(), 2) << "the list is read again";
@@ -217,14 +217,14 @@ TEST_F(frmAccesoTest, TheDesktopShortcutStartsTheProgramOnTheConnection)
     ventana.CmdLineaComando->click();
     ventana.CmdLineaComando->click();
 
-    const QString linea = " ; @server=SRV1; @dbname=EMP01; @usuario=ANA; @Password=; @ParametroAdicional=; "
-                          "quro@ ; @UsuarioLogeado = ; @Caja=;";
+    const QString linea =
+        " ; @server=SRV1; @dbname=EMP01; @usuario=ANA; @Password=; @ParametroAdicional=; "
+        "quro@ ; @UsuarioLogeado = ; @Caja=;";
     QFile acceso(QDir(casa.path()).filePath("Desktop/Equivalencias.desktop"));
     ASSERT_TRUE(acceso.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(acceso.readAll()),
-              "[Desktop Entry]\nType=Application\nName=Equivalencias\nExec=env EQUIV_CARPETA=" + programFolder()
-                  + " " + os::executablePath() + " \"" + linea + "\"\nIcon=" + os::executablePath()
-                  + "\nTerminal=false\n");
+              "[Desktop Entry]\nType=Application\nName=Equivalencias\nExec=env EQUIV_CARPETA=" + programFolder() + " "
+                  + os::executablePath() + " \"" + linea + "\"\nIcon=" + os::executablePath() + "\nTerminal=false\n");
     EXPECT_TRUE(acceso.permissions() & QFileDevice::ExeUser);
     ASSERT_EQ(operador->boxes().size(), 2);
     EXPECT_EQ(operador->boxes()[0].prompt, "Acceso directo creado correctamente en el escritorio.");
@@ -257,8 +257,8 @@ TEST_F(frmAccesoTest, AsTheLoginWindowItIsFilledAndReportsWhatWasTyped)
     QString relleno;
     operador->onModal([&](QDialog& dialogo) {
         auto& ventana = dynamic_cast<frmAcceso&>(dialogo);
-        relleno = ventana.TxtServidor->text() + "|" + ventana.TxtDbName->text() + "|"
-                  + ventana.TxtUserPassword->text() + "|" + ventana.CboPlataformaDB->currentText();
+        relleno = ventana.TxtServidor->text() + "|" + ventana.TxtDbName->text() + "|" + ventana.TxtUserPassword->text()
+                  + "|" + ventana.CboPlataformaDB->currentText();
         ventana.TxtUserId->setText("ANA");
         ventana.TxtDbName->clear();
         ventana.bcAceptar->click();
@@ -277,8 +277,9 @@ TEST_F(frmAccesoTest, AsTheLoginWindowItIsFilledAndReportsWhatWasTyped)
 
 TEST_F(frmAccesoTest, Screenshot)
 {
-    writeProgramFile("BASES.TXT", "EMPRESA_DEMO / LOCAL,EMPRESA_DEMO,EMPRESA_DEMO,x,LOCAL\r\n"
-                                  "EMP01 / SRV1,EMP01,EMP01,x,srv1:1433\r\n");
+    writeProgramFile("BASES.TXT",
+                     "EMPRESA_DEMO / LOCAL,EMPRESA_DEMO,EMPRESA_DEMO,x,LOCAL\r\n"
+                     "EMP01 / SRV1,EMP01,EMP01,x,srv1:1433\r\n");
     frmAcceso ventana;
     ventana.TxtUserId->setText("ADMIN");
     ventana.TxtUserPassword->setText("quro");

@@ -128,10 +128,7 @@ QString DatabaseTest::registryEntry(const QString& server) const
     return "[" + server + "]\r\nmotor=odbc\r\ncadena=" + postgresText("{usuario}", "{clave}") + "\r\n";
 }
 
-QString DatabaseTest::quoted(const QString& name) const
-{
-    return '"' + (onSqlite() ? name : name.toLower()) + '"';
-}
+QString DatabaseTest::quoted(const QString& name) const { return '"' + (onSqlite() ? name : name.toLower()) + '"'; }
 
 QString DatabaseTest::connectionText(const QString& database, const QString& password)
 {
@@ -139,33 +136,38 @@ QString DatabaseTest::connectionText(const QString& database, const QString& pas
            + ";Pwd=" + (password.isEmpty() ? database : password) + ";Connect Timeout=5;";
 }
 
-QString DatabaseTest::dataFolder() const
-{
-    return QDir(programFolder()).filePath("datos");
-}
+QString DatabaseTest::dataFolder() const { return QDir(programFolder()).filePath("datos"); }
 
 void DatabaseTest::createCompanyDatabase(const QString& name) const
 {
-    if (onSqlite()) copyTemplate({"configuracion.sql", "empresa.sql"}, QDir(dataFolder()).filePath(name + ".sqlite"));
-    else createPostgresDatabase(name, "plantilla_empresa", name);
+    if (onSqlite())
+        copyTemplate({"configuracion.sql", "empresa.sql"}, QDir(dataFolder()).filePath(name + ".sqlite"));
+    else
+        createPostgresDatabase(name, "plantilla_empresa", name);
 }
 
 void DatabaseTest::createStatisticsDatabase(const QString& name) const
 {
-    if (onSqlite()) copyTemplate({"configuracion.sql"}, QDir(dataFolder()).filePath(name + ".sqlite"));
-    else createPostgresDatabase(name, "plantilla_estadisticas", kStatisticsPassword);
+    if (onSqlite())
+        copyTemplate({"configuracion.sql"}, QDir(dataFolder()).filePath(name + ".sqlite"));
+    else
+        createPostgresDatabase(name, "plantilla_estadisticas", kStatisticsPassword);
 }
 
 void DatabaseTest::dropDatabase(const QString& name) const
 {
-    if (onSqlite()) QFile::remove(QDir(dataFolder()).filePath(name + ".sqlite"));
-    else dropPostgresDatabase(name);
+    if (onSqlite())
+        QFile::remove(QDir(dataFolder()).filePath(name + ".sqlite"));
+    else
+        dropPostgresDatabase(name);
 }
 
 void DatabaseTest::createBareDatabase(const QString& name) const
 {
-    if (onSqlite()) copyTemplate({}, QDir(dataFolder()).filePath(name + ".sqlite"));
-    else createPostgresDatabase(name, "plantilla_compat", name);
+    if (onSqlite())
+        copyTemplate({}, QDir(dataFolder()).filePath(name + ".sqlite"));
+    else
+        createPostgresDatabase(name, "plantilla_compat", name);
 }
 
 void DatabaseTest::openCompany(const QString& usuario)

@@ -15,9 +15,8 @@ enum class TestEngine { SQLite, PostgreSQL };
 std::string engineName(const ::testing::TestParamInfo<TestEngine>& info);
 
 // Runs a parameterised database suite on every engine.
-#define ON_EVERY_ENGINE(Suite)                                                                          \
-    INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL), \
-                             engineName)
+#define ON_EVERY_ENGINE(Suite) \
+    INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL), engineName)
 
 // A test whose program folder registers a server "LOCAL" with the company
 // database EMPRESA, created empty from the schema scripts, on the engine the

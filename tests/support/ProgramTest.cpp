@@ -47,8 +47,10 @@ void ProgramTest::TearDown()
     installDesktop(std::move(savedDesktop_));
     installProcessExit(std::move(savedExit_));
     for (int i = 0; i < 4; ++i) {
-        if (savedEnvironment_[i].isNull()) qunsetenv(kVariables[i]);
-        else qputenv(kVariables[i], savedEnvironment_[i]);
+        if (savedEnvironment_[i].isNull())
+            qunsetenv(kVariables[i]);
+        else
+            qputenv(kVariables[i], savedEnvironment_[i]);
     }
 }
 

@@ -10,10 +10,7 @@ ServerControl::~ServerControl()
     if (stopped_) start();
 }
 
-void ServerControl::stop()
-{
-    stopped_ = run("pausar");
-}
+void ServerControl::stop() { stopped_ = run("pausar"); }
 
 void ServerControl::start()
 {
@@ -25,7 +22,4 @@ void ServerControl::startAfter(int ms)
     QTimer::singleShot(ms, [this] { start(); });
 }
 
-bool ServerControl::run(const char* action) const
-{
-    return QProcess::execute(EQUIV_PG_SCRIPT, {action, folder_}) == 0;
-}
+bool ServerControl::run(const char* action) const { return QProcess::execute(EQUIV_PG_SCRIPT, {action, folder_}) == 0; }

@@ -57,7 +57,9 @@ TEST_F(DatosDemoTest, TheCompanyHasArticlesUnitsEquivalencesAndASignedUser)
     crearDatosDemo(opciones(200));
     EXPECT_EQ(query("SELECT COUNT(*) FROM V_MA_ARTICULOS").Fields(0).Value().toLong(), 200);
     EXPECT_EQ(query("SELECT COUNT(*) FROM V_MA_ARTICULOS WHERE IdUnidad NOT IN (SELECT IdUnidad FROM V_TA_UNIDAD)")
-                  .Fields(0).Value().toLong(),
+                  .Fields(0)
+                  .Value()
+                  .toLong(),
               0);
     for (const char* unidad : {"UN", "KG", "GR", "LT", "ML", "CJ", "DOC", "M", "M2", "PAQ"}) {
         EXPECT_FALSE(query(QString("SELECT * FROM V_TA_UNIDAD WHERE LTRIM(IdUnidad) = '%1'").arg(unidad)).Eof())

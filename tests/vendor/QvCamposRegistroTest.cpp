@@ -34,7 +34,9 @@ TEST_P(QvCamposRegistroTest, PrepararCamposMarksTheFieldsOfNumericColumns)
 
 TEST_P(QvCamposRegistroTest, CargarCamposRegistroShowsTheRowTrimmed)
 {
-    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) VALUES ('  12', 'CJ', 'UN', 12.5)"});
+    seed(
+        {"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) VALUES ('  12', 'CJ', 'UN', "
+         "12.5)"});
     campos[3]->setText("sin tocar");
     db::Connection conexion;
     conexion.Open(connectionText());

@@ -23,10 +23,11 @@ class QvPlanillaTest : public EveryEngineTest {};
 
 TEST_P(QvPlanillaTest, WritesTitleHeaderAndTypedCellsThenOpensTheFile)
 {
-    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
-          "VALUES ('A2', 'KG', 'GR', 1000, 1)",
-          "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
-          "VALUES ('A1', 'CJ', 'UN', 12.5, NULL)"});
+    seed(
+        {"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
+         "VALUES ('A2', 'KG', 'GR', 1000, 1)",
+         "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
+         "VALUES ('A1', 'CJ', 'UN', 12.5, NULL)"});
     const QString path =
         QvPlanilla::ExportarPlanilla("SELECT * FROM S_TA_EQUIV ORDER BY IDARTICULO", connectionText(), "Velmora");
 
@@ -35,8 +36,8 @@ TEST_P(QvPlanillaTest, WritesTitleHeaderAndTypedCellsThenOpensTheFile)
     EXPECT_EQ(escritorio->opened, QStringList{path});
 
     const QString strings = member(path, "xl/sharedStrings.xml");
-    for (const char* text : {"Velmora", "ID", "IDARTICULO", "IDUNIDAD", "IDUNIDAD_EQUIV", "COEFICIENTE",
-                             "PARATODOS", "A1", "CJ", "UN", "A2", "KG", "GR"}) {
+    for (const char* text : {"Velmora", "ID", "IDARTICULO", "IDUNIDAD", "IDUNIDAD_EQUIV", "COEFICIENTE", "PARATODOS",
+                             "A1", "CJ", "UN", "A2", "KG", "GR"}) {
         // PostgreSQL names result columns in lower case.
         EXPECT_TRUE(strings.contains(QString("<t>%1</t>").arg(text), Qt::CaseInsensitive)) << text;
     }

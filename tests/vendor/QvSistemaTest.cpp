@@ -15,8 +15,10 @@ TEST_F(QvSistemaTest, NamesAndFoldersComeFromTheSystem)
     const QByteArray saved = qgetenv("USERNAME");
     qputenv("USERNAME", "jperez");
     EXPECT_EQ(QvSistema::NombreUsuarioSistema(), "jperez");
-    if (saved.isNull()) qunsetenv("USERNAME");
-    else qputenv("USERNAME", saved);
+    if (saved.isNull())
+        qunsetenv("USERNAME");
+    else
+        qputenv("USERNAME", saved);
     EXPECT_EQ(QvSistema::CarpetaTemporal(), tempFolder());
     EXPECT_FALSE(QvSistema::NombreEquipo().isEmpty());
     QvAplicacion::FijarCarpeta("/opt/quro/");

@@ -47,17 +47,28 @@ namespace {
 const QHash<QString, ColumnType>& fixedTypes()
 {
     static const QHash<QString, ColumnType> types{
-        {"int", {ado::adInteger, 4}},          {"integer", {ado::adInteger, 4}},
-        {"smallint", {ado::adSmallInt, 2}},    {"tinyint", {ado::adUnsignedTinyInt, 1}},
-        {"bigint", {ado::adBigInt, 8}},        {"bit", {ado::adBoolean, 2}},
-        {"boolean", {ado::adBoolean, 2}},      {"numeric", {ado::adNumeric, 19}},
-        {"decimal", {ado::adNumeric, 19}},     {"float", {ado::adDouble, 8}},
-        {"double", {ado::adDouble, 8}},        {"double precision", {ado::adDouble, 8}},
-        {"real", {ado::adSingle, 4}},          {"money", {ado::adCurrency, 8}},
-        {"smallmoney", {ado::adCurrency, 8}},  {"datetime", {ado::adDBTimeStamp, 16}},
-        {"smalldatetime", {ado::adDBTimeStamp, 16}}, {"date", {ado::adDBTimeStamp, 16}},
-        {"timestamp", {ado::adDBTimeStamp, 16}},     {"text", {ado::adLongVarChar, kLongTextSize}},
-        {"ntext", {ado::adLongVarWChar, kLongTextSize}}, {"citext", {ado::adLongVarChar, kLongTextSize}},
+        {"int", {ado::adInteger, 4}},
+        {"integer", {ado::adInteger, 4}},
+        {"smallint", {ado::adSmallInt, 2}},
+        {"tinyint", {ado::adUnsignedTinyInt, 1}},
+        {"bigint", {ado::adBigInt, 8}},
+        {"bit", {ado::adBoolean, 2}},
+        {"boolean", {ado::adBoolean, 2}},
+        {"numeric", {ado::adNumeric, 19}},
+        {"decimal", {ado::adNumeric, 19}},
+        {"float", {ado::adDouble, 8}},
+        {"double", {ado::adDouble, 8}},
+        {"double precision", {ado::adDouble, 8}},
+        {"real", {ado::adSingle, 4}},
+        {"money", {ado::adCurrency, 8}},
+        {"smallmoney", {ado::adCurrency, 8}},
+        {"datetime", {ado::adDBTimeStamp, 16}},
+        {"smalldatetime", {ado::adDBTimeStamp, 16}},
+        {"date", {ado::adDBTimeStamp, 16}},
+        {"timestamp", {ado::adDBTimeStamp, 16}},
+        {"text", {ado::adLongVarChar, kLongTextSize}},
+        {"ntext", {ado::adLongVarWChar, kLongTextSize}},
+        {"citext", {ado::adLongVarChar, kLongTextSize}},
         {"blob", {ado::adVarBinary, kLongTextSize}},
     };
     return types;
@@ -66,7 +77,7 @@ const QHash<QString, ColumnType>& fixedTypes()
 const QHash<QString, int>& sizedTextTypes()
 {
     static const QHash<QString, int> types{
-        {"varchar", ado::adVarChar}, {"nvarchar", ado::adVarWChar}, {"char", ado::adChar},
+        {"varchar", ado::adVarChar}, {"nvarchar", ado::adVarWChar},         {"char", ado::adChar},
         {"nchar", ado::adWChar},     {"character varying", ado::adVarChar}, {"character", ado::adChar},
     };
     return types;
@@ -76,8 +87,9 @@ const QHash<QString, int>& sizedTextTypes()
 
 ColumnType columnTypeFromDeclared(const QString& declared)
 {
-    static const QRegularExpression shape(QStringLiteral("^\\s*([a-z ]+?)\\s*(?:\\(\\s*(\\w+)\\s*(?:,[^)]*)?\\))?\\s*$"),
-                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression shape(
+        QStringLiteral("^\\s*([a-z ]+?)\\s*(?:\\(\\s*(\\w+)\\s*(?:,[^)]*)?\\))?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
     const auto match = shape.match(declared);
     if (!match.hasMatch()) return {ado::adVarChar, 255};
     const QString name = match.captured(1).toLower();

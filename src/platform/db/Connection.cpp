@@ -27,10 +27,7 @@ Connection::Connection() : core_(std::make_shared<ConnectionCore>()) {}
 
 Connection::~Connection() = default;
 
-int Connection::State() const
-{
-    return core_->isOpen() ? ado::adStateOpen : ado::adStateClosed;
-}
+int Connection::State() const { return core_->isOpen() ? ado::adStateOpen : ado::adStateClosed; }
 
 void Connection::Open(const QString& connectionString, const QString&, const QString&, long)
 {
@@ -54,10 +51,7 @@ void Connection::Close()
     core_->forgetStructure();
 }
 
-QString Connection::DefaultDatabase() const
-{
-    return core_->isOpen() ? core_->engine->databaseName() : QString();
-}
+QString Connection::DefaultDatabase() const { return core_->isOpen() ? core_->engine->databaseName() : QString(); }
 
 void Connection::runOnEngine(const std::function<void()>& action)
 {
@@ -119,9 +113,12 @@ Recordset Connection::OpenSchema(int schema, const QStringList& restrictions)
     Engine& engine = core_->requireEngine(kSource);
     const QString catalog = engine.databaseName();
     QVector<QVector<Variant>> rows;
-    const QVector<ColumnInfo> columnsOfColumns{textColumn("TABLE_CATALOG"), textColumn("TABLE_SCHEMA"),
-                                               textColumn("TABLE_NAME"),    textColumn("COLUMN_NAME"),
-                                               numberColumn("ORDINAL_POSITION"), numberColumn("DATA_TYPE"),
+    const QVector<ColumnInfo> columnsOfColumns{textColumn("TABLE_CATALOG"),
+                                               textColumn("TABLE_SCHEMA"),
+                                               textColumn("TABLE_NAME"),
+                                               textColumn("COLUMN_NAME"),
+                                               numberColumn("ORDINAL_POSITION"),
+                                               numberColumn("DATA_TYPE"),
                                                numberColumn("CHARACTER_MAXIMUM_LENGTH")};
     if (schema == ado::adSchemaTables) {
         QVector<TableInfo> tables;
@@ -134,7 +131,8 @@ Recordset Connection::OpenSchema(int schema, const QStringList& restrictions)
                                     textColumn("TABLE_TYPE")},
                                    rows);
     }
-    if (schema != ado::adSchemaColumns) throw ErrorVB(3251, "Esquema no disponible: " + QString::number(schema), kSource);
+    if (schema != ado::adSchemaColumns)
+        throw ErrorVB(3251, "Esquema no disponible: " + QString::number(schema), kSource);
     if (!matches(restrictions, 0, catalog)) return Recordset::fromRows(columnsOfColumns, {});
     QVector<TableInfo> tables;
     runOnEngine([&] { tables = engine.tables(); });
@@ -151,19 +149,10 @@ Recordset Connection::OpenSchema(int schema, const QStringList& restrictions)
     return Recordset::fromRows(columnsOfColumns, rows);
 }
 
-Errors& Connection::errors()
-{
-    return core_->errors;
-}
+Errors& Connection::errors() { return core_->errors; }
 
-const Errors& Connection::errors() const
-{
-    return core_->errors;
-}
+const Errors& Connection::errors() const { return core_->errors; }
 
-void Connection::setStatementLog(StatementLog* log)
-{
-    core_->log = log;
-}
+void Connection::setStatementLog(StatementLog* log) { core_->log = log; }
 
 }  // namespace db

@@ -16,10 +16,7 @@ ConnectionString::ConnectionString(const QString& text)
     }
 }
 
-QString ConnectionString::value(const QString& key) const
-{
-    return values_.value(key.toLower());
-}
+QString ConnectionString::value(const QString& key) const { return values_.value(key.toLower()); }
 
 QString ConnectionString::server() const
 {
@@ -45,19 +42,10 @@ QString ConnectionString::password() const
     return password.isEmpty() ? value("password") : password;
 }
 
-int ConnectionString::connectTimeout() const
-{
-    return value("connect timeout").toInt();
-}
+int ConnectionString::connectTimeout() const { return value("connect timeout").toInt(); }
 
-bool ConnectionString::isOracle() const
-{
-    return vb::ContainsText(provider(), "ORACLE");
-}
+bool ConnectionString::isOracle() const { return vb::ContainsText(provider(), "ORACLE"); }
 
-bool ConnectionString::isAccess() const
-{
-    return vb::ContainsText(provider(), "JET");
-}
+bool ConnectionString::isAccess() const { return vb::ContainsText(provider(), "JET"); }
 
 }  // namespace db

@@ -56,7 +56,7 @@ enum class Situation {
 struct EngineFailure {
     Situation situation = Situation::StatementError;
     QString description;
-    QString sqlState;   // the real SQLSTATE when the engine has one
+    QString sqlState;      // the real SQLSTATE when the engine has one
     long nativeError = 0;  // the engine's own code, kept only when mapping gives none
 };
 

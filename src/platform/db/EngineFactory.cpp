@@ -14,10 +14,7 @@ namespace db {
 
 namespace {
 
-QString registryPath()
-{
-    return os::findFileIgnoringCase(os::programFolder(), kServerRegistryFile);
-}
+QString registryPath() { return os::findFileIgnoringCase(os::programFolder(), kServerRegistryFile); }
 
 QString registryValue(const QString& server, const QString& key)
 {
@@ -35,7 +32,9 @@ constexpr int kSqlServerPort = 1433;
 // The registry's ODBC text with the login filled in; the database stays {base}.
 QString withLogin(const QString& cadena, const QString& user, const QString& password)
 {
-    return QString(cadena).replace("{usuario}", user, Qt::CaseInsensitive).replace("{clave}", password, Qt::CaseInsensitive);
+    return QString(cadena)
+        .replace("{usuario}", user, Qt::CaseInsensitive)
+        .replace("{clave}", password, Qt::CaseInsensitive);
 }
 
 }  // namespace
@@ -49,23 +48,27 @@ QString freeTdsText(const ConnectionString& text)
         port = host.mid(colon + 1).toInt();
         host = host.left(colon);
     }
-    return "Driver=FreeTDS;Server=" + host + ";Port=" + QString::number(port) + ";Database={base};UID="
-           + text.user() + ";PWD=" + text.password() + ";TDS_Version=7.4;";
+    return "Driver=FreeTDS;Server=" + host + ";Port=" + QString::number(port) + ";Database={base};UID=" + text.user()
+           + ";PWD=" + text.password() + ";TDS_Version=7.4;";
 }
 
 std::unique_ptr<Engine> openEngine(const ConnectionString& text, int timeoutSeconds)
 {
     if (text.isAccess()) {
         throw EngineFailure{Situation::DatabaseNotFound,
-                            "Las bases de datos de Microsoft Access no están disponibles en este equipo.", {}, 0};
+                            "Las bases de datos de Microsoft Access no están disponibles en este equipo.",
+                            {},
+                            0};
     }
     if (text.isOracle()) {
         const QString cadena = registryValue("ORACLE", "cadena");
         if (cadena.isEmpty()) {
             throw EngineFailure{Situation::ServerNotFound,
                                 "No hay un controlador de Oracle configurado: falta la entrada [ORACLE] con "
-                                "cadena= en " + QString(kServerRegistryFile) + ".",
-                                {}, 0};
+                                "cadena= en "
+                                    + QString(kServerRegistryFile) + ".",
+                                {},
+                                0};
         }
         return std::make_unique<OdbcEngine>(withLogin(cadena, text.user(), text.password()), text.dataSource(),
                                             timeoutSeconds);

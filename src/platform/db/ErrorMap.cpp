@@ -58,19 +58,24 @@ const QHash<long, QString>& objectDescriptions()
 {
     static const QHash<long, QString> descriptions{
         {ObjectClosed, "No se permite realizar la operación si el objeto está cerrado."},
-        {ConnectionUnusable, "No se puede usar la conexión para realizar esta operación. Está cerrada o no es "
-                             "válida en este contexto."},
+        {ConnectionUnusable,
+         "No se puede usar la conexión para realizar esta operación. Está cerrada o no es "
+         "válida en este contexto."},
         {AlreadyOpen, "No se permite realizar la operación si el objeto está abierto."},
-        {NotUpdatable, "El conjunto de registros actual no admite actualizaciones. Puede ser una limitación "
-                       "del proveedor o del tipo de bloqueo seleccionado."},
-        {NoCurrentRecord, "BOF o EOF es True, o el registro actual se eliminó. La operación solicitada requiere "
-                          "un registro actual."},
-        {ItemNotFound, "No se encontró el elemento en la colección que corresponde al nombre o al ordinal "
-                       "solicitado."},
+        {NotUpdatable,
+         "El conjunto de registros actual no admite actualizaciones. Puede ser una limitación "
+         "del proveedor o del tipo de bloqueo seleccionado."},
+        {NoCurrentRecord,
+         "BOF o EOF es True, o el registro actual se eliminó. La operación solicitada requiere "
+         "un registro actual."},
+        {ItemNotFound,
+         "No se encontró el elemento en la colección que corresponde al nombre o al ordinal "
+         "solicitado."},
         {NotAllowedWhileEditing, "No se permite la operación en este contexto."},
         {WrongType, "La aplicación usa un valor del tipo incorrecto para la operación actual."},
-        {RowNotLocated, "No se encuentra la fila para actualizar. Puede que algunos valores se hayan modificado "
-                        "desde la última lectura."},
+        {RowNotLocated,
+         "No se encuentra la fila para actualizar. Puede que algunos valores se hayan modificado "
+         "desde la última lectura."},
     };
     return descriptions;
 }

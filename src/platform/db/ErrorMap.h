@@ -21,10 +21,10 @@ constexpr long NotUpdatable = 3251;        // the record set does not support up
 constexpr long NoCurrentRecord = 3021;     // BOF or EOF, or the current record was deleted
 constexpr long ItemNotFound = 3265;        // no field of that name
 constexpr long NotAllowedWhileEditing = 3219;
-constexpr long WrongType = 3421;           // value of the wrong type for the field
+constexpr long WrongType = 3421;  // value of the wrong type for the field
 constexpr long DuplicateOnUpdate = 3022;
 constexpr long RowNotLocated = -2147217864;
-constexpr long NoSuchTable = -2147217865;    // a statement names a table the database lacks
+constexpr long NoSuchTable = -2147217865;  // a statement names a table the database lacks
 constexpr long LinkLostNumber = -2147467259;
 constexpr long LinkLostNative = 11;
 

@@ -52,25 +52,35 @@ EngineFailure failureOf(SQLSMALLINT handleType, SQLHANDLE handle)
 Situation situationOf(const EngineFailure& failure)
 {
     static const QHash<QString, Situation> byState{
-        {"23505", Situation::DuplicateKey},     {"23502", Situation::NullNotAllowed},
-        {"23503", Situation::ConstraintConflict}, {"23514", Situation::ConstraintConflict},
-        {"22001", Situation::TextTooLong},      {"22P02", Situation::WrongType},
-        {"22018", Situation::WrongType},        {"22003", Situation::WrongType},
-        {"08001", Situation::ServerNotFound},   {"28000", Situation::LoginFailed},
-        {"28P01", Situation::LoginFailed},      {"3D000", Situation::DatabaseNotFound},
-        {"42P01", Situation::MissingTable},     {"42S02", Situation::MissingTable},
-        {"42703", Situation::MissingColumn},    {"42S22", Situation::MissingColumn},
-        {"42601", Situation::SyntaxError},      {"HYT00", Situation::Timeout},
-        {"HYT01", Situation::Timeout},          {"55P03", Situation::Locked},
+        {"23505", Situation::DuplicateKey},
+        {"23502", Situation::NullNotAllowed},
+        {"23503", Situation::ConstraintConflict},
+        {"23514", Situation::ConstraintConflict},
+        {"22001", Situation::TextTooLong},
+        {"22P02", Situation::WrongType},
+        {"22018", Situation::WrongType},
+        {"22003", Situation::WrongType},
+        {"08001", Situation::ServerNotFound},
+        {"28000", Situation::LoginFailed},
+        {"28P01", Situation::LoginFailed},
+        {"3D000", Situation::DatabaseNotFound},
+        {"42P01", Situation::MissingTable},
+        {"42S02", Situation::MissingTable},
+        {"42703", Situation::MissingColumn},
+        {"42S22", Situation::MissingColumn},
+        {"42601", Situation::SyntaxError},
+        {"HYT00", Situation::Timeout},
+        {"HYT01", Situation::Timeout},
+        {"55P03", Situation::Locked},
         {"53100", Situation::DiskFull},
     };
     // SQL Server reports most integrity and statement errors under generic states.
     static const QHash<long, Situation> byNative{
-        {2627, Situation::DuplicateKey}, {2601, Situation::DuplicateKey}, {515, Situation::NullNotAllowed},
-        {547, Situation::ConstraintConflict}, {8152, Situation::TextTooLong}, {4060, Situation::DatabaseNotFound},
-        {18456, Situation::LoginFailed}, {208, Situation::MissingTable}, {207, Situation::MissingColumn},
-        {102, Situation::SyntaxError}, {8114, Situation::WrongType}, {1222, Situation::Locked},
-        {1105, Situation::DiskFull}, {9002, Situation::DiskFull},
+        {2627, Situation::DuplicateKey},      {2601, Situation::DuplicateKey}, {515, Situation::NullNotAllowed},
+        {547, Situation::ConstraintConflict}, {8152, Situation::TextTooLong},  {4060, Situation::DatabaseNotFound},
+        {18456, Situation::LoginFailed},      {208, Situation::MissingTable},  {207, Situation::MissingColumn},
+        {102, Situation::SyntaxError},        {8114, Situation::WrongType},    {1222, Situation::Locked},
+        {1105, Situation::DiskFull},          {9002, Situation::DiskFull},
     };
     if (OdbcEngine::meansLinkLost(failure.sqlState, failure.description)) return Situation::LinkLost;
     if (byState.contains(failure.sqlState)) return byState.value(failure.sqlState);
@@ -126,7 +136,9 @@ private:
 
 ColumnType typeOfSql(SQLSMALLINT sqlType, SQLULEN size)
 {
-    const auto sized = [&](int adoType) { return ColumnType{adoType, size > 0 && size < 8000 ? static_cast<long>(size) : kLongTextSize}; };
+    const auto sized = [&](int adoType) {
+        return ColumnType{adoType, size > 0 && size < 8000 ? static_cast<long>(size) : kLongTextSize};
+    };
     switch (sqlType) {
     case SQL_CHAR: return sized(ado::adChar);
     case SQL_WCHAR: return sized(ado::adWChar);
@@ -196,12 +208,14 @@ public:
     void open(const QString& text, int loginTimeout)
     {
         SQLHANDLE dbc = connection_->get();
-        SQLSetConnectAttrW(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLLEN>(loginTimeout)), 0);
-        SQLSetConnectAttrW(dbc, SQL_ATTR_CONNECTION_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLLEN>(loginTimeout)), 0);
+        SQLSetConnectAttrW(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLLEN>(loginTimeout)),
+                           0);
+        SQLSetConnectAttrW(dbc, SQL_ATTR_CONNECTION_TIMEOUT,
+                           reinterpret_cast<SQLPOINTER>(static_cast<SQLLEN>(loginTimeout)), 0);
         SQLSMALLINT length = 0;
         SQLWCHAR out[1024] = {};
         const SQLRETURN code = SQLDriverConnectW(dbc, nullptr, const_cast<SQLWCHAR*>(wide(text)), SQL_NTS, out, 1024,
-                                                &length, SQL_DRIVER_NOPROMPT);
+                                                 &length, SQL_DRIVER_NOPROMPT);
         if (!succeeded(code)) {
             EngineFailure failure = failureOf(SQL_HANDLE_DBC, dbc);
             failure.situation = situationOfOpening(failure);
@@ -230,10 +244,15 @@ bool OdbcEngine::meansLinkLost(const QString& sqlState, const QString& text)
 {
     static const QStringList states{"08S01", "08003", "08007", "08006", "57P01", "57P02", "57P03"};
     if (states.contains(sqlState)) return true;
-    static const QStringList texts{"server closed the connection", "no connection to the server",
-                                   "could not send data", "could not receive data", "connection reset",
-                                   "broken pipe", "terminating connection"};
-    return std::any_of(texts.begin(), texts.end(), [&](const QString& t) { return text.contains(t, Qt::CaseInsensitive); });
+    static const QStringList texts{"server closed the connection",
+                                   "no connection to the server",
+                                   "could not send data",
+                                   "could not receive data",
+                                   "connection reset",
+                                   "broken pipe",
+                                   "terminating connection"};
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const QString& t) { return text.contains(t, Qt::CaseInsensitive); });
 }
 
 OdbcEngine::OdbcEngine(const QString& connectionTemplate, const QString& database, int loginTimeoutSeconds)
@@ -250,9 +269,9 @@ void OdbcEngine::connect(const QString& database)
     connection->open(QString(template_).replace(kDatabasePlaceholder, vb::Trim(database), Qt::CaseInsensitive),
                      loginTimeout_);
     const QString name = connection->serverName();
-    server_ = name.contains("PostgreSQL", Qt::CaseInsensitive) ? Server::PostgreSql
+    server_ = name.contains("PostgreSQL", Qt::CaseInsensitive)   ? Server::PostgreSql
               : name.contains("SQL Server", Qt::CaseInsensitive) ? Server::SqlServer
-                                                                  : Server::Other;
+                                                                 : Server::Other;
     dialect_ = server_ == Server::PostgreSql ? makePostgresDialect() : makeSqlServerDialect();
     connection_ = std::move(connection);
     database_ = vb::Trim(database);
@@ -260,10 +279,7 @@ void OdbcEngine::connect(const QString& database)
     if (server_ == Server::PostgreSql) run("SET DateStyle = 'ISO, DMY'");
 }
 
-const Dialect& OdbcEngine::dialect() const
-{
-    return *dialect_;
-}
+const Dialect& OdbcEngine::dialect() const { return *dialect_; }
 
 void OdbcEngine::useDatabase(const QString& name)
 {
@@ -299,7 +315,8 @@ StatementResult OdbcEngine::run(const QString& statement, const QVector<Variant>
 {
     Handle handle(SQL_HANDLE_STMT, connection_->get());
     SQLHANDLE stmt = handle.get();
-    SQLSetStmtAttrW(stmt, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(commandTimeout_)), 0);
+    SQLSetStmtAttrW(stmt, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(commandTimeout_)),
+                    0);
 
     // Texts of the parameters live until the statement has run.
     QVector<QString> texts(parameters.size());
@@ -308,7 +325,7 @@ StatementResult OdbcEngine::run(const QString& statement, const QVector<Variant>
         const Variant& value = parameters[i];
         const bool missing = value.isNull() || value.isEmpty();
         if (!missing) {
-            texts[i] = value.type() == Variant::Type::Date ? value.toDateTime().toString("yyyy-MM-dd HH:mm:ss")
+            texts[i] = value.type() == Variant::Type::Date      ? value.toDateTime().toString("yyyy-MM-dd HH:mm:ss")
                        : value.type() == Variant::Type::Boolean ? QString(value.toBool() ? "1" : "0")
                                                                 : value.toText();
         }
@@ -348,9 +365,10 @@ StatementResult OdbcEngine::run(const QString& statement, const QVector<Variant>
                     break;
                 }
                 const qsizetype available = sizeof buffer / sizeof(SQLWCHAR) - 1;
-                const qsizetype chars = indicator == SQL_NO_TOTAL || indicator / static_cast<SQLLEN>(sizeof(SQLWCHAR)) > available
-                                            ? available
-                                            : indicator / static_cast<SQLLEN>(sizeof(SQLWCHAR));
+                const qsizetype chars =
+                    indicator == SQL_NO_TOTAL || indicator / static_cast<SQLLEN>(sizeof(SQLWCHAR)) > available
+                        ? available
+                        : indicator / static_cast<SQLLEN>(sizeof(SQLWCHAR));
                 text += fromWide(buffer, chars);
                 if (got == SQL_SUCCESS) break;
             }
@@ -370,7 +388,8 @@ qint64 OdbcEngine::lastInsertId()
 
 void OdbcEngine::beginTransaction()
 {
-    check(SQLSetConnectAttrW(connection_->get(), SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+    check(SQLSetConnectAttrW(connection_->get(), SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF),
+                             0),
           SQL_HANDLE_DBC, connection_->get());
 }
 
@@ -427,7 +446,8 @@ QVector<ColumnInfo> OdbcEngine::columns(const QString& table)
 
     Handle keys(SQL_HANDLE_STMT, connection_->get());
     const QString unquoted = server_ == Server::PostgreSql ? table.toLower() : table;
-    if (succeeded(SQLPrimaryKeysW(keys.get(), nullptr, 0, nullptr, 0, const_cast<SQLWCHAR*>(wide(unquoted)), SQL_NTS))) {
+    if (succeeded(
+            SQLPrimaryKeysW(keys.get(), nullptr, 0, nullptr, 0, const_cast<SQLWCHAR*>(wide(unquoted)), SQL_NTS))) {
         SQLWCHAR keyName[kNameLength] = {};
         SQLLEN keyLength = 0;
         SQLBindCol(keys.get(), 4, SQL_C_WCHAR, keyName, sizeof keyName, &keyLength);

@@ -17,10 +17,7 @@ const FunctionNames& PostgresDialect::renamedFunctions() const
     return renamed;
 }
 
-QString PostgresDialect::additionFunction() const
-{
-    return QStringLiteral("TSQL_ADD");
-}
+QString PostgresDialect::additionFunction() const { return QStringLiteral("TSQL_ADD"); }
 
 TokenList PostgresDialect::comparedLiteral(const SqlToken& literal) const
 {
@@ -33,10 +30,7 @@ TokenList PostgresDialect::comparedLiteral(const SqlToken& literal) const
     return {trimmed};
 }
 
-QString PostgresDialect::quotedName(const QString& name) const
-{
-    return TsqlDialect::quotedName(name.toLower());
-}
+QString PostgresDialect::quotedName(const QString& name) const { return TsqlDialect::quotedName(name.toLower()); }
 
 namespace {
 
@@ -45,10 +39,17 @@ namespace {
 const QHash<QString, QString>& ddlTypes()
 {
     static const QHash<QString, QString> types{
-        {"BIT", "smallint"},        {"TINYINT", "smallint"},    {"DATETIME", "timestamp"},
-        {"SMALLDATETIME", "timestamp"}, {"MONEY", "numeric(19,4)"}, {"SMALLMONEY", "numeric(10,4)"},
-        {"NVARCHAR", "varchar"},    {"NCHAR", "char"},          {"NTEXT", "text"},
-        {"IMAGE", "bytea"},         {"UNIQUEIDENTIFIER", "uuid"},
+        {"BIT", "smallint"},
+        {"TINYINT", "smallint"},
+        {"DATETIME", "timestamp"},
+        {"SMALLDATETIME", "timestamp"},
+        {"MONEY", "numeric(19,4)"},
+        {"SMALLMONEY", "numeric(10,4)"},
+        {"NVARCHAR", "varchar"},
+        {"NCHAR", "char"},
+        {"NTEXT", "text"},
+        {"IMAGE", "bytea"},
+        {"UNIQUEIDENTIFIER", "uuid"},
     };
     return types;
 }
@@ -122,7 +123,9 @@ void trimCallStartingAt(TokenList& statement, int name, const FunctionNames& ren
 
 void trimComputedOperands(TokenList& statement, const FunctionNames& renamed)
 {
-    const auto isLiteral = [&](int i) { return i >= 0 && i < statement.size() && statement[i].kind == SqlToken::Kind::Text; };
+    const auto isLiteral = [&](int i) {
+        return i >= 0 && i < statement.size() && statement[i].kind == SqlToken::Kind::Text;
+    };
     for (int op = 0; op < statement.size(); ++op) {
         if (!isComparison(statement[op])) continue;
         const int before = statement.previousSignificant(op);
@@ -142,7 +145,8 @@ bool continuesExpression(const TokenList& statement, int i)
 {
     if (i >= statement.size()) return false;
     const SqlToken& token = statement[i];
-    if (token.kind == SqlToken::Kind::Symbol) return !token.isSymbol(u")") && !token.isSymbol(u",") && !token.isSymbol(u";");
+    if (token.kind == SqlToken::Kind::Symbol)
+        return !token.isSymbol(u")") && !token.isSymbol(u",") && !token.isSymbol(u";");
     return token.isWord(u"COLLATE");
 }
 
@@ -180,8 +184,9 @@ void matchPatternsWithoutCase(TokenList& statement)
         const bool negated = previous >= 0 && statement[previous].isWord(u"NOT");
         const int first = negated ? previous : i;
         if (const auto pattern = literalPattern(statement, i)) {
-            statement.replace(first, pattern->last + 1,
-                              {SqlToken::symbol(negated ? "!~*" : "~*"), SqlToken::blank(), SqlToken::literal(pattern->expression)});
+            statement.replace(
+                first, pattern->last + 1,
+                {SqlToken::symbol(negated ? "!~*" : "~*"), SqlToken::blank(), SqlToken::literal(pattern->expression)});
         } else {
             statement[i].text = QStringLiteral("ILIKE");
         }
@@ -199,9 +204,6 @@ void PostgresDialect::adaptToEngine(TokenList& statement) const
     matchPatternsWithoutCase(statement);
 }
 
-std::unique_ptr<Dialect> makePostgresDialect()
-{
-    return std::make_unique<PostgresDialect>();
-}
+std::unique_ptr<Dialect> makePostgresDialect() { return std::make_unique<PostgresDialect>(); }
 
 }  // namespace db

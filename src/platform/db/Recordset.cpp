@@ -248,10 +248,7 @@ void Recordset::requireUpdatable()
     if (!table_ || tableColumns().isEmpty()) throw ErrorMap::objectError(ErrorMap::NotUpdatable, kSource);
 }
 
-const QVector<ColumnInfo>& Recordset::tableColumns()
-{
-    return core_->tableColumns(*table_, kSource);
-}
+const QVector<ColumnInfo>& Recordset::tableColumns() { return core_->tableColumns(*table_, kSource); }
 
 void Recordset::beginEdit()
 {
@@ -289,14 +286,13 @@ void Recordset::Update()
 {
     requireOpen();
     if (!edit_) return;
-    if (edit_->adding) insertRow();
-    else updateRow();
+    if (edit_->adding)
+        insertRow();
+    else
+        updateRow();
 }
 
-QString Recordset::quoted(const QString& name) const
-{
-    return core_->requireEngine(kSource).quoteIdentifier(name);
-}
+QString Recordset::quoted(const QString& name) const { return core_->requireEngine(kSource).quoteIdentifier(name); }
 
 void Recordset::insertRow()
 {
@@ -309,16 +305,17 @@ void Recordset::insertRow()
         markers.append("?");
         parameters.append(edit_->values[i]);
     }
-    const QString statement = names.isEmpty()
-        ? "INSERT INTO " + quoted(*table_) + " DEFAULT VALUES"
-        : "INSERT INTO " + quoted(*table_) + " (" + names.join(',') + ") VALUES (" + markers.join(',') + ")";
+    const QString statement = names.isEmpty() ? "INSERT INTO " + quoted(*table_) + " DEFAULT VALUES"
+                                              : "INSERT INTO " + quoted(*table_) + " (" + names.join(',') + ") VALUES ("
+                                                    + markers.join(',') + ")";
     core_->runOwn(statement, parameters, ErrorMap::Context::RecordsetUpdate, kSource);
 
     QVector<Variant> row = edit_->values;
     for (const ColumnInfo& column : tableColumns()) {
         if (!column.autoIncrement) continue;
         for (int i = 0; i < columns_.size(); ++i) {
-            if (vb::SameText(columns_[i].name, column.name)) row[i] = Variant(core_->requireEngine(kSource).lastInsertId());
+            if (vb::SameText(columns_[i].name, column.name))
+                row[i] = Variant(core_->requireEngine(kSource).lastInsertId());
         }
     }
     rows_.append(row);
@@ -340,9 +337,9 @@ void Recordset::updateRow()
         return;
     }
     const QString condition = rowCondition(rows_.at(position_), parameters);
-    const StatementResult result = core_->runOwn("UPDATE " + quoted(*table_) + " SET " + assignments.join(',')
-                                                     + " WHERE " + condition,
-                                                 parameters, ErrorMap::Context::RecordsetUpdate, kSource);
+    const StatementResult result =
+        core_->runOwn("UPDATE " + quoted(*table_) + " SET " + assignments.join(',') + " WHERE " + condition, parameters,
+                      ErrorMap::Context::RecordsetUpdate, kSource);
     if (result.rowsAffected == 0) throw ErrorMap::objectError(ErrorMap::RowNotLocated, kSource);
     rows_[position_] = edit_->values;
     edit_.reset();
@@ -359,8 +356,8 @@ void Recordset::Delete()
     requireCurrent();
     QVector<Variant> parameters;
     const QString condition = rowCondition(rows_.at(position_), parameters);
-    const StatementResult result = core_->runOwn("DELETE FROM " + quoted(*table_) + " WHERE " + condition,
-                                                 parameters, ErrorMap::Context::RecordsetUpdate, kSource);
+    const StatementResult result = core_->runOwn("DELETE FROM " + quoted(*table_) + " WHERE " + condition, parameters,
+                                                 ErrorMap::Context::RecordsetUpdate, kSource);
     if (result.rowsAffected == 0) throw ErrorMap::objectError(ErrorMap::RowNotLocated, kSource);
     rows_.remove(position_);
     currentDeleted_ = true;

@@ -30,10 +30,7 @@ QChar SqlTokenizer::peek(int ahead) const
     return i < text_.size() ? text_[i] : QChar();
 }
 
-SqlToken SqlTokenizer::take(SqlToken::Kind kind, int start) const
-{
-    return {kind, text_.mid(start, pos_ - start)};
-}
+SqlToken SqlTokenizer::take(SqlToken::Kind kind, int start) const { return {kind, text_.mid(start, pos_ - start)}; }
 
 SqlToken SqlTokenizer::next()
 {

@@ -14,19 +14,13 @@ const FunctionNames& SqliteDialect::renamedFunctions() const
     return renamed;
 }
 
-QString SqliteDialect::additionFunction() const
-{
-    return AddFunction;
-}
+QString SqliteDialect::additionFunction() const { return AddFunction; }
 
 TokenList SqliteDialect::comparedLiteral(const SqlToken& literal) const
 {
     return {literal, SqlToken::blank(), SqlToken::word("COLLATE"), SqlToken::blank(), SqlToken::word("NOCASE")};
 }
 
-std::unique_ptr<Dialect> makeSqliteDialect()
-{
-    return std::make_unique<SqliteDialect>();
-}
+std::unique_ptr<Dialect> makeSqliteDialect() { return std::make_unique<SqliteDialect>(); }
 
 }  // namespace db

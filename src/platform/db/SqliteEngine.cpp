@@ -131,10 +131,7 @@ ColumnType typeOf(sqlite3_stmt* statement, int column)
 
 }  // namespace
 
-void SqliteEngine::StatementCloser::operator()(sqlite3_stmt* statement) const
-{
-    sqlite3_finalize(statement);
-}
+void SqliteEngine::StatementCloser::operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
 
 SqliteEngine::SqliteEngine(const QString& folder, const QString& database)
     : folder_(folder), dialect_(makeSqliteDialect())
@@ -142,20 +139,14 @@ SqliteEngine::SqliteEngine(const QString& folder, const QString& database)
     open(database);
 }
 
-SqliteEngine::~SqliteEngine()
-{
-    close();
-}
+SqliteEngine::~SqliteEngine() { close(); }
 
 QString SqliteEngine::databaseFile(const QString& folder, const QString& database)
 {
     return os::findFileIgnoringCase(folder, vb::Trim(database) + kExtension);
 }
 
-const Dialect& SqliteEngine::dialect() const
-{
-    return *dialect_;
-}
+const Dialect& SqliteEngine::dialect() const { return *dialect_; }
 
 void SqliteEngine::open(const QString& database)
 {
@@ -164,12 +155,14 @@ void SqliteEngine::open(const QString& database)
     if (!QFileInfo(path).isFile()) {
         throw EngineFailure{Situation::DatabaseNotFound,
                             "No se puede abrir la base de datos \"" + name + "\" solicitada por el inicio de sesión.",
-                            {}, 0};
+                            {},
+                            0};
     }
     if (!isDatabaseFile(path)) {
         throw EngineFailure{Situation::DatabaseNotFound,
                             "No se puede abrir la base de datos \"" + name + "\": su archivo no es una base de SQLite.",
-                            {}, 0};
+                            {},
+                            0};
     }
     sqlite3* handle = nullptr;
     const int code = sqlite3_open_v2(path.toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE, nullptr);
@@ -223,7 +216,8 @@ sqlite3_stmt* SqliteEngine::prepare(const QString& statement, bool reusable, Sta
     }
     sqlite3_stmt* prepared = nullptr;
     const QByteArray text = statement.toUtf8();
-    const int code = sqlite3_prepare_v2(connection_, text.constData(), static_cast<int>(text.size()), &prepared, nullptr);
+    const int code =
+        sqlite3_prepare_v2(connection_, text.constData(), static_cast<int>(text.size()), &prepared, nullptr);
     if (code != SQLITE_OK) {
         sqlite3_finalize(prepared);
         fail(code);
@@ -315,10 +309,7 @@ StatementResult SqliteEngine::run(const QString& statement, const QVector<Varian
     return collect(prepared);
 }
 
-qint64 SqliteEngine::lastInsertId()
-{
-    return sqlite3_last_insert_rowid(connection_);
-}
+qint64 SqliteEngine::lastInsertId() { return sqlite3_last_insert_rowid(connection_); }
 
 void SqliteEngine::beginTransaction() { run("BEGIN"); }
 

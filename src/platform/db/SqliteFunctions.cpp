@@ -55,14 +55,9 @@ void len(sqlite3_context* context, Arguments args)
 void dataLength(sqlite3_context* context, Arguments args)
 {
     switch (sqlite3_value_type(args[0])) {
-    case SQLITE_TEXT:
-        sqlite3_result_int(context, static_cast<int>(textOf(args[0]).size()));
-        return;
-    case SQLITE_BLOB:
-        sqlite3_result_int(context, sqlite3_value_bytes(args[0]));
-        return;
-    default:
-        sqlite3_result_int(context, NumberLength);
+    case SQLITE_TEXT: sqlite3_result_int(context, static_cast<int>(textOf(args[0]).size())); return;
+    case SQLITE_BLOB: sqlite3_result_int(context, sqlite3_value_bytes(args[0])); return;
+    default: sqlite3_result_int(context, NumberLength);
     }
 }
 
@@ -128,7 +123,8 @@ void add(sqlite3_context* context, Arguments args)
     const auto isNumber = [](int type) { return type == SQLITE_INTEGER || type == SQLITE_FLOAT; };
     if (!isNumber(a) || !isNumber(b)) {
         const QString value = textOf(isNumber(a) ? args[1] : args[0]);
-        const QByteArray message = ("Conversion failed when converting the value '" + value + "' to a number.").toUtf8();
+        const QByteArray message =
+            ("Conversion failed when converting the value '" + value + "' to a number.").toUtf8();
         sqlite3_result_error(context, message.constData(), -1);
         return;
     }
@@ -205,7 +201,8 @@ int compareLikeSqlServer(void*, int leftLength, const void* left, int rightLengt
 
 void failRegistration(sqlite3* connection, const char* name)
 {
-    throw ErrorVB(UnspecifiedFailure, QString("Cannot register %1: %2").arg(name, sqlite3_errmsg(connection)), "SQLite");
+    throw ErrorVB(UnspecifiedFailure, QString("Cannot register %1: %2").arg(name, sqlite3_errmsg(connection)),
+                  "SQLite");
 }
 
 }  // namespace
@@ -214,10 +211,13 @@ void registerTsqlFunctions(sqlite3* connection)
 {
     for (const Registration& r : kRegistrations) {
         const int flags = SQLITE_UTF8 | (r.sameResultForSameArguments ? SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS : 0);
-        const int result = sqlite3_create_function_v2(connection, r.name, r.arguments, flags, nullptr, r.function, nullptr, nullptr, nullptr);
+        const int result = sqlite3_create_function_v2(connection, r.name, r.arguments, flags, nullptr, r.function,
+                                                      nullptr, nullptr, nullptr);
         if (result != SQLITE_OK) failRegistration(connection, r.name);
     }
-    if (sqlite3_create_collation_v2(connection, CaseInsensitiveCollation, SQLITE_UTF8, nullptr, compareLikeSqlServer, nullptr) != SQLITE_OK)
+    if (sqlite3_create_collation_v2(connection, CaseInsensitiveCollation, SQLITE_UTF8, nullptr, compareLikeSqlServer,
+                                    nullptr)
+        != SQLITE_OK)
         failRegistration(connection, CaseInsensitiveCollation);
 }
 

@@ -75,8 +75,8 @@ void addChecks(sqlite3* connection, const QString& table)
     if (checks.isEmpty()) return;
     const QString body = " BEGIN SELECT CASE " + checks.join(' ') + " END; END";
     for (const char* event : {"INSERT", "UPDATE"}) {
-        execute(connection, "CREATE TRIGGER " + identifier("chk_" + table + "_" + event) + " BEFORE " + event
-                                + " ON " + identifier(table) + " FOR EACH ROW" + body);
+        execute(connection, "CREATE TRIGGER " + identifier("chk_" + table + "_" + event) + " BEFORE " + event + " ON "
+                                + identifier(table) + " FOR EACH ROW" + body);
     }
 }
 

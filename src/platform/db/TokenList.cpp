@@ -62,10 +62,7 @@ QString TokenList::text() const
     return result;
 }
 
-void TokenList::append(const TokenList& tokens)
-{
-    tokens_.insert(tokens_.end(), tokens.begin(), tokens.end());
-}
+void TokenList::append(const TokenList& tokens) { tokens_.insert(tokens_.end(), tokens.begin(), tokens.end()); }
 
 void TokenList::replace(int first, int last, const TokenList& tokens)
 {

@@ -7,18 +7,19 @@ namespace db {
 namespace {
 
 const QSet<QString> kStatementOpeners = {
-    "SELECT", "INSERT", "UPDATE", "DELETE", "IF", "BEGIN", "COMMIT", "ROLLBACK", "SAVE", "SET",
-    "CREATE", "ALTER", "DROP", "TRUNCATE", "DECLARE", "EXEC", "EXECUTE",
+    "SELECT", "INSERT", "UPDATE", "DELETE", "IF",       "BEGIN",   "COMMIT", "ROLLBACK", "SAVE",
+    "SET",    "CREATE", "ALTER",  "DROP",   "TRUNCATE", "DECLARE", "EXEC",   "EXECUTE",
 };
 
 // Words after which a statement cannot be complete.
 const QSet<QString> kWordsAskingForMore = {
-    "AND", "OR", "NOT", "ON", "AS", "FROM", "WHERE", "SET", "BY", "JOIN", "UNION", "ALL", "EXCEPT",
-    "INTERSECT", "INTO", "VALUES", "SELECT", "THEN", "ELSE", "WHEN", "IN", "EXISTS", "LIKE", "IS",
-    "DISTINCT", "TOP", "HAVING", "CASE", "BETWEEN", "ESCAPE",
+    "AND",   "OR",     "NOT",    "ON",        "AS",       "FROM",   "WHERE",  "SET",  "BY",      "JOIN",
+    "UNION", "ALL",    "EXCEPT", "INTERSECT", "INTO",     "VALUES", "SELECT", "THEN", "ELSE",    "WHEN",
+    "IN",    "EXISTS", "LIKE",   "IS",        "DISTINCT", "TOP",    "HAVING", "CASE", "BETWEEN", "ESCAPE",
 };
 
-const QSet<QString> kOperators = {",", "=", "<", ">", "<=", ">=", "<>", "!=", "!<", "!>", "+", "-", "*", "/", "%", "||"};
+const QSet<QString> kOperators = {
+    ",", "=", "<", ">", "<=", ">=", "<>", "!=", "!<", "!>", "+", "-", "*", "/", "%", "||"};
 
 QString upper(const SqlToken& token) { return token.text.toUpper(); }
 

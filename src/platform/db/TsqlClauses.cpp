@@ -10,9 +10,9 @@ namespace {
 
 // Hints that only say how to lock; dropping them cannot change the rows.
 const QSet<QString> kLockingHints = {
-    "NOLOCK", "READUNCOMMITTED", "READCOMMITTED", "REPEATABLEREAD", "SERIALIZABLE", "ROWLOCK",
-    "PAGLOCK", "TABLOCK", "TABLOCKX", "UPDLOCK", "XLOCK", "HOLDLOCK", "NOWAIT", "READPAST",
-    "READCOMMITTEDLOCK",
+    "NOLOCK",  "READUNCOMMITTED", "READCOMMITTED", "REPEATABLEREAD", "SERIALIZABLE",
+    "ROWLOCK", "PAGLOCK",         "TABLOCK",       "TABLOCKX",       "UPDLOCK",
+    "XLOCK",   "HOLDLOCK",        "NOWAIT",        "READPAST",       "READCOMMITTEDLOCK",
 };
 
 // Whether the parenthesis at `open` holds hint words separated by commas.
@@ -60,7 +60,8 @@ void removeTableHints(TokenList& statement)
         const int open = statement.nextSignificant(i + 1);
         if (open >= statement.size() || !statement[open].isSymbol(u"(")) continue;
         const int close = statement.closingParenthesis(open);
-        if (holdsOnlyLockingHints(statement, open, close)) statement.erase(statement.previousSignificant(i) + 1, close + 1);
+        if (holdsOnlyLockingHints(statement, open, close))
+            statement.erase(statement.previousSignificant(i) + 1, close + 1);
     }
 }
 

@@ -11,12 +11,12 @@ namespace {
 enum class ValueType { Unknown, Text, Number };
 
 const QSet<QString> kTextFunctions = {
-    "LTRIM", "RTRIM", "TRIM", "LEFT", "RIGHT", "SUBSTRING", "UPPER", "LOWER", "REPLACE", "CHAR",
-    "NCHAR", "CONCAT", "REVERSE", "QUOTENAME",
+    "LTRIM", "RTRIM",   "TRIM", "LEFT",  "RIGHT",  "SUBSTRING", "UPPER",
+    "LOWER", "REPLACE", "CHAR", "NCHAR", "CONCAT", "REVERSE",   "QUOTENAME",
 };
 const QSet<QString> kNumberFunctions = {
-    "LEN", "DATALENGTH", "CHARINDEX", "COUNT", "SUM", "AVG", "ABS", "ROUND", "FLOOR", "CEILING",
-    "POWER", "SQRT", "SIGN", "ASCII", "UNICODE",
+    "LEN",   "DATALENGTH", "CHARINDEX", "COUNT", "SUM",  "AVG",   "ABS",     "ROUND",
+    "FLOOR", "CEILING",    "POWER",     "SQRT",  "SIGN", "ASCII", "UNICODE",
 };
 const QSet<QString> kFunctionsOfAnyArgument = {"ISNULL", "COALESCE", "IFNULL"};
 const QSet<QString> kFunctionsOfFirstArgument = {"NULLIF", "MAX", "MIN"};
@@ -24,12 +24,12 @@ const QSet<QString> kTextTypes = {"CHAR", "VARCHAR", "NCHAR", "NVARCHAR", "TEXT"
 
 // Words that end one expression and start another.
 const QSet<QString> kSeparatingWords = {
-    "SELECT", "DISTINCT", "ALL", "TOP", "PERCENT", "FROM", "WHERE", "GROUP", "ORDER", "BY",
-    "HAVING", "AND", "OR", "NOT", "ON", "AS", "JOIN", "INNER", "OUTER", "LEFT", "RIGHT", "FULL",
-    "CROSS", "UNION", "EXCEPT", "INTERSECT", "INSERT", "INTO", "VALUES", "UPDATE", "SET", "DELETE",
-    "WHEN", "THEN", "ELSE", "END", "IN", "IS", "LIKE", "BETWEEN", "EXISTS", "ASC", "DESC", "LIMIT",
-    "ESCAPE", "COLLATE", "WITH", "IF", "CREATE", "ALTER", "DROP", "TABLE", "ADD", "CONSTRAINT",
-    "DEFAULT", "PRIMARY", "KEY",
+    "SELECT", "DISTINCT", "ALL",   "TOP",        "PERCENT", "FROM",      "WHERE",  "GROUP", "ORDER",  "BY",
+    "HAVING", "AND",      "OR",    "NOT",        "ON",      "AS",        "JOIN",   "INNER", "OUTER",  "LEFT",
+    "RIGHT",  "FULL",     "CROSS", "UNION",      "EXCEPT",  "INTERSECT", "INSERT", "INTO",  "VALUES", "UPDATE",
+    "SET",    "DELETE",   "WHEN",  "THEN",       "ELSE",    "END",       "IN",     "IS",    "LIKE",   "BETWEEN",
+    "EXISTS", "ASC",      "DESC",  "LIMIT",      "ESCAPE",  "COLLATE",   "WITH",   "IF",    "CREATE", "ALTER",
+    "DROP",   "TABLE",    "ADD",   "CONSTRAINT", "DEFAULT", "PRIMARY",   "KEY",
 };
 const QSet<QString> kSeparatingSymbols = {",", ";", "=", "<", ">", "<=", ">=", "<>", "!=", "!<", "!>"};
 const QSet<QString> kArithmetic = {"+", "-", "*", "/", "%", "&", "|", "^", "~"};
@@ -204,8 +204,10 @@ private:
         for (const Item& item : expression.items) {
             const bool additive = item.isArithmetic && (item.name == "+" || item.name == "-");
             if (additive && !expectTerm) {
-                if (item.name == "+") pluses.push_back(item.first);
-                else minus = true;
+                if (item.name == "+")
+                    pluses.push_back(item.first);
+                else
+                    minus = true;
                 terms.emplace_back();
                 expectTerm = true;
                 continue;
@@ -221,8 +223,10 @@ private:
         const bool number = minus || std::ranges::count(types, ValueType::Number) > 0;
         expression.type = terms.size() == 1 ? types.front() : (number ? ValueType::Number : merged(types));
         if (pluses.empty() || minus || number) return;
-        if (text) joinWithConcatenation(pluses);
-        else callAdditionFunction(terms, pluses);
+        if (text)
+            joinWithConcatenation(pluses);
+        else
+            callAdditionFunction(terms, pluses);
     }
 
     void joinWithConcatenation(const std::vector<int>& pluses)
@@ -258,9 +262,6 @@ void rewriteAdditions(TokenList& statement, const QString& additionFunction)
     AdditionRewriter(statement, additionFunction).run();
 }
 
-bool isTextFunction(const QString& name)
-{
-    return kTextFunctions.contains(name);
-}
+bool isTextFunction(const QString& name) { return kTextFunctions.contains(name); }
 
 }  // namespace db

@@ -21,7 +21,8 @@ const QSet<QString> kDataStatements = {"SELECT", "INSERT", "UPDATE", "DELETE", "
 
 void requireDataStatement(const SqlToken& first)
 {
-    const bool known = first.isSymbol(u"(") || (first.kind == SqlToken::Kind::Word && kDataStatements.contains(first.text.toUpper()));
+    const bool known =
+        first.isSymbol(u"(") || (first.kind == SqlToken::Kind::Word && kDataStatements.contains(first.text.toUpper()));
     if (!known) refuseConstruct("statement " + first.text);
 }
 
@@ -46,8 +47,10 @@ std::optional<QString> TsqlDialect::translateStatement(const TokenList& statemen
         return std::nullopt;
     }
     if (isTransactionStatement(tokens)) return transactionStatement(tokens);
-    if (tokens[0].isWord(u"IF")) tokens = foldExistsCondition(tokens);
-    else requireDataStatement(tokens[0]);
+    if (tokens[0].isWord(u"IF"))
+        tokens = foldExistsCondition(tokens);
+    else
+        requireDataStatement(tokens[0]);
     rewriteClauses(tokens, database);
     return tokens.text();
 }

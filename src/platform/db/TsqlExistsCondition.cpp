@@ -11,8 +11,10 @@ namespace {
 int topLevelWord(const TokenList& tokens, int from, QStringView word)
 {
     for (int i = from; i < tokens.size(); ++i) {
-        if (tokens[i].isSymbol(u"(")) i = tokens.closingParenthesis(i);
-        else if (tokens[i].isWord(word)) return i;
+        if (tokens[i].isSymbol(u"("))
+            i = tokens.closingParenthesis(i);
+        else if (tokens[i].isWord(word))
+            return i;
     }
     return tokens.size();
 }
@@ -73,7 +75,8 @@ TokenList foldExistsCondition(const TokenList& ifStatement)
 
     if (body.wordFollows(0, u"INSERT")) return insertSelectingValues(body, condition);
     if (body.wordFollows(0, u"UPDATE") || body.wordFollows(0, u"DELETE")) return restrictedByCondition(body, condition);
-    refuseConstruct(body.wordFollows(0, u"BEGIN") ? QStringLiteral("IF ... BEGIN block") : QStringLiteral("IF before this statement"));
+    refuseConstruct(body.wordFollows(0, u"BEGIN") ? QStringLiteral("IF ... BEGIN block")
+                                                  : QStringLiteral("IF before this statement"));
 }
 
 }  // namespace db

@@ -9,9 +9,9 @@ namespace db {
 namespace {
 
 const QSet<QString> kWithoutCounterpart = {
-    "CONVERT", "TRY_CONVERT", "DATEADD", "DATEDIFF", "DATEPART", "DATENAME", "ISNUMERIC", "ISDATE",
-    "PATINDEX", "STUFF", "REPLICATE", "SPACE", "STR", "NEWID", "FORMAT", "OBJECT_ID", "DB_NAME",
-    "SCOPE_IDENTITY", "IDENT_CURRENT", "HOST_NAME", "SUSER_SNAME",
+    "CONVERT", "TRY_CONVERT", "DATEADD", "DATEDIFF",       "DATEPART",      "DATENAME",  "ISNUMERIC",
+    "ISDATE",  "PATINDEX",    "STUFF",   "REPLICATE",      "SPACE",         "STR",       "NEWID",
+    "FORMAT",  "OBJECT_ID",   "DB_NAME", "SCOPE_IDENTITY", "IDENT_CURRENT", "HOST_NAME", "SUSER_SNAME",
 };
 
 bool isCallAt(const TokenList& tokens, int i)
@@ -31,7 +31,8 @@ void adaptFunctionCalls(TokenList& statement, const FunctionNames& renamed)
         if (!isCallAt(statement, i)) continue;
         const QString name = statement[i].text.toUpper();
         if (kWithoutCounterpart.contains(name)) refuseConstruct("function " + name);
-        if (const auto engineName = renamed.constFind(name); engineName != renamed.cend()) statement[i].text = *engineName;
+        if (const auto engineName = renamed.constFind(name); engineName != renamed.cend())
+            statement[i].text = *engineName;
     }
 }
 

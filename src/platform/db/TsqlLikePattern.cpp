@@ -14,10 +14,7 @@ const QString kBracketSpecial = QStringLiteral("\\^-[]");
 // A set that holds no character matches nothing, and so does the whole pattern.
 const QString kNeverMatches = QStringLiteral("(?!)");
 
-QString escaped(QChar c, const QString& special)
-{
-    return special.contains(c) ? QString(u'\\') + c : QString(c);
-}
+QString escaped(QChar c, const QString& special) { return special.contains(c) ? QString(u'\\') + c : QString(c); }
 
 }  // namespace
 
@@ -65,12 +62,9 @@ bool TsqlLikePattern::Element::matches(QChar c) const
 {
     switch (kind) {
     case Kind::AnyRun:
-    case Kind::AnyOne:
-        return true;
-    case Kind::Literal:
-        return c == literal;
-    case Kind::Set:
-        break;
+    case Kind::AnyOne: return true;
+    case Kind::Literal: return c == literal;
+    case Kind::Set: break;
     }
     const bool inSet = std::ranges::any_of(ranges, [c](const Range& r) { return r.low <= c && c <= r.high; });
     return inSet != negated;

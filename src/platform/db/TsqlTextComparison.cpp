@@ -37,7 +37,9 @@ std::set<int> assignments(const TokenList& statement)
 
 bool comparedAt(const TokenList& statement, int literal, const std::set<int>& assigning)
 {
-    const auto comparesAt = [&](int i) { return i >= 0 && i < statement.size() && isComparison(statement[i]) && !assigning.contains(i); };
+    const auto comparesAt = [&](int i) {
+        return i >= 0 && i < statement.size() && isComparison(statement[i]) && !assigning.contains(i);
+    };
     return comparesAt(statement.previousSignificant(literal)) || comparesAt(statement.nextSignificant(literal + 1));
 }
 

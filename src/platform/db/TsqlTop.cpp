@@ -10,8 +10,8 @@ namespace {
 constexpr QStringView kKeepEveryRow = u"100";
 
 struct TopClause {
-    int top = 0;      // position of TOP
-    int end = 0;      // position after the count (and PERCENT)
+    int top = 0;  // position of TOP
+    int end = 0;  // position after the count (and PERCENT)
     QString count;
     bool percent = false;
 };
@@ -22,7 +22,8 @@ bool isTopAt(const TokenList& tokens, int i) { return i < tokens.size() && token
 int topOfSelect(const TokenList& tokens, int select)
 {
     int i = tokens.nextSignificant(select + 1);
-    if (i < tokens.size() && (tokens[i].isWord(u"DISTINCT") || tokens[i].isWord(u"ALL"))) i = tokens.nextSignificant(i + 1);
+    if (i < tokens.size() && (tokens[i].isWord(u"DISTINCT") || tokens[i].isWord(u"ALL")))
+        i = tokens.nextSignificant(i + 1);
     return isTopAt(tokens, i) ? i : -1;
 }
 
@@ -52,8 +53,10 @@ int endOfSelect(const TokenList& tokens, int from)
 {
     for (int i = from; i < tokens.size(); ++i) {
         const SqlToken& token = tokens[i];
-        if (token.isSymbol(u"(")) i = tokens.closingParenthesis(i);
-        else if (token.isSymbol(u")")) return i;
+        if (token.isSymbol(u"("))
+            i = tokens.closingParenthesis(i);
+        else if (token.isSymbol(u")"))
+            return i;
         else if (token.isWord(u"UNION") || token.isWord(u"EXCEPT") || token.isWord(u"INTERSECT"))
             refuseConstruct("TOP in a SELECT joined by " + token.text.toUpper());
     }

@@ -85,15 +85,9 @@ bool writeBytes(const QString& path, const QByteArray& bytes, QIODevice::OpenMod
 
 }  // namespace
 
-QByteArray toAnsi(const QString& text)
-{
-    return convert(text.toUtf8(), kAnsi, kUtf8, "?");
-}
+QByteArray toAnsi(const QString& text) { return convert(text.toUtf8(), kAnsi, kUtf8, "?"); }
 
-QString fromAnsi(const QByteArray& bytes)
-{
-    return QString::fromUtf8(convert(bytes, kUtf8, kAnsi, "\xEF\xBF\xBD"));
-}
+QString fromAnsi(const QByteArray& bytes) { return QString::fromUtf8(convert(bytes, kUtf8, kAnsi, "\xEF\xBF\xBD")); }
 
 std::optional<QString> readAnsiFile(const QString& path)
 {

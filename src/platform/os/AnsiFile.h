@@ -11,7 +11,7 @@ namespace os {
 
 inline constexpr char kCrLf[] = "\r\n";
 
-QByteArray toAnsi(const QString& text);     // characters outside the code page become "?"
+QByteArray toAnsi(const QString& text);  // characters outside the code page become "?"
 QString fromAnsi(const QByteArray& bytes);
 
 // The whole file; nothing when it cannot be read.

@@ -14,8 +14,7 @@ namespace {
 // characters, with '"', '`', '$' and '\' escaped inside the quotes.
 QString execArgument(const QString& argument)
 {
-    static const QString plain =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/._-+,:@=";
+    static const QString plain = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/._-+,:@=";
     const bool needsQuotes =
         argument.isEmpty() || std::any_of(argument.begin(), argument.end(), [](QChar c) { return !plain.contains(c); });
     QString text = argument;
@@ -39,10 +38,7 @@ QString entryValue(const QString& value)
 
 }  // namespace
 
-QString desktopShortcutPath(const QString& name)
-{
-    return joinPath(desktopFolder(), name + ".desktop");
-}
+QString desktopShortcutPath(const QString& name) { return joinPath(desktopFolder(), name + ".desktop"); }
 
 QString desktopExecLine(const DesktopShortcut& shortcut)
 {
@@ -67,8 +63,8 @@ bool writeDesktopShortcut(const QString& path, const DesktopShortcut& shortcut)
                           "Terminal=false\n";
     file.write(entry.toUtf8());
     if (!file.commit()) return false;
-    return QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeUser | QFileDevice::ExeGroup
-                                           | QFileDevice::ExeOther);
+    return QFile::setPermissions(
+        path, QFile::permissions(path) | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther);
 }
 
 }  // namespace os

@@ -7,11 +7,11 @@
 namespace os {
 
 struct DesktopShortcut {
-    QString name;              // shown under the icon; also the file's name
-    QString program;           // full path of the program started
-    QStringList arguments;     // each handed to the program as one argument
-    QStringList environment;   // "NAME=value" pairs set for the program
-    QString icon;              // full path of the icon file
+    QString name;             // shown under the icon; also the file's name
+    QString program;          // full path of the program started
+    QStringList arguments;    // each handed to the program as one argument
+    QStringList environment;  // "NAME=value" pairs set for the program
+    QString icon;             // full path of the icon file
 };
 
 // The desktop folder + name + ".desktop".

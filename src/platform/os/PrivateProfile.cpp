@@ -24,8 +24,8 @@ QString sectionName(const QString& line)
 
 }  // namespace
 
-QString readProfileString(const QString& path, const QString& section, const QString& key,
-                          const QString& defaultValue, ProfileEncoding encoding)
+QString readProfileString(const QString& path, const QString& section, const QString& key, const QString& defaultValue,
+                          ProfileEncoding encoding)
 {
     const auto lines = encoding == ProfileEncoding::Ansi ? readAnsiLines(path) : readUtf8OrAnsiLines(path);
     if (!lines) return defaultValue;

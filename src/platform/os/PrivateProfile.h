@@ -13,7 +13,7 @@ enum class ProfileEncoding { Ansi, Utf8OrAnsi };
 // matching section and the first matching key in it win, a value keeps its
 // text without surrounding blanks or one pair of enclosing quotes, and a
 // missing file, section or key gives `defaultValue`.
-QString readProfileString(const QString& path, const QString& section, const QString& key,
-                          const QString& defaultValue, ProfileEncoding encoding = ProfileEncoding::Ansi);
+QString readProfileString(const QString& path, const QString& section, const QString& key, const QString& defaultValue,
+                          ProfileEncoding encoding = ProfileEncoding::Ansi);
 
 }  // namespace os

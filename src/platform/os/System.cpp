@@ -8,15 +8,9 @@
 
 namespace os {
 
-QString environment(const QString& name)
-{
-    return qEnvironmentVariable(name.toLocal8Bit().constData());
-}
+QString environment(const QString& name) { return qEnvironmentVariable(name.toLocal8Bit().constData()); }
 
-QString computerName()
-{
-    return QSysInfo::machineHostName();
-}
+QString computerName() { return QSysInfo::machineHostName(); }
 
 QString userName()
 {
@@ -50,15 +44,9 @@ QString executablePath()
                                         : QFile::symLinkTarget("/proc/self/exe");
 }
 
-QString executableName()
-{
-    return QFileInfo(executablePath()).completeBaseName();
-}
+QString executableName() { return QFileInfo(executablePath()).completeBaseName(); }
 
-QString desktopFolder()
-{
-    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
-}
+QString desktopFolder() { return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)); }
 
 QString joinPath(const QString& folder, const QString& name)
 {

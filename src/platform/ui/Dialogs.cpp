@@ -35,10 +35,7 @@ std::unique_ptr<Dialogs>& current()
     return service;
 }
 
-QString titleOrProgram(const QString& title)
-{
-    return title.isEmpty() ? os::executableName() : title;
-}
+QString titleOrProgram(const QString& title) { return title.isEmpty() ? os::executableName() : title; }
 }  // namespace
 
 Dialogs& dialogs()

@@ -15,10 +15,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     setAlternatingRowColors(true);
 }
 
-void FlexGrid::setRows(int rows)
-{
-    setRowCount(std::max(0, rows - 1));
-}
+void FlexGrid::setRows(int rows) { setRowCount(std::max(0, rows - 1)); }
 
 QString FlexGrid::TextMatrix(int row, int col) const
 {
@@ -49,7 +46,4 @@ void FlexGrid::setColWidth(int col, int pixels)
     if (pixels > 0) setColumnWidth(col, pixels);
 }
 
-void FlexGrid::Clear()
-{
-    clear();
-}
+void FlexGrid::Clear() { clear(); }

@@ -27,20 +27,34 @@ int KeypadCodeOf(int qtKey)
 const QHash<int, int>& NamedKeyCodes()
 {
     static const QHash<int, int> codes{
-        {Qt::Key_Backspace, vbKeyBack},   {Qt::Key_Tab, vbKeyTab},
-        {Qt::Key_Backtab, vbKeyTab},      {Qt::Key_Clear, vbKeyClear},
-        {Qt::Key_Return, vbKeyReturn},    {Qt::Key_Enter, vbKeyReturn},
-        {Qt::Key_Shift, vbKeyShift},      {Qt::Key_Control, vbKeyControl},
-        {Qt::Key_Alt, vbKeyMenu},         {Qt::Key_Pause, vbKeyPause},
-        {Qt::Key_CapsLock, vbKeyCapital}, {Qt::Key_Escape, vbKeyEscape},
-        {Qt::Key_Space, vbKeySpace},      {Qt::Key_PageUp, vbKeyPageUp},
-        {Qt::Key_PageDown, vbKeyPageDown}, {Qt::Key_End, vbKeyEnd},
-        {Qt::Key_Home, vbKeyHome},        {Qt::Key_Left, vbKeyLeft},
-        {Qt::Key_Up, vbKeyUp},            {Qt::Key_Right, vbKeyRight},
-        {Qt::Key_Down, vbKeyDown},        {Qt::Key_Print, vbKeySnapshot},
-        {Qt::Key_Printer, vbKeyPrint},    {Qt::Key_Insert, vbKeyInsert},
-        {Qt::Key_Delete, vbKeyDelete},    {Qt::Key_Help, vbKeyHelp},
-        {Qt::Key_NumLock, vbKeyNumlock},  {Qt::Key_ScrollLock, vbKeyScrollLock},
+        {Qt::Key_Backspace, vbKeyBack},
+        {Qt::Key_Tab, vbKeyTab},
+        {Qt::Key_Backtab, vbKeyTab},
+        {Qt::Key_Clear, vbKeyClear},
+        {Qt::Key_Return, vbKeyReturn},
+        {Qt::Key_Enter, vbKeyReturn},
+        {Qt::Key_Shift, vbKeyShift},
+        {Qt::Key_Control, vbKeyControl},
+        {Qt::Key_Alt, vbKeyMenu},
+        {Qt::Key_Pause, vbKeyPause},
+        {Qt::Key_CapsLock, vbKeyCapital},
+        {Qt::Key_Escape, vbKeyEscape},
+        {Qt::Key_Space, vbKeySpace},
+        {Qt::Key_PageUp, vbKeyPageUp},
+        {Qt::Key_PageDown, vbKeyPageDown},
+        {Qt::Key_End, vbKeyEnd},
+        {Qt::Key_Home, vbKeyHome},
+        {Qt::Key_Left, vbKeyLeft},
+        {Qt::Key_Up, vbKeyUp},
+        {Qt::Key_Right, vbKeyRight},
+        {Qt::Key_Down, vbKeyDown},
+        {Qt::Key_Print, vbKeySnapshot},
+        {Qt::Key_Printer, vbKeyPrint},
+        {Qt::Key_Insert, vbKeyInsert},
+        {Qt::Key_Delete, vbKeyDelete},
+        {Qt::Key_Help, vbKeyHelp},
+        {Qt::Key_NumLock, vbKeyNumlock},
+        {Qt::Key_ScrollLock, vbKeyScrollLock},
     };
     return codes;
 }
@@ -64,10 +78,7 @@ int KeyCodeOf(int qtKey, Qt::KeyboardModifiers modifiers)
     return MainKeyboardCodeOf(qtKey);
 }
 
-int KeyCodeOf(const QKeyEvent& event)
-{
-    return KeyCodeOf(event.key(), event.modifiers());
-}
+int KeyCodeOf(const QKeyEvent& event) { return KeyCodeOf(event.key(), event.modifiers()); }
 
 int ShiftStateOf(Qt::KeyboardModifiers modifiers)
 {

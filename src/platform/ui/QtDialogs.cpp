@@ -77,8 +77,8 @@ int QtDialogs::messageBox(const QString& prompt, int buttons, const QString& tit
 QString QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& initial)
 {
     bool accepted = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
-                                               QLineEdit::Normal, initial, &accepted);
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, initial, &accepted);
     return accepted ? text : QString();
 }
 
@@ -89,7 +89,4 @@ std::optional<QString> QtDialogs::openFile(const QString& title, const QString& 
     return path;
 }
 
-void QtDialogs::showModal(QDialog& window)
-{
-    window.exec();
-}
+void QtDialogs::showModal(QDialog& window) { window.exec(); }

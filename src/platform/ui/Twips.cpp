@@ -24,9 +24,6 @@ int PixelsFromTwips(double twips)
     return factor > 0 ? static_cast<int>(std::lround(twips / factor)) : 0;
 }
 
-double TwipsFromPixels(double pixels)
-{
-    return pixels * TwipsPerPixelX();
-}
+double TwipsFromPixels(double pixels) { return pixels * TwipsPerPixelX(); }
 
 }  // namespace vb

@@ -1,8 +1,8 @@
 #include "platform/VbText.h"
 #include "platform/db/Connection.h"
 #include "platform/db/StatementLog.h"
-#include "support/ErrorNumber.h"
 #include "support/DatabaseTest.h"
+#include "support/ErrorNumber.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,8 +29,8 @@ TEST_P(ConnectionTest, OpensTheDatabaseOfARegisteredServer)
 
 TEST_P(ConnectionTest, ServerAndKeyNamesIgnoreCaseAndBlanks)
 {
-    writeProgramFile("servidores.ini", onSqlite() ? "[ local ]\r\nMOTOR = SQLite\r\nCarpeta=datos\r\n"
-                                                  : registryEntry(" local "));
+    writeProgramFile("servidores.ini",
+                     onSqlite() ? "[ local ]\r\nMOTOR = SQLite\r\nCarpeta=datos\r\n" : registryEntry(" local "));
     // PostgreSQL keeps the case of database names.
     connection.Open("provider=sqloledb; server=Local ; DATABASE = " + QString(onSqlite() ? "empresa" : "EMPRESA")
                     + " ;uid=EMPRESA;pwd=EMPRESA");
@@ -63,8 +63,7 @@ TEST_P(ConnectionTest, AMissingDatabaseOfAKnownLoginIsNotFound)
 
 TEST_P(ConnectionTest, AnUnknownServerCannotBeReached)
 {
-    EXPECT_EQ(errorNumber([&] { connection.Open("PROVIDER=SQLOLEDB;Server=OTRO;Database =EMPRESA;"); }),
-              -2147467259);
+    EXPECT_EQ(errorNumber([&] { connection.Open("PROVIDER=SQLOLEDB;Server=OTRO;Database =EMPRESA;"); }), -2147467259);
     EXPECT_EQ(connection.errors().Item(0).NativeError, 17);
     EXPECT_EQ(connection.errors().Item(0).SQLState, "08001");
 }

@@ -70,8 +70,9 @@ TEST_P(ErrorMapTest, TextTooLongForItsColumn)
 
 TEST_P(ErrorMapTest, TextInANumericColumn)
 {
-    const DbError error = failureOf("INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) "
-                                    "VALUES ('A1', 'UN', 'KG', 'abc')");
+    const DbError error = failureOf(
+        "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) "
+        "VALUES ('A1', 'UN', 'KG', 'abc')");
     EXPECT_EQ(error.Number, 3421);
     EXPECT_EQ(error.NativeError, 8114);
 }

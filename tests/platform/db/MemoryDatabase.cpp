@@ -28,10 +28,7 @@ MemoryDatabase::MemoryDatabase()
     db::registerTsqlFunctions(connection_);
 }
 
-MemoryDatabase::~MemoryDatabase()
-{
-    sqlite3_close(connection_);
-}
+MemoryDatabase::~MemoryDatabase() { sqlite3_close(connection_); }
 
 MemoryDatabase::Rows MemoryDatabase::native(const QString& sql)
 {
@@ -40,7 +37,8 @@ MemoryDatabase::Rows MemoryDatabase::native(const QString& sql)
     while (!rest.trimmed().isEmpty()) {
         sqlite3_stmt* statement = nullptr;
         const char* tail = nullptr;
-        if (sqlite3_prepare_v2(connection_, rest.constData(), -1, &statement, &tail) != SQLITE_OK) throw failure(connection_, sql);
+        if (sqlite3_prepare_v2(connection_, rest.constData(), -1, &statement, &tail) != SQLITE_OK)
+            throw failure(connection_, sql);
         rest = QByteArray(tail);
         if (!statement) continue;
         rows.clear();

@@ -1,7 +1,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/StatementLog.h"
-#include "support/ErrorNumber.h"
 #include "support/DatabaseTest.h"
+#include "support/ErrorNumber.h"
 
 using namespace db;
 
@@ -12,10 +12,12 @@ protected:
         EveryEngineTest::SetUp();
         if (IsSkipped()) return;
         connection.Open(connectionText());
-        connection.Execute("INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
-                           "VALUES ('A1', 'CJ', 'UN', 12, NULL)");
-        connection.Execute("INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
-                           "VALUES ('A2', 'KG', 'GR', 1000, 1)");
+        connection.Execute(
+            "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
+            "VALUES ('A1', 'CJ', 'UN', 12, NULL)");
+        connection.Execute(
+            "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
+            "VALUES ('A2', 'KG', 'GR', 1000, 1)");
         connection.setStatementLog(&log);
     }
 
@@ -59,16 +61,17 @@ TEST_P(RecordsetTest, ReadsRowsForwardWithBofAndEof)
 TEST_P(RecordsetTest, FieldsCarryTheAdoTypeAndSizeOfTheirColumn)
 {
     // SQL Server's type names; on PostgreSQL bit is kept as smallint and money as numeric.
-    connection.Execute("CREATE TABLE TIPOS (T varchar(25), N numeric(18,4), I int, S smallint, B bit, D datetime, "
-                       "F float, M money)");
+    connection.Execute(
+        "CREATE TABLE TIPOS (T varchar(25), N numeric(18,4), I int, S smallint, B bit, D datetime, "
+        "F float, M money)");
     connection.Execute("INSERT INTO TIPOS VALUES ('x', 1.5, 2, 3, 1, '2025-12-31 10:20:30', 2.5, 9.99)");
     rows.Open("SELECT * FROM TIPOS", connection);
     const int bit = onSqlite() ? 11 : 2;
     const int money = onSqlite() ? 6 : 131;
     const long moneySize = onSqlite() ? 8 : 19;
     const int text = onSqlite() ? 200 : 202;  // the Unicode driver reports every text as wide
-    const QVector<std::pair<int, long>> expected{{text, 25}, {131, 19}, {3, 4},  {2, 2},
-                                                 {bit, 2},  {135, 16}, {5, 8}, {money, moneySize}};
+    const QVector<std::pair<int, long>> expected{{text, 25}, {131, 19}, {3, 4}, {2, 2},
+                                                 {bit, 2},   {135, 16}, {5, 8}, {money, moneySize}};
     ASSERT_EQ(rows.FieldCount(), expected.size());
     for (int i = 0; i < rows.FieldCount(); ++i) {
         EXPECT_EQ(rows.Fields(i).Type(), expected[i].first) << rows.Fields(i).Name().toStdString();
@@ -128,10 +131,10 @@ TEST_P(RecordsetTest, ATableWithoutPrimaryKeyIsKeyedByItsOriginalValues)
               ado::adLockOptimistic);
     rows.Fields("VALOR").setValue("4");
     rows.Update();
-    EXPECT_EQ(log.entries().last().sent,
-              "UPDATE " + quoted("TA_CONFIGURACION") + " SET " + quoted("VALOR") + "=? WHERE " + quoted("GRUPO")
-                  + "=? AND " + quoted("CLAVE") + "=? AND " + quoted("VALOR") + "=? AND " + quoted("VALORAUX")
-                  + " IS NULL AND " + quoted("PoliticaNegocio") + "=?");
+    EXPECT_EQ(log.entries().last().sent, "UPDATE " + quoted("TA_CONFIGURACION") + " SET " + quoted("VALOR")
+                                             + "=? WHERE " + quoted("GRUPO") + "=? AND " + quoted("CLAVE") + "=? AND "
+                                             + quoted("VALOR") + "=? AND " + quoted("VALORAUX") + " IS NULL AND "
+                                             + quoted("PoliticaNegocio") + "=?");
     Recordset check = connection.Execute("SELECT VALOR FROM TA_CONFIGURACION ORDER BY GRUPO");
     EXPECT_EQ(check.Fields(0).Value().toText(), "2");
     check.MoveNext();
@@ -166,9 +169,10 @@ TEST_P(RecordsetTest, OnlyOneTableRecordSetsWithALockCanBeChanged)
     rows.Open("SELECT * FROM S_TA_EQUIV", connection);
     EXPECT_EQ(errorNumber([&] { rows.Fields("Coeficiente").setValue(1); }), 3251);
     rows.Close();
-    rows.Open("SELECT S_TA_EQUIV.*, V_TA_UNIDAD.Descripcion FROM S_TA_EQUIV LEFT OUTER JOIN V_TA_UNIDAD "
-              "ON S_TA_EQUIV.IDUNIDAD = V_TA_UNIDAD.IdUnidad",
-              connection, ado::adOpenDynamic, ado::adLockOptimistic);
+    rows.Open(
+        "SELECT S_TA_EQUIV.*, V_TA_UNIDAD.Descripcion FROM S_TA_EQUIV LEFT OUTER JOIN V_TA_UNIDAD "
+        "ON S_TA_EQUIV.IDUNIDAD = V_TA_UNIDAD.IdUnidad",
+        connection, ado::adOpenDynamic, ado::adLockOptimistic);
     EXPECT_EQ(errorNumber([&] { rows.AddNew(); }), 3251);
 }
 

@@ -83,8 +83,9 @@ TEST_F(SqliteFunctions, LeftAndRightTakeAtMostTheText)
 TEST_F(SqliteFunctions, AdditionJoinsTwoTextsAndAddsAnythingElse)
 {
     database.native("CREATE TABLE T (texto TEXT, numero INTEGER); INSERT INTO T VALUES ('12', 3)");
-    EXPECT_EQ(database.native("SELECT TSQL_ADD(texto, texto), TSQL_ADD(texto, numero), TSQL_ADD(numero, numero) FROM T"),
-              MemoryDatabase::Rows({{"1212", "15", "6"}}));
+    EXPECT_EQ(
+        database.native("SELECT TSQL_ADD(texto, texto), TSQL_ADD(texto, numero), TSQL_ADD(numero, numero) FROM T"),
+        MemoryDatabase::Rows({{"1212", "15", "6"}}));
     EXPECT_EQ(value("TSQL_ADD(1.5, 1)"), "2.5");
     EXPECT_EQ(value("TSQL_ADD('a', NULL)"), kNull);
     EXPECT_THROW(value("TSQL_ADD('a', 1)"), std::runtime_error);

@@ -20,7 +20,8 @@ protected:
         if (IsSkipped()) return;
         connection.Open(connectionText());
         connection.Execute("INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('UN', 'Piña Colada')");
-        connection.Execute("INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, Precio, Baja) VALUES ('A1', 'Tornillo', 10.5, 1)");
+        connection.Execute(
+            "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, Precio, Baja) VALUES ('A1', 'Tornillo', 10.5, 1)");
     }
 
     // The value of an expression over the one unit row.

@@ -15,14 +15,18 @@ public:
     void set(const char* name, const QByteArray& value)
     {
         if (!saved_.contains(name)) saved_.insert(name, qgetenv(name));
-        if (value.isNull()) qunsetenv(name);
-        else qputenv(name, value);
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
     }
     ~Environment()
     {
         for (auto it = saved_.cbegin(); it != saved_.cend(); ++it) {
-            if (it.value().isNull()) qunsetenv(it.key().constData());
-            else qputenv(it.key().constData(), it.value());
+            if (it.value().isNull())
+                qunsetenv(it.key().constData());
+            else
+                qputenv(it.key().constData(), it.value());
         }
     }
 

@@ -4,18 +4,16 @@
 #include "database/VentanaAcceso.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
+#include "platform/db/ErrorMap.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
 #include "session/Sesion.h"
-#include "session/TratamientoErrores.h"
+#include "vendor/TratamientoErrores.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-constexpr long kYaAbierto = 3705;
-constexpr long kNoPermitidoEnEdicion = 3219;
-constexpr long kSinConexion = -2147221503;  // hex 80040001
 constexpr int kTiempoConexion = 3;
 constexpr char kCR[] = "\r";
 constexpr char kCRLF[] = "\r\n";
@@ -88,12 +86,12 @@ int DB_Dll::tratarFalloApertura(const ErrorVB& error, bool& cerroUnaVez, bool Mu
         return TrapErrores::Reintentar;
     };
     if (!MuestraError) {
-        if (error.numero == kYaAbierto && !cerroUnaVez) return cerrarYReintentar();
+        if (error.numero == db::ErrorMap::AlreadyOpen && !cerroUnaVez) return cerrarYReintentar();
         gOpenFlag = false;
         return 0;
     }
     if (gCnn.errors().Count() == 0) {
-        if (error.numero == kYaAbierto && !cerroUnaVez) return cerrarYReintentar();
+        if (error.numero == db::ErrorMap::AlreadyOpen && !cerroUnaVez) return cerrarYReintentar();
         MsgBox(error.descripcion);
         return 0;
     }
@@ -215,7 +213,7 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, db::Recordset& LRCS, db::Conn
     if (!trap.paso([&] { LRCS.setCursorLocation(db::ado::adUseClient); })) return;
     if (!trap.paso([&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); })) return;
     if (!trap.paso([&] {
-            if (!AsegurarConexion()) throw ErrorVB(kSinConexion, "No hay conexión con la base de datos.");
+            if (!AsegurarConexion()) throw ErrorVB(db::ErrorMap::NoConnection, "No hay conexión con la base de datos.");
         })) {
         return;
     }
@@ -240,7 +238,8 @@ void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, db::Recordset& LRCS, db
 void DB_Dll::CierraRecordset(db::Recordset& LrcsTemp)
 {
     TrapErrores trap("CierraRecordset", [this, &LrcsTemp](const ErrorVB& error, const QString& rutina) {
-        if (error.numero != kNoPermitidoEnEdicion) return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        if (error.numero != db::ErrorMap::NotAllowedWhileEditing)
+            return TratamientoErrores(error, kBotonesTratamiento, rutina);
         (void)TrapErrores::silencioso().paso([&] {
             LrcsTemp.CancelUpdate();
             if (LrcsTemp.State() != db::ado::adStateClosed) LrcsTemp.Close();

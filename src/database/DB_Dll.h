@@ -5,6 +5,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "vendor/QvDialogoArchivo.h"
+#include "vendor/TratamientoErrores.h"
 
 #include <QString>
 
@@ -111,7 +112,7 @@ public:
                     const Variant& ValorDefault = {});
 
     // --- Errors and lost connections -------------------------------------------
-    int TratamientoErrores(const ErrorVB& CodErr, int Botones = 18, const QString& Rutina = {}) const;
+    int TratamientoErrores(const ErrorVB& CodErr, int Botones = kBotonesTratamiento, const QString& Rutina = {}) const;
     bool AsegurarConexion();
     bool ReintentaConectar();
 
@@ -139,6 +140,11 @@ private:
     // then the library's error dialog (4 retry, 5 next, anything else leave).
     int tratarFalloConPerdida(const ErrorVB& error, int& contador, const QString& rutina);
     bool ReconectarConVentana(int Intentos, const QString& Rutina);
+
+    // Quiet reconnections before the operator is asked: statements and
+    // lookups try three times, a lost link found by the other routines twice.
+    static constexpr int kReintentosSilenciosos = 3;
+    static constexpr int kReconexionesAntesDePreguntar = 2;
 
     int contadorAbrirRecordset_ = 0;
     int contadorAsegurarConexion_ = 0;

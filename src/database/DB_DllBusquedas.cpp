@@ -1,5 +1,6 @@
 #include "database/DB_Dll.h"
 #include "database/TextoSQL.h"
+#include "platform/db/ErrorMap.h"
 
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
@@ -14,8 +15,6 @@
 
 namespace {
 
-constexpr long kEnlacePerdido = 11;
-constexpr int kReconexionesPorLlamada = 3;
 constexpr char kFiltroCeros[] = "substring(ltrim(idarticulo),1,1)<>'0'";
 
 bool esTipo(const Variant& tipo, std::initializer_list<const char*> codigos)
@@ -71,18 +70,18 @@ int DB_Dll::tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, int& co
 {
     db::Connection& compartida = gBaseDatos().gCnn;
     const bool enlacePerdido =
-        compartida.errors().Count() > 0 && compartida.errors().Item(0).NativeError == kEnlacePerdido;
+        compartida.errors().Count() > 0 && compartida.errors().Item(0).NativeError == db::ErrorMap::LinkLostNative;
     if (enlacePerdido) {
         if (ReintentaConectar()) {
-            if (++contador < kReconexionesPorLlamada) return TrapErrores::Reintentar;
+            if (++contador < kReintentosSilenciosos) return TrapErrores::Reintentar;
         } else {
             for (;;) {
                 const bool reconectado = ReintentaConectar();
                 if (busqueda == Busqueda::Datos) {
                     if (reconectado) return TrapErrores::Reintentar;
-                    if (++contador < kReconexionesPorLlamada) continue;
+                    if (++contador < kReintentosSilenciosos) continue;
                 } else if (reconectado) {
-                    if (++contador < kReconexionesPorLlamada) return TrapErrores::Reintentar;
+                    if (++contador < kReintentosSilenciosos) return TrapErrores::Reintentar;
                     break;
                 }
                 preguntarSiReconectar();

@@ -2,6 +2,7 @@
 
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
+#include "platform/db/ErrorMap.h"
 #include "platform/ui/Dialogs.h"
 
 #include <array>
@@ -9,11 +10,6 @@
 // Running statements and scripts on the connection.
 
 namespace {
-
-constexpr long kDatosTruncados = 8152;
-constexpr long kEnlacePerdido = 11;
-constexpr long kAvisoOracle = 265929;
-constexpr int kReintentosSilenciosos = 3;
 
 constexpr std::array kPalabrasScriptOracle{"INSERT ",  "DELETE ",      "UPDATE ",         "CREATE ",
                                            "DROP ",    "ALTER ",       "SET TRANSACTION", "COMMIT",
@@ -87,7 +83,8 @@ QString DB_Dll::EjecutarScriptOracle(QString& texto, long& RecordsAffected)
         RecordsAffected += filas;
         texto = siguiente > 0 ? vb::Trim(vb::Mid(texto, siguiente)) : QString();
     }
-    if (gCnn.errors().Count() == 1 && gCnn.errors().Item(0).Number == kAvisoOracle) gCnn.errors().Clear();
+    if (gCnn.errors().Count() == 1 && gCnn.errors().Item(0).Number == db::ErrorMap::OracleWarning)
+        gCnn.errors().Clear();
     return {};
 }
 
@@ -104,7 +101,7 @@ void DB_Dll::ejecutarSinReintento(QString& SentenciaSQL, long& RecordsAffected, 
     db::Connection& compartida = gBaseDatos().gCnn;
     const int errores = compartida.errors().Count();
     if ((errores == 1 || errores == 2) && !contiene(SentenciaSQL, "TRANS")
-        && compartida.errors().Item(0).NativeError == kDatosTruncados) {
+        && compartida.errors().Item(0).NativeError == db::ErrorMap::TextTooLongNative) {
         compartida.errors().Clear();
     }
 }
@@ -139,11 +136,11 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected, db
             db::Connection& compartida = gBaseDatos().gCnn;
             const db::DbError* error = primerError(compartida);
             if (!error || contiene(SentenciaSQL, "TRANS")) return;
-            if (error->NativeError == kEnlacePerdido) {
+            if (error->NativeError == db::ErrorMap::LinkLostNative) {
                 if (reconectarOPreguntar(contador)) continue;
                 return;
             }
-            if (error->NativeError == kDatosTruncados) compartida.errors().Clear();
+            if (error->NativeError == db::ErrorMap::TextTooLongNative) compartida.errors().Clear();
             return;
         }
     }
@@ -157,7 +154,8 @@ void DB_Dll::EjecutaConsultaSQL(QString SentenciaSQL)
 
 void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected, db::Recordset* LRCS)
 {
-    static constexpr std::array kErroresCallados{-2147467259L, -2147217873L, -2147217865L, -2147217900L};
+    static constexpr std::array kErroresCallados{db::ErrorMap::UnspecifiedFailure, db::ErrorMap::IntegrityViolation,
+                                                 db::ErrorMap::NoSuchTable, db::ErrorMap::ErrorsInCommand};
     const bool crea = contiene(SentenciaSQL, "CREATE");
     const bool borraTabla = contiene(SentenciaSQL, "DROP");
     if (!(crea && borraTabla) || contiene(SentenciaSQL, "@ADMIN_"))
@@ -174,7 +172,7 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected, d
     } catch (const ErrorVB& error) {
         db::Connection& compartida = gBaseDatos().gCnn;
         const db::DbError* primero = primerError(compartida);
-        if (primero && !contiene(SentenciaSQL, "TRANS") && primero->NativeError == kDatosTruncados) {
+        if (primero && !contiene(SentenciaSQL, "TRANS") && primero->NativeError == db::ErrorMap::TextTooLongNative) {
             compartida.errors().Clear();
             return;
         }

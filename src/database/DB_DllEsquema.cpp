@@ -2,6 +2,7 @@
 
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
+#include "vendor/TratamientoErrores.h"
 
 // Looking at the structure of the open database and adding a missing column.
 
@@ -22,7 +23,7 @@ void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString&
                       const Variant& ValorDefault)
 {
     TrapErrores trap("errAddField", [this](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, 18, rutina);
+        return TratamientoErrores(error, kBotonesTratamiento, rutina);
     });
     (void)trap.paso([&] {
         const QString nulos = PermiteNulos ? " Null " : " Not Null ";
@@ -36,7 +37,7 @@ void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString&
 bool DB_Dll::ExisteTablaDB(const QString& Tabla)
 {
     TrapErrores trap("VerificaCampos", [this](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, 18, rutina);
+        return TratamientoErrores(error, kBotonesTratamiento, rutina);
     });
     bool existe = false;
     (void)trap.paso([&] {
@@ -50,7 +51,7 @@ bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo)
 {
     if (vb::ContainsText(gProveedor, "ORACLE")) return true;
     TrapErrores trap("VerificaCampos", [this](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, 18, rutina);
+        return TratamientoErrores(error, kBotonesTratamiento, rutina);
     });
     bool existe = false;
     (void)trap.paso([&] {

@@ -3,6 +3,7 @@
 #include "database/frmReconectar.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
+#include "platform/db/ErrorMap.h"
 #include "platform/os/ProcessExit.h"
 #include "platform/ui/Dialogs.h"
 #include "vendor/QvFunciones.h"
@@ -21,8 +22,8 @@
 
 namespace {
 
-constexpr std::array kNumerosDePerdida{3704L, 3709L, -2147467259L};
-constexpr int kReintentosSilenciosos = 2;
+constexpr std::array kNumerosDePerdida{db::ErrorMap::ObjectClosed, db::ErrorMap::ConnectionUnusable,
+                                       db::ErrorMap::LinkLostNumber};
 constexpr int kIntentosPorSerie = 10;
 constexpr int kPausaEntreIntentosMs = 500;
 constexpr int kTiempoReconexion = 5;
@@ -86,7 +87,7 @@ DB_Dll::Perdida DB_Dll::TratarPerdidaConexion(long NumeroError, int& Intentos, c
     const bool esPerdida =
         std::find(kNumerosDePerdida.begin(), kNumerosDePerdida.end(), NumeroError) != kNumerosDePerdida.end();
     if (!esPerdida) return Perdida::NoEsPerdida;
-    if (Intentos < kReintentosSilenciosos) {
+    if (Intentos < kReconexionesAntesDePreguntar) {
         ++Intentos;
         if (ReintentaConectar()) {
             Intentos = 0;

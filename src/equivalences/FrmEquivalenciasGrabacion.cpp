@@ -5,6 +5,7 @@
 #include "lookups/Dll_Display.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
+#include "platform/db/ErrorMap.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
@@ -22,9 +23,6 @@ namespace {
 
 constexpr int kAnchoArticulo = 25;
 constexpr int kAnchoUnidad = 4;
-constexpr long kClaveDuplicada = 3022;
-constexpr long kTipoIncorrecto = 3421;
-constexpr long kConversionProveedor = 1010;
 constexpr int kPestanaEspeciales = 1;
 constexpr long kAltaOModificacion = 1;
 constexpr long kBaja = 3;
@@ -62,7 +60,7 @@ int FrmEquivalencias::tratarErrorDeGrabacion(const ErrorVB& error, int indiceCam
 {
     HayError_ = true;
     QvFunciones::RestablecerEstado(false);
-    if (error.numero == kClaveDuplicada && !repitiendoPorClaveDuplicada_) {
+    if (error.numero == db::ErrorMap::DuplicateOnUpdate && !repitiendoPorClaveDuplicada_) {
         // The key exists after all: the pending addition goes, and the save
         // runs once more as an update of that row.
         RegistroActual.CancelUpdate();
@@ -72,12 +70,12 @@ int FrmEquivalencias::tratarErrorDeGrabacion(const ErrorVB& error, int indiceCam
         repetir = true;
         return 0;
     }
-    if (error.numero == kTipoIncorrecto) {
+    if (error.numero == db::ErrorMap::WrongType) {
         mostrarErrorDeConversion("Error en conversion de datos", indiceCampo);
         return 0;
     }
     db::Errors& errores = gBaseDatos().gCnn.errors();
-    if (errores.Count() > 0 && errores.Item(0).NativeError == kConversionProveedor) {
+    if (errores.Count() > 0 && errores.Item(0).NativeError == db::ErrorMap::ProviderConversionNative) {
         mostrarErrorDeConversion("Error en conversion de datos ", indiceCampo);
         RegistroActual.CancelUpdate();
         errores.Clear();

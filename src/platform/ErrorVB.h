@@ -29,7 +29,14 @@ constexpr long ArgumentoNoValido = 5;
 constexpr long Desbordamiento = 6;
 constexpr long TiposNoCoinciden = 13;
 constexpr long ArchivoNoEncontrado = 53;
+constexpr long ErrorDeAccesoARuta = 75;
 constexpr long UsoNoValidoDeNull = 94;
+constexpr long ErrorDeAutomatizacion = 440;
+
+// What starting a local SQL Server reports when it is already running.
+constexpr long ServicioYaIniciado = 1056;
+constexpr long ServicioYaIniciadoHresult = -2147023840;  // the same, as a Windows result code
+constexpr long ServidorYaIniciado = 20480;
 
 ErrorVB argumentoNoValido(const QString& detalle = {});
 ErrorVB desbordamiento();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ErrorVB.h"
+#include "platform/ui/Dialogs.h"
 
 #include <functional>
 #include <optional>
@@ -13,8 +14,9 @@
 //   if (!trap.paso([&] { ... })) return {};
 class TrapErrores {
 public:
-    static constexpr int Reintentar = 4;
-    static constexpr int Ignorar = 5;
+    // The answers of the error dialog that a routine acts on; any other
+    // answer (0 when nothing was shown) leaves the routine.
+    enum Respuesta : int { Abortar = vb::vbAbort, Reintentar = vb::vbRetry, Ignorar = vb::vbIgnore };
 
     using Tratamiento = std::function<int(const ErrorVB& error, const QString& rutina)>;
 

@@ -116,7 +116,7 @@ double Val(const QString& s)
     QString number = match.captured(0);
     number.replace(u'd', u'e').replace(u'D', u'e');
     const double value = number.toDouble();
-    if (!std::isfinite(value)) throw ErrorVB(6, "Desbordamiento");
+    if (!std::isfinite(value)) throw ErroresVB::desbordamiento();
     return value;
 }
 

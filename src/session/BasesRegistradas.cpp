@@ -10,7 +10,6 @@ namespace {
 
 constexpr char kNombreArchivo[] = "BASES.TXT";
 constexpr int kCamposPorRegistro = 5;
-constexpr long kErrorEscritura = 75;
 
 bool esBlanco(QChar c) { return c == u' ' || c == u'\t'; }
 
@@ -81,7 +80,7 @@ void BasesRegistradas::agregar(const ConexionRegistrada& conexion) const
     const QStringList campos{vb::Trim(conexion.nombre), vb::Trim(conexion.base), vb::Trim(conexion.login),
                              QvFunciones::Encriptar(vb::Trim(conexion.password)), vb::Trim(conexion.servidor)};
     const QString registro = (ultimaLineaConTexto ? QString(os::kCrLf) : QString()) + campos.join(u',') + os::kCrLf;
-    if (!os::appendAnsiText(ruta_, registro)) throw ErrorVB(kErrorEscritura, "Error de acceso a la ruta o el archivo");
+    if (!os::appendAnsiText(ruta_, registro)) throw ErrorVB(ErroresVB::ErrorDeAccesoARuta, "Error de acceso a la ruta o el archivo");
 }
 
 QString BasesRegistradas::ServidorSinPuerto(const QString& servidor)

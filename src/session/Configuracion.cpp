@@ -8,8 +8,8 @@
 #include "platform/os/System.h"
 #include "session/Sesion.h"
 #include "session/TextoABooleano.h"
-#include "session/TratamientoErrores.h"
 #include "vendor/QvFunciones.h"
+#include "vendor/TratamientoErrores.h"
 
 #include <QHash>
 #include <QSet>

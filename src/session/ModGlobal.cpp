@@ -3,18 +3,17 @@
 #include "database/DB_Dll.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
+#include "platform/db/ErrorMap.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
 #include "session/RegistroFallas.h"
 #include "session/TextoABooleano.h"
-#include "session/TratamientoErrores.h"
 #include "vendor/QvFunciones.h"
+#include "vendor/TratamientoErrores.h"
 
 namespace {
 
 constexpr int kLargoMaximoDeCodigo = 29;
-constexpr long kClaveDuplicada = 2627;
-constexpr long kConflictoDeRestriccion = 547;
 
 // One line per error, "<native> : <description>" and CR LF; with several,
 // every one but the last.
@@ -86,8 +85,8 @@ void GActualizarDatoScript(const QStringList& Sentencias, bool& HuboError, long&
             HuboError = true;
             mensaje = lineasDeError(errores);
             MensajeError = mensaje;
-            if ((OmitirAvisoDuplicado && numero == kClaveDuplicada)
-                || (OmitirAvisoRelacion && numero == kConflictoDeRestriccion)) {
+            if ((OmitirAvisoDuplicado && numero == db::ErrorMap::DuplicateKeyNative)
+                || (OmitirAvisoRelacion && numero == db::ErrorMap::ConstraintConflictNative)) {
                 MensajeError = errores.Item(0).Description;
                 mensaje.clear();
             }

@@ -4,6 +4,7 @@
 #include "database/VentanaAcceso.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
+#include "platform/db/ErrorMap.h"
 #include "platform/os/Desktop.h"
 #include "platform/os/DesktopShortcut.h"
 #include "platform/os/System.h"
@@ -11,10 +12,10 @@
 #include "platform/ui/VbColor.h"
 #include "session/BasesRegistradas.h"
 #include "session/Sesion.h"
-#include "session/TratamientoErrores.h"
 #include "styling/EstiloFormulario.h"
 #include "vendor/QvFunciones.h"
 #include "vendor/QvSistema.h"
+#include "vendor/TratamientoErrores.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -43,7 +44,9 @@ constexpr char kTituloAccesoDirecto[] = "Acceso Directo";
 // Failures of "Registrar" that let it go on with its next step.
 bool esErrorIgnorado(long numero)
 {
-    static const QVector<long> ignorados{3704, 440, 1056, 20480, -2147023840};
+    static const QVector<long> ignorados{db::ErrorMap::ObjectClosed, ErroresVB::ErrorDeAutomatizacion,
+                                         ErroresVB::ServicioYaIniciado, ErroresVB::ServidorYaIniciado,
+                                         ErroresVB::ServicioYaIniciadoHresult};
     return ignorados.contains(numero);
 }
 

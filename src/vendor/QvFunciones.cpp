@@ -1,7 +1,7 @@
 #include "vendor/QvFunciones.h"
 
 #include "platform/VbText.h"
-#include "session/TratamientoErrores.h"
+#include "vendor/TratamientoErrores.h"
 
 #include <QApplication>
 #include <QRegularExpression>

@@ -30,7 +30,7 @@ struct LibroCerrado {
 
 [[noreturn]] void fallo(const QString& detalle)
 {
-    throw ErrorVB(75, "No se pudo escribir la planilla: " + detalle, "QvPlanilla");
+    throw ErrorVB(ErroresVB::ErrorDeAccesoARuta, "No se pudo escribir la planilla: " + detalle, "QvPlanilla");
 }
 
 void comprobar(lxw_error resultado)

@@ -132,7 +132,7 @@ Recordset Connection::OpenSchema(int schema, const QStringList& restrictions)
                                    rows);
     }
     if (schema != ado::adSchemaColumns)
-        throw ErrorVB(3251, "Esquema no disponible: " + QString::number(schema), kSource);
+        throw ErrorVB(ErrorMap::NotSupported, "Esquema no disponible: " + QString::number(schema), kSource);
     if (!matches(restrictions, 0, catalog)) return Recordset::fromRows(columnsOfColumns, {});
     QVector<TableInfo> tables;
     runOnEngine([&] { tables = engine.tables(); });

@@ -7,9 +7,6 @@
 
 namespace db {
 
-// Error number of a statement the engine cannot run (ADO's "errors in the command").
-inline constexpr long ErrorInCommand = -2147217900;
-
 // Every statement the system builds is SQL Server (T-SQL) text; a dialect turns
 // it into what one engine runs.
 //
@@ -32,7 +29,7 @@ public:
 
     // The statements of a T-SQL batch, each rewritten for this engine, in order.
     // `database` is the connection's current database name (three-part names that
-    // name it are reduced to the table). Throws ErrorVB(ErrorInCommand, text naming
+    // name it are reduced to the table). Throws ErrorVB(ErrorMap::ErrorsInCommand, text naming
     // the construct) for a construct it cannot translate.
     virtual QStringList translate(const QString& batch, const QString& database) const = 0;
 };

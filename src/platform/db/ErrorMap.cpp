@@ -6,12 +6,6 @@ namespace db::ErrorMap {
 
 namespace {
 
-constexpr long IntegrityViolation = -2147217873;
-constexpr long ErrorsInCommand = -2147217900;
-constexpr long DataTruncated = -2147217833;
-constexpr long LoginRefused = -2147217843;
-constexpr long TimeoutExpired = -2147217871;
-
 struct Mapping {
     long number;
     long nativeError;
@@ -21,18 +15,18 @@ struct Mapping {
 Mapping mappingOf(Situation situation)
 {
     switch (situation) {
-    case Situation::DuplicateKey: return {IntegrityViolation, 2627, "23000"};
-    case Situation::ConstraintConflict: return {IntegrityViolation, 547, "23000"};
-    case Situation::NullNotAllowed: return {IntegrityViolation, 515, "23000"};
-    case Situation::TextTooLong: return {DataTruncated, 8152, "22001"};
-    case Situation::WrongType: return {WrongType, 8114, "22018"};
+    case Situation::DuplicateKey: return {IntegrityViolation, DuplicateKeyNative, "23000"};
+    case Situation::ConstraintConflict: return {IntegrityViolation, ConstraintConflictNative, "23000"};
+    case Situation::NullNotAllowed: return {IntegrityViolation, NullNotAllowedNative, "23000"};
+    case Situation::TextTooLong: return {DataTruncated, TextTooLongNative, "22001"};
+    case Situation::WrongType: return {WrongType, WrongTypeNative, "22018"};
     case Situation::LinkLost: return {LinkLostNumber, LinkLostNative, "08S01"};
-    case Situation::ServerNotFound: return {LinkLostNumber, 17, "08001"};
-    case Situation::DatabaseNotFound: return {LinkLostNumber, 4060, "42000"};
-    case Situation::LoginFailed: return {LoginRefused, 18456, "28000"};
-    case Situation::MissingTable: return {NoSuchTable, 208, "42S02"};
-    case Situation::MissingColumn: return {ErrorsInCommand, 207, "42S22"};
-    case Situation::SyntaxError: return {ErrorsInCommand, 102, "42000"};
+    case Situation::ServerNotFound: return {LinkLostNumber, ServerNotFoundNative, "08001"};
+    case Situation::DatabaseNotFound: return {LinkLostNumber, DatabaseNotFoundNative, "42000"};
+    case Situation::LoginFailed: return {LoginRefused, LoginFailedNative, "28000"};
+    case Situation::MissingTable: return {NoSuchTable, MissingTableNative, "42S02"};
+    case Situation::MissingColumn: return {ErrorsInCommand, MissingColumnNative, "42S22"};
+    case Situation::SyntaxError: return {ErrorsInCommand, SyntaxErrorNative, "42000"};
     case Situation::Timeout: return {TimeoutExpired, 0, "HYT00"};
     case Situation::Locked: return {TimeoutExpired, 0, "HYT00"};  // how SQL Server gives up waiting for a lock
     case Situation::DiskFull: return {ErrorsInCommand, 0, "42000"};
@@ -62,7 +56,7 @@ const QHash<long, QString>& objectDescriptions()
          "No se puede usar la conexión para realizar esta operación. Está cerrada o no es "
          "válida en este contexto."},
         {AlreadyOpen, "No se permite realizar la operación si el objeto está abierto."},
-        {NotUpdatable,
+        {NotSupported,
          "El conjunto de registros actual no admite actualizaciones. Puede ser una limitación "
          "del proveedor o del tipo de bloqueo seleccionado."},
         {NoCurrentRecord,

@@ -3,6 +3,7 @@
 #include "platform/VbText.h"
 #include "platform/db/DbErrors.h"
 #include "platform/db/Dialect.h"
+#include "platform/db/ErrorMap.h"
 
 #include <QHash>
 
@@ -76,11 +77,20 @@ Situation situationOf(const EngineFailure& failure)
     };
     // SQL Server reports most integrity and statement errors under generic states.
     static const QHash<long, Situation> byNative{
-        {2627, Situation::DuplicateKey},      {2601, Situation::DuplicateKey}, {515, Situation::NullNotAllowed},
-        {547, Situation::ConstraintConflict}, {8152, Situation::TextTooLong},  {4060, Situation::DatabaseNotFound},
-        {18456, Situation::LoginFailed},      {208, Situation::MissingTable},  {207, Situation::MissingColumn},
-        {102, Situation::SyntaxError},        {8114, Situation::WrongType},    {1222, Situation::Locked},
-        {1105, Situation::DiskFull},          {9002, Situation::DiskFull},
+        {ErrorMap::DuplicateKeyNative, Situation::DuplicateKey},
+        {ErrorMap::DuplicateIndexNative, Situation::DuplicateKey},
+        {ErrorMap::NullNotAllowedNative, Situation::NullNotAllowed},
+        {ErrorMap::ConstraintConflictNative, Situation::ConstraintConflict},
+        {ErrorMap::TextTooLongNative, Situation::TextTooLong},
+        {ErrorMap::DatabaseNotFoundNative, Situation::DatabaseNotFound},
+        {ErrorMap::LoginFailedNative, Situation::LoginFailed},
+        {ErrorMap::MissingTableNative, Situation::MissingTable},
+        {ErrorMap::MissingColumnNative, Situation::MissingColumn},
+        {ErrorMap::SyntaxErrorNative, Situation::SyntaxError},
+        {ErrorMap::WrongTypeNative, Situation::WrongType},
+        {ErrorMap::LockTimeoutNative, Situation::Locked},
+        {ErrorMap::DiskFullNative, Situation::DiskFull},
+        {ErrorMap::LogFullNative, Situation::DiskFull},
     };
     if (OdbcEngine::meansLinkLost(failure.sqlState, failure.description)) return Situation::LinkLost;
     if (byState.contains(failure.sqlState)) return byState.value(failure.sqlState);

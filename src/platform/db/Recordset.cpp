@@ -243,9 +243,9 @@ Variant Recordset::valueAt(int index) const
 void Recordset::requireUpdatable()
 {
     requireOpen();
-    if (lockType_ == ado::adLockReadOnly || !core_) throw ErrorMap::objectError(ErrorMap::NotUpdatable, kSource);
+    if (lockType_ == ado::adLockReadOnly || !core_) throw ErrorMap::objectError(ErrorMap::NotSupported, kSource);
     if (!table_) table_ = baseTableOf(statement_);
-    if (!table_ || tableColumns().isEmpty()) throw ErrorMap::objectError(ErrorMap::NotUpdatable, kSource);
+    if (!table_ || tableColumns().isEmpty()) throw ErrorMap::objectError(ErrorMap::NotSupported, kSource);
 }
 
 const QVector<ColumnInfo>& Recordset::tableColumns() { return core_->tableColumns(*table_, kSource); }
@@ -379,7 +379,7 @@ QString Recordset::rowCondition(const QVector<Variant>& original, QVector<Varian
             parameters.append(original[i]);
         }
     }
-    if (parts.isEmpty()) throw ErrorMap::objectError(ErrorMap::NotUpdatable, kSource);
+    if (parts.isEmpty()) throw ErrorMap::objectError(ErrorMap::NotSupported, kSource);
     return parts.join(" AND ");
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/ErrorVB.h"
 #include "platform/VbText.h"
+#include "platform/db/ErrorMap.h"
 #include "platform/db/TsqlLikePattern.h"
 
 #include <QDateTime>
@@ -18,7 +19,6 @@ namespace {
 
 using Arguments = std::span<sqlite3_value*>;
 
-constexpr long UnspecifiedFailure = -2147467259;
 constexpr int NumberLength = 8;  // what DATALENGTH gives for any number
 constexpr char DateTimeFormat[] = "yyyy-MM-dd HH:mm:ss";
 
@@ -201,7 +201,7 @@ int compareLikeSqlServer(void*, int leftLength, const void* left, int rightLengt
 
 void failRegistration(sqlite3* connection, const char* name)
 {
-    throw ErrorVB(UnspecifiedFailure, QString("Cannot register %1: %2").arg(name, sqlite3_errmsg(connection)),
+    throw ErrorVB(ErrorMap::UnspecifiedFailure, QString("Cannot register %1: %2").arg(name, sqlite3_errmsg(connection)),
                   "SQLite");
 }
 

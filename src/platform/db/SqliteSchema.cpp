@@ -2,6 +2,7 @@
 
 #include "platform/ErrorVB.h"
 #include "platform/db/ColumnType.h"
+#include "platform/db/ErrorMap.h"
 #include "platform/db/SqliteEngine.h"
 #include "platform/db/SqliteFunctions.h"
 
@@ -15,8 +16,6 @@ namespace db {
 
 namespace {
 
-constexpr long kFailure = -2147217900;
-
 struct Closer {
     void operator()(sqlite3* connection) const { sqlite3_close(connection); }
 };
@@ -28,7 +27,7 @@ void execute(sqlite3* connection, const QString& sql)
     if (sqlite3_exec(connection, sql.toUtf8().constData(), nullptr, nullptr, &message) == SQLITE_OK) return;
     const QString text = QString::fromUtf8(message ? message : "sqlite3_exec");
     sqlite3_free(message);
-    throw ErrorVB(kFailure, text + " en: " + sql.left(200), "SQLite");
+    throw ErrorVB(ErrorMap::ErrorsInCommand, text + " en: " + sql.left(200), "SQLite");
 }
 
 QString identifier(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
@@ -89,7 +88,7 @@ void createSqliteDatabase(const QString& path, const QStringList& scripts)
     if (sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
         != SQLITE_OK) {
         sqlite3_close(raw);
-        throw ErrorVB(kFailure, "No se puede crear " + path, "SQLite");
+        throw ErrorVB(ErrorMap::ErrorsInCommand, "No se puede crear " + path, "SQLite");
     }
     Handle connection(raw);
     // Indexes are built with the same text comparison the program uses.

@@ -2,12 +2,13 @@
 
 #include "platform/ErrorVB.h"
 #include "platform/db/Dialect.h"
+#include "platform/db/ErrorMap.h"
 
 namespace db {
 
 void refuseConstruct(const QString& construct)
 {
-    throw ErrorVB(ErrorInCommand, "T-SQL construct without translation: " + construct, "Dialect");
+    throw ErrorVB(ErrorMap::ErrorsInCommand, "T-SQL construct without translation: " + construct, "Dialect");
 }
 
 }  // namespace db

@@ -1,6 +1,7 @@
 #include "QStringPrinter.h"
 #include "platform/ErrorVB.h"
 #include "platform/db/Dialect.h"
+#include "platform/db/ErrorMap.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,7 @@ void expectRefused(const QString& tsql, const QString& construct)
         const QStringList statements = sqlite(tsql);
         ADD_FAILURE() << "translated " << tsql.toStdString() << " into " << statements.join(" | ").toStdString();
     } catch (const ErrorVB& error) {
-        EXPECT_EQ(error.numero, db::ErrorInCommand);
+        EXPECT_EQ(error.numero, db::ErrorMap::ErrorsInCommand);
         EXPECT_TRUE(error.descripcion.contains(construct)) << error.descripcion.toStdString();
     }
 }

@@ -1,4 +1,4 @@
-#include "session/TratamientoErrores.h"
+#include "vendor/TratamientoErrores.h"
 
 #include "platform/VbText.h"
 #include "platform/os/AnsiFile.h"

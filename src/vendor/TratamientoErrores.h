@@ -4,8 +4,10 @@
 
 #include <QString>
 
+#include "platform/ui/Dialogs.h"
+
 // Abort, Retry and Ignore buttons with the critical-error icon.
-inline constexpr int kBotonesTratamiento = 18;
+inline constexpr int kBotonesTratamiento = vb::vbAbortRetryIgnore + vb::vbCritical;
 inline constexpr char kArchivoLogErrores[] = "VXERR.LOG";
 
 // Shows the error to the operator, appends one line to the error log VXERR.LOG

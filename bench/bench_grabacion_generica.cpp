@@ -158,7 +158,7 @@ int main(int argc, char* argv[])
     QTemporaryDir carpeta;
     qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());
     os::writeAnsiFile(carpeta.filePath("servidores.ini"), "[BENCH]\r\nmotor=sqlite\r\ncarpeta=.\r\n");
-    installDialogs(std::make_unique<SinOperador>());
+    Service<Dialogs>::install(std::make_unique<SinOperador>());
     crearEmpresa(carpeta.filePath("VENTANA.sqlite"));
     crearEmpresa(carpeta.filePath("CONJUNTO.sqlite"));
 

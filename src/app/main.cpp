@@ -1,16 +1,45 @@
 #include "database/VentanaAcceso.h"
+#include "database/frmReconectar.h"
 #include "equivalences/FrmEquivalencias.h"
+#include "lookups/ArranqueConsultas.h"
+#include "platform/ui/QtDialogs.h"
 #include "session/ParametrosSesion.h"
 #include "session/frmAcceso.h"
 
 #include <QApplication>
+
+namespace {
+
+// The program's services, made and installed here and nowhere else; they go
+// before the application object does, since some of them are windows. The
+// desktop, the ending of the process and the replication are their defaults.
+struct Servicios {
+    Servicios()
+    {
+        Service<Dialogs>::install(std::make_unique<QtDialogs>());
+        Service<VentanaAcceso>::install(crearVentanaAcceso());
+        Service<VentanaReconexion>::install(std::make_unique<frmReconectar>());
+        Service<ConsultasArranque>::install(std::make_unique<ArranqueConsultas>());
+    }
+    ~Servicios()
+    {
+        Service<ConsultasArranque>::install(nullptr);
+        Service<VentanaReconexion>::install(nullptr);
+        Service<VentanaAcceso>::install(nullptr);
+        Service<Dialogs>::install(nullptr);
+    }
+    Servicios(const Servicios&) = delete;
+    Servicios& operator=(const Servicios&) = delete;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Equivalencias");
     FijarLineaComandoProceso(QApplication::arguments().mid(1).join(u' '));
-    instalarVentanaAcceso(crearVentanaAcceso());
+    const Servicios servicios;
 
     FrmEquivalencias ventana;
     ventana.Form_Load();

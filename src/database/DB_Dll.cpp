@@ -7,7 +7,6 @@
 #include "platform/db/ErrorMap.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
-#include "session/Sesion.h"
 #include "vendor/TratamientoErrores.h"
 
 #include <QCoreApplication>
@@ -58,13 +57,15 @@ void DB_Dll::ArmarCadenaConexion()
 
 void DB_Dll::ParametrosConexion()
 {
-    VentanaAcceso* ventana = ventanaAcceso();
-    DatosAcceso datos{gDBName, gServidor, gSesion().gUsuarioLogeado, gSesion().gPasswordUsuario, 0};
+    VentanaAcceso* ventana = Service<VentanaAcceso>::find();
+    DatosAcceso datos{gDBName, gServidor, gUsuarioLogeado, gPasswordUsuario, 0};
     if (!ventana || !ventana->Mostrar(datos)) {
         gOpenFlag = false;
         return;
     }
     gOpenFlag = true;
+    gUsuarioLogeado = datos.usuario;
+    gPasswordUsuario = datos.password;
     gDBName = datos.dbName;
     gUsuario = datos.dbName;
     gUserPassWord = datos.dbName;
@@ -155,7 +156,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
     }
     (void)trap.paso([&] {
         const Variant administrador =
-            DatosTabla("ta_usuarios", gSesion().gUsuarioLogeado, "Administrador", "nombre", 8, "", true, false);
+            DatosTabla("ta_usuarios", gUsuarioLogeado, "Administrador", "nombre", 8, "", true, false);
         gEsAdmin = vb::Val(administrador.textOrEmpty()) == 1;
     });
 }
@@ -268,7 +269,4 @@ QString DB_Dll::StripOwner(QString& rsTblName) const { return ::StripOwner(rsTbl
 QString DB_Dll::StripFileName(const QString& rsFileName) const { return ::StripFileName(rsFileName); }
 QString DB_Dll::ORACLE_Dicc(const QString& valor) const { return ::ORACLE_Dicc(valor, esOracle()); }
 
-QString DB_Dll::SS_TSinonimos(const QString& sql) const
-{
-    return ::SS_TSinonimos(sql, gEsAdmin, gSesion().gConfidencialidad);
-}
+QString DB_Dll::SS_TSinonimos(const QString& sql) const { return ::SS_TSinonimos(sql, gEsAdmin, gConfidencialidad); }

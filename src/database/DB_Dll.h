@@ -9,6 +9,8 @@
 
 #include <QString>
 
+class VentanaReconexion;
+
 // The suite's database class: one connection (gCnn) and everything the
 // program asks of it. It knows SQL Server through "SQLOLEDB" (the usual
 // case), Oracle and Microsoft Access files. The process shares one instance,
@@ -39,6 +41,13 @@ public:
     QString gExtended;
     QString gLogErr;
     bool ParametrosSQL = false;
+
+    // What the session tells the class, given by the start-up: the signed-in
+    // user, offered in the login window and checked for administration, and
+    // whether restricted views hide accounting entries too.
+    QString gUsuarioLogeado;
+    QString gPasswordUsuario;
+    bool gConfidencialidad = false;
 
     QString ArchivoErrores() const { return gLogErr; }
     void setArchivoErrores(const Variant& archivo) { gLogErr = archivo.textOrEmpty(); }
@@ -140,6 +149,7 @@ private:
     // then the library's error dialog (4 retry, 5 next, anything else leave).
     int tratarFalloConPerdida(const ErrorVB& error, int& contador, const QString& rutina);
     bool ReconectarConVentana(int Intentos, const QString& Rutina);
+    bool seriesDeReconexion(VentanaReconexion* ventana, int Intentos, const QString& Rutina);
 
     // Quiet reconnections before the operator is asked: statements and
     // lookups try three times, a lost link found by the other routines twice.

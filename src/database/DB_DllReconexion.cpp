@@ -1,6 +1,6 @@
 #include "database/DB_Dll.h"
 
-#include "database/frmReconectar.h"
+#include "database/VentanaReconexion.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
@@ -10,9 +10,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QTimer>
 
 #include <array>
@@ -110,25 +107,28 @@ DB_Dll::Perdida DB_Dll::TratarPerdidaConexion(long NumeroError, int& Intentos, c
 
 bool DB_Dll::ReconectarConVentana(int Intentos, const QString& Rutina)
 {
-    frmReconectar ventana;
+    VentanaReconexion* ventana = Service<VentanaReconexion>::find();
+    const bool reconectado = seriesDeReconexion(ventana, Intentos, Rutina);
+    if (ventana) ventana->Ocultar();
+    return reconectado;
+}
+
+// Series of attempts until one reconnects or the operator cancels; without a
+// window to cancel in, one series only.
+bool DB_Dll::seriesDeReconexion(VentanaReconexion* ventana, int Intentos, const QString& Rutina)
+{
     for (;;) {
-        ventana.Cancelar = false;
-        ventana.Reintentar = false;
-        ventana.lblMensaje->setText(Rutina + "\r\n" + "Intentando reconectar con el servidor...");
-        ventana.prgIntentos->setValue(0);
-        ventana.show();
-        ventana.repaint();
+        if (ventana) ventana->Empezar(Rutina, gDBName);
         dejarCorrerEventos();
         for (int i = 1; i <= Intentos; ++i) {
-            if (ventana.Cancelar || ventana.Reintentar) break;
-            ventana.prgIntentos->setValue(static_cast<int>(std::lround(i * 100.0 / Intentos)));
-            ventana.CmdReintentar->setEnabled(i == Intentos);
+            if (ventana && (ventana->Cancelar() || ventana->Reintentar())) break;
+            if (ventana) ventana->Avanzar(static_cast<int>(std::lround(i * 100.0 / Intentos)), i == Intentos);
             dejarCorrerEventos();
             if (ReintentaConectar()) return true;
             esperar(kPausaEntreIntentosMs);
             dejarCorrerEventos();
         }
-        if (ventana.Cancelar) return false;
+        if (!ventana || ventana->Cancelar()) return false;
         if (gOpenFlag) return true;
         Intentos = kIntentosPorSerie;
     }

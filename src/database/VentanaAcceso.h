@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Service.h"
+
 #include <QString>
 
 #include <memory>
@@ -13,7 +15,8 @@ struct DatosAcceso {
     int plataforma = 0;  // 0 SQL Server, 1 Oracle
 };
 
-// The login window as the database class asks for connection parameters.
+// The login window as the database class asks for connection parameters;
+// installed as a Service, none means the parameters cannot be asked for.
 class VentanaAcceso {
 public:
     virtual ~VentanaAcceso() = default;
@@ -21,7 +24,3 @@ public:
     // ("Conectar"), with `datos` holding what was typed.
     virtual bool Mostrar(DatosAcceso& datos) = 0;
 };
-
-// The installed window; none means the parameters cannot be asked for.
-VentanaAcceso* ventanaAcceso();
-std::unique_ptr<VentanaAcceso> instalarVentanaAcceso(std::unique_ptr<VentanaAcceso> ventana);

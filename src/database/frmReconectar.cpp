@@ -34,8 +34,24 @@ frmReconectar::frmReconectar(QWidget* parent)
     layout->addLayout(botones);
     resize(380, 140);
 
-    connect(CmdReintentar, &QPushButton::clicked, this, [this] { Reintentar = true; });
-    connect(cmdCancelar, &QPushButton::clicked, this, [this] { Cancelar = true; });
+    connect(CmdReintentar, &QPushButton::clicked, this, [this] { reintentar_ = true; });
+    connect(cmdCancelar, &QPushButton::clicked, this, [this] { cancelar_ = true; });
     QvFunciones::PrepararFormulario(*this, 0);
-    AplicarEstiloFormulario(*this);
+}
+
+void frmReconectar::Empezar(const QString& rutina, const QString& baseDatos)
+{
+    AplicarEstiloFormulario(*this, baseDatos);
+    cancelar_ = false;
+    reintentar_ = false;
+    lblMensaje->setText(rutina + "\r\n" + "Intentando reconectar con el servidor...");
+    prgIntentos->setValue(0);
+    show();
+    repaint();
+}
+
+void frmReconectar::Avanzar(int porcentaje, bool ultimoIntento)
+{
+    prgIntentos->setValue(porcentaje);
+    CmdReintentar->setEnabled(ultimoIntento);
 }

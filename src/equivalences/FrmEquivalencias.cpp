@@ -5,7 +5,6 @@
 #include "lookups/ConsultaCampos.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
-#include "platform/os/ProcessExit.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
@@ -81,7 +80,7 @@ void FrmEquivalencias::Form_Load()
     TrapErrores trap("FORM_LOAD", QvFunciones::TratarError);
     QString conexion;
     if (!trap.paso([&] { VerificaConexion(false, {}, conexion, kCursorCliente); })) return;
-    if (!trap.paso([this] { AplicarEstiloFormulario(*this, true, -1); })) return;
+    if (!trap.paso([this] { AplicarEstiloFormulario(*this, gBaseDatos().gDBName, true, -1); })) return;
     if (!trap.paso([this] {
             QvFunciones::PrepararFormulario(*this, 0);
             AsignarIconoFormulario(*this);
@@ -387,7 +386,7 @@ void FrmEquivalencias::ConsultarCampo()
 {
     TextField& activo = *Txtfields[CampoActual];
     if (vb::IsBlank(activo.tag())) return;
-    ConsultaCampos* consulta = consultaCampos();
+    ConsultaCampos* consulta = Service<ConsultaCampos>::find();
     if (!consulta) return;
     activo.setText(vb::Trim(consulta->Consultar(vb::Trim(activo.tag()), activo.text())));
     Txtfields_KeyDown(CampoActual, vb::vbKeyReturn, 0);
@@ -473,5 +472,6 @@ void FrmEquivalencias::Form_Unload()
     QvFunciones::RestablecerEstado(false);
     gBaseDatos().CierraRecordset(RegistroActual);
     hide();
-    terminateProgram(0);
+    // The program ends by returning from main().
+    QCoreApplication::exit(0);
 }

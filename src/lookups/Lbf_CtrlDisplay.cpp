@@ -4,6 +4,7 @@
 #include "lookups/LineaCartel.h"
 #include "styling/EstiloFormulario.h"
 #include "vendor/QvFunciones.h"
+#include "database/DB_Dll.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -35,7 +36,7 @@ Lbf_CtrlDisplay::Lbf_CtrlDisplay()
     setWindowOpacity(kOpacidad);
     connect(Timer1, &QTimer::timeout, this, &Lbf_CtrlDisplay::Timer1_Timer);
     connect(CmdDisplayCancelar, &QPushButton::clicked, this, &Lbf_CtrlDisplay::CmdDisplayCancelar_Click);
-    AplicarEstiloFormulario(*this);
+    AplicarEstiloFormulario(*this, gBaseDatos().gDBName);
 }
 
 // Picture on the left, the lines beside it, the button under the lines. The

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Service.h"
+
 #include <QString>
 
 #include <array>
@@ -20,9 +22,11 @@ public:
     virtual void ActualizaGEmpresas(const SolicitudReplica& solicitud) = 0;
 };
 
-// The running replication; tests replace it to see the requests.
-Replicacion& replicacion();
-std::unique_ptr<Replicacion> instalarReplicacion(std::unique_ptr<Replicacion> nueva);
+// Until the copy to other databases is built, a request reaches no target.
+template <>
+struct ServiceDefault<Replicacion> {
+    static std::unique_ptr<Replicacion> make();
+};
 
 void ActualizaGEmpresas(const QString& Tabla, long Operacion, const QString& Clave1, const QString& Clave2 = {},
                         const QString& Clave3 = {}, const QString& Clave4 = {}, const QString& Clave5 = {},

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
-#include <QLabel>
 #include <QWidget>
 
 namespace {
@@ -33,25 +32,6 @@ void asignarEstiloBarras(QWidget& ventana)
     }
 }
 
-void mostrarEnSplash(QWidget& ventana, const QString& texto)
-{
-    ventana.setWindowTitle("QURO GESTION - " + texto);
-    if (auto* version = control<QLabel>(ventana, "lblVersion")) {
-        version->setText(texto);
-        version->setVisible(true);
-        version->repaint();
-    }
-    ventana.repaint();
-}
-
-void mostrarEnMenu(QWidget& ventana, const QString& texto)
-{
-    if (auto* botonera = control<QLabel>(ventana, "LblDescBotonera")) {
-        botonera->setText(texto);
-        botonera->repaint();
-    }
-}
-
 }  // namespace
 
 void AsignarIconoFormulario(QWidget& Formulario)
@@ -60,18 +40,4 @@ void AsignarIconoFormulario(QWidget& Formulario)
     if (vb::SameText(Formulario.metaObject()->className(), kVentanaMenu)) return;
     asignarEstiloBarras(Formulario);
     QCoreApplication::processEvents();
-}
-
-void MostrarEstadoInicio(const QString& Texto, bool HacerEventos)
-{
-    QString texto = vb::Trim(Texto);
-    if (texto.isEmpty()) texto = "...";
-    for (QWidget* ventana : QApplication::topLevelWidgets()) {
-        const QString nombre = ventana->objectName().toLower();
-        if (nombre == "frmsplash")
-            mostrarEnSplash(*ventana, texto);
-        else if (nombre == "frmmdi")
-            mostrarEnMenu(*ventana, texto);
-    }
-    if (HacerEventos) QCoreApplication::processEvents();
 }

@@ -4,14 +4,9 @@
 
 class QWidget;
 
-// What the start-up gives the suite's windows: their icon and command-bar
-// style, and the status line of the suite's splash and menu windows.
+// What the start-up gives the suite's windows: their icon and command-bar style.
 
 // The program's icon (the bare file "veltrix.ico" when the icon resource
 // cannot be had) and, on any window but the suite's menu, the command-bar
 // style gFlatToolbars on the bars that take one. Failures are skipped.
 void AsignarIconoFormulario(QWidget& Formulario);
-
-// Shows a start-up status on the suite's splash ("frmSplash") and menu
-// ("frmMDI") windows when they are open; "..." for a blank text.
-void MostrarEstadoInicio(const QString& Texto, bool HacerEventos);

@@ -80,22 +80,7 @@ void LeerSeccionEquipo()
     QString seccion = NombreEquipoUsuario();
     if (vb::Trim(seccion).size() > kLargoSeccionEquipo) seccion = seccion.left(kLargoSeccionEquipo);
     sesion.gSeccionEquipo = seccion;
-    sesion.gFlatToolbars = NumeroIni(seccion, "FlatToolbars", "1");
-}
-
-double NumeroIni(const QString& seccion, const QString& clave, const QString& porDefecto, double maximo)
-{
-    const QString valor = QvIni::LeerIni(kArchivoIni, seccion, clave, porDefecto);
-    try {
-        const double numero = vb::Val(valor);
-        if (std::abs(numero) <= maximo) return numero;
-    } catch (const ErrorVB&) {
-        // Too large for a number: reported below like one out of range.
-    }
-    MsgBox("El valor \"" + valor + "\" de la clave " + clave + " (sección [" + seccion + "] de " + kArchivoIni
-               + ") no es un número válido. Se usa " + porDefecto + ".",
-           vb::vbExclamation, "Aviso al operador...");
-    return vb::Val(porDefecto);
+    sesion.gFlatToolbars = QvIni::LeerNumeroIni(kArchivoIni, seccion, "FlatToolbars", "1");
 }
 
 ParametrosConexion InterpretarLineaComando(const QString& linea, QString& ConnString)

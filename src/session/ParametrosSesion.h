@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "vendor/QvIni.h"
 
-#include <limits>
+#include <QString>
 
 // The command line the suite's programs pass to each other, and the local
 // settings file it falls back on.
 
-inline constexpr char kArchivoIni[] = "DU000ra.INI";
 inline constexpr char kMarcaPassword[] = "* *";
 inline constexpr int kLargoSeccionEquipo = 50;
 
@@ -35,13 +34,6 @@ QString NombreEquipoUsuario();
 
 // Sets gSeccionEquipo and reads "FlatToolbars" from it into gFlatToolbars.
 void LeerSeccionEquipo();
-
-// A number of the settings file, by the leading-number rule (a text that is
-// no number gives 0). A value the program cannot hold (beyond `maximo` either
-// way, or too large for a number at all) is reported, naming its key and
-// value, and the default is used.
-double NumeroIni(const QString& seccion, const QString& clave, const QString& porDefecto,
-                 double maximo = std::numeric_limits<double>::max());
 
 // The connection a command line names, for the database class.
 struct ParametrosConexion {

@@ -2,11 +2,11 @@
 
 #include "database/ArmadoSentencias.h"
 #include "database/DB_Dll.h"
-#include "database/FechaServidor.h"
 #include "database/TextoSQL.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/os/System.h"
+#include "session/FechaServidor.h"
 #include "session/Sesion.h"
 #include "vendor/QvFunciones.h"
 #include "vendor/QvSistema.h"

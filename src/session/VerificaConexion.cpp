@@ -3,8 +3,6 @@
 #include "database/DB_Dll.h"
 #include "database/TextoSQL.h"
 #include "database/VentanaAcceso.h"
-#include "lookups/Dll_Display.h"
-#include "lookups/MotorConsultas.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/os/ProcessExit.h"
@@ -12,6 +10,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/VbColor.h"
 #include "session/Configuracion.h"
+#include "session/ConsultasArranque.h"
 #include "session/ParametrosSesion.h"
 #include "session/RegistroFallas.h"
 #include "session/RegistroTiempos.h"
@@ -26,7 +25,6 @@ namespace {
 
 constexpr char kTituloCartel[] = "Conectando Base de Datos";
 constexpr char kArchivoAyuda[] = "htmlhelp/zavevirevav.chm";
-constexpr char kArchivoMascaras[] = "consultas.vtx";
 constexpr char kBaseEstadisticas[] = "VX_ESTADISTICAS";
 constexpr char kClaveEstadisticas[] = "KR_TEMPLANZADAS";
 constexpr qint16 kTiempoEsperaPorDefecto = 45;
@@ -44,6 +42,15 @@ QString comoTexto(bool valor) { return valor ? "Verdadero" : "Falso"; }
 
 bool conexionAbierta(const DB_Dll& base) { return base.gCnn.State() == db::ado::adStateOpen; }
 
+// The database class knows the session only through these fields.
+void darSesionABase(DB_Dll& base)
+{
+    const Sesion& sesion = gSesion();
+    base.gUsuarioLogeado = sesion.gUsuarioLogeado;
+    base.gPasswordUsuario = sesion.gPasswordUsuario;
+    base.gConfidencialidad = sesion.gConfidencialidad;
+}
+
 // The sequence of one start-up. Every step runs under one treatment: error 5
 // skips the step, any other ends the program without a word.
 class SecuenciaInicio {
@@ -56,6 +63,10 @@ public:
           trap_("VerificaConexion", [this](const ErrorVB& error, const QString&) { return tratarError(error); })
     {
     }
+    // However the start-up ends, its banner goes.
+    ~SecuenciaInicio() { cerrarCartel(); }
+    SecuenciaInicio(const SecuenciaInicio&) = delete;
+    SecuenciaInicio& operator=(const SecuenciaInicio&) = delete;
 
     void ejecutar()
     {
@@ -105,17 +116,16 @@ private:
 
     int tratarError(const ErrorVB& error)
     {
-        cartel_.CartelCerrar();
+        cerrarCartel();
         if (error.numero == ErroresVB::ArgumentoNoValido) return TrapErrores::Ignorar;
         terminateProgram(0);
     }
 
     void mostrarCartel()
     {
-        cartel_.CartelInicio(kTituloCartel, false);
-        bool cancelado = false;
-        cartel_.CartelMostrar(cancelado, Variant(QString("Iniciando Aplicacion")), Variant(os::executableName()),
-                              Variant(QString("Espere por favor")));
+        if (ConsultasArranque* consultas = Service<ConsultasArranque>::find()) {
+            consultas->MostrarCartel(kTituloCartel, {"Iniciando Aplicacion", os::executableName(), "Espere por favor"});
+        }
     }
 
     void prepararCarpeta()
@@ -140,6 +150,7 @@ private:
         RegistraTiempo("VerificaConexion ObtieneIP", inicio_,
                        "Servidor=" + parametros_.servidor + " IP=" + base.gServidor);
         const bool pideParametros = vb::IsBlank(parametros_.servidor) || vb::IsBlank(parametros_.usuario);
+        darSesionABase(base);
         paso([&] { base.OpenServerADODB(pideParametros, cursor_, connString_, true, true); });
         RegistraTiempo("VerificaConexion OpenServerADODB", inicio_, "OpenFlag=" + comoTexto(base.gOpenFlag));
         if (!conexionAbierta(base)) terminateProgram(0);
@@ -164,18 +175,19 @@ private:
         paso([&] { prepararConsultas(base); });
         paso([&] { base.gCnn.setDefaultDatabase(base.gDBName); });
         paso([this] { CfgMasUsadas(carpeta_); });
+        darSesionABase(base);
         RegistraTiempo("VerificaConexion CfgMasUsadas", inicio_);
     }
 
-    void prepararConsultas(const DB_Dll& base) const
+    static void prepararConsultas(const DB_Dll& base)
     {
-        MotorConsultas& motor = gMotorConsultas();
-        motor.ConnString = base.gConnString;
-        motor.UsaMascaras = true;
-        motor.ArchivoMascaras = os::findFileIgnoringCase(os::programFolder(), kArchivoMascaras);
-        if (!QFileInfo::exists(motor.ArchivoMascaras) && motor.GrabarMascarasPorDefecto) {
-            motor.GrabarMascarasPorDefecto(motor.ArchivoMascaras);
-        }
+        if (ConsultasArranque* consultas = Service<ConsultasArranque>::find())
+            consultas->PrepararConsultas(base.gConnString);
+    }
+
+    static void cerrarCartel()
+    {
+        if (ConsultasArranque* consultas = Service<ConsultasArranque>::find()) consultas->CerrarCartel();
     }
 
     // Step 15: the marker "* *" stands for the password stored for the user.
@@ -203,7 +215,7 @@ private:
         const DB_Dll& base = gBaseDatos();
         for (int intento = 1; intento <= kIntentos; ++intento) {
             DatosAcceso datos{base.gDBName, base.gServidor, sesion.gUsuarioLogeado, sesion.gPasswordUsuario, 0};
-            VentanaAcceso* ventana = ventanaAcceso();
+            VentanaAcceso* ventana = Service<VentanaAcceso>::find();
             if (!ventana || !ventana->Mostrar(datos)) terminateProgram(0);
             if (UsuarioValido(sesion.gUsuarioLogeado, sesion.gPasswordUsuario)) {
                 if (vb::SameText(datos.dbName, base.gDBName) && vb::SameText(datos.servidor, base.gServidor)) {
@@ -226,7 +238,7 @@ private:
         RegistraTiempo("VerificaConexion UsuarioValido ok", inicio_, "Usuario=" + gSesion().gUsuarioLogeado);
         paso([] { RegistraIngresoTarea({}); });
         RegistraTiempo("VerificaConexion RegistraIngresoTarea", inicio_);
-        cartel_.CartelCerrar();
+        cerrarCartel();
         RegistraTiempo("VerificaConexion fin", inicio_);
     }
 
@@ -235,7 +247,6 @@ private:
     QString& connString_;
     long cursor_;
     TrapErrores trap_;
-    Dll_Display cartel_;
     float inicio_ = 0;
     QString carpeta_;
     ParametrosConexion parametros_;

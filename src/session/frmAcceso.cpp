@@ -77,7 +77,7 @@ frmAcceso::frmAcceso(QWidget* parent) : QDialog(parent)
     QvFunciones::PrepararFormulario(*this, 0);
     llenarlist();
     for (QLineEdit* cajaTexto : {TxtUserId, TxtUserPassword, TxtDbName, TxtServidor}) MensajeInicial(*cajaTexto);
-    AplicarEstiloFormulario(*this);
+    AplicarEstiloFormulario(*this, gBaseDatos().gDBName);
 }
 
 frmAcceso::~frmAcceso() = default;
@@ -412,7 +412,8 @@ void frmAcceso::terminarRegistro()
     const QString odbc = os::findFileIgnoringCase(os::programFolder(), kProgramaOdbc);
     if (QFileInfo::exists(odbc)) {
         (void)trap.paso([&] {
-            desktop().startProgram(odbc, {"Server=" + TxtServidor->text() + ";DB=" + gBaseDatos().gDBName + ";"});
+            Service<Desktop>::get().startProgram(
+                odbc, {"Server=" + TxtServidor->text() + ";DB=" + gBaseDatos().gDBName + ";"});
         });
     }
     llenarlist();
@@ -460,7 +461,7 @@ public:
         ventana.TxtUserId->setText(datos.usuario);
         ventana.TxtUserPassword->setText(datos.password);
         ventana.CboPlataformaDB->setCurrentIndex(datos.plataforma);
-        dialogs().showModal(ventana);
+        Service<Dialogs>::get().showModal(ventana);
         if (!ventana.Aceptar) return false;
         // "Conectar" took the user and password before a first registration
         // could refill the boxes.

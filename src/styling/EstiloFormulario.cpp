@@ -1,10 +1,8 @@
 #include "styling/EstiloFormulario.h"
 
-#include "database/DB_Dll.h"
 #include "platform/VbText.h"
 #include "platform/os/System.h"
-#include "session/AparienciaVentanas.h"
-#include "session/ParametrosSesion.h"
+#include "styling/EstadoInicio.h"
 #include "vendor/QvIni.h"
 #include "vendor/QvSistema.h"
 
@@ -113,13 +111,14 @@ struct Piel {
     int estilo = 4;
 };
 
-Piel leerPiel(int estiloForzado)
+Piel leerPiel(const QString& baseDatos, int estiloForzado)
 {
-    const QString prefijo = QvSistema::NombreUsuarioSistema().toUpper() + "_" + gBaseDatos().gDBName.toUpper();
+    const QString prefijo = QvSistema::NombreUsuarioSistema().toUpper() + "_" + baseDatos.toUpper();
     Piel piel;
     piel.fuente = vb::Trim(QvIni::LeerIni(kArchivoIni, prefijo + "Font", "Font", "Segoe UI"));
-    piel.tamano = NumeroIni(prefijo + "FontSize", "FontSize", "9");
-    piel.estilo = static_cast<int>(NumeroIni(prefijo + "Styles", "Styles", "4", std::numeric_limits<int>::max()));
+    piel.tamano = QvIni::LeerNumeroIni(kArchivoIni, prefijo + "FontSize", "FontSize", "9");
+    piel.estilo = static_cast<int>(
+        QvIni::LeerNumeroIni(kArchivoIni, prefijo + "Styles", "Styles", "4", std::numeric_limits<int>::max()));
     if (estiloForzado >= 0) piel.estilo = estiloForzado;
     return piel;
 }
@@ -269,9 +268,9 @@ int TemaDeEstilo(int estilo)
     }
 }
 
-void AplicarEstiloFormulario(QWidget& form, bool Plano, int Estilo)
+void AplicarEstiloFormulario(QWidget& form, const QString& BaseDatos, bool Plano, int Estilo)
 {
-    const Piel piel = leerPiel(Estilo);
+    const Piel piel = leerPiel(BaseDatos, Estilo);
     const bool ventanaMenu = vb::SameText(form.objectName(), kVentanaMenu);
     const PaletaEstilo paleta = PaletaDeEstilo(piel.estilo, ventanaMenu);
     MostrarEstadoInicio("Aplicando estilo liviano...", false);

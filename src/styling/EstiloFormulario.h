@@ -33,10 +33,11 @@ PaletaEstilo PaletaDeEstilo(int estilo, bool ventanaMenu);
 // The command-bar theme that goes with a style.
 int TemaDeEstilo(int estilo);
 
-// Applies the style to `form`. `Plano` gives fields and buttons their flat
-// look; `Estilo` 0 or above forces a style, -1 lets the settings decide.
+// Applies the style to `form`, as the settings file gives it for the system
+// user and the database `BaseDatos`. `Plano` gives fields and buttons their
+// flat look; `Estilo` 0 or above forces a style, -1 lets the settings decide.
 // Failures are passed over: a window is never left half-styled.
-void AplicarEstiloFormulario(QWidget& form, bool Plano = true, int Estilo = -1);
+void AplicarEstiloFormulario(QWidget& form, const QString& BaseDatos, bool Plano = true, int Estilo = -1);
 
 // True when the control stands on a page of a tab control (15 levels up at most).
 bool EnContenedorSSTab(const QWidget& control);

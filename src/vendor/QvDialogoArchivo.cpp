@@ -4,7 +4,7 @@
 
 bool QvDialogoArchivo::Mostrar()
 {
-    const auto elegido = dialogs().openFile(titulo_, filtro_);
+    const auto elegido = Service<Dialogs>::get().openFile(titulo_, filtro_);
     cancelado_ = !elegido.has_value();
     nombreArchivo_ = elegido.value_or(QString());
     return !cancelado_;

@@ -12,5 +12,5 @@ QString QvSistema::CarpetaTemporal() { return os::tempFolder(); }
 
 bool QvSistema::AbrirConSistema(const QString& destino, int /*estiloVentana*/)
 {
-    return desktop().openDocument(vb::Replace(vb::Trim(destino), "\"", ""));
+    return Service<Desktop>::get().openDocument(vb::Replace(vb::Trim(destino), "\"", ""));
 }

@@ -1,6 +1,6 @@
 #include "database/DB_Dll.h"
-#include "database/FechaServidor.h"
 #include "platform/db/StatementLog.h"
+#include "session/FechaServidor.h"
 #include "session/Sesion.h"
 #include "support/DatabaseTest.h"
 

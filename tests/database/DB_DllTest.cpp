@@ -29,7 +29,7 @@ protected:
     {
         auto login = std::make_unique<ScriptedLogin>();
         ScriptedLogin* raw = login.get();
-        instalarVentanaAcceso(std::move(login));
+        Service<VentanaAcceso>::install(std::move(login));
         return raw;
     }
 
@@ -38,7 +38,7 @@ protected:
 
 TEST_P(DB_DllTest, BuildsTheSqlServerTextAndOpens)
 {
-    gSesion().gUsuarioLogeado = "ADMIN";
+    base.gUsuarioLogeado = "ADMIN";
     base.gProveedor = "OraOLEDB.Oracle.1";
     base.OpenServerADODB();
     EXPECT_EQ(base.gConnString, kBuiltText);
@@ -58,7 +58,7 @@ TEST_P(DB_DllTest, ExtendedPropertiesFollowTheTimeOut)
 
 TEST_P(DB_DllTest, AdministratorComesFromTheSignedInUser)
 {
-    gSesion().gUsuarioLogeado = "ANA";
+    base.gUsuarioLogeado = "ANA";
     base.OpenServerADODB();
     EXPECT_FALSE(base.gEsAdmin);
 
@@ -98,7 +98,7 @@ TEST_P(DB_DllTest, AHashInTheServerBuildsTheOracleText)
 TEST_P(DB_DllTest, AFailedOpenAsksAndRetriesWithNewParameters)
 {
     base.gDBName = "NOEXISTE";
-    gSesion().gUsuarioLogeado = "ADMIN";
+    base.gUsuarioLogeado = "ADMIN";
     ScriptedLogin* login = installLogin();
     login->then([](DatosAcceso& datos) {
         datos.dbName = "EMPRESA";

@@ -1,7 +1,6 @@
 #include "session/AparienciaVentanas.h"
 #include "session/Sesion.h"
 
-#include <QLabel>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -32,29 +31,6 @@ TEST(AsignarIconoFormulario, GivesTheProgramIconAndTheToolbarStyle)
     EXPECT_EQ(barra->estilo, 3);
     EXPECT_FALSE(sinEstilo->property("StyleBar").isValid()) << "a control without the property is left alone";
     gSesion() = Sesion{};
-}
-
-TEST(MostrarEstadoInicio, WritesOnTheSplashWindowAndTheMenu)
-{
-    QWidget splash;
-    splash.setObjectName("frmSplash");
-    auto* version = new QLabel(&splash);
-    version->setObjectName("lblVersion");
-    version->setVisible(false);
-    QWidget menu;
-    menu.setObjectName("frmMDI");
-    auto* botonera = new QLabel(&menu);
-    botonera->setObjectName("LblDescBotonera");
-    splash.show();
-
-    MostrarEstadoInicio("  Conectando  ", true);
-    EXPECT_EQ(splash.windowTitle(), "QURO GESTION - Conectando");
-    EXPECT_EQ(version->text(), "Conectando");
-    EXPECT_TRUE(version->isVisible());
-    EXPECT_EQ(botonera->text(), "Conectando");
-
-    MostrarEstadoInicio("   ", false);
-    EXPECT_EQ(splash.windowTitle(), "QURO GESTION - ...");
 }
 
 #include "AparienciaVentanasTest.moc"

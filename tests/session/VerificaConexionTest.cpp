@@ -47,7 +47,7 @@ protected:
               + QvFunciones::Encriptar("Secreto") + "')"});
         auto ventana = std::make_unique<ScriptedLogin>();
         login = ventana.get();
-        instalarVentanaAcceso(std::move(ventana));
+        Service<VentanaAcceso>::install(std::move(ventana));
         gMotorConsultas() = MotorConsultas{};
         gMotorConsultas().GrabarMascarasPorDefecto = [this](const QString& archivo) { mascaras.append(archivo); };
     }

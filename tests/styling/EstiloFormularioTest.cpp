@@ -1,4 +1,3 @@
-#include "database/DB_Dll.h"
 #include "styling/EstiloFormulario.h"
 #include "support/ProgramTest.h"
 #include "vendor/QvSistema.h"
@@ -32,16 +31,7 @@ public:
 
 class EstiloFormularioTest : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        gBaseDatos().gDBName = "emp01";
-    }
-    void TearDown() override
-    {
-        gBaseDatos() = DB_Dll();
-        ProgramTest::TearDown();
-    }
+    static constexpr char kBase[] = "emp01";
     // The skin section of this user and database.
     static QString seccion(const QString& clave)
     {
@@ -67,7 +57,7 @@ TEST_F(EstiloFormularioTest, WithoutSettingsTheFourthStyleApplies)
     gris->setPalette(paleta);
     auto* blanca = agregar<QLineEdit>();
     auto* etiqueta = agregar<QLabel>("Código");
-    AplicarEstiloFormulario(ventana);
+    AplicarEstiloFormulario(ventana, kBase);
 
     EXPECT_EQ(fondo(ventana), QColor(235, 236, 238));
     EXPECT_EQ(fondo(*gris, QPalette::Base), QColor(255, 255, 255)) << "a grey box becomes a field";
@@ -86,7 +76,7 @@ TEST_F(EstiloFormularioTest, UnreadableNumbersAreReportedByKeyAndValueAndTheDefa
     auto* etiqueta = agregar<QLabel>("Código");
     operador->answer(vb::vbOK);
     operador->answer(vb::vbOK);
-    AplicarEstiloFormulario(ventana);
+    AplicarEstiloFormulario(ventana, kBase);
 
     ASSERT_EQ(operador->boxes().size(), 2);
     EXPECT_TRUE(operador->boxes()[0].prompt.contains("FontSize")) << operador->boxes()[0].prompt.toStdString();
@@ -102,14 +92,14 @@ TEST_F(EstiloFormularioTest, TheSettingsChooseFontSizeAndStyle)
     writeProgramFile("du000ra.ini", "[" + seccion("Font") + "]\r\nFont= DejaVu Serif \r\n[" + seccion("FontSize")
                                         + "]\r\nFontSize=11\r\n[" + seccion("Styles") + "]\r\nStyles=1\r\n");
     auto* etiqueta = agregar<QLabel>("Código");
-    AplicarEstiloFormulario(ventana);
+    AplicarEstiloFormulario(ventana, kBase);
     EXPECT_EQ(fondo(ventana), QColor(205, 208, 211)) << "the light variant of style 1";
     EXPECT_EQ(etiqueta->font().family(), "DejaVu Serif");
     EXPECT_EQ(etiqueta->font().pointSizeF(), 11);
 
-    AplicarEstiloFormulario(ventana, true, 2);
+    AplicarEstiloFormulario(ventana, kBase, true, 2);
     EXPECT_EQ(fondo(ventana), QColor(242, 241, 225)) << "a style given by the caller wins";
-    AplicarEstiloFormulario(ventana, true, 9);
+    AplicarEstiloFormulario(ventana, kBase, true, 9);
     EXPECT_EQ(fondo(ventana), QColor(244, 245, 247)) << "an unknown style takes the default palette";
 }
 
@@ -119,7 +109,7 @@ TEST_F(EstiloFormularioTest, LargeAndSymbolFontsAreKept)
     titulo->setFont(QFont("DejaVu Sans", 14));
     auto* simbolo = agregar<QLabel>("r");
     simbolo->setFont(QFont("Marlett", 8));
-    AplicarEstiloFormulario(ventana);
+    AplicarEstiloFormulario(ventana, kBase);
     EXPECT_EQ(titulo->font().family(), "DejaVu Sans");
     EXPECT_EQ(titulo->font().pointSizeF(), 14);
     EXPECT_EQ(simbolo->font().family(), "Marlett");
@@ -141,7 +131,7 @@ TEST_F(EstiloFormularioTest, WhiteLabelsAndReservedLabels)
     QLabel* transparente = blanca(false, {});
     QLabel* total = blanca(false, {});
     total->setObjectName("LblTotal");
-    AplicarEstiloFormulario(ventana);
+    AplicarEstiloFormulario(ventana, kBase);
     EXPECT_EQ(fondo(*sobreOscuro, QPalette::WindowText), QColor(Qt::white));
     EXPECT_EQ(fondo(*sobreClaro, QPalette::WindowText), QColor(Qt::black));
     EXPECT_TRUE(transparente->autoFillBackground());
@@ -157,14 +147,14 @@ TEST_F(EstiloFormularioTest, ButtonsAreTintedByWhatTheyDo)
     auto* otro = agregar<QPushButton>("Registrar");
     auto* porDefecto = agregar<QPushButton>("Seguir");
     porDefecto->setDefault(true);
-    AplicarEstiloFormulario(ventana);
+    AplicarEstiloFormulario(ventana, kBase);
     EXPECT_EQ(fondo(*grabar, QPalette::Button), QColor(123, 187, 138));
     EXPECT_EQ(fondo(*grabar, QPalette::ButtonText), QColor(Qt::black));
     EXPECT_EQ(fondo(*cerrar, QPalette::Button), QColor(206, 131, 132));
     EXPECT_EQ(fondo(*otro, QPalette::Button), QColor(218, 221, 224));
     EXPECT_EQ(fondo(*porDefecto, QPalette::Button), QColor(123, 187, 138));
 
-    AplicarEstiloFormulario(ventana, false);
+    AplicarEstiloFormulario(ventana, kBase, false);
     EXPECT_EQ(fondo(*otro, QPalette::ButtonText), QColor(36, 38, 40)) << "without the flat look only the text";
 }
 
@@ -177,7 +167,7 @@ TEST_F(EstiloFormularioTest, ControlsOnATabPageTakeTheSystemFace)
     pestanas->addTab(pagina, "Uno");
     auto* fuera = agregar<QCheckBox>("Activo");
     auto* grilla = agregar<QTableWidget>();
-    AplicarEstiloFormulario(ventana);
+    AplicarEstiloFormulario(ventana, kBase);
     EXPECT_TRUE(EnContenedorSSTab(*dentro));
     EXPECT_FALSE(EnContenedorSSTab(*fuera));
     EXPECT_EQ(fondo(*dentro), QApplication::palette().color(QPalette::Button));
@@ -194,7 +184,7 @@ TEST_F(EstiloFormularioTest, TheMenuWindowOnlyThemesItsBars)
     auto* barra = new UtilVex(&ventana);
     auto* etiqueta = agregar<QLabel>("x");
     const QColor antes = fondo(*etiqueta, QPalette::WindowText);
-    AplicarEstiloFormulario(ventana);
+    AplicarEstiloFormulario(ventana, kBase);
     EXPECT_EQ(fondo(ventana), QColor(38, 40, 42)) << "the dark variant of style 1";
     EXPECT_EQ(barra->property("Theme").toInt(), 2);
     EXPECT_EQ(barra->aplicado, 2);

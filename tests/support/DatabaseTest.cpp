@@ -2,6 +2,7 @@
 
 #include "database/DB_Dll.h"
 #include "database/VentanaAcceso.h"
+#include "database/frmReconectar.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbErrors.h"
 #include "platform/db/OdbcEngine.h"
@@ -96,7 +97,6 @@ void resetSharedObjects()
     CfgQuitarDelCache({}, {}, {});
     ProgramasConCacheDeConfiguracion().clear();
     ProgramasDeVentas().clear();
-    instalarVentanaAcceso(nullptr);
 }
 
 }  // namespace
@@ -111,6 +111,8 @@ void DatabaseTest::SetUp()
     ProgramTest::SetUp();
     if (!onSqlite() && postgresPort().isEmpty()) GTEST_SKIP() << "no hay un servidor PostgreSQL de prueba";
     resetSharedObjects();
+    // As the program has it: the window shown while a lost server is sought.
+    Service<VentanaReconexion>::install(std::make_unique<frmReconectar>());
     QDir(programFolder()).mkpath("datos");
     writeProgramFile("servidores.ini", registryEntry());
     createCompanyDatabase(kCompany);
@@ -174,6 +176,7 @@ void DatabaseTest::openCompany(const QString& usuario)
 {
     gSesion().gUsuarioLogeado = usuario;
     DB_Dll& base = gBaseDatos();
+    base.gUsuarioLogeado = usuario;
     base.gServidor = kServer;
     base.gDBName = kCompany;
     base.gUsuario = kCompany;

@@ -1,12 +1,30 @@
 #include "support/ProgramTest.h"
 
+#include "database/VentanaAcceso.h"
+#include "database/VentanaReconexion.h"
+#include "lookups/ArranqueConsultas.h"
+#include "lookups/ConsultaCampos.h"
 #include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
+#include "replication/ModGruposEmp.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 
 namespace {
 constexpr const char* kVariables[] = {os::kProgramFolderVariable, "TEMP", "TMP", "TMPDIR"};
+}
+
+void resetServices()
+{
+    Service<Dialogs>::install(nullptr);
+    Service<Desktop>::install(nullptr);
+    Service<ProcessExit>::install(nullptr);
+    Service<VentanaAcceso>::install(nullptr);
+    Service<VentanaReconexion>::install(nullptr);
+    Service<ConsultaCampos>::install(nullptr);
+    Service<Replicacion>::install(nullptr);
+    // As the program has it: the start-up's banner and lookup set-up.
+    Service<ConsultasArranque>::install(std::make_unique<ArranqueConsultas>());
 }
 
 bool RecordingDesktop::openDocument(const QString& target)
@@ -29,13 +47,14 @@ void ProgramTest::SetUp()
     qputenv("TMP", tempDir_.path().toLocal8Bit());
     qputenv("TMPDIR", tempDir_.path().toLocal8Bit());
 
+    resetServices();
     auto dialogs = std::make_unique<ScriptedDialogs>();
     operador = dialogs.get();
-    savedDialogs_ = installDialogs(std::move(dialogs));
+    Service<Dialogs>::install(std::move(dialogs));
     auto desktop = std::make_unique<RecordingDesktop>();
     escritorio = desktop.get();
-    savedDesktop_ = installDesktop(std::move(desktop));
-    savedExit_ = installProcessExit(std::make_unique<ThrowingExit>());
+    Service<Desktop>::install(std::move(desktop));
+    Service<ProcessExit>::install(std::make_unique<ThrowingExit>());
     gSesion() = Sesion{};
     FijarLineaComandoProceso({});
 }
@@ -43,9 +62,7 @@ void ProgramTest::SetUp()
 void ProgramTest::TearDown()
 {
     EXPECT_EQ(operador->pending(), 0) << "answers queued for boxes that never came";
-    installDialogs(std::move(savedDialogs_));
-    installDesktop(std::move(savedDesktop_));
-    installProcessExit(std::move(savedExit_));
+    resetServices();
     for (int i = 0; i < 4; ++i) {
         if (savedEnvironment_[i].isNull())
             qunsetenv(kVariables[i]);

@@ -20,6 +20,10 @@ public:
     bool startProgram(const QString& program, const QStringList& arguments) override;
 };
 
+// Every service of the program back to none installed, so that each comes
+// back as its default (or stays absent) until a test installs its own.
+void resetServices();
+
 // Thrown instead of ending the test program when the program would end.
 struct ProgramEnded {
     int code;
@@ -50,8 +54,5 @@ protected:
 private:
     QTemporaryDir programDir_;
     QTemporaryDir tempDir_;
-    std::unique_ptr<Dialogs> savedDialogs_;
-    std::unique_ptr<Desktop> savedDesktop_;
-    std::unique_ptr<ProcessExit> savedExit_;
     QByteArray savedEnvironment_[4];
 };

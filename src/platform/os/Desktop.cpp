@@ -21,22 +21,6 @@ public:
     }
 };
 
-std::unique_ptr<Desktop>& current()
-{
-    static std::unique_ptr<Desktop> service;
-    return service;
-}
-
 }  // namespace
 
-Desktop& desktop()
-{
-    if (!current()) current() = std::make_unique<SystemDesktop>();
-    return *current();
-}
-
-std::unique_ptr<Desktop> installDesktop(std::unique_ptr<Desktop> service)
-{
-    std::swap(current(), service);
-    return service;
-}
+std::unique_ptr<Desktop> ServiceDefault<Desktop>::make() { return std::make_unique<SystemDesktop>(); }

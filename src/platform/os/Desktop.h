@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Service.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +19,8 @@ public:
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
 };
 
-Desktop& desktop();
-// Replaces the service; returns the one it replaces.
-std::unique_ptr<Desktop> installDesktop(std::unique_ptr<Desktop> service);
+// Without another one installed, the system's own.
+template <>
+struct ServiceDefault<Desktop> {
+    static std::unique_ptr<Desktop> make();
+};

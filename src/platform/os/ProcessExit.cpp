@@ -9,22 +9,12 @@ public:
     [[noreturn]] void exit(int code) override { std::exit(code); }
 };
 
-std::unique_ptr<ProcessExit>& current()
-{
-    static std::unique_ptr<ProcessExit> service = std::make_unique<SystemExit>();
-    return service;
-}
-
 }  // namespace
+
+std::unique_ptr<ProcessExit> ServiceDefault<ProcessExit>::make() { return std::make_unique<SystemExit>(); }
 
 void terminateProgram(int code)
 {
-    current()->exit(code);
+    Service<ProcessExit>::get().exit(code);
     std::abort();  // a replacement that returned would break its promise
-}
-
-std::unique_ptr<ProcessExit> installProcessExit(std::unique_ptr<ProcessExit> service)
-{
-    std::swap(current(), service);
-    return service;
 }

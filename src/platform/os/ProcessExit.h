@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Service.h"
+
 #include <memory>
 
 // Ending the program at once, as the suite does when it cannot go on. Tests
@@ -10,6 +12,10 @@ public:
     [[noreturn]] virtual void exit(int code) = 0;
 };
 
+// Without another one installed, the process ends.
+template <>
+struct ServiceDefault<ProcessExit> {
+    static std::unique_ptr<ProcessExit> make();
+};
+
 [[noreturn]] void terminateProgram(int code = 0);
-// Replaces the service; returns the one it replaces.
-std::unique_ptr<ProcessExit> installProcessExit(std::unique_ptr<ProcessExit> service);

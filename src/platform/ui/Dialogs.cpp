@@ -29,33 +29,17 @@ int IconOf(int buttons) { return buttons & 0x70; }
 }  // namespace vb
 
 namespace {
-std::unique_ptr<Dialogs>& current()
-{
-    static std::unique_ptr<Dialogs> service;
-    return service;
-}
-
 QString titleOrProgram(const QString& title) { return title.isEmpty() ? os::executableName() : title; }
 }  // namespace
 
-Dialogs& dialogs()
-{
-    if (!current()) current() = std::make_unique<QtDialogs>();
-    return *current();
-}
-
-std::unique_ptr<Dialogs> installDialogs(std::unique_ptr<Dialogs> service)
-{
-    std::swap(current(), service);
-    return service;
-}
+std::unique_ptr<Dialogs> ServiceDefault<Dialogs>::make() { return std::make_unique<QtDialogs>(); }
 
 int MsgBox(const QString& prompt, int buttons, const QString& title)
 {
-    return dialogs().messageBox(prompt, buttons, titleOrProgram(title));
+    return Service<Dialogs>::get().messageBox(prompt, buttons, titleOrProgram(title));
 }
 
 QString InputBox(const QString& prompt, const QString& title, const QString& initial)
 {
-    return dialogs().inputBox(prompt, titleOrProgram(title), initial);
+    return Service<Dialogs>::get().inputBox(prompt, titleOrProgram(title), initial);
 }

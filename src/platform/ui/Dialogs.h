@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Service.h"
+
 #include <QString>
 #include <QVector>
 
@@ -56,9 +58,11 @@ public:
     virtual void showModal(QDialog& window) = 0;
 };
 
-Dialogs& dialogs();
-// Replaces the service; returns the one it replaces.
-std::unique_ptr<Dialogs> installDialogs(std::unique_ptr<Dialogs> service);
+// Without another one installed, the real boxes of QtDialogs.
+template <>
+struct ServiceDefault<Dialogs> {
+    static std::unique_ptr<Dialogs> make();
+};
 
 // The title of a box shown without one: the program's name.
 int MsgBox(const QString& prompt, int buttons = vb::vbOKOnly, const QString& title = {});

@@ -1,4 +1,4 @@
-#include "database/FechaServidor.h"
+#include "session/FechaServidor.h"
 
 #include "database/DB_Dll.h"
 #include "platform/TrapErrores.h"

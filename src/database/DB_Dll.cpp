@@ -35,6 +35,7 @@ DB_Dll& gBaseDatosVX()
 
 int DB_Dll::TratamientoErrores(const ErrorVB& CodErr, int Botones, const QString& Rutina) const
 {
+    if (silenciosa()) throw CodErr;
     return TratamientoErroresBaseDatos(CodErr, Botones, Rutina, gLogErr);
 }
 
@@ -57,7 +58,7 @@ void DB_Dll::ArmarCadenaConexion()
 
 void DB_Dll::ParametrosConexion()
 {
-    VentanaAcceso* ventana = Service<VentanaAcceso>::find();
+    VentanaAcceso* ventana = silenciosa() ? nullptr : Service<VentanaAcceso>::find();
     DatosAcceso datos{gDBName, gServidor, gUsuarioLogeado, gPasswordUsuario, 0};
     if (!ventana || !ventana->Mostrar(datos)) {
         gOpenFlag = false;
@@ -86,7 +87,7 @@ int DB_Dll::tratarFalloApertura(const ErrorVB& error, bool& cerroUnaVez, bool Mu
         if (gCnn.State() != db::ado::adStateClosed) gCnn.Close();
         return TrapErrores::Reintentar;
     };
-    if (!MuestraError) {
+    if (!MuestraError || silenciosa()) {
         if (error.numero == db::ErrorMap::AlreadyOpen && !cerroUnaVez) return cerrarYReintentar();
         gOpenFlag = false;
         return 0;
@@ -149,7 +150,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
     }
     if (vb::IsBlank(gDBName)) return;
     if (!trap.paso([&] { gCnn.setDefaultDatabase(gDBName); })) return;
-    if (!gBaseDatos().ExisteTablaDB("TA_USUARIOS")) return;
+    if (!ExisteTablaDB("TA_USUARIOS")) return;
     if (!MuestraError) {
         gEsAdmin = true;
         return;
@@ -184,6 +185,7 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
             gConnString = cadena + clave;
             return;
         } catch (const ErrorVB& error) {
+            if (silenciosa()) return;
             const QString estado = gCnn.errors().Count() > 0 ? gCnn.errors().Item(0).SQLState : QString();
             if (estado == "3024" || estado == "3051" || estado == "3044") {
                 if (!BuscarBase()) return;

@@ -18,6 +18,18 @@ class VentanaReconexion;
 // their own.
 class DB_Dll {
 public:
+    // What the class does with a failure: ask the operator, as the company
+    // and statistics databases do, or hand it to the caller without a word,
+    // as the databases that replication and the remote link write to must:
+    // their failures never raise the company server's questions, never open
+    // the login window and never end the program. A quiet lookup or record
+    // set raises the failure to its caller; a quiet statement leaves it in
+    // the connection's error list.
+    enum class PoliticaErrores { Interactiva, Silenciosa };
+
+    explicit DB_Dll(PoliticaErrores politica = PoliticaErrores::Interactiva) : politica_(politica) {}
+    PoliticaErrores Politica() const { return politica_; }
+
     static constexpr char pJETOLEDB40[] = "Microsoft.Jet.OLEDB.4.0";
     static constexpr char pJETOLEDB35[] = "Microsoft.Jet.OLEDB.3.51";
     static constexpr char pSQLOLEDB[] = "SQLOLEDB";
@@ -156,6 +168,14 @@ private:
     static constexpr int kReintentosSilenciosos = 3;
     static constexpr int kReconexionesAntesDePreguntar = 2;
 
+    bool silenciosa() const { return politica_ == PoliticaErrores::Silenciosa; }
+    // A quiet object's treatment: one quiet reconnection for a lost link,
+    // then the failure goes to the caller.
+    int tratarEnSilencio(const ErrorVB& error, int& contador);
+    // A failed statement of a quiet object is always in the error list.
+    void anotarFallo(const ErrorVB& error);
+
+    PoliticaErrores politica_;
     int contadorAbrirRecordset_ = 0;
     int contadorAsegurarConexion_ = 0;
     bool preguntaPerdidaVisible_ = false;

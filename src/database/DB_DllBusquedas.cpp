@@ -57,20 +57,18 @@ QString condicionConWhere(const QString& Condicion)
 
 void DB_Dll::preguntarSiReconectar() const
 {
-    const DB_Dll& compartida = gBaseDatos();
-    const QString pregunta = QString("\r\n\r\n\r\n") + "Se perdio la conexion con la base de datos "
-                             + compartida.gDBName + "\r\n" + " Servidor " + compartida.gServidor + "\r\n\r\n"
-                             + "Elija SI para reintentar conectarse" + "\r\n" + "Elija NO para cerrar la aplicacion"
-                             + "\r\n\r\n\r\n";
+    const QString pregunta = QString("\r\n\r\n\r\n") + "Se perdio la conexion con la base de datos " + gDBName + "\r\n"
+                             + " Servidor " + gServidor + "\r\n\r\n" + "Elija SI para reintentar conectarse" + "\r\n"
+                             + "Elija NO para cerrar la aplicacion" + "\r\n\r\n\r\n";
     if (MsgBox(pregunta, vb::vbYesNo + vb::vbCritical, "AVISO AL OPERADOR") != vb::vbYes) terminateProgram();
 }
 
 // 4 runs the failing step again, 5 goes on, anything else leaves the lookup.
 int DB_Dll::tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, int& contador)
 {
-    db::Connection& compartida = gBaseDatos().gCnn;
+    if (silenciosa()) return tratarEnSilencio(error, contador);
     const bool enlacePerdido =
-        compartida.errors().Count() > 0 && compartida.errors().Item(0).NativeError == db::ErrorMap::LinkLostNative;
+        gCnn.errors().Count() > 0 && gCnn.errors().Item(0).NativeError == db::ErrorMap::LinkLostNative;
     if (enlacePerdido) {
         if (ReintentaConectar()) {
             if (++contador < kReintentosSilenciosos) return TrapErrores::Reintentar;

@@ -98,11 +98,10 @@ void DB_Dll::ejecutarSinReintento(QString& SentenciaSQL, long& RecordsAffected, 
     } else {
         gCnn.Execute(SentenciaSQL, RecordsAffected, -1);
     }
-    db::Connection& compartida = gBaseDatos().gCnn;
-    const int errores = compartida.errors().Count();
+    const int errores = gCnn.errors().Count();
     if ((errores == 1 || errores == 2) && !contiene(SentenciaSQL, "TRANS")
-        && compartida.errors().Item(0).NativeError == db::ErrorMap::TextTooLongNative) {
-        compartida.errors().Clear();
+        && gCnn.errors().Item(0).NativeError == db::ErrorMap::TextTooLongNative) {
+        gCnn.errors().Clear();
     }
 }
 
@@ -110,6 +109,7 @@ void DB_Dll::ejecutarSinReintento(QString& SentenciaSQL, long& RecordsAffected, 
 bool DB_Dll::reconectarOPreguntar(int& contador)
 {
     if (ReintentaConectar()) return ++contador < kReintentosSilenciosos;
+    if (silenciosa()) return false;
     for (;;) {
         if (ReintentaConectar()) return true;
         if (++contador < kReintentosSilenciosos) continue;
@@ -132,15 +132,15 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected, db
         try {
             ejecutarSinReintento(SentenciaSQL, RecordsAffected, LRCS);
             return;
-        } catch (const ErrorVB&) {
-            db::Connection& compartida = gBaseDatos().gCnn;
-            const db::DbError* error = primerError(compartida);
+        } catch (const ErrorVB& fallo) {
+            if (silenciosa()) anotarFallo(fallo);
+            const db::DbError* error = primerError(gCnn);
             if (!error || contiene(SentenciaSQL, "TRANS")) return;
             if (error->NativeError == db::ErrorMap::LinkLostNative) {
                 if (reconectarOPreguntar(contador)) continue;
                 return;
             }
-            if (error->NativeError == db::ErrorMap::TextTooLongNative) compartida.errors().Clear();
+            if (error->NativeError == db::ErrorMap::TextTooLongNative) gCnn.errors().Clear();
             return;
         }
     }
@@ -165,21 +165,27 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected, d
 
     try {
         if (!contiene(gCnn.ConnectionString(), "ORACLE") && !AsegurarConexion()) {
-            MsgBox("No hay conexión con el servidor. Intentá de nuevo en unos segundos.", vb::vbExclamation);
+            if (!silenciosa())
+                MsgBox("No hay conexión con el servidor. Intentá de nuevo en unos segundos.", vb::vbExclamation);
             return;
         }
         ejecutarSinReintento(SentenciaSQL, RecordsAffected, LRCS);
     } catch (const ErrorVB& error) {
-        db::Connection& compartida = gBaseDatos().gCnn;
-        const db::DbError* primero = primerError(compartida);
+        const db::DbError* primero = primerError(gCnn);
         if (primero && !contiene(SentenciaSQL, "TRANS") && primero->NativeError == db::ErrorMap::TextTooLongNative) {
-            compartida.errors().Clear();
+            gCnn.errors().Clear();
             return;
         }
         const bool callado =
             std::find(kErroresCallados.begin(), kErroresCallados.end(), error.numero) != kErroresCallados.end();
-        if (!callado && !contiene(SentenciaSQL, "TRANS")) {
+        if (silenciosa()) anotarFallo(error);
+        if (!callado && !contiene(SentenciaSQL, "TRANS") && !silenciosa()) {
             MsgBox(error.descripcion, vb::vbCritical, "Aviso al operador!!!");
         }
     }
+}
+
+void DB_Dll::anotarFallo(const ErrorVB& error)
+{
+    if (gCnn.errors().Count() == 0) gCnn.errors().append({error.numero, error.descripcion, {}, 0});
 }

@@ -71,6 +71,7 @@ bool DB_Dll::ReintentaConectar()
 
 int DB_Dll::tratarFalloConPerdida(const ErrorVB& error, int& contador, const QString& rutina)
 {
+    if (silenciosa()) return tratarEnSilencio(error, contador);
     switch (TratarPerdidaConexion(error.numero, contador, rutina)) {
     case Perdida::Reconectado: return TrapErrores::Reintentar;
     case Perdida::Cerrar: terminateProgram();
@@ -95,7 +96,7 @@ DB_Dll::Perdida DB_Dll::TratarPerdidaConexion(long NumeroError, int& Intentos, c
     if (preguntaPerdidaVisible_) return Perdida::NoEsPerdida;
     preguntaPerdidaVisible_ = true;
     const int respuesta =
-        MsgBox("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (" + gBaseDatos().gServidor + ") " + "\r\n\r\n"
+        MsgBox("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (" + gServidor + ") " + "\r\n\r\n"
                    + "¿Querés que intentemos reconectar (Sí) " + "\r\n" + "o cerrar la aplicación (No)?",
                vb::vbYesNo + vb::vbCritical, "Conexión a la base de datos");
     preguntaPerdidaVisible_ = false;
@@ -132,4 +133,12 @@ bool DB_Dll::seriesDeReconexion(VentanaReconexion* ventana, int Intentos, const 
         if (gOpenFlag) return true;
         Intentos = kIntentosPorSerie;
     }
+}
+
+int DB_Dll::tratarEnSilencio(const ErrorVB& error, int& contador)
+{
+    const bool perdida =
+        std::find(kNumerosDePerdida.begin(), kNumerosDePerdida.end(), error.numero) != kNumerosDePerdida.end();
+    if (perdida && ++contador < kReintentosSilenciosos && ReintentaConectar()) return TrapErrores::Reintentar;
+    throw error;
 }

@@ -250,4 +250,44 @@ TEST_P(DB_DllTest, AStatementCanHandBackItsRows)
     EXPECT_EQ(resultado.Fields("N").Value().toLong(), 2);
 }
 
+TEST_P(DB_DllTest, ASecondObjectWorksOnItsOwnDatabaseAndReportsItsFailuresToItsCallerQuietly)
+{
+    createCompanyDatabase("OTRA");
+    seed({"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('UN', 'Unidad')"});
+    openCompany();
+    DB_Dll otra(DB_Dll::PoliticaErrores::Silenciosa);
+    otra.gServidor = kServer;
+    otra.gDBName = otra.gUsuario = otra.gUserPassWord = "OTRA";
+    otra.OpenServerADODB(false, 3, {}, false, true);
+    ASSERT_TRUE(otra.gOpenFlag);
+
+    otra.EjecutaConsultaSQL("INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('KG', 'Kilogramo')");
+    EXPECT_TRUE(otra.ExisteEnTabla("V_TA_UNIDAD", "KG", "IdUnidad"));
+    EXPECT_FALSE(otra.ExisteEnTabla("V_TA_UNIDAD", "UN", "IdUnidad"));
+    EXPECT_EQ(otra.DatosTabla("V_TA_UNIDAD", "KG", "Descripcion", "IdUnidad").textOrEmpty(), "Kilogramo");
+    EXPECT_FALSE(base.ExisteEnTabla("V_TA_UNIDAD", "KG", "IdUnidad")) << "each object on its own database";
+
+    otra.EjecutaConsultaSQL("INSERT INTO NO_EXISTE (A) VALUES (1)");
+    EXPECT_GT(otra.gCnn.errors().Count(), 0) << "a rejected statement stays in its own error list";
+    EXPECT_EQ(base.gCnn.errors().Count(), 0);
+    EXPECT_THROW(otra.ExisteEnTabla("NO_EXISTE", "1", "A"), ErrorVB);
+    db::Recordset filas;
+    EXPECT_THROW(otra.AbrirRecordset("SELECT * FROM NO_EXISTE", filas), ErrorVB);
+
+    dropDatabase("OTRA");
+    if (onSqlite()) otra.gCnn.Close();  // an open SQLite file outlives its name
+    EXPECT_THROW(otra.ExisteEnTabla("V_TA_UNIDAD", "KG", "IdUnidad"), ErrorVB);
+    otra.gCnn.errors().Clear();
+    otra.EjecutaConsultaSQL("DELETE FROM V_TA_UNIDAD");
+    EXPECT_GT(otra.gCnn.errors().Count(), 0) << "a statement that could not run is a failure";
+    DB_Dll ida(DB_Dll::PoliticaErrores::Silenciosa);
+    ida.gServidor = kServer;
+    ida.gDBName = ida.gUsuario = ida.gUserPassWord = "OTRA";
+    ida.OpenServerADODB(false, 3, {}, false, true);
+    EXPECT_FALSE(ida.gOpenFlag);
+
+    EXPECT_TRUE(operador->boxes().isEmpty()) << "no question, no login window";
+    EXPECT_TRUE(base.ExisteEnTabla("V_TA_UNIDAD", "UN", "IdUnidad")) << "the company database stays open";
+}
+
 ON_EVERY_ENGINE(DB_DllTest);

@@ -5,7 +5,7 @@
 #include "database/DB_Dll.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/Dll_Display.h"
-#include "platform/db/SqliteSchema.h"
+#include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"

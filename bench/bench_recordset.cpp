@@ -2,7 +2,7 @@
 // record set emulation (AddNew/Update, each write committed by itself) and
 // through a raw prepared INSERT in one transaction, the engine's limit.
 #include "platform/db/Connection.h"
-#include "platform/db/SqliteSchema.h"
+#include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
 #include "vendor/QvFunciones.h"

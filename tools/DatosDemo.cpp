@@ -1,8 +1,8 @@
 #include "DatosDemo.h"
 
 #include "platform/ErrorVB.h"
-#include "platform/db/SqliteFunctions.h"
-#include "platform/db/SqliteSchema.h"
+#include "platform/db/engines/SqliteFunctions.h"
+#include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
 #include "vendor/QvFunciones.h"

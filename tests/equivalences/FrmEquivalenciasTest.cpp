@@ -4,7 +4,6 @@
 #include "lookups/ConsultaCampos.h"
 #include "lookups/Lbf_CtrlDisplay.h"
 #include "platform/db/Connection.h"
-#include "platform/db/QStringPrinter.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/QtDialogs.h"
@@ -13,6 +12,7 @@
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 #include "support/DatabaseTest.h"
+#include "support/QStringPrinter.h"
 #include "vendor/QvFunciones.h"
 
 #include <QApplication>

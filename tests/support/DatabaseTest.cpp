@@ -5,8 +5,8 @@
 #include "database/frmReconectar.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbErrors.h"
-#include "platform/db/OdbcEngine.h"
-#include "platform/db/SqliteSchema.h"
+#include "platform/db/engines/OdbcEngine.h"
+#include "platform/db/engines/SqliteSchema.h"
 #include "session/Configuracion.h"
 #include "session/Sesion.h"
 

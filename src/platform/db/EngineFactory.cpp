@@ -3,8 +3,8 @@
 #include "platform/VbText.h"
 #include "platform/db/ConnectionString.h"
 #include "platform/db/DbErrors.h"
-#include "platform/db/OdbcEngine.h"
-#include "platform/db/SqliteEngine.h"
+#include "platform/db/engines/OdbcEngine.h"
+#include "platform/db/engines/SqliteEngine.h"
 #include "platform/os/PrivateProfile.h"
 #include "platform/os/System.h"
 

@@ -1,6 +1,6 @@
 #include "platform/db/Connection.h"
 #include "platform/db/ErrorMap.h"
-#include "platform/db/SqliteEngine.h"
+#include "platform/db/engines/SqliteEngine.h"
 #include "support/DatabaseTest.h"
 
 #include <optional>

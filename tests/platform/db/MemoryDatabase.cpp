@@ -1,6 +1,6 @@
-#include "MemoryDatabase.h"
+#include "platform/db/MemoryDatabase.h"
 
-#include "platform/db/SqliteFunctions.h"
+#include "platform/db/engines/SqliteFunctions.h"
 
 #include <sqlite3.h>
 

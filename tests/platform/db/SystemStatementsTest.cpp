@@ -1,10 +1,10 @@
-#include "QStringPrinter.h"
 #include "platform/VbText.h"
 #include "platform/db/Connection.h"
 #include "platform/db/ConnectionCore.h"
-#include "platform/db/PostgresDialect.h"
-#include "platform/db/SqliteFunctions.h"
+#include "platform/db/engines/SqliteFunctions.h"
+#include "platform/db/tsql/PostgresDialect.h"
 #include "support/DatabaseTest.h"
+#include "support/QStringPrinter.h"
 
 #include <QDateTime>
 

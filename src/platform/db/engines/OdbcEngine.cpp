@@ -1,0 +1,473 @@
+#include "platform/db/engines/OdbcEngine.h"
+
+#include "platform/VbText.h"
+#include "platform/db/DbErrors.h"
+#include "platform/db/Dialect.h"
+#include "platform/db/ErrorMap.h"
+
+#include <QHash>
+
+#include <sql.h>
+#include <sqlext.h>
+
+namespace db {
+
+namespace {
+
+constexpr char kDatabasePlaceholder[] = "{base}";
+constexpr SQLSMALLINT kNameLength = 256;
+
+static_assert(sizeof(SQLWCHAR) == sizeof(char16_t), "unixODBC's wide characters are UTF-16");
+
+const SQLWCHAR* wide(const QString& text) { return reinterpret_cast<const SQLWCHAR*>(text.utf16()); }
+
+QString fromWide(const SQLWCHAR* text, qsizetype length = -1)
+{
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(text), length);
+}
+
+bool succeeded(SQLRETURN code) { return code == SQL_SUCCESS || code == SQL_SUCCESS_WITH_INFO; }
+
+// The diagnostics of a failed call, classified.
+EngineFailure failureOf(SQLSMALLINT handleType, SQLHANDLE handle)
+{
+    EngineFailure failure;
+    QStringList texts;
+    SQLWCHAR state[6] = {};
+    SQLINTEGER native = 0;
+    SQLWCHAR message[1024] = {};
+    SQLSMALLINT length = 0;
+    for (SQLSMALLINT record = 1;
+         succeeded(SQLGetDiagRecW(handleType, handle, record, state, &native, message, 1024, &length)); ++record) {
+        if (record == 1) {
+            failure.sqlState = fromWide(state, 5);
+            failure.nativeError = native;
+        }
+        texts.append(fromWide(message).trimmed());
+    }
+    failure.description = texts.join(' ');
+    failure.situation = Situation::StatementError;
+    return failure;
+}
+
+Situation situationOf(const EngineFailure& failure)
+{
+    static const QHash<QString, Situation> byState{
+        {"23505", Situation::DuplicateKey},
+        {"23502", Situation::NullNotAllowed},
+        {"23503", Situation::ConstraintConflict},
+        {"23514", Situation::ConstraintConflict},
+        {"22001", Situation::TextTooLong},
+        {"22P02", Situation::WrongType},
+        {"22018", Situation::WrongType},
+        {"22003", Situation::WrongType},
+        {"08001", Situation::ServerNotFound},
+        {"28000", Situation::LoginFailed},
+        {"28P01", Situation::LoginFailed},
+        {"3D000", Situation::DatabaseNotFound},
+        {"42P01", Situation::MissingTable},
+        {"42S02", Situation::MissingTable},
+        {"42703", Situation::MissingColumn},
+        {"42S22", Situation::MissingColumn},
+        {"42601", Situation::SyntaxError},
+        {"HYT00", Situation::Timeout},
+        {"HYT01", Situation::Timeout},
+        {"55P03", Situation::Locked},
+        {"53100", Situation::DiskFull},
+    };
+    // SQL Server reports most integrity and statement errors under generic states.
+    static const QHash<long, Situation> byNative{
+        {ErrorMap::DuplicateKeyNative, Situation::DuplicateKey},
+        {ErrorMap::DuplicateIndexNative, Situation::DuplicateKey},
+        {ErrorMap::NullNotAllowedNative, Situation::NullNotAllowed},
+        {ErrorMap::ConstraintConflictNative, Situation::ConstraintConflict},
+        {ErrorMap::TextTooLongNative, Situation::TextTooLong},
+        {ErrorMap::DatabaseNotFoundNative, Situation::DatabaseNotFound},
+        {ErrorMap::LoginFailedNative, Situation::LoginFailed},
+        {ErrorMap::MissingTableNative, Situation::MissingTable},
+        {ErrorMap::MissingColumnNative, Situation::MissingColumn},
+        {ErrorMap::SyntaxErrorNative, Situation::SyntaxError},
+        {ErrorMap::WrongTypeNative, Situation::WrongType},
+        {ErrorMap::LockTimeoutNative, Situation::Locked},
+        {ErrorMap::DiskFullNative, Situation::DiskFull},
+        {ErrorMap::LogFullNative, Situation::DiskFull},
+    };
+    if (OdbcEngine::meansLinkLost(failure.sqlState, failure.description)) return Situation::LinkLost;
+    if (byState.contains(failure.sqlState)) return byState.value(failure.sqlState);
+    return byNative.value(failure.nativeError, Situation::StatementError);
+}
+
+// Drivers report every refused connection under 08001; their text tells why.
+Situation situationOfOpening(const EngineFailure& failure)
+{
+    const QString& text = failure.description;
+    if (text.contains("database \"") && text.contains("does not exist")) return Situation::DatabaseNotFound;
+    if (text.contains("password authentication failed") || text.contains("no password supplied")) {
+        return Situation::LoginFailed;
+    }
+    const Situation situation = situationOf(failure);
+    // A server that cannot be reached at all is not a lost link of an open connection.
+    if (situation == Situation::LinkLost || situation == Situation::Timeout) return Situation::ServerNotFound;
+    return situation;
+}
+
+[[noreturn]] void fail(SQLSMALLINT handleType, SQLHANDLE handle)
+{
+    EngineFailure failure = failureOf(handleType, handle);
+    failure.situation = situationOf(failure);
+    throw failure;
+}
+
+void check(SQLRETURN code, SQLSMALLINT handleType, SQLHANDLE handle)
+{
+    if (!succeeded(code) && code != SQL_NO_DATA) fail(handleType, handle);
+}
+
+// An ODBC handle freed with its owner.
+class Handle {
+public:
+    Handle(SQLSMALLINT type, SQLHANDLE parent) : type_(type)
+    {
+        if (!succeeded(SQLAllocHandle(type, parent, &handle_))) {
+            throw EngineFailure{Situation::ServerNotFound, "No se pudo reservar un recurso de ODBC.", {}, 0};
+        }
+    }
+    ~Handle() { SQLFreeHandle(type_, handle_); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    SQLHANDLE get() const { return handle_; }
+    SQLSMALLINT type() const { return type_; }
+
+private:
+    SQLSMALLINT type_;
+    SQLHANDLE handle_ = SQL_NULL_HANDLE;
+};
+
+ColumnType typeOfSql(SQLSMALLINT sqlType, SQLULEN size)
+{
+    const auto sized = [&](int adoType) {
+        return ColumnType{adoType, size > 0 && size < 8000 ? static_cast<long>(size) : kLongTextSize};
+    };
+    switch (sqlType) {
+    case SQL_CHAR: return sized(ado::adChar);
+    case SQL_WCHAR: return sized(ado::adWChar);
+    case SQL_VARCHAR: return sized(ado::adVarChar);
+    case SQL_WVARCHAR: return sized(ado::adVarWChar);
+    case SQL_LONGVARCHAR: return {ado::adLongVarChar, kLongTextSize};
+    case SQL_WLONGVARCHAR: return {ado::adLongVarWChar, kLongTextSize};
+    case SQL_SMALLINT: return {ado::adSmallInt, 2};
+    case SQL_INTEGER: return {ado::adInteger, 4};
+    case SQL_TINYINT: return {ado::adUnsignedTinyInt, 1};
+    case SQL_BIGINT: return {ado::adBigInt, 8};
+    case SQL_BIT: return {ado::adBoolean, 2};
+    case SQL_NUMERIC:
+    case SQL_DECIMAL: return {ado::adNumeric, 19};
+    case SQL_REAL: return {ado::adSingle, 4};
+    case SQL_FLOAT:
+    case SQL_DOUBLE: return {ado::adDouble, 8};
+    case SQL_TYPE_DATE:
+    case SQL_TYPE_TIMESTAMP:
+    case SQL_DATETIME: return {ado::adDBTimeStamp, 16};
+    default: return {ado::adVarChar, 255};
+    }
+}
+
+Variant valueOfText(const QString& text, const ColumnType& type)
+{
+    if (type.isBoolean()) return text == "1" || vb::SameText(text, "true") || vb::SameText(text, "t");
+    if (type.isWholeNumber()) return Variant(text.toLongLong());
+    if (type.isNumber()) return text.toDouble();
+    if (type.isDate()) {
+        const auto date = vb::ParseDate(text.left(19));
+        return date ? Variant(*date) : Variant(text);
+    }
+    return text;
+}
+
+// The name and type of one column of a statement's result.
+ColumnInfo describeColumn(SQLHSTMT stmt, SQLUSMALLINT column)
+{
+    SQLWCHAR name[kNameLength] = {};
+    SQLSMALLINT nameLength = 0;
+    SQLSMALLINT sqlType = 0;
+    SQLULEN size = 0;
+    SQLSMALLINT digits = 0;
+    SQLSMALLINT nullable = 0;
+    check(SQLDescribeColW(stmt, column, name, kNameLength, &nameLength, &sqlType, &size, &digits, &nullable),
+          SQL_HANDLE_STMT, stmt);
+    return {fromWide(name, nameLength), typeOfSql(sqlType, size)};
+}
+
+}  // namespace
+
+// One driver connection with its environment.
+class OdbcEngine::Connection {
+public:
+    Connection() : environment_(SQL_HANDLE_ENV, SQL_NULL_HANDLE)
+    {
+        SQLSetEnvAttr(environment_.get(), SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+        connection_ = std::make_unique<Handle>(SQL_HANDLE_DBC, environment_.get());
+    }
+
+    ~Connection()
+    {
+        if (connected_) SQLDisconnect(connection_->get());
+    }
+
+    void open(const QString& text, int loginTimeout)
+    {
+        SQLHANDLE dbc = connection_->get();
+        SQLSetConnectAttrW(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLLEN>(loginTimeout)),
+                           0);
+        SQLSetConnectAttrW(dbc, SQL_ATTR_CONNECTION_TIMEOUT,
+                           reinterpret_cast<SQLPOINTER>(static_cast<SQLLEN>(loginTimeout)), 0);
+        SQLSMALLINT length = 0;
+        SQLWCHAR out[1024] = {};
+        const SQLRETURN code = SQLDriverConnectW(dbc, nullptr, const_cast<SQLWCHAR*>(wide(text)), SQL_NTS, out, 1024,
+                                                 &length, SQL_DRIVER_NOPROMPT);
+        if (!succeeded(code)) {
+            EngineFailure failure = failureOf(SQL_HANDLE_DBC, dbc);
+            failure.situation = situationOfOpening(failure);
+            throw failure;
+        }
+        connected_ = true;
+    }
+
+    QString serverName() const
+    {
+        SQLWCHAR name[kNameLength] = {};
+        SQLSMALLINT length = 0;
+        SQLGetInfoW(connection_->get(), SQL_DBMS_NAME, name, sizeof name, &length);
+        return fromWide(name);
+    }
+
+    SQLHANDLE get() const { return connection_->get(); }
+
+private:
+    Handle environment_;
+    std::unique_ptr<Handle> connection_;
+    bool connected_ = false;
+};
+
+bool OdbcEngine::meansLinkLost(const QString& sqlState, const QString& text)
+{
+    static const QStringList states{"08S01", "08003", "08007", "08006", "57P01", "57P02", "57P03"};
+    if (states.contains(sqlState)) return true;
+    static const QStringList texts{"server closed the connection",
+                                   "no connection to the server",
+                                   "could not send data",
+                                   "could not receive data",
+                                   "connection reset",
+                                   "broken pipe",
+                                   "terminating connection"};
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const QString& t) { return text.contains(t, Qt::CaseInsensitive); });
+}
+
+OdbcEngine::OdbcEngine(const QString& connectionTemplate, const QString& database, int loginTimeoutSeconds)
+    : template_(connectionTemplate), loginTimeout_(loginTimeoutSeconds)
+{
+    connect(database);
+}
+
+OdbcEngine::~OdbcEngine() = default;
+
+void OdbcEngine::connect(const QString& database)
+{
+    auto connection = std::make_unique<Connection>();
+    connection->open(QString(template_).replace(kDatabasePlaceholder, vb::Trim(database), Qt::CaseInsensitive),
+                     loginTimeout_);
+    const QString name = connection->serverName();
+    server_ = name.contains("PostgreSQL", Qt::CaseInsensitive)   ? Server::PostgreSql
+              : name.contains("SQL Server", Qt::CaseInsensitive) ? Server::SqlServer
+                                                                 : Server::Other;
+    dialect_ = server_ == Server::PostgreSql ? makePostgresDialect() : makeSqlServerDialect();
+    connection_ = std::move(connection);
+    database_ = vb::Trim(database);
+    // Dates travel day first, as on the suite's Spanish-language servers.
+    if (server_ == Server::PostgreSql) run("SET DateStyle = 'ISO, DMY'");
+}
+
+const Dialect& OdbcEngine::dialect() const { return *dialect_; }
+
+void OdbcEngine::useDatabase(const QString& name)
+{
+    const QString wanted = vb::Trim(name);
+    if (vb::SameText(wanted, database_)) return;
+    if (server_ == Server::SqlServer) {
+        run("USE [" + wanted + "]");
+        database_ = wanted;
+        return;
+    }
+    if (server_ == Server::PostgreSql) {
+        // Database names compare without case on SQL Server; PostgreSQL keeps theirs.
+        const StatementResult found = run("SELECT datname FROM pg_database WHERE lower(datname) = lower(?)", {wanted});
+        if (!found.rows.isEmpty()) {
+            connect(found.rows.first().first().toText());
+            return;
+        }
+    }
+    connect(wanted);
+}
+
+QString OdbcEngine::quoteIdentifier(const QString& name) const
+{
+    switch (server_) {
+    case Server::SqlServer: return '[' + QString(name).replace(']', "]]") + ']';
+    case Server::PostgreSql: return '"' + name.toLower().replace('"', "\"\"") + '"';
+    case Server::Other: return name;
+    }
+    return name;
+}
+
+StatementResult OdbcEngine::run(const QString& statement, const QVector<Variant>& parameters)
+{
+    Handle handle(SQL_HANDLE_STMT, connection_->get());
+    SQLHANDLE stmt = handle.get();
+    SQLSetStmtAttrW(stmt, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(commandTimeout_)),
+                    0);
+
+    // Texts of the parameters live until the statement has run.
+    QVector<QString> texts(parameters.size());
+    QVector<SQLLEN> lengths(parameters.size());
+    for (int i = 0; i < parameters.size(); ++i) {
+        const Variant& value = parameters[i];
+        const bool missing = value.isNull() || value.isEmpty();
+        if (!missing) {
+            texts[i] = value.type() == Variant::Type::Date      ? value.toDateTime().toString("yyyy-MM-dd HH:mm:ss")
+                       : value.type() == Variant::Type::Boolean ? QString(value.toBool() ? "1" : "0")
+                                                                : value.toText();
+        }
+        const auto bytes = static_cast<SQLLEN>(texts[i].size() * sizeof(SQLWCHAR));
+        lengths[i] = missing ? SQL_NULL_DATA : bytes;
+        check(SQLBindParameter(stmt, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WVARCHAR,
+                               static_cast<SQLULEN>(std::max<qsizetype>(1, texts[i].size())), 0,
+                               const_cast<SQLWCHAR*>(wide(texts[i])), bytes, &lengths[i]),
+              SQL_HANDLE_STMT, stmt);
+    }
+    check(SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide(statement)), SQL_NTS), SQL_HANDLE_STMT, stmt);
+
+    StatementResult result;
+    SQLLEN changed = 0;
+    if (succeeded(SQLRowCount(stmt, &changed)) && changed > 0) result.rowsAffected = static_cast<long>(changed);
+    SQLSMALLINT columnCount = 0;
+    check(SQLNumResultCols(stmt, &columnCount), SQL_HANDLE_STMT, stmt);
+    result.hasRows = columnCount > 0;
+    for (SQLUSMALLINT c = 1; c <= columnCount; ++c) {
+        result.columns.append(describeColumn(stmt, c));
+    }
+    for (SQLRETURN fetched = SQLFetch(stmt); columnCount > 0 && fetched != SQL_NO_DATA; fetched = SQLFetch(stmt)) {
+        check(fetched, SQL_HANDLE_STMT, stmt);
+        QVector<Variant> row;
+        row.reserve(columnCount);
+        for (SQLUSMALLINT c = 1; c <= columnCount; ++c) {
+            QString text;
+            SQLWCHAR buffer[2048];
+            SQLLEN indicator = 0;
+            bool isNull = false;
+            for (;;) {
+                const SQLRETURN got = SQLGetData(stmt, c, SQL_C_WCHAR, buffer, sizeof buffer, &indicator);
+                if (got == SQL_NO_DATA) break;
+                check(got, SQL_HANDLE_STMT, stmt);
+                if (indicator == SQL_NULL_DATA) {
+                    isNull = true;
+                    break;
+                }
+                const qsizetype available = sizeof buffer / sizeof(SQLWCHAR) - 1;
+                const qsizetype chars =
+                    indicator == SQL_NO_TOTAL || indicator / static_cast<SQLLEN>(sizeof(SQLWCHAR)) > available
+                        ? available
+                        : indicator / static_cast<SQLLEN>(sizeof(SQLWCHAR));
+                text += fromWide(buffer, chars);
+                if (got == SQL_SUCCESS) break;
+            }
+            row.append(isNull ? Variant::null() : valueOfText(text, result.columns[c - 1].type));
+        }
+        result.rows.append(std::move(row));
+    }
+    return result;
+}
+
+qint64 OdbcEngine::lastInsertId()
+{
+    const QString query = server_ == Server::PostgreSql ? "SELECT lastval()" : "SELECT SCOPE_IDENTITY()";
+    const StatementResult result = run(query);
+    return result.rows.isEmpty() ? 0 : result.rows.first().first().toLong();
+}
+
+void OdbcEngine::beginTransaction()
+{
+    check(SQLSetConnectAttrW(connection_->get(), SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF),
+                             0),
+          SQL_HANDLE_DBC, connection_->get());
+}
+
+void OdbcEngine::endTransaction(bool commit)
+{
+    SQLHANDLE dbc = connection_->get();
+    const SQLRETURN ended = SQLEndTran(SQL_HANDLE_DBC, dbc, commit ? SQL_COMMIT : SQL_ROLLBACK);
+    SQLSetConnectAttrW(dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+    check(ended, SQL_HANDLE_DBC, dbc);
+}
+
+void OdbcEngine::commitTransaction() { endTransaction(true); }
+
+void OdbcEngine::rollbackTransaction() { endTransaction(false); }
+
+QVector<TableInfo> OdbcEngine::tables()
+{
+    Handle handle(SQL_HANDLE_STMT, connection_->get());
+    SQLHANDLE stmt = handle.get();
+    const QString kinds = "TABLE,VIEW";
+    check(SQLTablesW(stmt, nullptr, 0, nullptr, 0, nullptr, 0, const_cast<SQLWCHAR*>(wide(kinds)), SQL_NTS),
+          SQL_HANDLE_STMT, stmt);
+    QVector<TableInfo> found;
+    SQLWCHAR name[kNameLength] = {};
+    SQLWCHAR kind[32] = {};
+    SQLLEN nameLength = 0;
+    SQLLEN kindLength = 0;
+    SQLBindCol(stmt, 3, SQL_C_WCHAR, name, sizeof name, &nameLength);
+    SQLBindCol(stmt, 4, SQL_C_WCHAR, kind, sizeof kind, &kindLength);
+    while (succeeded(SQLFetch(stmt))) found.append({fromWide(name), fromWide(kind).contains("VIEW")});
+    return found;
+}
+
+QVector<ColumnInfo> OdbcEngine::columns(const QString& table)
+{
+    // The columns as a query of the table describes them, with its key and the
+    // column the server numbers by itself.
+    Handle handle(SQL_HANDLE_STMT, connection_->get());
+    SQLHANDLE stmt = handle.get();
+    check(SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide("SELECT * FROM " + quoteIdentifier(table) + " WHERE 1 = 0")),
+                         SQL_NTS),
+          SQL_HANDLE_STMT, stmt);
+    SQLSMALLINT columnCount = 0;
+    check(SQLNumResultCols(stmt, &columnCount), SQL_HANDLE_STMT, stmt);
+    QVector<ColumnInfo> found;
+    for (SQLUSMALLINT c = 1; c <= columnCount; ++c) {
+        SQLLEN automatic = SQL_FALSE;
+        SQLColAttributeW(stmt, c, SQL_DESC_AUTO_UNIQUE_VALUE, nullptr, 0, nullptr, &automatic);
+        ColumnInfo column = describeColumn(stmt, c);
+        column.autoIncrement = automatic == SQL_TRUE;
+        found.append(column);
+    }
+    SQLCloseCursor(stmt);
+
+    Handle keys(SQL_HANDLE_STMT, connection_->get());
+    const QString unquoted = server_ == Server::PostgreSql ? table.toLower() : table;
+    if (succeeded(
+            SQLPrimaryKeysW(keys.get(), nullptr, 0, nullptr, 0, const_cast<SQLWCHAR*>(wide(unquoted)), SQL_NTS))) {
+        SQLWCHAR keyName[kNameLength] = {};
+        SQLLEN keyLength = 0;
+        SQLBindCol(keys.get(), 4, SQL_C_WCHAR, keyName, sizeof keyName, &keyLength);
+        while (succeeded(SQLFetch(keys.get()))) {
+            for (ColumnInfo& column : found) {
+                if (vb::SameText(column.name, fromWide(keyName))) column.primaryKey = true;
+            }
+        }
+    }
+    return found;
+}
+
+}  // namespace db

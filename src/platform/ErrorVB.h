@@ -27,12 +27,16 @@ private:
 namespace ErroresVB {
 constexpr long ArgumentoNoValido = 5;
 constexpr long Desbordamiento = 6;
+constexpr long MemoriaInsuficiente = 7;
+constexpr long SubindiceFueraDeIntervalo = 9;
 constexpr long TiposNoCoinciden = 13;
 constexpr long ArchivoNoEncontrado = 53;
 constexpr long UsoNoValidoDeNull = 94;
 
 ErrorVB argumentoNoValido(const QString& detalle = {});
 ErrorVB desbordamiento();
+ErrorVB memoriaInsuficiente();
+ErrorVB subindiceFueraDeIntervalo();
 ErrorVB tiposNoCoinciden(const QString& detalle = {});
 ErrorVB usoNoValidoDeNull();
 }  // namespace ErroresVB

@@ -7,18 +7,30 @@
 
 namespace {
 constexpr const char* kVariables[] = {os::kProgramFolderVariable, "TEMP", "TMP", "TMPDIR"};
+// Process ids handed out by the recording desktop start here.
+constexpr qint64 kFirstProcessId = 1000;
+}  // namespace
+
+bool RecordingDesktop::fails()
+{
+    if (failNext == 0) return false;
+    --failNext;
+    return true;
 }
 
 bool RecordingDesktop::openDocument(const QString& target)
 {
+    if (fails()) return false;
     opened.append(target);
     return true;
 }
 
-bool RecordingDesktop::startProgram(const QString& program, const QStringList& arguments)
+qint64 RecordingDesktop::startProgram(const QString& program, const QStringList& arguments)
 {
+    if (fails()) return 0;
     started.append((QStringList{program} + arguments).join(u' '));
-    return true;
+    startedArguments.append(arguments);
+    return kFirstProcessId + started.size();
 }
 
 void ProgramTest::SetUp()

@@ -2,7 +2,9 @@
 #include "database/frmReconectar.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ArranqueConsultas.h"
+#include "lookups/LanzadorNuevo.h"
 #include "platform/ui/QtDialogs.h"
+#include "services/LanzadorMenuExes.h"
 #include "session/ParametrosSesion.h"
 #include "session/frmAcceso.h"
 
@@ -20,9 +22,11 @@ struct Servicios {
         Service<VentanaAcceso>::install(crearVentanaAcceso());
         Service<VentanaReconexion>::install(std::make_unique<frmReconectar>());
         Service<ConsultasArranque>::install(std::make_unique<ArranqueConsultas>());
+        Service<LanzadorNuevo>::install(std::make_unique<LanzadorMenuExes>());
     }
     ~Servicios()
     {
+        Service<LanzadorNuevo>::install(nullptr);
         Service<ConsultasArranque>::install(nullptr);
         Service<VentanaReconexion>::install(nullptr);
         Service<VentanaAcceso>::install(nullptr);

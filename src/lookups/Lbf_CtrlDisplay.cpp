@@ -1,10 +1,10 @@
 #include "lookups/Lbf_CtrlDisplay.h"
 
+#include "database/DB_Dll.h"
 #include "lookups/CuadrosAnimacion.h"
 #include "lookups/LineaCartel.h"
 #include "styling/EstiloFormulario.h"
 #include "vendor/QvFunciones.h"
-#include "database/DB_Dll.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -31,6 +31,10 @@ ErrorVB argumentoNoValido(const QString& detalle)
 
 ErrorVB desbordamiento() { return {Desbordamiento, "Desbordamiento"}; }
 
+ErrorVB memoriaInsuficiente() { return {MemoriaInsuficiente, "Memoria insuficiente"}; }
+
+ErrorVB subindiceFueraDeIntervalo() { return {SubindiceFueraDeIntervalo, "Subíndice fuera del intervalo"}; }
+
 ErrorVB tiposNoCoinciden(const QString& detalle)
 {
     return {TiposNoCoinciden, conDetalle("No coinciden los tipos", detalle)};

@@ -27,6 +27,8 @@ private:
 namespace ErroresVB {
 constexpr long ArgumentoNoValido = 5;
 constexpr long Desbordamiento = 6;
+constexpr long MemoriaInsuficiente = 7;
+constexpr long SubindiceFueraDeIntervalo = 9;
 constexpr long TiposNoCoinciden = 13;
 constexpr long ArchivoNoEncontrado = 53;
 constexpr long ErrorDeAccesoARuta = 75;
@@ -40,6 +42,8 @@ constexpr long ServidorYaIniciado = 20480;
 
 ErrorVB argumentoNoValido(const QString& detalle = {});
 ErrorVB desbordamiento();
+ErrorVB memoriaInsuficiente();
+ErrorVB subindiceFueraDeIntervalo();
 ErrorVB tiposNoCoinciden(const QString& detalle = {});
 ErrorVB usoNoValidoDeNull();
 }  // namespace ErroresVB

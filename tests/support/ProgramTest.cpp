@@ -4,6 +4,7 @@
 #include "database/VentanaReconexion.h"
 #include "lookups/ArranqueConsultas.h"
 #include "lookups/ConsultaCampos.h"
+#include "lookups/LanzadorNuevo.h"
 #include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
 #include "replication/ModGruposEmp.h"
@@ -12,6 +13,15 @@
 
 namespace {
 constexpr const char* kVariables[] = {os::kProgramFolderVariable, "TEMP", "TMP", "TMPDIR"};
+// Process ids handed out by the recording desktop start here.
+constexpr qint64 kFirstProcessId = 1000;
+}  // namespace
+
+bool RecordingDesktop::fails()
+{
+    if (failNext == 0) return false;
+    --failNext;
+    return true;
 }
 
 void resetServices()
@@ -23,20 +33,24 @@ void resetServices()
     Service<VentanaReconexion>::install(nullptr);
     Service<ConsultaCampos>::install(nullptr);
     Service<Replicacion>::install(nullptr);
+    Service<LanzadorNuevo>::install(nullptr);
     // As the program has it: the start-up's banner and lookup set-up.
     Service<ConsultasArranque>::install(std::make_unique<ArranqueConsultas>());
 }
 
 bool RecordingDesktop::openDocument(const QString& target)
 {
+    if (fails()) return false;
     opened.append(target);
     return true;
 }
 
-bool RecordingDesktop::startProgram(const QString& program, const QStringList& arguments)
+qint64 RecordingDesktop::startProgram(const QString& program, const QStringList& arguments)
 {
+    if (fails()) return 0;
     started.append((QStringList{program} + arguments).join(u' '));
-    return true;
+    startedArguments.append(arguments);
+    return kFirstProcessId + started.size();
 }
 
 void ProgramTest::SetUp()

@@ -10,14 +10,22 @@
 
 #include <memory>
 
-// Records what the program asked the desktop to open or start.
+// Records what the program asked the desktop to open or start. A started
+// program is recorded as its path and arguments joined by blanks.
 class RecordingDesktop : public Desktop {
 public:
     QStringList opened;
     QStringList started;
+    // The argument lists of the started programs, as given.
+    QList<QStringList> startedArguments;
+    // The next this many requests fail and are not recorded.
+    int failNext = 0;
 
     bool openDocument(const QString& target) override;
-    bool startProgram(const QString& program, const QStringList& arguments) override;
+    qint64 startProgram(const QString& program, const QStringList& arguments) override;
+
+private:
+    bool fails();
 };
 
 // Every service of the program back to none installed, so that each comes

@@ -15,9 +15,10 @@ public:
         return QDesktopServices::openUrl(url);
     }
 
-    bool startProgram(const QString& program, const QStringList& arguments) override
+    qint64 startProgram(const QString& program, const QStringList& arguments) override
     {
-        return QProcess::startDetached(program, arguments);
+        qint64 processId = 0;
+        return QProcess::startDetached(program, arguments, {}, &processId) ? processId : 0;
     }
 };
 

@@ -15,8 +15,9 @@ public:
 
     // Opens a file or an address with the desktop's default handler.
     virtual bool openDocument(const QString& target) = 0;
-    // Starts a program and returns at once.
-    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    // Starts a program detached, with its arguments as given (no shell reads
+    // them), and returns at once: its process id, 0 when it could not start.
+    virtual qint64 startProgram(const QString& program, const QStringList& arguments) = 0;
 };
 
 // Without another one installed, the system's own.

@@ -1,0 +1,8 @@
+#include "services/LanzadorMenuExes.h"
+
+#include "services/MenuExes.h"
+
+void LanzadorMenuExes::MenuExes(QString& Programa, QString& Parametro, qint32& Resultado)
+{
+    ::MenuExes(Programa, Parametro, Resultado);
+}

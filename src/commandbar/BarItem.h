@@ -12,6 +12,13 @@ struct CheckFlags {
     bool checked = false;
 };
 
+// The pictures read from an item's icon files; null where there is none.
+struct IconPictures {
+    QImage normal;
+    QImage hover;
+    QImage disabled;
+};
+
 // One slot of the command bar's item table; a default-constructed slot is a
 // cleared one.
 struct BarItem {
@@ -32,5 +39,5 @@ struct BarItem {
     qint32 attentionColor = vb::RGB(220, 64, 64);
     CheckFlags check;
     bool hasFileIcon = false;
-    QImage filePicture;  // a loaded picture that is not a PNG; null when none
+    IconPictures pictures;
 };

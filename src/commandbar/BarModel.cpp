@@ -31,6 +31,17 @@ const QHash<int, QStringList>& ShortcutTargets()
     return targets;
 }
 
+// The image folder, listed once for all the icon files looked up in it;
+// nothing when no folder name can be made.
+std::optional<os::FolderListing> ListedImageFolder(const QString& imageFolder)
+{
+    const QString folder = IconFiles::ResolveImageFolder(imageFolder);
+    if (folder.isEmpty()) return std::nullopt;
+    return os::FolderListing(folder);
+}
+
+QImage PictureFile(const QString& path) { return path.isEmpty() ? QImage() : QImage(path); }
+
 }  // namespace
 
 BarModel::BarModel(QObject* parent) : QObject(parent), items_(kInitialCapacity + 1) {}
@@ -75,7 +86,7 @@ bool BarModel::AddItem(const QString& BTag, const QString& BCaption, const QStri
     item.caption = BCaption;
     item.toolTip = vb::IsBlank(BToolTip) ? BCaption : BToolTip;
     item.visible = true;
-    SetIconFiles(index, IconFiles::ResolveImageFolder(imageFolder_));
+    SetIconFiles(index, ListedImageFolder(imageFolder_));
     LoadItemIcon(index);
     emit layoutChanged();
     SetItemCheckable(key, bCheckable);
@@ -235,7 +246,7 @@ void BarModel::SetImageFolder(const QString& zFolder)
 
 void BarModel::RefreshIcons()
 {
-    const QString folder = IconFiles::ResolveImageFolder(imageFolder_);
+    const std::optional<os::FolderListing> folder = ListedImageFolder(imageFolder_);
     for (int i = 0; i < count_; ++i) {
         SetIconFiles(i, folder);
         LoadItemIcon(i);
@@ -246,11 +257,23 @@ void BarModel::RefreshIcons()
 QString BarModel::CurrentIconFile(int index) const
 {
     const BarItem& item = Item(index);
-    const bool enabled = IsItemEnabled(index);
-    if (!enabled && !item.disabledIconFile.isEmpty()) return item.disabledIconFile;
-    const bool highlighted = index == hover_ || index == active_;
-    if (enabled && highlighted && !item.hoverIconFile.isEmpty()) return item.hoverIconFile;
+    switch (CurrentIconVariant(index)) {
+    case IconVariant::Hover: return item.hoverIconFile;
+    case IconVariant::Disabled: return item.disabledIconFile;
+    case IconVariant::Normal: break;
+    }
     return item.normalIconFile;
+}
+
+const QImage& BarModel::CurrentIconPicture(int index) const
+{
+    const IconPictures& pictures = Item(index).pictures;
+    switch (CurrentIconVariant(index)) {
+    case IconVariant::Hover: return pictures.hover.isNull() ? pictures.normal : pictures.hover;
+    case IconVariant::Disabled: return pictures.disabled.isNull() ? pictures.normal : pictures.disabled;
+    case IconVariant::Normal: break;
+    }
+    return pictures.normal;
 }
 
 bool BarModel::IsPressable(int index) const
@@ -299,6 +322,16 @@ QString BarModel::ShortcutKey(int KeyCode) const
     const auto usable =
         std::find_if(candidates.cbegin(), candidates.cend(), [this](const QString& key) { return IsItemUsable(key); });
     return usable == candidates.cend() ? QString() : *usable;
+}
+
+BarModel::IconVariant BarModel::CurrentIconVariant(int index) const
+{
+    const BarItem& item = Item(index);
+    const bool enabled = IsItemEnabled(index);
+    if (!enabled && !item.disabledIconFile.isEmpty()) return IconVariant::Disabled;
+    const bool highlighted = index == hover_ || index == active_;
+    if (enabled && highlighted && !item.hoverIconFile.isEmpty()) return IconVariant::Hover;
+    return IconVariant::Normal;
 }
 
 bool BarModel::IsItemEnabled(int index) const { return Item(index).enabled && enabled_; }
@@ -362,28 +395,29 @@ void BarModel::FillSlot(int index, const QString& key, const QString& caption, c
     item.visible = visible;
 }
 
-void BarModel::SetIconFiles(int index, const QString& folder)
+void BarModel::SetIconFiles(int index, const std::optional<os::FolderListing>& folder)
 {
-    const IconFiles files = folder.isEmpty() ? IconFiles{} : IconFiles::Find(folder, Item(index).key);
+    const IconFiles files = folder ? IconFiles::Find(*folder, Item(index).key) : IconFiles{};
     BarItem& item = Slot(index);
     item.normalIconFile = files.normal;
     item.hoverIconFile = files.hover;
     item.disabledIconFile = files.disabled;
 }
 
-// Any picture format the toolkit reads is taken; a file that cannot be read
-// leaves the item with its built-in picture.
+// The pictures are read from their files each time, so a file changed on
+// disk shows after the next refresh. Any picture format the toolkit reads is
+// taken; a file that cannot be read leaves the item with its built-in picture.
 void BarModel::LoadItemIcon(int index)
 {
     BarItem& item = Slot(index);
     item.lastPaintedFile.clear();
     item.lastPaintedColor = BarItem::kForceRedraw;
-    const QImage picture = item.normalIconFile.isEmpty() ? QImage() : QImage(item.normalIconFile);
+    const QImage picture = PictureFile(item.normalIconFile);
     if (picture.isNull()) {
         RestoreBaseIcon(index);
         return;
     }
-    item.filePicture = picture;
+    item.pictures = {picture, PictureFile(item.hoverIconFile), PictureFile(item.disabledIconFile)};
     item.hasFileIcon = true;
 }
 
@@ -391,5 +425,5 @@ void BarModel::RestoreBaseIcon(int index)
 {
     BarItem& item = Slot(index);
     item.hasFileIcon = false;
-    item.filePicture = QImage();
+    item.pictures = {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commandbar/BarItem.h"
+#include "platform/os/FolderListing.h"
 
 #include <QObject>
 #include <QString>
@@ -66,8 +67,10 @@ public:
     QString ImageFolder() const { return imageFolder_; }
     void SetImageFolder(const QString& zFolder);  // then refreshes the icons
     void RefreshIcons();
-    // The icon file to draw for the item's present state; empty for none.
+    // The icon file to draw for the item's present state, and its picture;
+    // empty and null for none.
     QString CurrentIconFile(int index) const;
+    const QImage& CurrentIconPicture(int index) const;
 
     // A mouse press on an item, in its three steps: whether the item takes
     // it, the check toggle (the new state; nothing for an item that is not
@@ -90,6 +93,8 @@ private:
     BarItem& Slot(int index) { return items_[static_cast<std::size_t>(index)]; }
     bool IsInUse(int index) const { return index >= 0 && index < count_; }
     bool IsItemEnabled(int index) const;
+    enum class IconVariant { Normal, Hover, Disabled };
+    IconVariant CurrentIconVariant(int index) const;
     std::optional<FixedItem> FixedItemOf(int index) const;
     CheckFlags& FixedFlags(FixedItem item);
     CheckFlags& CheckOf(int index);
@@ -98,7 +103,7 @@ private:
     int AppendSlot();
     void FillSlot(int index, const QString& key, const QString& caption, const QString& toolTip, bool visible);
     void LoadItemIcon(int index);
-    void SetIconFiles(int index, const QString& folder);
+    void SetIconFiles(int index, const std::optional<os::FolderListing>& folder);
     void RestoreBaseIcon(int index);
 
     std::vector<BarItem> items_;

@@ -2,127 +2,114 @@
 
 #include "commandbar/BarAppearance.h"
 #include "commandbar/BarModel.h"
+#include "commandbar/BarThemes.h"
 #include "commandbar/BuiltinPictures.h"
-#include "platform/VbText.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/VbColor.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
-#include <QPixmapCache>
+#include <QRegion>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
-constexpr double kStripTopTwips = 90;
-constexpr double kBarWidthTwips = 1020;
-constexpr int kCellGap = 2;
-constexpr int kCaptionPadding = 6;
-constexpr int kIconMargin = 4;
-constexpr int kActiveBarWidth = 3;
-constexpr int kLargerCaptionPoints = 2;
-constexpr int kHoverShift = 14;
+constexpr int kBadgeLimit = 99;
+constexpr int kActiveShift = -20;
 constexpr int kDisabledShift = -6;
 constexpr int kBorderShift = 40;
+// The icon keeps this far inside its cell, in pixels.
+constexpr int kIconMargin = 4;
+// Grey disabled captions read on dark panels only; on lighter ones a
+// disabled caption is the panel's own colour, lighter.
+constexpr int kDarkPanelLimit = 96;
+constexpr int kFaintCaptionShift = 60;
 constexpr double kDisabledIconOpacity = 0.35;
-constexpr int kBadgeHeight = 15;
-constexpr int kBadgeInset = 2;
-constexpr int kDotRadius = 4;
-constexpr int kDotShadowShift = -45;
-constexpr int kCheckBoxSide = 12;
-constexpr int kCheckShadowShift = -55;
-constexpr int kCheckFaintShift = 34;
-constexpr int kBadgeLimit = 99;
-const QString kEllipsis = QStringLiteral("...");
 constexpr qint32 kCaptionColor = vb::RGB(255, 255, 255);
 constexpr qint32 kActiveCaptionColor = vb::RGB(250, 250, 250);
 constexpr qint32 kDisabledCaptionColor = vb::RGB(138, 138, 138);
+constexpr qint32 kDisabledTitleColor = vb::RGB(155, 155, 155);
+
+// The badge and the attention dot, in twips from the cell's top-left corner.
+constexpr double kBadgeRight = 315;
+constexpr double kBadgeTop = 75;
+constexpr double kBadgeWidth = 240;
+constexpr double kBadgeHeight = 225;
+constexpr int kBadgeTextPadding = 2;  // pixels each side of a count wider than the badge
+const QString kBadgeFontFamily = QStringLiteral("MS Sans Serif");
+constexpr double kBadgePointSize = 8.25;
 constexpr qint32 kBadgeColor = vb::RGB(0, 120, 215);
 constexpr qint32 kBadgeTextColor = vb::RGB(255, 255, 255);
 constexpr qint32 kDisabledBadgeTextColor = vb::RGB(120, 120, 120);
+constexpr double kDotRadius = 70;
+constexpr double kDotRight = 98;
+constexpr double kDotTop = 98;
+constexpr double kDotShadowOffset = 10;
+constexpr int kDotShadowShift = -45;
+
+// The check box, in twips from the cell's top-right corner.
+constexpr double kCheckSide = 230;
+constexpr double kCheckInset = 14;
+constexpr double kCheckClearMargin = 4;
 constexpr qint32 kCheckBoxColor = vb::RGB(238, 238, 238);
+constexpr int kCheckShadowShift = -55;
+constexpr int kCheckFaintShift = 34;
+// The check mark's two strokes through three points, in twips inside the box.
+constexpr std::array<QPointF, 3> kCheckMark{{{45, 127}, {85, 167}, {179, 61}}};
+
+double ToPixels(double twips)
+{
+    const double factor = vb::TwipsPerPixelX();
+    return factor > 0 ? twips / factor : 0;
+}
+
+// A point given in twips from the top-left corner of a cell.
+QPointF At(const QRect& cell, double x, double y)
+{
+    return QPointF(cell.topLeft()) + QPointF(ToPixels(x), ToPixels(y));
+}
+
+QRectF Part(const QRect& cell, double x, double y, double width, double height)
+{
+    return {At(cell, x, y), QSizeF(ToPixels(width), ToPixels(height))};
+}
 
 QColor Shifted(qint32 colour, int delta) { return vb::ToQColor(vb::ShiftColor(colour, delta)); }
 
-// Icon files are read once and kept in the toolkit's picture cache.
-QPixmap PictureFile(const QString& path)
-{
-    QPixmap picture;
-    if (path.isEmpty() || QPixmapCache::find(path, &picture)) return picture;
-    if (picture.load(path)) QPixmapCache::insert(path, picture);
-    return picture;
-}
-
 QRect CentredIn(const QRect& area, const QSize& size)
 {
-    QRect rect(QPoint(0, 0), size);
-    rect.moveCenter(area.center());
-    return rect;
+    const QPoint offset(std::max(0, (area.width() - size.width()) / 2),
+                        std::max(0, (area.height() - size.height()) / 2));
+    return {area.topLeft() + offset, size};
 }
 
 }  // namespace
 
 struct BarPainter::Look {
     bool enabled;
-    bool active;
-    QColor back;
-    QColor caption;
+    bool active;  // pressed last, and not checkable
+    qint32 back;
+    qint32 caption;
 };
 
-BarPainter::BarPainter(const BarModel& model, const BarAppearance& appearance) : model_(model), appearance_(appearance)
+BarPainter::BarPainter(const BarModel& model, const BarAppearance& appearance, const BarLayout& layout)
+    : model_(model), appearance_(appearance), layout_(layout)
 {
 }
 
-std::vector<BarPainter::Cell> BarPainter::Cells(int width, const QFontMetrics& metrics) const
+void BarPainter::Paint(QPainter& painter, const QRect& control, const QRegion& dirty) const
 {
-    std::vector<Cell> cells;
-    const int height = CellHeight(metrics);
-    int top = vb::PixelsFromTwips(kStripTopTwips);
-    for (int i = 0; i < model_.Count(); ++i) {
-        if (!model_.Item(i).visible) continue;
-        cells.push_back({i, QRect(0, top, width, height)});
-        top += height + kCellGap;
+    painter.fillRect(control, vb::ToQColor(appearance_.PanelBackColor()));
+    if (const std::optional<QRect> fill = layout_.FillArea()) {
+        painter.fillRect(*fill, vb::ToQColor(appearance_.PanelFillColor()));
     }
-    return cells;
-}
-
-int BarPainter::ItemAt(const QPoint& point, int width, const QFontMetrics& metrics) const
-{
-    for (const Cell& cell : Cells(width, metrics)) {
-        if (cell.rect.contains(point)) return cell.index;
-    }
-    return BarModel::kNone;
-}
-
-QSize BarPainter::SizeHint(const QFontMetrics& metrics) const
-{
-    const std::vector<Cell> cells = Cells(vb::PixelsFromTwips(kBarWidthTwips), metrics);
-    const int bottom = cells.empty() ? 0 : cells.back().rect.bottom();
-    return {vb::PixelsFromTwips(kBarWidthTwips), bottom + vb::PixelsFromTwips(kStripTopTwips)};
-}
-
-void BarPainter::Paint(QPainter& painter, const QRect& area) const
-{
-    painter.fillRect(area, vb::ToQColor(appearance_.NormalBackColor()));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (const Cell& cell : Cells(area.width(), QFontMetrics(painter.font()))) PaintCell(painter, cell);
-}
-
-QString BarPainter::FitCaption(const QString& text, int width, const QFontMetrics& metrics)
-{
-    QString caption = text;
-    caption.replace(u'\r', u' ').replace(u'\n', u' ');
-    caption = vb::Trim(caption);
-    if (caption.isEmpty() || metrics.horizontalAdvance(caption) <= width) return caption;
-    for (qsizetype n = caption.size(); n >= 1; --n) {
-        const QString shortened = caption.left(n) + kEllipsis;
-        if (metrics.horizontalAdvance(shortened) <= width) return shortened;
+    for (const BarLayout::Place& place : layout_.Places()) {
+        if (dirty.intersects(layout_.AreaOf(place.index))) PaintItem(painter, place);
     }
-    return kEllipsis;
 }
 
 QSize BarPainter::FitPicture(const QSize& picture, const QSize& target)
@@ -137,141 +124,161 @@ QString BarPainter::BadgeText(qint32 count)
     return count >= 1 ? QString::number(count) : QString();
 }
 
+// A checkable item shows its state by its check mark, never by the active
+// or hover colour.
 BarPainter::Look BarPainter::LookOf(int index) const
 {
-    const BarItem& item = model_.Item(index);
-    const bool enabled = item.enabled && model_.BarEnabled();
+    const bool enabled = model_.Item(index).enabled && model_.BarEnabled();
     const bool checkable = model_.CheckStateOf(index).checkable;
-    const bool active = enabled && !checkable && index == model_.ActiveIndex();
-    const bool hover = enabled && !checkable && index == model_.HoverIndex();
-    const qint32 normal = appearance_.NormalBackColor();
-    if (!enabled) return {false, false, Shifted(normal, kDisabledShift), vb::ToQColor(kDisabledCaptionColor)};
-    if (active) return {true, true, vb::ToQColor(appearance_.ActiveBackColor()), vb::ToQColor(kActiveCaptionColor)};
-    return {true, false, hover ? Shifted(normal, kHoverShift) : vb::ToQColor(normal), vb::ToQColor(kCaptionColor)};
-}
-
-int BarPainter::IconAreaHeight() const { return vb::PixelsFromTwips(appearance_.ItemHeight()); }
-
-int BarPainter::CellHeight(const QFontMetrics& metrics) const
-{
-    return IconAreaHeight() + metrics.height() + kCaptionPadding;
-}
-
-bool BarPainter::HasIcon(int index) const
-{
-    const BarItem& item = model_.Item(index);
-    return item.hasFileIcon || BuiltinPictures::NumberOf(item.key) != BuiltinPictures::kNone;
-}
-
-void BarPainter::PaintCell(QPainter& painter, const Cell& cell) const
-{
-    const Look look = LookOf(cell.index);
-    const QRect& rect = cell.rect;
-    painter.fillRect(rect, look.back);
-    if (look.active) {
-        painter.fillRect(QRect(rect.left(), rect.top(), kActiveBarWidth, rect.height()),
-                         vb::ToQColor(appearance_.ActiveBarColor()));
+    const bool active = !checkable && index == model_.ActiveIndex();
+    const bool hover = !checkable && index == model_.HoverIndex();
+    const qint32 panel = appearance_.PanelBackColor();
+    qint32 back = active || hover ? appearance_.HighlightBackColor() : panel;
+    if (appearance_.Theme() == BarThemes::kGreyTheme && (active || hover)) {
+        back = active ? vb::ShiftColor(panel, kActiveShift) : panel;
     }
-    QRect marks = rect;
-    if (HasIcon(cell.index)) {
-        marks.setHeight(IconAreaHeight());
-        PaintIcon(painter, cell.index, marks, look);
-        PaintCaption(painter, cell.index, rect.adjusted(0, IconAreaHeight(), 0, 0), look);
-    } else {
+    if (!enabled) {
+        const qint32 disabledBack = vb::ShiftColor(panel, kDisabledShift);
+        return {false, false, disabledBack, DisabledCaptionColor(disabledBack)};
+    }
+    return {true, active, back, active ? kActiveCaptionColor : kCaptionColor};
+}
+
+qint32 BarPainter::DisabledCaptionColor(qint32 back) const
+{
+    if (BarThemes::Brightness(back) >= kDarkPanelLimit) return vb::ShiftColor(back, kFaintCaptionShift);
+    return appearance_.SoloTitulo() ? kDisabledTitleColor : kDisabledCaptionColor;
+}
+
+void BarPainter::PaintItem(QPainter& painter, const BarLayout::Place& place) const
+{
+    const Look look = LookOf(place.index);
+    if (appearance_.SoloTitulo()) {
+        PaintTitleButton(painter, place, look);
+        return;
+    }
+    // The cell and its caption are one item, without a seam between them.
+    painter.fillRect(place.cell | place.caption, vb::ToQColor(look.back));
+    if (look.active) painter.fillRect(place.activeBar, vb::ToQColor(appearance_.ActiveBarColor()));
+    if (place.large) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(Shifted(appearance_.NormalBackColor(), kBorderShift));
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        painter.setPen(Shifted(appearance_.PanelBackColor(), kBorderShift));
+        painter.drawRect(place.cell.adjusted(0, 0, -1, -1));
         painter.restore();
-        PaintCaption(painter, cell.index, rect, look);
+    } else {
+        PaintIcon(painter, place.index, place.cell, look);
     }
-    PaintBadge(painter, cell.index, marks, look);
-    PaintCheckBox(painter, cell.index, marks, look);
+    PaintCaption(painter, place, look);
+    PaintBadge(painter, place.index, place.cell, look);
+    PaintAttentionDot(painter, place.index, place.cell, look);
+    PaintCheckBox(painter, place.index, place.cell, look);
 }
 
-void BarPainter::PaintIcon(QPainter& painter, int index, const QRect& area, const Look& look) const
+void BarPainter::PaintTitleButton(QPainter& painter, const BarLayout::Place& place, const Look& look) const
+{
+    painter.fillRect(place.cell, vb::ToQColor(look.back));
+    PaintCaption(painter, place, look);
+}
+
+// The icon keeps within its cell, clear of its edges; a disabled item without a picture of its
+// own shows its icon faded.
+void BarPainter::PaintIcon(QPainter& painter, int index, const QRect& cell, const Look& look) const
 {
     const BarItem& item = model_.Item(index);
-    const int side = std::min({appearance_.IconPx(), area.height() - 2 * kIconMargin, area.width() - 2 * kIconMargin});
-    const QSize target(side, side);
-    const QString file = model_.CurrentIconFile(index);
-    const bool ownDisabledPicture = !look.enabled && item.hasFileIcon && !item.disabledIconFile.isEmpty();
+    const QRect box = cell.adjusted(kIconMargin, kIconMargin, -kIconMargin, -kIconMargin);
+    const QSize target(std::min(appearance_.IconPx(), box.width()), std::min(appearance_.IconPx(), box.height()));
+    const bool ownDisabledPicture = !look.enabled && !item.pictures.disabled.isNull();
     painter.save();
+    painter.setClipRect(cell);
     if (!look.enabled && !ownDisabledPicture) painter.setOpacity(kDisabledIconOpacity);
     if (item.hasFileIcon) {
-        QPixmap picture = PictureFile(file);
-        if (picture.isNull()) picture = QPixmap::fromImage(item.filePicture);
-        painter.drawPixmap(CentredIn(area, FitPicture(picture.size(), target)), picture);
+        const QImage& picture = model_.CurrentIconPicture(index);
+        painter.drawImage(CentredIn(box, FitPicture(picture.size(), target)), picture);
     } else {
-        BuiltinPictures::Draw(painter, BuiltinPictures::NumberOf(item.key), CentredIn(area, target));
+        const int side = std::min(target.width(), target.height());
+        BuiltinPictures::Draw(painter, BuiltinPictures::NumberOf(item.key), CentredIn(box, QSize(side, side)));
     }
     painter.restore();
 }
 
-void BarPainter::PaintCaption(QPainter& painter, int index, const QRect& area, const Look& look) const
+void BarPainter::PaintCaption(QPainter& painter, const BarLayout::Place& place, const Look& look) const
 {
-    const bool large = !HasIcon(index);
+    if (place.caption.isEmpty()) return;
     painter.save();
-    if (large) {
-        QFont font = painter.font();
-        font.setPointSizeF(font.pointSizeF() + kLargerCaptionPoints);
-        painter.setFont(font);
-    }
-    const QString text =
-        FitCaption(model_.Item(index).caption, area.width() - kCaptionPadding, QFontMetrics(painter.font()));
-    painter.setPen(look.caption);
-    painter.drawText(area, Qt::AlignHCenter | (large ? Qt::AlignVCenter : Qt::AlignTop), text);
+    painter.setFont(layout_.CaptionFont(place.large));
+    painter.setPen(vb::ToQColor(look.caption));
+    const Qt::Alignment vertical = place.large ? Qt::AlignVCenter : Qt::AlignTop;
+    painter.drawText(place.caption, Qt::AlignHCenter | vertical, place.text);
     painter.restore();
 }
 
-void BarPainter::PaintBadge(QPainter& painter, int index, const QRect& area, const Look& look) const
+void BarPainter::PaintBadge(QPainter& painter, int index, const QRect& cell, const Look& look) const
 {
     const BarItem& item = model_.Item(index);
+    if (item.badgeCount < 1) return;
+    QFont font(kBadgeFontFamily);
+    font.setPointSizeF(kBadgePointSize);
+    const QString text = BadgeText(item.badgeCount);
+    // A count wider than the badge widens it to the left.
+    QRectF badge = Part(cell, cell.width() * vb::TwipsPerPixelX() - kBadgeRight, kBadgeTop, kBadgeWidth, kBadgeHeight);
+    badge.setLeft(
+        std::min(badge.left(), badge.right() - QFontMetrics(font).horizontalAdvance(text) - 2 * kBadgeTextPadding));
     painter.save();
-    painter.setPen(Qt::NoPen);
-    if (item.attention && item.badgeCount < 1) {
-        const QPoint centre(area.right() - kBadgeInset - kDotRadius * 2, area.top() + kBadgeInset + kDotRadius * 2);
-        painter.setBrush(Shifted(vb::FromQColor(look.back), kDotShadowShift));
-        painter.drawEllipse(centre + QPoint(1, 1), kDotRadius, kDotRadius);
-        painter.setBrush(vb::ToQColor(item.attentionColor));
-        painter.drawEllipse(centre, kDotRadius, kDotRadius);
-    } else if (item.badgeCount >= 1) {
-        const QString text = BadgeText(item.badgeCount);
-        QFont font = painter.font();
-        font.setBold(true);
-        painter.setFont(font);
-        const int width = std::max(kBadgeHeight, QFontMetrics(font).horizontalAdvance(text) + kBadgeInset * 3);
-        const QRect badge(area.right() - kBadgeInset - width, area.top() + kBadgeInset, width, kBadgeHeight);
-        painter.setBrush(vb::ToQColor(item.attention ? item.attentionColor : kBadgeColor));
-        painter.drawRoundedRect(badge, kBadgeHeight / 2.0, kBadgeHeight / 2.0);
-        painter.setPen(vb::ToQColor(look.enabled ? kBadgeTextColor : kDisabledBadgeTextColor));
-        painter.drawText(badge, Qt::AlignCenter, text);
-    }
+    painter.fillRect(badge, vb::ToQColor(item.attention ? item.attentionColor : kBadgeColor));
+    painter.setFont(font);
+    painter.setPen(vb::ToQColor(look.enabled ? kBadgeTextColor : kDisabledBadgeTextColor));
+    painter.drawText(badge, Qt::AlignCenter, text);
     painter.restore();
 }
 
-void BarPainter::PaintCheckBox(QPainter& painter, int index, const QRect& area, const Look& look) const
+void BarPainter::PaintAttentionDot(QPainter& painter, int index, const QRect& cell, const Look& look) const
+{
+    const BarItem& item = model_.Item(index);
+    if (!item.attention || item.badgeCount >= 1) return;
+    const double centreX = std::max(cell.width() * vb::TwipsPerPixelX() - kDotRight, kDotRadius);
+    const double radius = ToPixels(kDotRadius);
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Shifted(look.back, kDotShadowShift));
+    painter.drawEllipse(At(cell, centreX + kDotShadowOffset, kDotTop + kDotShadowOffset), radius, radius);
+    painter.setBrush(vb::ToQColor(item.attentionColor));
+    painter.drawEllipse(At(cell, centreX, kDotTop), radius, radius);
+    painter.restore();
+}
+
+void BarPainter::PaintCheckBox(QPainter& painter, int index, const QRect& cell, const Look& look) const
 {
     const CheckFlags check = model_.CheckStateOf(index);
     if (!check.checkable) return;
-    const QRectF box(area.left() + kActiveBarWidth + kBadgeInset, area.top() + kBadgeInset, kCheckBoxSide,
-                     kCheckBoxSide);
-    QPainterPath mark;
-    mark.moveTo(box.left() + box.width() * 0.2, box.top() + box.height() * 0.55);
-    mark.lineTo(box.left() + box.width() * 0.4, box.top() + box.height() * 0.75);
-    mark.lineTo(box.left() + box.width() * 0.8, box.top() + box.height() * 0.25);
-    const qint32 back = vb::FromQColor(look.back);
+    const double x0 = std::max(cell.width() * vb::TwipsPerPixelX() - kCheckSide - kCheckInset, 0.0);
+    const double y0 = kCheckInset;
+    const auto stroke = [&](double shift) {
+        for (std::size_t i = 1; i < kCheckMark.size(); ++i) {
+            const QPointF from = kCheckMark[i - 1];
+            const QPointF to = kCheckMark[i];
+            painter.drawLine(At(cell, x0 + from.x() + shift, y0 + from.y() + shift),
+                             At(cell, x0 + to.x() + shift, y0 + to.y() + shift));
+        }
+    };
     painter.save();
+    painter.fillRect(Part(cell, x0 - kCheckClearMargin, y0 - kCheckClearMargin, kCheckSide + 2 * kCheckClearMargin,
+                          kCheckSide + 2 * kCheckClearMargin),
+                     vb::ToQColor(look.back));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(vb::ToQColor(kCheckBoxColor));
-    painter.drawRect(box);
+    painter.setRenderHint(QPainter::Antialiasing, false);  // a crisp box; the mark is smoothed
+    painter.drawRect(Part(cell, x0, y0, kCheckSide, kCheckSide).toRect());
+    painter.setRenderHint(QPainter::Antialiasing);
     if (check.checked) {
-        painter.setPen(QPen(Shifted(back, kCheckShadowShift), 3));
-        painter.drawPath(mark);
-        painter.setPen(QPen(Qt::white, 1.5));
+        painter.setPen(Shifted(look.back, kCheckShadowShift));
+        stroke(0);
+        painter.setPen(Qt::white);
+        stroke(-1);
+        stroke(1);
     } else {
-        painter.setPen(QPen(Shifted(back, kCheckFaintShift), 1.5));
+        painter.setPen(Shifted(look.back, kCheckFaintShift));
+        stroke(-1);
     }
-    painter.drawPath(mark);
     painter.restore();
 }

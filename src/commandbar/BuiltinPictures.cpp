@@ -2,6 +2,8 @@
 
 #include "platform/VbText.h"
 
+#include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QStringList>
 #include <QSvgRenderer>
@@ -56,6 +58,23 @@ const std::array<std::unique_ptr<QSvgRenderer>, BuiltinPictures::kCount>& Render
     return renderers;
 }
 
+// Each picture is drawn once per size and kept, so that a bar of many items
+// paints copies instead of drawing every picture again.
+QImage Rendered(int number, const QSize& size)
+{
+    static QHash<QString, QImage> rendered;
+    const QString key = QStringLiteral("%1:%2x%3").arg(number).arg(size.width()).arg(size.height());
+    const auto found = rendered.constFind(key);
+    if (found != rendered.constEnd()) return *found;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    Renderers()[static_cast<std::size_t>(number)]->render(&painter, QRectF(QPointF(0, 0), size));
+    painter.end();
+    rendered.insert(key, image);
+    return image;
+}
+
 }  // namespace
 
 int BuiltinPictures::NumberOf(const QString& key)
@@ -70,8 +89,12 @@ int BuiltinPictures::NumberOf(const QString& key)
 bool BuiltinPictures::Draw(QPainter& painter, int number, const QRectF& target)
 {
     if (number < 0 || number >= kCount) return false;
-    QSvgRenderer& renderer = *Renderers()[static_cast<std::size_t>(number)];
-    if (!renderer.isValid()) return false;
-    renderer.render(&painter, target);
+    if (!Renderers()[static_cast<std::size_t>(number)]->isValid()) return false;
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QSize size = (target.size() * ratio).toSize();
+    if (size.isEmpty()) return false;
+    QImage image = Rendered(number, size);
+    image.setDevicePixelRatio(ratio);
+    painter.drawImage(target.topLeft(), image);
     return true;
 }

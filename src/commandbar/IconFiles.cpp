@@ -1,6 +1,7 @@
 #include "commandbar/IconFiles.h"
 
 #include "platform/VbText.h"
+#include "platform/os/FolderListing.h"
 #include "platform/os/System.h"
 
 #include <QCoreApplication>
@@ -12,12 +13,6 @@ namespace {
 const QString kImageSubfolder = QStringLiteral("img_menu");
 
 bool FolderExists(const QString& folder) { return !folder.isEmpty() && QFileInfo(folder).isDir(); }
-
-QString ExistingFile(const QString& folder, const QString& name)
-{
-    const QString path = os::findFileIgnoringCase(folder, name);
-    return QFileInfo(path).isFile() ? path : QString();
-}
 
 // The first existing image sub-folder of a base folder.
 QString ImageSubfolderOf(const QString& base)
@@ -34,11 +29,10 @@ QString ExecutableFolder() { return QCoreApplication::instance() ? QCoreApplicat
 
 }  // namespace
 
-IconFiles IconFiles::Find(const QString& folder, const QString& key)
+IconFiles IconFiles::Find(const os::FolderListing& folder, const QString& key)
 {
     const QString stem = vb::Trim(key).toUpper();
-    return {ExistingFile(folder, stem + ".png"), ExistingFile(folder, stem + "_over.png"),
-            ExistingFile(folder, stem + "_dis.png")};
+    return {folder.findFile(stem + ".png"), folder.findFile(stem + "_over.png"), folder.findFile(stem + "_dis.png")};
 }
 
 QString IconFiles::ResolveImageFolder(const QString& imageFolder)

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace os {
+class FolderListing;
+}
+
 // Where an item's icon files are found: for key K in image folder F, the
 // files K.png, K_over.png (under the mouse or active) and K_dis.png
 // (disabled). File names are matched ignoring case.
@@ -11,8 +15,8 @@ public:
     QString hover;
     QString disabled;
 
-    // The files of `key` that exist in `folder`; a missing one stays empty.
-    static IconFiles Find(const QString& folder, const QString& key);
+    // The files of `key` that exist in a listed image folder; a missing one stays empty.
+    static IconFiles Find(const os::FolderListing& folder, const QString& key);
 
     // The image folder: `imageFolder` when it exists; otherwise the first
     // existing img_menu, imagenes/img_menu or images/img_menu under the

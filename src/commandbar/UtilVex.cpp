@@ -1,7 +1,12 @@
 #include "commandbar/UtilVex.h"
 
+#include "commandbar/BarPainter.h"
+#include "commandbar/BarPropertyBag.h"
 #include "commandbar/CommandProperties.h"
+#include "commandbar/ModUtilVexBar.h"
+#include "commandbar/SavedAppearance.h"
 #include "platform/ErrorVB.h"
+#include "platform/ui/VbColor.h"
 
 #include <QFocusEvent>
 #include <QHelpEvent>
@@ -10,22 +15,27 @@
 #include <QToolTip>
 
 namespace {
-const QString kCaptionFontFamily = QStringLiteral("Segoe UI");
-constexpr double kCaptionPointSize = 8;
+constexpr double kCaptionPointSize = 7.5;
 const QString kEnabledSuffix = QStringLiteral("Enabled");
 const QString kVisibleSuffix = QStringLiteral("Visible");
+
+// The activity-bar look.
+constexpr int kVSCodeIconPx = 42;
+constexpr double kVSCodeItemHeight = 520;
+constexpr double kVSCodeItemHeightWithoutCaptions = 600;
+constexpr qint32 kVSCodeNormalBack = vb::RGB(52, 52, 52);
+constexpr qint32 kVSCodeActiveBack = vb::RGB(74, 74, 74);
+constexpr qint32 kVSCodeActiveBar = vb::RGB(255, 255, 255);
 }  // namespace
 
 UtilVex::UtilVex(QWidget* parent) : QWidget(parent)
 {
-    QFont captionFont(kCaptionFontFamily);
-    captionFont.setPointSizeF(kCaptionPointSize);
-    setFont(captionFont);
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    connect(&model_, &BarModel::itemChanged, this, [this] { update(); });
-    connect(&model_, &BarModel::layoutChanged, this, &UtilVex::LayoutChanged);
+    connect(&model_, &BarModel::itemChanged, this, &UtilVex::RepaintItem);
+    connect(&model_, &BarModel::layoutChanged, this, &UtilVex::Relayout);
+    ApplyCaptionFont();
+    appearance_.ApplyTheme(ThemeFromContext());
     model_.LoadDefaultItems();
 }
 
@@ -79,9 +89,11 @@ void UtilVex::LoadIconsFromFolder(const QString& zFolder) { SetImageFolder(zFold
 
 void UtilVex::RefreshIcons() { model_.RefreshIcons(); }
 
-// The caption font is the bar's own, so bringing the buttons up to date is
-// reloading their icons.
-void UtilVex::ActualizarBotones() { RefreshIcons(); }
+void UtilVex::ActualizarBotones()
+{
+    ApplyCaptionFont();
+    RefreshIcons();
+}
 
 bool UtilVex::KeyAnalisis(int KeyCode)
 {
@@ -147,10 +159,81 @@ void UtilVex::SetCommandVisible(const QString& name, bool value)
     emit PropertyChanged(name + kVisibleSuffix);
 }
 
+void UtilVex::SetHorizontal(bool on)
+{
+    appearance_.SetHorizontal(on);
+    AppearanceChanged(QStringLiteral("Horizontal"));
+}
+
+void UtilVex::SetAutoOrientacion(bool on)
+{
+    appearance_.SetAutoOrientacion(on);
+    AppearanceChanged(QStringLiteral("AutoOrientacion"));
+}
+
+void UtilVex::SetShowCaptions(bool on)
+{
+    appearance_.SetShowCaptions(on);
+    AppearanceChanged(QStringLiteral("ShowCaptions"));
+}
+
+void UtilVex::SetSoloTitulo(bool on)
+{
+    appearance_.SetSoloTitulo(on);
+    AppearanceChanged(QStringLiteral("SoloTitulo"));
+}
+
 void UtilVex::SetItemHeight(double twips)
 {
     appearance_.SetItemHeight(twips);
     AppearanceChanged(QStringLiteral("ItemHeight"));
+}
+
+void UtilVex::SetItemGap(double twips)
+{
+    appearance_.SetItemGap(twips);
+    AppearanceChanged(QStringLiteral("ItemGap"));
+}
+
+void UtilVex::SetTopOffset(double twips)
+{
+    appearance_.SetTopOffset(twips);
+    AppearanceChanged(QStringLiteral("TopOffset"));
+}
+
+void UtilVex::SetGroupGap(double twips)
+{
+    appearance_.SetGroupGap(twips);
+    AppearanceChanged(QStringLiteral("GroupGap"));
+}
+
+void UtilVex::SetGroupBreakAfterTag(const QString& key)
+{
+    appearance_.SetGroupBreakAfterTag(key);
+    AppearanceChanged(QStringLiteral("GroupBreakAfterTag"));
+}
+
+void UtilVex::BeginUpdate() { ++updateDepth_; }
+
+void UtilVex::EndUpdate()
+{
+    if (updateDepth_ == 0) return;
+    --updateDepth_;
+    if (updateDepth_ == 0 && relayoutPending_) Relayout();
+}
+
+// The layout is worked out here only, and kept: the mouse and the painting
+// read it. The window's layout is asked again only when the bar's shape changed.
+void UtilVex::Relayout()
+{
+    if (updateDepth_ > 0) {
+        relayoutPending_ = true;
+        return;
+    }
+    relayoutPending_ = false;
+    layout_.Compute(size(), testAttribute(Qt::WA_Resized), font());
+    FollowShape();
+    update();
 }
 
 void UtilVex::SetIconSize(double twips)
@@ -163,6 +246,51 @@ void UtilVex::SetIconPx(int pixels)
 {
     appearance_.SetIconPx(pixels);
     AppearanceChanged(QStringLiteral("IconPx"));
+}
+
+void UtilVex::SetImageFolder(const QString& folder)
+{
+    model_.SetImageFolder(folder);
+    emit PropertyChanged(QStringLiteral("ImageFolder"));
+}
+
+void UtilVex::SetEstilo(int nStyle)
+{
+    ApplyColorStyle(nStyle);
+    emit PropertyChanged(QStringLiteral("Estilo"));
+}
+
+void UtilVex::SetTheme(int)
+{
+    ApplyColorStyle(ThemeFromContext());
+    emit PropertyChanged(QStringLiteral("Theme"));
+}
+
+void UtilVex::ApplyColorStyle(int nStyle)
+{
+    appearance_.ApplyTheme(nStyle);
+    Relayout();
+}
+
+void UtilVex::AplicarEstiloVSCode(bool MostrarTitulos, int)
+{
+    appearance_.SetEstiloVSCode(true);
+    appearance_.SetHorizontal(false);
+    appearance_.SetShowCaptions(MostrarTitulos);
+    appearance_.SetIconPx(kVSCodeIconPx);
+    appearance_.SetItemHeight(MostrarTitulos ? kVSCodeItemHeight : kVSCodeItemHeightWithoutCaptions);
+    appearance_.SetItemGap(0);
+    appearance_.SetNormalBackColor(kVSCodeNormalBack);
+    appearance_.SetActiveBackColor(kVSCodeActiveBack);
+    appearance_.SetActiveBarColor(kVSCodeActiveBar);
+    Relayout();
+}
+
+void UtilVex::SetEstiloVSCode(bool on)
+{
+    appearance_.SetEstiloVSCode(on);
+    if (on) AplicarEstiloVSCode(ShowCaptions(), IconPx());
+    AppearanceChanged(QStringLiteral("EstiloVSCode"));
 }
 
 void UtilVex::SetNormalBackColor(qint32 colour)
@@ -183,24 +311,81 @@ void UtilVex::SetActiveBarColor(qint32 colour)
     AppearanceChanged(QStringLiteral("ActiveBarColor"));
 }
 
-void UtilVex::SetImageFolder(const QString& folder)
+void UtilVex::SetContextUserName(const QString& name)
 {
-    model_.SetImageFolder(folder);
-    emit PropertyChanged(QStringLiteral("ImageFolder"));
+    appearance_.SetContextUserName(name);
+    ApplyColorStyle(ThemeFromContext());
+    emit PropertyChanged(QStringLiteral("ContextUserName"));
+}
+
+void UtilVex::SetContextDbName(const QString& name)
+{
+    appearance_.SetContextDbName(name);
+    ApplyColorStyle(ThemeFromContext());
+    emit PropertyChanged(QStringLiteral("ContextDbName"));
+}
+
+void UtilVex::SetDebugMode(bool on)
+{
+    appearance_.SetDebugMode(on);
+    emit PropertyChanged(QStringLiteral("DebugMode"));
+}
+
+void UtilVex::WriteProperties(BarPropertyBag& bag) const
+{
+    bag.WriteProperty(QStringLiteral("Enabled"), isEnabled(), true);
+    SavedAppearance::WriteLayout(appearance_, bag);
+    bag.WriteProperty(QStringLiteral("ImageFolder"), ImageFolder(), QString(""));
+    SavedAppearance::WriteContext(appearance_, bag);
+    bag.WriteProperty(QStringLiteral("ImpresoraCheckable"), ImpresoraCheckable(), true);
+    bag.WriteProperty(QStringLiteral("ImpresoraChecked"), ImpresoraChecked(), false);
+    bag.WriteProperty(QStringLiteral("CompartirCheckable"), CompartirCheckable(), false);
+    bag.WriteProperty(QStringLiteral("CompartirChecked"), CompartirChecked(), false);
+    CommandProperties::Write(model_, bag);
+}
+
+// The theme follows the context names the bar had before they are read.
+void UtilVex::ReadProperties(const BarPropertyBag& bag)
+{
+    BeginUpdate();
+    setEnabled(bag.ReadProperty(QStringLiteral("Enabled"), true).toBool());
+    SavedAppearance::ReadLayout(bag, appearance_);
+    appearance_.ApplyTheme(ThemeFromContext());
+    model_.SetImageFolder(ModUtilVexBar::SystemImageFolder());
+    SavedAppearance::ReadContext(bag, appearance_);
+    model_.SetFixedCheckable(BarModel::FixedItem::Impresora,
+                             bag.ReadProperty(QStringLiteral("ImpresoraCheckable"), true).toBool());
+    model_.SetFixedChecked(BarModel::FixedItem::Impresora,
+                           bag.ReadProperty(QStringLiteral("ImpresoraChecked"), false).toBool());
+    model_.SetFixedCheckable(BarModel::FixedItem::Compartir,
+                             bag.ReadProperty(QStringLiteral("CompartirCheckable"), false).toBool());
+    model_.SetFixedChecked(BarModel::FixedItem::Compartir,
+                           bag.ReadProperty(QStringLiteral("CompartirChecked"), false).toBool());
+    if (EstiloVSCode()) AplicarEstiloVSCode(ShowCaptions(), IconPx());
+    CommandProperties::Read(bag, model_);
+    EndUpdate();
+    RefreshIcons();
 }
 
 QRect UtilVex::ItemRect(const QString& BTag) const
 {
-    const int index = model_.FindItem(BTag);
-    for (const BarPainter::Cell& cell : painter_.Cells(width(), fontMetrics())) {
-        if (cell.index == index) return cell.rect;
-    }
-    return {};
+    const BarLayout::Place* place = layout_.PlaceOf(model_.FindItem(BTag));
+    return place ? place->cell : QRect();
 }
 
-QSize UtilVex::sizeHint() const { return painter_.SizeHint(fontMetrics()); }
+QSize UtilVex::sizeHint() const { return layout_.Extent(); }
 
-QSize UtilVex::minimumSizeHint() const { return {sizeHint().width(), 0}; }
+// A strip keeps its thickness; its length may be cut.
+QSize UtilVex::minimumSizeHint() const
+{
+    if (SoloTitulo()) return {};
+    const QSize extent = layout_.Extent();
+    return layout_.IsHorizontal() ? QSize(0, extent.height()) : QSize(extent.width(), 0);
+}
+
+bool UtilVex::hasHeightForWidth() const { return SoloTitulo(); }
+
+int UtilVex::heightForWidth(int width) const { return layout_.TitleOnlyHeight(width); }
 
 bool UtilVex::event(QEvent* event)
 {
@@ -210,10 +395,16 @@ bool UtilVex::event(QEvent* event)
     return true;
 }
 
-void UtilVex::paintEvent(QPaintEvent*)
+void UtilVex::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter_.Paint(painter, rect());
+    BarPainter(model_, appearance_, layout_).Paint(painter, rect(), event->region());
+}
+
+void UtilVex::resizeEvent(QResizeEvent* event)
+{
+    Relayout();
+    QWidget::resizeEvent(event);
 }
 
 void UtilVex::mousePressEvent(QMouseEvent* event)
@@ -259,7 +450,10 @@ void UtilVex::focusOutEvent(QFocusEvent* event)
 
 void UtilVex::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange) model_.SetBarEnabled(isEnabled());
+    if (event->type() == QEvent::EnabledChange) {
+        model_.SetBarEnabled(isEnabled());
+        emit PropertyChanged(QStringLiteral("Enabled"));
+    }
     QWidget::changeEvent(event);
 }
 
@@ -277,7 +471,7 @@ void UtilVex::PressItem(int index)
     }
 }
 
-int UtilVex::ItemAt(const QPoint& point) const { return painter_.ItemAt(point, width(), fontMetrics()); }
+int UtilVex::ItemAt(const QPoint& point) const { return layout_.ItemAt(point); }
 
 void UtilVex::ShowToolTip(const QPoint& point, const QPoint& globalPoint)
 {
@@ -310,12 +504,39 @@ void UtilVex::SetFixedChecked(BarModel::FixedItem item, bool value, const QStrin
 
 void UtilVex::AppearanceChanged(const QString& property)
 {
-    LayoutChanged();
+    Relayout();
     emit PropertyChanged(property);
 }
 
-void UtilVex::LayoutChanged()
+void UtilVex::ApplyCaptionFont()
 {
+    QFont captionFont(ModUtilVexBar::CaptionFontName());
+    captionFont.setPointSizeF(kCaptionPointSize);
+    setFont(captionFont);
+}
+
+int UtilVex::ThemeFromContext() const { return ModUtilVexBar::ThemeFromSettings(ContextUserName(), ContextDbName()); }
+
+void UtilVex::RepaintItem(int index) { update(layout_.AreaOf(index)); }
+
+// A strip asks for room along its length, the title-only flow across the
+// window. The bar changes its size policy only when its shape changes, so
+// that one a window sets stays; the window lays the bar out again only when
+// its size hint changed.
+void UtilVex::FollowShape()
+{
+    QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    if (SoloTitulo()) {
+        policy = QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+    } else if (layout_.IsHorizontal()) {
+        policy = QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+    if (policy != shapePolicy_) {
+        shapePolicy_ = policy;
+        setSizePolicy(policy);
+    }
+    if (layout_.Extent() == laidOutExtent_) return;
+    laidOutExtent_ = layout_.Extent();
     updateGeometry();
-    update();
 }

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "commandbar/BarAppearance.h"
+#include "commandbar/BarLayout.h"
 #include "commandbar/BarModel.h"
-#include "commandbar/BarPainter.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <optional>
+
+class BarPropertyBag;
 
 // The suite's command bar: a strip of command items, each with an icon and a
 // caption, that a window places along one edge. The window sets item states
@@ -15,7 +17,8 @@
 // carries the item's key in upper case ("NUEVO", "GRABAR", ...).
 // Keys are compared trimmed and ignoring case; a method given an unknown key
 // does nothing and a reader answers false. The whole bar takes input while
-// the widget is enabled (setEnabled).
+// the widget is enabled (setEnabled). Its theme, caption font and image
+// folder come from the suite's settings file (ModUtilVexBar).
 class UtilVex : public QWidget {
     Q_OBJECT
 public:
@@ -109,33 +112,104 @@ public:
     bool CerrarVisible() { return CommandVisible(QStringLiteral("Cerrar")); }
     void SetCerrarVisible(bool value) { SetCommandVisible(QStringLiteral("Cerrar"), value); }
 
-    // Sizes in twips (IconPx and its other name TamanoIcono in pixels) and
-    // colours as RGB integers with red in the low byte.
+    // Layout. Lengths in twips; every write lays the bar out again.
+    bool Horizontal() const { return appearance_.Horizontal(); }
+    void SetHorizontal(bool on);  // also turns AutoOrientacion off
+    bool ModoHorizontal() const { return Horizontal(); }
+    void SetModoHorizontal(bool on) { SetHorizontal(on); }
+    // Horizontal exactly when the control is at least as wide as it is high.
+    bool AutoOrientacion() const { return appearance_.AutoOrientacion(); }
+    void SetAutoOrientacion(bool on);
+    bool ShowCaptions() const { return appearance_.ShowCaptions(); }
+    void SetShowCaptions(bool on);
+    bool MostrarTitulo() const { return ShowCaptions(); }
+    void SetMostrarTitulo(bool on) { SetShowCaptions(on); }
+    bool ConTitulo() const { return ShowCaptions(); }
+    void SetConTitulo(bool on) { SetShowCaptions(on); }
+    // Flat text buttons that wrap into rows instead of icon cells.
+    bool SoloTitulo() const { return appearance_.SoloTitulo(); }
+    void SetSoloTitulo(bool on);
     double ItemHeight() const { return appearance_.ItemHeight(); }
     void SetItemHeight(double twips);  // at least 480
+    double ItemGap() const { return appearance_.ItemGap(); }
+    void SetItemGap(double twips);  // at least -300
+    double ButtonGap() const { return ItemGap(); }
+    void SetButtonGap(double twips) { SetItemGap(twips); }
+    double SeparacionBotones() const { return ItemGap(); }
+    void SetSeparacionBotones(double twips) { SetItemGap(twips); }
+    double TopOffset() const { return appearance_.TopOffset(); }
+    void SetTopOffset(double twips);
+    double TopBotones() const { return TopOffset(); }
+    void SetTopBotones(double twips) { SetTopOffset(twips); }
+    // Extra room after the item keyed GroupBreakAfterTag.
+    double GroupGap() const { return appearance_.GroupGap(); }
+    void SetGroupGap(double twips);  // a negative gap is 0
+    QString GroupBreakAfterTag() const { return appearance_.GroupBreakAfterTag(); }
+    void SetGroupBreakAfterTag(const QString& key);  // kept trimmed and in upper case
+    QString GroupBreakTag() const { return GroupBreakAfterTag(); }
+    void SetGroupBreakTag(const QString& key) { SetGroupBreakAfterTag(key); }
+
+    // Changes between BeginUpdate and the matching EndUpdate lay the bar out
+    // once, at the end.
+    void BeginUpdate();
+    void EndUpdate();
+    void Relayout();
+
+    // Icon size in twips, or in pixels as IconPx and its other name TamanoIcono.
     double IconSize() const { return appearance_.IconSize(); }
     void SetIconSize(double twips);  // only above 0; sets IconPx to match
     int IconPx() const { return appearance_.IconPx(); }
     void SetIconPx(int pixels);  // 42 when not above 0; sets IconSize to match
     int TamanoIcono() const { return IconPx(); }
     void SetTamanoIcono(int pixels) { SetIconPx(pixels); }
+    QString ImageFolder() const { return model_.ImageFolder(); }
+    void SetImageFolder(const QString& folder);  // a trailing "/" is ensured; icons are reloaded
+
+    // Colour themes 1 ... 5; colours as RGB integers with red in the low byte.
+    int Estilo() const { return appearance_.Theme(); }
+    void SetEstilo(int nStyle);  // outside 1 ... 5, theme 2
+    int Theme() const { return appearance_.Theme(); }
+    // The value is not used: the settings file chooses the theme again for
+    // the present user and data base.
+    void SetTheme(int nStyle);
+    void ApplyColorStyle(int nStyle);
+    // The dark activity-bar look: vertical, 42-pixel icons whatever
+    // `TamIconoPx` says, taller cells without captions. The theme number stays.
+    void AplicarEstiloVSCode(bool MostrarTitulos, int TamIconoPx);
+    bool EstiloVSCode() const { return appearance_.EstiloVSCode(); }
+    void SetEstiloVSCode(bool on);
     qint32 NormalBackColor() const { return appearance_.NormalBackColor(); }
     void SetNormalBackColor(qint32 colour);
     qint32 ActiveBackColor() const { return appearance_.ActiveBackColor(); }
     void SetActiveBackColor(qint32 colour);
     qint32 ActiveBarColor() const { return appearance_.ActiveBarColor(); }
     void SetActiveBarColor(qint32 colour);
-    QString ImageFolder() const { return model_.ImageFolder(); }
-    void SetImageFolder(const QString& folder);  // a trailing "/" is ensured; icons are reloaded
+    // The user and data base whose theme the bar takes; blank for the present ones.
+    QString ContextUserName() const { return appearance_.ContextUserName(); }
+    void SetContextUserName(const QString& name);
+    QString ContextDbName() const { return appearance_.ContextDbName(); }
+    void SetContextDbName(const QString& name);
+    bool DebugMode() const { return appearance_.DebugMode(); }
+    void SetDebugMode(bool on);
+
+    // The properties the hosting window keeps for the bar.
+    void WriteProperties(BarPropertyBag& bag) const;
+    // Reads them back as the window is created: sizes and layout as saved,
+    // the theme and the image folder from the settings file, then the
+    // commands' states and their icons.
+    void ReadProperties(const BarPropertyBag& bag);
 
     // The items as the bar holds them: keys, captions, tool tips, badges, the
-    // active and hover items.
+    // active and hover items; and where they are shown.
     const BarModel& Items() const { return model_; }
+    const BarLayout& Layout() const { return layout_; }
     // Where the cell of a visible item is; empty for any other key.
     QRect ItemRect(const QString& BTag) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
 
 signals:
     // A command was chosen; `Key` is the item's key in upper case.
@@ -148,6 +222,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -163,10 +238,17 @@ private:
     void SetFixedCheckable(BarModel::FixedItem item, bool value, const QString& property);
     void SetFixedChecked(BarModel::FixedItem item, bool value, const QString& property);
     void AppearanceChanged(const QString& property);
-    void LayoutChanged();
+    void ApplyCaptionFont();
+    int ThemeFromContext() const;
+    void RepaintItem(int index);
+    void FollowShape();
 
     BarModel model_;
     BarAppearance appearance_;
-    BarPainter painter_{model_, appearance_};
+    BarLayout layout_{model_, appearance_};
     int pressed_ = BarModel::kNone;
+    int updateDepth_ = 0;
+    bool relayoutPending_ = false;
+    QSize laidOutExtent_;
+    QSizePolicy shapePolicy_;
 };

@@ -1,5 +1,6 @@
 #include "equivalences/FrmEquivalencias.h"
 
+#include "commandbar/MemoryPropertyBag.h"
 #include "commandbar/UtilVex.h"
 #include "database/DB_Dll.h"
 #include "lookups/ConsultaCampos.h"
@@ -37,13 +38,11 @@ constexpr char kSinDescripcion[] = "...";
 constexpr char kEjemplo[] = "Ej:";
 constexpr long kCursorCliente = 3;
 
-// Saved properties of the window's command bar.
+// Saved properties of the window's command bar. Its colours are saved too,
+// but the bar takes them from the theme the settings file chooses.
 constexpr double kAltoItem = 600;
 constexpr double kTamanoIcono = 630;
 constexpr int kIconoPx = 42;
-constexpr qint32 kFondoNormal = 2763306;
-constexpr qint32 kFondoActivo = 3881787;
-constexpr qint32 kBarraActiva = 13421772;
 
 const QStringList& comandosVisibles()
 {
@@ -245,7 +244,12 @@ QWidget* FrmEquivalencias::crearPestanaEspeciales()
 
 void FrmEquivalencias::prepararBarra()
 {
-    UtilVex1->LoadDefaultItems();
+    MemoryPropertyBag guardadas;
+    guardadas.WriteProperty("ItemHeight", kAltoItem);
+    guardadas.WriteProperty("IconSize", kTamanoIcono);
+    guardadas.WriteProperty("IconPx", kIconoPx);
+    guardadas.WriteProperty("TamanoIcono", kIconoPx);
+    UtilVex1->ReadProperties(guardadas);
     const BarModel& items = UtilVex1->Items();
     for (int i = 0; i < items.Count(); ++i) {
         const QString key = items.Item(i).key;
@@ -253,12 +257,6 @@ void FrmEquivalencias::prepararBarra()
     }
     UtilVex1->SetItemVisible("PLANILLA", false);
     UtilVex1->SetItemEnabled("PLANILLA", true);
-    UtilVex1->SetItemHeight(kAltoItem);
-    UtilVex1->SetIconSize(kTamanoIcono);
-    UtilVex1->SetIconPx(kIconoPx);
-    UtilVex1->SetNormalBackColor(kFondoNormal);
-    UtilVex1->SetActiveBackColor(kFondoActivo);
-    UtilVex1->SetActiveBarColor(kBarraActiva);
 }
 
 // The window sees every key before the control that has the focus.

@@ -1,6 +1,7 @@
 #include "session/ParametrosSesion.h"
 
 #include "platform/VbText.h"
+#include "platform/os/CommandLine.h"
 #include "platform/ui/Dialogs.h"
 #include "session/Sesion.h"
 #include "vendor/QvFunciones.h"
@@ -12,12 +13,6 @@
 #include <cmath>
 
 namespace {
-
-QString& lineaComandoProceso()
-{
-    static QString linea;
-    return linea;
-}
 
 constexpr char kCajaPorDefecto[] = "1";
 constexpr char kUsuarioPorDefecto[] = "Veltrix";
@@ -45,9 +40,9 @@ QString ParametroLinea(const QString& linea, const QString& clave)
     return vb::Trim(QvFunciones::Reemplazar(crudo, "=", ""));
 }
 
-QString LineaComandoProceso() { return lineaComandoProceso(); }
+QString LineaComandoProceso() { return os::processCommandLine(); }
 
-void FijarLineaComandoProceso(const QString& linea) { lineaComandoProceso() = linea; }
+void FijarLineaComandoProceso(const QString& linea) { os::setProcessCommandLine(linea); }
 
 QString NombreEquipoUsuario()
 {

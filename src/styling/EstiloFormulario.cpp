@@ -1,5 +1,7 @@
 #include "styling/EstiloFormulario.h"
 
+#include "commandbar/BarThemes.h"
+#include "commandbar/UtilVex.h"
 #include "platform/VbText.h"
 #include "platform/os/System.h"
 #include "styling/EstadoInicio.h"
@@ -33,6 +35,11 @@ constexpr int kTamanoMaximoReemplazado = 12;
 constexpr int kNivelesHastaLaPestana = 15;
 constexpr double kTinte = 0.55;
 constexpr double kUmbralOscuro = 140;
+// How far a flat button's border, hover and pressed faces move towards black or white.
+constexpr double kSombraBorde = 0.35;
+constexpr double kLuzEncima = 0.25;
+constexpr double kSombraPulsado = 0.15;
+constexpr double kTextoApagado = 0.4;
 
 const QColor kBlanco(255, 255, 255);
 const QColor kNegro(0, 0, 0);
@@ -179,6 +186,19 @@ void colorearEtiqueta(QLabel& etiqueta, const PaletaEstilo& paleta)
     }
 }
 
+// A flat button shows its face with a thin darker line around it, lighter
+// under the mouse, darker while pressed, its text faded while disabled.
+QString hojaDeBotonPlano(const QColor& cara, const QColor& texto)
+{
+    return QString(
+               "QPushButton { background-color: %1; color: %2; border: 1px solid %3; padding: 3px 12px; }"
+               " QPushButton:hover { background-color: %4; } QPushButton:pressed { background-color: %5; }"
+               " QPushButton:disabled { color: %6; }")
+        .arg(cara.name(), texto.name(), MezclarColor(cara, kNegro, kSombraBorde).name(),
+             MezclarColor(cara, kBlanco, kLuzEncima).name(), MezclarColor(cara, kNegro, kSombraPulsado).name(),
+             MezclarColor(cara, texto, kTextoApagado).name());
+}
+
 void colorearBoton(QPushButton& boton, const PaletaEstilo& paleta, bool plano)
 {
     if (!plano) {
@@ -193,7 +213,27 @@ void colorearBoton(QPushButton& boton, const PaletaEstilo& paleta, bool plano)
         cara = MezclarColor(paleta.boton, kVerde, kTinte);
     else if (tipo == 2)
         cara = MezclarColor(paleta.boton, kRojo, kTinte);
-    colorear(boton, QPalette::Button, cara, QPalette::ButtonText, EsColorOscuro(cara) ? kBlanco : kNegro);
+    const QColor texto = EsColorOscuro(cara) ? kBlanco : kNegro;
+    colorear(boton, QPalette::Button, cara, QPalette::ButtonText, texto);
+    boton.setStyleSheet(hojaDeBotonPlano(cara, texto));
+}
+
+// The flat look of a field: one thin line around it instead of the sunken frame.
+void aplanarCaja(QLineEdit& caja, const PaletaEstilo& paleta)
+{
+    caja.setStyleSheet(
+        QString("QLineEdit { border: 1px solid %1; padding: 1px 2px; }").arg(paleta.lineasEncabezado.name()));
+}
+
+// A flat combo box keeps a plain arrow where the raised button was.
+void aplanarCombo(QComboBox& combo, const PaletaEstilo& paleta)
+{
+    combo.setStyleSheet(
+        QString("QComboBox { border: 1px solid %1; padding: 1px 18px 1px 3px; }"
+                " QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: top right;"
+                " width: 16px; border: none; }"
+                " QComboBox::down-arrow { image: url(:/estilo/flecha-abajo.svg); width: 9px; height: 6px; }")
+            .arg(paleta.lineasEncabezado.name()));
 }
 
 void colorearGrilla(QTableWidget& grilla, const PaletaEstilo& paleta)
@@ -221,7 +261,11 @@ void colorearControl(QWidget& control, const PaletaEstilo& paleta, bool plano)
         if (caja->palette().color(QPalette::Base) != kBlanco) {
             colorear(control, QPalette::Base, paleta.campo, QPalette::Text, paleta.texto);
         }
-    } else if (qobject_cast<QComboBox*>(&control) || esLista(control)) {
+        if (plano) aplanarCaja(*caja, paleta);
+    } else if (auto* combo = qobject_cast<QComboBox*>(&control)) {
+        colorear(control, QPalette::Base, paleta.campo, QPalette::Text, paleta.texto);
+        if (plano) aplanarCombo(*combo, paleta);
+    } else if (esLista(control)) {
         colorear(control, QPalette::Base, paleta.campo, QPalette::Text, paleta.texto);
     } else if (qobject_cast<QCheckBox*>(&control) || qobject_cast<QRadioButton*>(&control)) {
         colorear(control, QPalette::Window, fondoEnPagina, QPalette::WindowText, paleta.texto);
@@ -238,13 +282,9 @@ void colorearControl(QWidget& control, const PaletaEstilo& paleta, bool plano)
 // The suite's menu window only themes its command bars.
 void temaDeBarras(QWidget& form, int tema)
 {
-    for (QWidget* control : form.findChildren<QWidget*>()) {
-        const QString tipo = control->metaObject()->className();
-        if (tipo != "UtilVexBar" && tipo != "UtilVex") continue;
-        control->setProperty("Theme", tema);
-        if (control->metaObject()->indexOfMethod("ApplyColorStyle(int)") >= 0) {
-            QMetaObject::invokeMethod(control, "ApplyColorStyle", Q_ARG(int, tema));
-        }
+    for (UtilVex* barra : form.findChildren<UtilVex*>()) {
+        barra->SetTheme(tema);
+        barra->ApplyColorStyle(tema);
     }
 }
 
@@ -257,16 +297,7 @@ PaletaEstilo PaletaDeEstilo(int estilo, bool ventanaMenu)
     return {t[0][c], t[1][c], t[2][c], t[3][c], t[4][c], t[5][c], t[6][c], t[7][c], t[8][c]};
 }
 
-int TemaDeEstilo(int estilo)
-{
-    switch (estilo) {
-    case 0: return 1;
-    case 2: return 3;
-    case 3: return 4;
-    case 4: return 5;
-    default: return 2;
-    }
-}
+int TemaDeEstilo(int estilo) { return BarThemes::FromStyleNumber(estilo); }
 
 void AplicarEstiloFormulario(QWidget& form, const QString& BaseDatos, bool Plano, int Estilo)
 {

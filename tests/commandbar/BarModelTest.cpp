@@ -60,7 +60,7 @@ TEST(BarModel, StartsEmptyWithNineteenClearedSlots)
     EXPECT_FALSE(slot.check.checkable);
     EXPECT_FALSE(slot.check.checked);
     EXPECT_FALSE(slot.hasFileIcon);
-    EXPECT_TRUE(slot.filePicture.isNull());
+    EXPECT_TRUE(slot.pictures.normal.isNull());
 }
 
 TEST_F(DefaultItems, AreNineteenInPictureOrderWithTheSevenStandardOnesVisible)
@@ -507,7 +507,7 @@ TEST_F(IconFolder, AnUnreadableIconFileLeavesTheBuiltInPicture)
     model.SetImageFolder(dir.path());
     EXPECT_EQ(model.Item(6).normalIconFile, PathOf("GRABAR.png"));
     EXPECT_FALSE(model.Item(6).hasFileIcon);
-    EXPECT_TRUE(model.Item(6).filePicture.isNull());
+    EXPECT_TRUE(model.Item(6).pictures.normal.isNull());
 }
 
 TEST_F(IconFolder, AddItemLoadsTheIconOfItsKey)
@@ -517,7 +517,7 @@ TEST_F(IconFolder, AddItemLoadsTheIconOfItsKey)
     model.AddItem("Exportar", "Exportar", "", false);
     const BarItem& item = model.Item(model.FindItem("EXPORTAR"));
     EXPECT_TRUE(item.hasFileIcon);
-    EXPECT_EQ(item.filePicture.size(), QSize(128, 64));
+    EXPECT_EQ(item.pictures.normal.size(), QSize(128, 64));
 }
 
 TEST_F(IconFolder, RefreshIconsDropsIconsWhoseFilesAreGone)

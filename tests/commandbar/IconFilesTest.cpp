@@ -1,4 +1,5 @@
 #include "commandbar/IconFiles.h"
+#include "platform/os/FolderListing.h"
 #include "support/ProgramTest.h"
 
 #include <QCoreApplication>
@@ -23,11 +24,11 @@ TEST_F(IconFilesTest, FindsTheThreeFilesOfAKeyIgnoringTheCaseOfTheirNames)
 {
     Touch(ProgramPath("nuevo.PNG"));
     Touch(ProgramPath("NUEVO_over.png"));
-    const IconFiles files = IconFiles::Find(programFolder() + "/", " Nuevo ");
+    const IconFiles files = IconFiles::Find(os::FolderListing(programFolder() + "/"), " Nuevo ");
     EXPECT_EQ(files.normal, ProgramPath("nuevo.PNG"));
     EXPECT_EQ(files.hover, ProgramPath("NUEVO_over.png"));
     EXPECT_TRUE(files.disabled.isEmpty());
-    EXPECT_TRUE(IconFiles::Find(programFolder(), "BORRAR").normal.isEmpty());
+    EXPECT_TRUE(IconFiles::Find(os::FolderListing(programFolder()), "BORRAR").normal.isEmpty());
 }
 
 TEST_F(IconFilesTest, AnExistingImageFolderIsTakenAsGiven)

@@ -251,6 +251,9 @@ TEST_F(FrmEquivalenciasTest, TheWindowShowsItsControlsInTheBrowseState)
     EXPECT_FALSE(ventana->UtilVex1->CancelarEnabled());
     EXPECT_FALSE(ventana->UtilVex1->PlanillaVisible());
     EXPECT_TRUE(ventana->UtilVex1->PlanillaEnabled());
+    EXPECT_DOUBLE_EQ(ventana->UtilVex1->ItemHeight(), 600) << "the bar's saved sizes";
+    EXPECT_DOUBLE_EQ(ventana->UtilVex1->IconSize(), 630);
+    EXPECT_EQ(ventana->UtilVex1->IconPx(), 42);
     EXPECT_FALSE(field(3).isEnabled()) << "the coefficient waits for a complete key";
     EXPECT_EQ(ventana->LblDesc[0]->text(), "...");
 }

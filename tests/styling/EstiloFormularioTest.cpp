@@ -1,9 +1,12 @@
+#include "commandbar/UtilVex.h"
+#include "platform/ui/VbColor.h"
 #include "styling/EstiloFormulario.h"
 #include "support/ProgramTest.h"
 #include "vendor/QvSistema.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,14 +21,8 @@ QColor fondo(const QWidget& control, QPalette::ColorRole rol = QPalette::Window)
     return control.palette().color(rol);
 }
 
-// A command bar as the suite's menu window has them.
-class UtilVex : public QWidget {
-    Q_OBJECT
-public:
-    using QWidget::QWidget;
-    int aplicado = -1;
-    Q_INVOKABLE void ApplyColorStyle(int tema) { aplicado = tema; }
-};
+// The pixel in the middle of a control's left edge.
+QColor bordeIzquierdo(QWidget& control) { return control.grab().toImage().pixelColor(0, control.height() / 2); }
 
 }  // namespace
 
@@ -184,11 +181,37 @@ TEST_F(EstiloFormularioTest, TheMenuWindowOnlyThemesItsBars)
     auto* barra = new UtilVex(&ventana);
     auto* etiqueta = agregar<QLabel>("x");
     const QColor antes = fondo(*etiqueta, QPalette::WindowText);
+    barra->SetEstilo(5);
     AplicarEstiloFormulario(ventana, kBase);
     EXPECT_EQ(fondo(ventana), QColor(38, 40, 42)) << "the dark variant of style 1";
-    EXPECT_EQ(barra->property("Theme").toInt(), 2);
-    EXPECT_EQ(barra->aplicado, 2);
+    EXPECT_EQ(barra->Theme(), 2);
+    EXPECT_EQ(barra->NormalBackColor(), vb::RGB(42, 42, 42));
     EXPECT_EQ(fondo(*etiqueta, QPalette::WindowText), antes);
+
+    ventana.setObjectName("FrmEquivalencias");
+    AplicarEstiloFormulario(ventana, kBase, true, 4);
+    EXPECT_EQ(barra->Theme(), 2) << "other windows leave their bars alone";
+}
+
+TEST_F(EstiloFormularioTest, TheFlatLookDrawsOneThinLineAroundFieldsAndButtons)
+{
+    auto* caja = agregar<QLineEdit>();
+    auto* combo = agregar<QComboBox>();
+    combo->addItem("SQL Server");
+    auto* grabar = agregar<QPushButton>("Grabar");
+    for (QWidget* control : std::initializer_list<QWidget*>{caja, combo, grabar}) control->resize(120, 24);
+    AplicarEstiloFormulario(ventana, kBase, false);
+    EXPECT_NE(bordeIzquierdo(*caja), QColor(188, 192, 196));
+    EXPECT_TRUE(caja->styleSheet().isEmpty());
+
+    AplicarEstiloFormulario(ventana, kBase);
+    const QColor linea(188, 192, 196);  // the grid header lines of style 4
+    EXPECT_EQ(bordeIzquierdo(*caja), linea);
+    EXPECT_EQ(caja->grab().toImage().pixelColor(60, 12), QColor(255, 255, 255)) << "the field keeps its own colour";
+    EXPECT_EQ(bordeIzquierdo(*combo), linea);
+    const QImage boton = grabar->grab().toImage();
+    EXPECT_EQ(boton.pixelColor(60, 3), QColor(123, 187, 138)) << "the tinted face is shown";
+    EXPECT_EQ(boton.pixelColor(0, 12), MezclarColor(QColor(123, 187, 138), Qt::black, 0.35));
 }
 
 TEST(EstiloFormulario, ColourHelpers)
@@ -205,5 +228,3 @@ TEST(EstiloFormulario, ColourHelpers)
     EXPECT_EQ(TipoBoton(salir), 2);
     EXPECT_EQ(TipoBoton(nada), 0);
 }
-
-#include "EstiloFormularioTest.moc"

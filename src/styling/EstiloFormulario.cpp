@@ -218,11 +218,15 @@ void colorearBoton(QPushButton& boton, const PaletaEstilo& paleta, bool plano)
     boton.setStyleSheet(hojaDeBotonPlano(cara, texto));
 }
 
-// The flat look of a field: one thin line around it instead of the sunken frame.
+// The flat look of a field: one thin line around it instead of the sunken
+// frame. A disabled field takes the window's colour, so it does not look
+// like one that can be typed into.
 void aplanarCaja(QLineEdit& caja, const PaletaEstilo& paleta)
 {
-    caja.setStyleSheet(
-        QString("QLineEdit { border: 1px solid %1; padding: 1px 2px; }").arg(paleta.lineasEncabezado.name()));
+    caja.setStyleSheet(QString("QLineEdit { border: 1px solid %1; padding: 1px 2px; }"
+                               " QLineEdit:disabled { background-color: %2; color: %3; }")
+                           .arg(paleta.lineasEncabezado.name(), paleta.ventana.name(),
+                                MezclarColor(paleta.texto, paleta.ventana, 0.5).name()));
 }
 
 // A flat combo box keeps a plain arrow where the raised button was.

@@ -208,6 +208,8 @@ TEST_F(EstiloFormularioTest, TheFlatLookDrawsOneThinLineAroundFieldsAndButtons)
     const QColor linea(188, 192, 196);  // the grid header lines of style 4
     EXPECT_EQ(bordeIzquierdo(*caja), linea);
     EXPECT_EQ(caja->grab().toImage().pixelColor(60, 12), QColor(255, 255, 255)) << "the field keeps its own colour";
+    caja->setEnabled(false);
+    EXPECT_EQ(caja->grab().toImage().pixelColor(60, 12), fondo(ventana)) << "a disabled field looks disabled";
     EXPECT_EQ(bordeIzquierdo(*combo), linea);
     const QImage boton = grabar->grab().toImage();
     EXPECT_EQ(boton.pixelColor(60, 3), QColor(123, 187, 138)) << "the tinted face is shown";

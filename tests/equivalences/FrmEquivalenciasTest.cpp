@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -666,9 +665,11 @@ TEST_F(FrmEquivalenciasTest, TheSpreadsheetAndTheCloseCommands)
     EXPECT_TRUE(escritorio->opened[0].endsWith(".xlsx"));
     ventana->UtilVex1_Click("REPORTE");
     EXPECT_TRUE(operador->boxes().isEmpty());
-    QEventLoop programa;
+    // The application's own loop, as main() runs it: a nested loop would
+    // leave the request to quit pending, and every later modal box of this
+    // process would close before it is answered.
     QTimer::singleShot(0, [this] { ventana->UtilVex1_Click("CERRAR"); });
-    EXPECT_EQ(programa.exec(), 0) << "the program's loop ends";
+    EXPECT_EQ(QCoreApplication::exec(), 0) << "the program's loop ends";
     EXPECT_FALSE(ventana->isVisible());
 }
 

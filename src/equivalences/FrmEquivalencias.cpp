@@ -2,6 +2,7 @@
 
 #include "commandbar/UtilVex.h"
 #include "database/DB_Dll.h"
+#include "equivalences/CodigosEquivalencia.h"
 #include "lookups/ConsultaCampos.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
@@ -36,6 +37,7 @@ constexpr char kTitulo[] = "Actualización de Equivalencias";
 constexpr char kSinDescripcion[] = "...";
 constexpr char kEjemplo[] = "Ej:";
 constexpr long kCursorCliente = 3;
+constexpr int kLargoCoeficiente = 25;
 
 // Saved properties of the window's command bar.
 constexpr double kAltoItem = 600;
@@ -127,13 +129,13 @@ void FrmEquivalencias::crearControles()
         rotulo->setVisible(!rotulos[i].isEmpty());
         lblLabels.append(rotulo);
     }
-    Txtfields = {crearCampo(0, "IdArticulo", "V_ma_articulos", 25),
-                 crearCampo(1, "IdUnidad", "V_ta_unidad", 4),
-                 crearCampo(2, "IdUnidad_Equiv", "V_ta_unidad", 4),
-                 crearCampo(3, "Coeficiente", {}, 25),
-                 crearCampo(4, "IdUnidad2", "V_ta_unidad", 4),
-                 crearCampo(5, "IdUnidad_Equiv2", "V_ta_unidad", 4),
-                 crearCampo(6, "Coeficiente2", {}, 25)};
+    Txtfields = {crearCampo(0, "IdArticulo", "V_ma_articulos", kAnchoArticulo),
+                 crearCampo(1, "IdUnidad", "V_ta_unidad", kAnchoUnidad),
+                 crearCampo(2, "IdUnidad_Equiv", "V_ta_unidad", kAnchoUnidad),
+                 crearCampo(3, "Coeficiente", {}, kLargoCoeficiente),
+                 crearCampo(4, "IdUnidad2", "V_ta_unidad", kAnchoUnidad),
+                 crearCampo(5, "IdUnidad_Equiv2", "V_ta_unidad", kAnchoUnidad),
+                 crearCampo(6, "Coeficiente2", {}, kLargoCoeficiente)};
     LblDesc = {crearDescripcion(0, "IdUnidad"), crearDescripcion(1, "IdArticulo"),
                crearDescripcion(2, "IdUnidad_Equiv"), crearDescripcion(3, "IdUnidad2"),
                crearDescripcion(4, "IdUnidad_Equiv2")};

@@ -2,6 +2,7 @@
 
 #include "database/DB_Dll.h"
 #include "database/TextoSQL.h"
+#include "equivalences/CodigosEquivalencia.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/ui/FlexGrid.h"
@@ -15,8 +16,6 @@
 // window's reset.
 
 namespace {
-
-constexpr int kAnchoArticulo = 25;
 
 struct Columna {
     const char* encabezado;
@@ -80,7 +79,7 @@ void FrmEquivalencias::FijarArticulo(const QString& codigo)
 {
     ArticuloExterno = codigo;
     ArticuloFijo_ = !vb::IsBlank(ArticuloExterno);
-    ArticuloExterno = QvFunciones::FormatoCodigo(ArticuloExterno, kAnchoArticulo);
+    ArticuloExterno = codigoArticulo(ArticuloExterno);
     if (!ArticuloFijo_) return;
     TextField& articulo = campo("IdArticulo");
     articulo.setEnabled(false);
@@ -119,7 +118,7 @@ void FrmEquivalencias::InicializaGrid2()
 void FrmEquivalencias::CargarEquivDelArticulo(const QString& IdArticulo)
 {
     InicializaGrid();
-    const QString codigo = QvFunciones::FormatoCodigo(IdArticulo, kAnchoArticulo);
+    const QString codigo = codigoArticulo(IdArticulo);
     const QString sentencia =
         QString(" SELECT S_TA_EQUIV.ID, S_TA_EQUIV.IDARTICULO,V_MA_ARTICULOS.DESCRIPCION AS DESCRARTICULO, "
                 "S_TA_EQUIV.IDUNIDAD,V_TA_Unidad.Descripcion AS Descripcion,S_TA_EQUIV.IDUNIDAD_EQUIV, ")

@@ -2,6 +2,7 @@
 
 #include "database/DB_Dll.h"
 #include "database/TextoSQL.h"
+#include "equivalences/CodigosEquivalencia.h"
 #include "lookups/Dll_Display.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
@@ -21,8 +22,6 @@
 
 namespace {
 
-constexpr int kAnchoArticulo = 25;
-constexpr int kAnchoUnidad = 4;
 constexpr int kPestanaEspeciales = 1;
 constexpr long kAltaOModificacion = 1;
 constexpr long kBaja = 3;
@@ -33,14 +32,14 @@ bool esCampoGrabado(const QString& dataField)
     return campos.contains(vb::Trim(dataField), Qt::CaseInsensitive);
 }
 
-QString unidad(const QString& texto) { return QvFunciones::FormatoCodigo(texto, kAnchoUnidad); }
+QString unidad(const QString& texto) { return codigoUnidad(texto); }
 
 }  // namespace
 
 void FrmEquivalencias::pedirReplica(long operacion, const QString& articulo, const QString& unidadTexto,
                                     const QString& equivalente)
 {
-    ActualizaGEmpresas("S_TA_EQUIV", operacion, EntreComillas(QvFunciones::FormatoCodigo(articulo, kAnchoArticulo)),
+    ActualizaGEmpresas("S_TA_EQUIV", operacion, EntreComillas(codigoArticulo(articulo)),
                        EntreComillas(unidad(unidadTexto)), EntreComillas(unidad(equivalente)));
 }
 

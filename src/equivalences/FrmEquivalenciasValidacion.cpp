@@ -3,6 +3,7 @@
 #include "commandbar/UtilVex.h"
 #include "database/DB_Dll.h"
 #include "database/TextoSQL.h"
+#include "equivalences/CodigosEquivalencia.h"
 #include "platform/VbText.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/Dialogs.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-constexpr int kAnchoArticulo = 25;
-constexpr int kAnchoUnidad = 4;
 constexpr char kTituloAviso[] = "Aviso al operador...";
 constexpr char kSinDescripcion[] = "...";
 
@@ -56,7 +55,7 @@ QString notaOtrosCoeficientes(int articulos)
                           : QStringLiteral(" (%1 artículos tienen otro coeficiente)").arg(articulos);
 }
 
-QString unidad(const QString& texto) { return QvFunciones::FormatoCodigo(vb::Trim(texto), kAnchoUnidad); }
+QString unidad(const QString& texto) { return codigoUnidad(vb::Trim(texto)); }
 
 }  // namespace
 
@@ -103,7 +102,7 @@ void FrmEquivalencias::CampoValida(TextField& texto)
             else
                 mostrarEjemplo();
         } else if (es(F, "IdUnidad_Equiv") && pestana == 0) {
-            const QString articulo = QvFunciones::FormatoCodigo(vb::Trim(campo("IdArticulo").text()), kAnchoArticulo);
+            const QString articulo = codigoArticulo(vb::Trim(campo("IdArticulo").text()));
             const QString u = unidad(campo("IdUnidad").text());
             const QString e = unidad(campo("IdUnidad_Equiv").text());
             if (T.isEmpty())
@@ -184,7 +183,7 @@ bool FrmEquivalencias::cargarEquivalencia(const QString& condicion)
 
 QString FrmEquivalencias::condicionPorArticulo() const
 {
-    const QString articulo = QvFunciones::FormatoCodigo(vb::Trim(campo("IdArticulo").text()), kAnchoArticulo);
+    const QString articulo = codigoArticulo(vb::Trim(campo("IdArticulo").text()));
     return " IDARTICULO = '" + ComillasDobladas(articulo) + "' AND IDUNIDAD = '"
            + ComillasDobladas(unidad(campo("IdUnidad").text())) + "' AND IDUNIDAD_EQUIV = '"
            + ComillasDobladas(unidad(campo("IdUnidad_Equiv").text())) + "'";

@@ -115,10 +115,10 @@ double grabarDesdeLaVentana()
     ventana.show();
     ventana.FijarArticulo({});
     ventana.Inicializa();
-    ventana.SSTab1->setCurrentIndex(1);
-    ventana.Txtfields[4]->setText("KG");
-    ventana.Txtfields[5]->setText("GR");
-    ventana.Txtfields[6]->setText("1000");
+    ventana.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
+    ventana.findChild<TextField*>("Txtfields_4")->setText("KG");
+    ventana.findChild<TextField*>("Txtfields_5")->setText("GR");
+    ventana.findChild<TextField*>("Txtfields_6")->setText("1000");
     QElapsedTimer reloj;
     reloj.start();
     ventana.UtilVex1_Click("GRABAR");

@@ -9,3 +9,6 @@ inline constexpr int kAnchoUnidad = 4;
 
 QString codigoArticulo(const QString& texto);
 QString codigoUnidad(const QString& texto);
+
+// "IDUNIDAD = '<unidad>' AND IDUNIDAD_EQUIV = '<equivalente>'", for codes already normalised.
+QString condicionDelPar(const QString& unidad, const QString& equivalente);

@@ -3,6 +3,7 @@
 // set-based INSERT ... SELECT writing the same rows on the same engine; and
 // what the banner alone costs for as many articles.
 #include "database/DB_Dll.h"
+#include "equivalences/CodigosEquivalencia.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/Dll_Display.h"
 #include "platform/db/engines/SqliteSchema.h"
@@ -10,7 +11,6 @@
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/TextField.h"
-#include "vendor/QvFunciones.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -78,7 +78,7 @@ void crearEmpresa(const QString& archivo)
                        &insertar, nullptr);
     const int otros = kArticulos / 10;
     for (int i = 0; i < kArticulos + otros; ++i) {
-        const QByteArray codigo = QvFunciones::FormatoCodigo(QString::number(100000 + i), 25).toUtf8();
+        const QByteArray codigo = codigoArticulo(QString::number(100000 + i)).toUtf8();
         const QByteArray descripcion = QString("ARTICULO DE PRUEBA %1").arg(i).toUtf8();
         const char* unidad = i >= kArticulos ? "UN" : (i % 2 ? "GR" : "KG");
         sqlite3_bind_text(insertar, 1, codigo.constData(), static_cast<int>(codigo.size()), SQLITE_TRANSIENT);
@@ -115,10 +115,10 @@ double grabarDesdeLaVentana()
     ventana.show();
     ventana.FijarArticulo({});
     ventana.Inicializa();
-    ventana.SSTab1->setCurrentIndex(1);
-    ventana.Txtfields[4]->setText("KG");
-    ventana.Txtfields[5]->setText("GR");
-    ventana.Txtfields[6]->setText("1000");
+    ventana.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
+    ventana.findChild<TextField*>("Txtfields_4")->setText("KG");
+    ventana.findChild<TextField*>("Txtfields_5")->setText("GR");
+    ventana.findChild<TextField*>("Txtfields_6")->setText("1000");
     QElapsedTimer reloj;
     reloj.start();
     ventana.UtilVex1_Click("GRABAR");

@@ -1,11 +1,11 @@
 // Rows per second written to S_TA_EQUIV on one SQLite file: through the
 // record set emulation (AddNew/Update, each write committed by itself) and
 // through a raw prepared INSERT in one transaction, the engine's limit.
+#include "equivalences/CodigosEquivalencia.h"
 #include "platform/db/Connection.h"
 #include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
-#include "vendor/QvFunciones.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,7 +27,7 @@ QString guion(const QString& nombre)
     return QString::fromUtf8(archivo.readAll());
 }
 
-QString articulo(int i) { return QvFunciones::FormatoCodigo(QString::number(100000 + i), 25); }
+QString articulo(int i) { return codigoArticulo(QString::number(100000 + i)); }
 
 double porRecordset()
 {

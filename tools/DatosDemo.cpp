@@ -1,5 +1,6 @@
 #include "DatosDemo.h"
 
+#include "equivalences/CodigosEquivalencia.h"
 #include "platform/ErrorVB.h"
 #include "platform/db/engines/SqliteFunctions.h"
 #include "platform/db/engines/SqliteSchema.h"
@@ -23,8 +24,7 @@ namespace {
 
 constexpr char kEstadisticas[] = "VX_ESTADISTICAS";
 constexpr std::array kPuntosDeVenta{std::pair{"0001", "TPV01_DEMO"}, std::pair{"0002", "TPV02_DEMO"}};
-constexpr int kAnchoArticulo = 25;
-constexpr int kAnchoUnidad = 4;
+constexpr int kAnchoUnidadNegocio = 4;
 
 // A small generator of our own, so that a seed gives the same data everywhere.
 class Secuencia {
@@ -166,8 +166,6 @@ QString guion(const QString& nombre)
     return QString::fromUtf8(archivo.readAll());
 }
 
-QString codigoUnidad(const char* codigo) { return QvFunciones::FormatoCodigo(codigo, kAnchoUnidad); }
-
 void cargarUnidades(sqlite3* base)
 {
     static const std::array<std::pair<const char*, const char*>, 14> unidades{{
@@ -209,7 +207,7 @@ void cargarArticulos(sqlite3* base, int cantidad)
         // Most codes are numbers, as the suite numbers articles; some are mnemonic.
         const QString codigo = i % 4 == 3 ? QString("%1-%2").arg(familia.prefijo).arg(i + 1, 5, 10, QChar('0'))
                                           : QString::number(10000 + i);
-        const QString idArticulo = QvFunciones::FormatoCodigo(codigo, kAnchoArticulo);
+        const QString idArticulo = codigoArticulo(codigo);
         const QString unidad = codigoUnidad(familia.unidad);
         articulo.fila({idArticulo, descripcion, unidad, familia.prefijo, 100.0 + azar.hasta(90000) / 10.0});
         if (azar.hasta(5) == 0) {
@@ -242,7 +240,8 @@ void cargarUsuariosYMenu(sqlite3* base)
     Insercion usuario(base,
                       "INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password, Administrador, UNegocio, "
                       "verproforma, CLASEPUSA) VALUES (?, 'QURO', ?, ?, ?, 0, ?)");
-    usuario.fila({kUsuarioDemo, QvFunciones::Encriptar(kClaveDemo), 1, codigoUnidad("1"), "A,B"});
+    usuario.fila({kUsuarioDemo, QvFunciones::Encriptar(kClaveDemo), 1,
+                  QvFunciones::FormatoCodigo("1", kAnchoUnidadNegocio), "A,B"});
     usuario.fila({"VENTAS", QvFunciones::Encriptar("ventas"), 0, QVariant(), "A"});
     ejecutar(base,
              "INSERT INTO TA_MENU (Clave, Nombre, Proceso) VALUES "

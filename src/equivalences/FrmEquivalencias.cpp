@@ -12,6 +12,7 @@
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/VbColor.h"
+#include "replication/ModGruposEmp.h"
 #include "session/AparienciaVentanas.h"
 #include "session/Sesion.h"
 #include "session/VerificaConexion.h"
@@ -34,7 +35,6 @@
 namespace {
 
 constexpr char kTitulo[] = "Actualización de Equivalencias";
-constexpr char kSinDescripcion[] = "...";
 constexpr char kEjemplo[] = "Ej:";
 constexpr long kCursorCliente = 3;
 
@@ -63,11 +63,18 @@ void pintar(QWidget& campo, qint32 fondo, qint32 texto)
 
 }  // namespace
 
-FrmEquivalencias::FrmEquivalencias(QWidget* parent) : QWidget(parent)
+FrmEquivalencias::FrmEquivalencias(QWidget* parent)
+    : FrmEquivalencias(gBaseDatos(), Service<Replicacion>::get(), parent)
+{
+}
+
+FrmEquivalencias::FrmEquivalencias(DB_Dll& base, Replicacion& replicacion, QWidget* parent)
+    : QWidget(parent), base_(base), modelo_(base, replicacion)
 {
     setWindowTitle(kTitulo);
     crearControles();
     prepararBarra();
+    enlazarModelo();
     vigilarTeclas();
     resize(980, 640);
 }
@@ -79,7 +86,7 @@ void FrmEquivalencias::Form_Load()
     TrapErrores trap("FORM_LOAD", QvFunciones::TratarError);
     QString conexion;
     if (!trap.paso([&] { VerificaConexion(false, {}, conexion, kCursorCliente); })) return;
-    if (!trap.paso([this] { AplicarEstiloFormulario(*this, gBaseDatos().gDBName, true, -1); })) return;
+    if (!trap.paso([this] { AplicarEstiloFormulario(*this, base_.gDBName, true, -1); })) return;
     if (!trap.paso([this] {
             QvFunciones::PrepararFormulario(*this, 0);
             AsignarIconoFormulario(*this);
@@ -94,13 +101,13 @@ void FrmEquivalencias::Form_Load()
 
 // --- building the window ----------------------------------------------------------------
 
-TextField* FrmEquivalencias::crearCampo(int index, const QString& dataField, const QString& tag, int largo)
+TextField* FrmEquivalencias::crearCampo(int index, const ModeloEquivalencias::Campo& definicion)
 {
     auto* campo = new TextField(index, this);
     campo->setObjectName(QStringLiteral("Txtfields_%1").arg(index));
-    campo->setDataField(dataField);
-    campo->setTag(tag);
-    campo->setMaxLength(largo);
+    campo->setDataField(definicion.dataField);
+    campo->setTag(definicion.tabla);
+    campo->setMaxLength(definicion.largo);
     return campo;
 }
 
@@ -126,13 +133,8 @@ void FrmEquivalencias::crearControles()
         rotulo->setVisible(!rotulos[i].isEmpty());
         lblLabels.append(rotulo);
     }
-    Txtfields = {crearCampo(0, "IdArticulo", "V_ma_articulos", 25),
-                 crearCampo(1, "IdUnidad", "V_ta_unidad", 4),
-                 crearCampo(2, "IdUnidad_Equiv", "V_ta_unidad", 4),
-                 crearCampo(3, "Coeficiente", {}, 25),
-                 crearCampo(4, "IdUnidad2", "V_ta_unidad", 4),
-                 crearCampo(5, "IdUnidad_Equiv2", "V_ta_unidad", 4),
-                 crearCampo(6, "Coeficiente2", {}, 25)};
+    const QVector<ModeloEquivalencias::Campo>& campos = ModeloEquivalencias::Campos();
+    for (int i = 0; i < campos.size(); ++i) Txtfields.append(crearCampo(i, campos[i]));
     LblDesc = {crearDescripcion(0, "IdUnidad"), crearDescripcion(1, "IdArticulo"),
                crearDescripcion(2, "IdUnidad_Equiv"), crearDescripcion(3, "IdUnidad2"),
                crearDescripcion(4, "IdUnidad_Equiv2")};
@@ -151,7 +153,6 @@ void FrmEquivalencias::crearControles()
     principal->addWidget(SSTab1, 1);
 
     connect(UtilVex1, &UtilVex::Click, this, [this](const QString& key) { UtilVex1_Click(key); });
-    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int pestana) { SSTab1_Click(pestana); });
     connect(MSFlexGrid1, &QTableWidget::cellDoubleClicked, this, [this] { MSFlexGrid1_DblClick(); });
 }
 
@@ -259,6 +260,32 @@ void FrmEquivalencias::prepararBarra()
     UtilVex1->SetItemEnabled("PLANILLA", true);
 }
 
+// The fields and the tab shown tell the model what is entered; what the
+// model sets or reads comes back to the fields, the grids and the example lines.
+void FrmEquivalencias::enlazarModelo()
+{
+    for (TextField* campoTexto : Txtfields) {
+        connect(campoTexto, &QLineEdit::textChanged, this,
+                [this, campoTexto](const QString& texto) { modelo_.setValor(campoTexto->dataField(), texto); });
+    }
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int pestana) {
+        modelo_.setPestana(static_cast<Pestana>(pestana));
+        SSTab1_Click(pestana);
+    });
+    connect(&modelo_, &ModeloEquivalencias::valorCambiado, this, &FrmEquivalencias::mostrarValor);
+    connect(&modelo_, &ModeloEquivalencias::equivalenciasDelArticulo, this,
+            [this](const ModeloEquivalencias::Filas& filas) {
+                llenarGrilla(*MSFlexGrid1, ModeloEquivalencias::ColumnasPorArticulo(), filas);
+            });
+    connect(&modelo_, &ModeloEquivalencias::equivalenciasEspeciales, this,
+            [this](const ModeloEquivalencias::Filas& filas) {
+                llenarGrilla(*MSFlexGrid2, ModeloEquivalencias::ColumnasEspeciales(), filas);
+            });
+    connect(&modelo_, &ModeloEquivalencias::ejemploCambiado, this,
+            [this](Pestana pestana, const QString& linea) { ejemplo(pestana).setText(linea); });
+    connect(&modelo_, &ModeloEquivalencias::claveCompleta, this, [this] { DetalleOn(true); });
+}
+
 // The window sees every key before the control that has the focus.
 void FrmEquivalencias::vigilarTeclas()
 {
@@ -269,11 +296,6 @@ void FrmEquivalencias::vigilarTeclas()
 int FrmEquivalencias::anchoDeX(int cantidad) const
 {
     return cantidad == 0 ? 0 : fontMetrics().horizontalAdvance(QString(cantidad, u'X'));
-}
-
-TextField& FrmEquivalencias::campo(const QString& dataField) const
-{
-    return *Txtfields.at(QvCampos::IndiceCampo(dataField, Txtfields));
 }
 
 // --- events ------------------------------------------------------------------------------
@@ -339,7 +361,7 @@ void FrmEquivalencias::Txtfields_KeyDown(int Index, int KeyCode, int)
 {
     if (QvCampos::EsTeclaConfirmar(KeyCode)) {
         CampoValida(*Txtfields[Index]);
-        if (!HayError_) QvCampos::SiguienteCampo(KeyCode);
+        if (!modelo_.HayError()) QvCampos::SiguienteCampo(KeyCode);
     }
     // CONSULTAR follows the field that has the focus now.
     UtilVex1->SetConsultaEnabled(!vb::IsBlank(Txtfields[CampoActual]->tag()));
@@ -365,18 +387,14 @@ void FrmEquivalencias::Txtfields_MouseDown(int Index, Qt::MouseButton Button)
 
 void FrmEquivalencias::SSTab1_Click(int pestana)
 {
-    if (pestana == 1) conTratamiento("SSTab1_Click", [this] { CargarEquivEspecial(); });
+    if (pestana == 1) conTratamiento("SSTab1_Click", [this] { modelo_.CargarEquivEspecial(); });
 }
 
 void FrmEquivalencias::MSFlexGrid1_DblClick()
 {
     conTratamiento("MSFlexGrid1_DblClick", [this] {
-        const QString id = MSFlexGrid1->TextMatrix(MSFlexGrid1->Row(), 0);
-        if (!gBaseDatos().ExisteEnTabla("S_TA_EQUIV", id, "ID", &RegistroActual, 3, {}, false)) return;
-        campo("IdArticulo").setText(vb::Trim(RegistroActual.Fields("IdArticulo").Value().textOrEmpty()));
-        campo("IdUnidad").setText(vb::Trim(RegistroActual.Fields("IdUnidad").Value().textOrEmpty()));
-        campo("IdUnidad_Equiv").setText(vb::Trim(RegistroActual.Fields("IdUnidad_Equiv").Value().textOrEmpty()));
-        CampoValida(campo("IdUnidad_Equiv"));
+        if (modelo_.CargarFilaPorId(MSFlexGrid1->TextMatrix(MSFlexGrid1->Row(), 0)))
+            CampoValida(campo("IdUnidad_Equiv"));
     });
 }
 
@@ -393,7 +411,7 @@ void FrmEquivalencias::ConsultarCampo()
 // The first entry field of the tab shown, so nothing is typed where it cannot be seen.
 void FrmEquivalencias::enfocarPrimerCampo()
 {
-    const int indice = SSTab1->currentIndex() == 1 ? campo("IdUnidad2").index() : (ArticuloFijo_ ? 1 : 0);
+    const int indice = SSTab1->currentIndex() == 1 ? campo("IdUnidad2").index() : (modelo_.ArticuloFijo() ? 1 : 0);
     TextField& primero = *Txtfields[indice];
     primero.setFocus();
     primero.selectAll();
@@ -406,9 +424,7 @@ void FrmEquivalencias::UtilVex1_Click(const QString& Key)
     const auto paso = [&trap](const std::function<void()>& accion) { return trap.paso(accion); };
     if (clave == "NUEVO") {
         if (!paso([this] { Inicializa(); })) return;
-        EnAlta_ = true;
-        EnBaja_ = false;
-        EnModificacion_ = false;
+        modelo_.setModo(Modo::Alta);
         (void)paso([this] { enfocarPrimerCampo(); });
     } else if (clave == "BORRAR") {
         if (MsgBox("Confirma la baja de este registro?", vb::vbExclamation + vb::vbYesNo + vb::vbDefaultButton2,
@@ -416,32 +432,30 @@ void FrmEquivalencias::UtilVex1_Click(const QString& Key)
             != vb::vbYes) {
             return;
         }
-        EnBaja_ = true;
-        EnAlta_ = false;
-        EnModificacion_ = false;
-        if (!paso([this] { ActualizarDatos(); }) || HayError_) return;
+        modelo_.setModo(Modo::Baja);
+        if (!paso([this] { ActualizarDatos(); }) || modelo_.HayError()) return;
         if (!paso([this] { Inicializa(); })) return;
         (void)paso([this] { enfocarPrimerCampo(); });
     } else if (clave == "GRABAR") {
-        Grabando = true;
+        modelo_.setGrabando(true);
         bool validos = false;
         if (!paso([&] { validos = Datosvalidos(); })) return;
         if (!validos) {
-            Grabando = false;
+            modelo_.setGrabando(false);
             return;
         }
         if (!paso([this] { ActualizarDatos(); })) return;
-        if (HayError_) {
-            Grabando = false;
+        if (modelo_.HayError()) {
+            modelo_.setGrabando(false);
             return;
         }
         if (!paso([this] { Inicializa(); })) return;
         if (!paso([this] { enfocarPrimerCampo(); })) return;
-        Grabando = false;
+        modelo_.setGrabando(false);
     } else if (clave == "PLANILLA") {
         (void)paso([this] {
-            QvPlanilla::ExportarPlanilla("SELECT * FROM " + TablaActiva + " ORDER BY IDARTICULO",
-                                         gBaseDatos().gCnn.ConnectionString(), "Velmora");
+            QvPlanilla::ExportarPlanilla("SELECT * FROM " + modelo_.TablaActiva() + " ORDER BY IDARTICULO",
+                                         base_.gCnn.ConnectionString(), "Velmora");
         });
     } else if (clave == "CONSULTAR") {
         (void)paso([this] { ConsultarCampo(); });
@@ -455,7 +469,7 @@ void FrmEquivalencias::UtilVex1_Click(const QString& Key)
         }
         if (!paso([this] { Inicializa(); })) return;
         if (!paso([this] { enfocarPrimerCampo(); })) return;
-        Grabando = false;
+        modelo_.setGrabando(false);
     }
 }
 
@@ -468,7 +482,7 @@ void FrmEquivalencias::closeEvent(QCloseEvent* event)
 void FrmEquivalencias::Form_Unload()
 {
     QvFunciones::RestablecerEstado(false);
-    gBaseDatos().CierraRecordset(RegistroActual);
+    modelo_.LiberarRegistro();
     hide();
     // The program ends by returning from main().
     QCoreApplication::exit(0);

@@ -1,50 +1,35 @@
 #pragma once
 
-#include "platform/ErrorVB.h"
-#include "platform/db/Recordset.h"
+#include "equivalences/ModeloEquivalencias.h"
 
 #include <QList>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
-#include <optional>
 
 class BoundLabel;
-class Dll_Display;
-class QKeyEvent;
-class TrapErrores;
+class DB_Dll;
 class FlexGrid;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QTabWidget;
+class Replicacion;
 class TextField;
 class UtilVex;
 
 // The program's working window: the unit equivalences of one article (tab
 // "Equivalencias") and the generic ones of a pair of units (tab "Especiales"),
-// recorded, corrected and deleted with the command bar and the keyboard.
+// recorded, corrected and deleted with the command bar and the keyboard. It
+// shows what its model decides; its controls are found by their object names.
 class FrmEquivalencias : public QWidget {
     Q_OBJECT
 public:
+    // On the company database, replicating through the installed service.
     explicit FrmEquivalencias(QWidget* parent = nullptr);
+    FrmEquivalencias(DB_Dll& base, Replicacion& replicacion, QWidget* parent = nullptr);
     ~FrmEquivalencias() override;
-
-    // The window's controls, under the names the suite's code knows them by.
-    UtilVex* UtilVex1;
-    QTabWidget* SSTab1;
-    QLabel* Label1;
-    FlexGrid* MSFlexGrid1;
-    QGroupBox* Frame2;
-    QLabel* Label4;
-    QLabel* Label3;
-    FlexGrid* MSFlexGrid2;
-    QGroupBox* Frame1;
-    QList<TextField*> Txtfields;  // indices 0 to 6
-    QList<BoundLabel*> LblDesc;   // indices 0 to 4
-    QList<QLabel*> lblLabels;     // indices 0 to 8 (6 and 7 unused)
-    QLabel* LblEj;
-    QLabel* LblEj2;
 
     // The program's start: sign-in and connection, then the window fixed on
     // the article handed over, if any, in the browse state.
@@ -57,65 +42,50 @@ public:
     void UtilVex1_Click(const QString& Key);
 
     // What the window is doing, as its routines leave it.
-    bool EnAlta() const { return EnAlta_; }
-    bool EnModificacion() const { return EnModificacion_; }
-    bool EnBaja() const { return EnBaja_; }
-    bool HayError() const { return HayError_; }
-    bool ArticuloFijo() const { return ArticuloFijo_; }
+    bool EnAlta() const { return modelo_.modo() == ModeloEquivalencias::Modo::Alta; }
+    bool EnModificacion() const { return modelo_.modo() == ModeloEquivalencias::Modo::Modificacion; }
+    bool EnBaja() const { return modelo_.modo() == ModeloEquivalencias::Modo::Baja; }
+    bool HayError() const { return modelo_.HayError(); }
+    bool ArticuloFijo() const { return modelo_.ArticuloFijo(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // --- building the window --------------------------------------------------------
+    using Modo = ModeloEquivalencias::Modo;
+    using Pestana = ModeloEquivalencias::Pestana;
+
+    // What a description label shows while its field is blank.
+    static constexpr char kSinDescripcion[] = "...";
+
+    // --- building the window ----------------------------------------------------------------
     void crearControles();
     QWidget* crearPestanaEquivalencias();
     QWidget* crearPestanaEspeciales();
-    TextField* crearCampo(int index, const QString& dataField, const QString& tag, int largo);
+    TextField* crearCampo(int index, const ModeloEquivalencias::Campo& definicion);
     BoundLabel* crearDescripcion(int index, const QString& dataField);
     void prepararBarra();
+    void enlazarModelo();
     void vigilarTeclas();
-
-    // --- records and grids ----------------------------------------------------------------
-    void AbrirRecordset(const QString& tabla);
-    void InicializaGrid();
-    void InicializaGrid2();
-    void CargarEquivDelArticulo(const QString& IdArticulo);
-    void CargarEquivEspecial();
-    void llenarGrilla(FlexGrid& grilla, const QString& sentencia, const QString& rutina);
     int anchoDeX(int cantidad) const;
 
-    // --- validation -------------------------------------------------------------------------------
+    // --- what the fields, labels and grids show --------------------------------------------
+    void InicializaGrid();
+    void llenarGrilla(FlexGrid& grilla, const QVector<ModeloEquivalencias::Columna>& columnas,
+                      const ModeloEquivalencias::Filas& filas);
+    void mostrarValor(const QString& dataField, const QString& valor);
+    QLabel& ejemplo(Pestana pestana) const;
     void CampoValida(TextField& texto);
     bool Datosvalidos();
     void VerRelacion();
     QString descripcion(const BoundLabel& etiqueta, const TextField& campoTexto) const;
     // Without messages: the labels of one field, or of every field.
     void mostrarDescripciones(const TextField* soloDe = nullptr);
-    void cargarCoeficienteEspecial(const QString& unidadTexto, const QString& equivalente);
     void DetalleOn(bool Off);
-    void CargarCampos();
-    QString lineaEjemplo(const QString& unidad, const QString& coeficiente, const QString& equivalente);
-    void mostrarEjemplo();
-    void mostrarEjemplo2();
-    std::optional<QString> validarCoeficiente(TextField& coeficiente, const QString& unidad,
-                                              const QString& equivalente);
-    TextField& campo(const QString& dataField) const;
-
-    // The row of S_TA_EQUIV the key fields name, loaded into RegistroActual.
-    bool cargarEquivalencia(const QString& condicion);
-    QString condicionPorArticulo() const;
-
-    // --- saving ---------------------------------------------------------------------------------
     void ActualizarDatos();
-    // Each returns false when the save ended before its last step.
-    bool grabarPorArticulo(TrapErrores& trap, int& indiceCampo);
-    bool grabarEspeciales(Dll_Display& cartel, TrapErrores& trap);
-    bool borrarEspeciales(TrapErrores& trap);
-    void pedirReplica(long operacion, const QString& articulo, const QString& unidad, const QString& equivalente);
-    int tratarErrorDeGrabacion(const ErrorVB& error, int indiceCampo, bool& repetir);
-    void mostrarErrorDeConversion(const QString& titulo, int indiceCampo);
+    void mostrarErrorDeConversion(const ModeloEquivalencias::ErrorDeConversion& error);
+    TextField& campo(const QString& dataField) const;
 
     // Runs an event's work; a failure goes to the error treatment under the
     // event's name instead of escaping into the toolkit.
@@ -135,17 +105,23 @@ private:
     void enfocarPrimerCampo();
     void Form_Unload();
 
-    // --- state ---------------------------------------------------------------------------------------
-    QString TablaActiva = QStringLiteral("S_TA_EQUIV");
-    db::Recordset RegistroActual;
-    bool EnAlta_ = false;
-    bool EnModificacion_ = false;
-    bool EnBaja_ = false;
-    bool Grabando = false;
+    DB_Dll& base_;
+    ModeloEquivalencias modelo_;
     int CampoActual = 0;
-    bool HayError_ = false;
-    bool ArticuloFijo_ = false;
-    QString ArticuloExterno;
-    bool repitiendoPorClaveDuplicada_ = false;
-    int otrosCoeficientes_ = 0;  // rows of the generic pair loaded that carry another coefficient
+
+    // The window's controls, under the names the suite's code knows them by.
+    UtilVex* UtilVex1 = nullptr;
+    QTabWidget* SSTab1 = nullptr;
+    QLabel* Label1 = nullptr;
+    FlexGrid* MSFlexGrid1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label3 = nullptr;
+    FlexGrid* MSFlexGrid2 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QList<TextField*> Txtfields;  // indices 0 to 6
+    QList<BoundLabel*> LblDesc;   // indices 0 to 4
+    QList<QLabel*> lblLabels;     // indices 0 to 8 (6 and 7 unused)
+    QLabel* LblEj = nullptr;
+    QLabel* LblEj2 = nullptr;
 };

@@ -27,7 +27,3 @@ template <>
 struct ServiceDefault<Replicacion> {
     static std::unique_ptr<Replicacion> make();
 };
-
-void ActualizaGEmpresas(const QString& Tabla, long Operacion, const QString& Clave1, const QString& Clave2 = {},
-                        const QString& Clave3 = {}, const QString& Clave4 = {}, const QString& Clave5 = {},
-                        const QString& Clave6 = {}, const QString& Condicion = {});

@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,6 +25,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -123,11 +123,8 @@ protected:
                  + "', 'DOC', 'UN', 12), "
                    "('A-2', 'KG', 'GR', 999)"});
         openCompany();
-        auto recording = std::make_unique<RecordingReplication>();
-        replicas = recording.get();
-        Service<Replicacion>::install(std::move(recording));
         gSesion().gColorFondoFoco = 16774118;
-        ventana = std::make_unique<FrmEquivalencias>();
+        ventana = std::make_unique<FrmEquivalencias>(gBaseDatos(), *replicas);
     }
 
     void TearDown() override
@@ -144,10 +141,23 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
         ventana->FijarArticulo(articulo);
         ventana->Inicializa();
-        ventana->SSTab1->setCurrentIndex(0);
+        tabs().setCurrentIndex(0);
     }
 
-    TextField& field(int index) const { return *ventana->Txtfields[index]; }
+    // The window's controls, found by their object names.
+    template <typename Control>
+    Control& control(const QString& name) const
+    {
+        auto* found = ventana->findChild<Control*>(name);
+        if (!found) throw std::runtime_error("the window has no control " + name.toStdString());
+        return *found;
+    }
+    TextField& field(int index) const { return control<TextField>(QString("Txtfields_%1").arg(index)); }
+    BoundLabel& description(int index) const { return control<BoundLabel>(QString("LblDesc_%1").arg(index)); }
+    QLabel& label(const QString& name) const { return control<QLabel>(name); }
+    FlexGrid& grid(const QString& name) const { return control<FlexGrid>(name); }
+    QTabWidget& tabs() const { return control<QTabWidget>("SSTab1"); }
+    UtilVex& bar() const { return control<UtilVex>("UtilVex1"); }
     // The window's focus field, also while a banner or a box has left it inactive.
     QWidget* focused() const { return ventana->focusWidget(); }
 
@@ -227,35 +237,35 @@ protected:
         EXPECT_TRUE(widget.grab().save(QDir(CAPTURAS_DIR).filePath(name)));
     }
 
+    const std::unique_ptr<RecordingReplication> replicas = std::make_unique<RecordingReplication>();
     std::unique_ptr<FrmEquivalencias> ventana;
-    RecordingReplication* replicas = nullptr;
 };
 
 TEST_F(FrmEquivalenciasTest, TheWindowShowsItsControlsInTheBrowseState)
 {
     show();
     EXPECT_EQ(ventana->windowTitle(), "Actualización de Equivalencias");
-    EXPECT_EQ(ventana->SSTab1->tabText(0), "Equivalencias");
-    EXPECT_EQ(ventana->SSTab1->tabText(1), "Especiales");
-    EXPECT_EQ(ventana->MSFlexGrid1->Cols(), 7);
-    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 2);
-    EXPECT_EQ(ventana->MSFlexGrid1->TextMatrix(0, 6), "Coeficiente");
-    EXPECT_TRUE(ventana->MSFlexGrid1->isColumnHidden(0)) << "the ID column has width 0";
-    EXPECT_EQ(ventana->MSFlexGrid1->columnWidth(2), ventana->fontMetrics().horizontalAdvance("XXXXXX"));
+    EXPECT_EQ(tabs().tabText(0), "Equivalencias");
+    EXPECT_EQ(tabs().tabText(1), "Especiales");
+    EXPECT_EQ(grid("MSFlexGrid1").Cols(), 7);
+    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 2);
+    EXPECT_EQ(grid("MSFlexGrid1").TextMatrix(0, 6), "Coeficiente");
+    EXPECT_TRUE(grid("MSFlexGrid1").isColumnHidden(0)) << "the ID column has width 0";
+    EXPECT_EQ(grid("MSFlexGrid1").columnWidth(2), ventana->fontMetrics().horizontalAdvance("XXXXXX"));
     EXPECT_EQ(field(0).maxLength(), 25);
     EXPECT_EQ(field(1).maxLength(), 4);
-    EXPECT_TRUE(ventana->UtilVex1->NuevoEnabled());
-    EXPECT_TRUE(ventana->UtilVex1->CerrarEnabled());
-    EXPECT_FALSE(ventana->UtilVex1->GrabarEnabled());
-    EXPECT_FALSE(ventana->UtilVex1->BorrarEnabled());
-    EXPECT_FALSE(ventana->UtilVex1->CancelarEnabled());
-    EXPECT_FALSE(ventana->UtilVex1->PlanillaVisible());
-    EXPECT_TRUE(ventana->UtilVex1->PlanillaEnabled());
-    EXPECT_DOUBLE_EQ(ventana->UtilVex1->ItemHeight(), 600) << "the bar's saved sizes";
-    EXPECT_DOUBLE_EQ(ventana->UtilVex1->IconSize(), 630);
-    EXPECT_EQ(ventana->UtilVex1->IconPx(), 42);
+    EXPECT_TRUE(bar().NuevoEnabled());
+    EXPECT_TRUE(bar().CerrarEnabled());
+    EXPECT_FALSE(bar().GrabarEnabled());
+    EXPECT_FALSE(bar().BorrarEnabled());
+    EXPECT_FALSE(bar().CancelarEnabled());
+    EXPECT_FALSE(bar().PlanillaVisible());
+    EXPECT_TRUE(bar().PlanillaEnabled());
+    EXPECT_DOUBLE_EQ(bar().ItemHeight(), 600) << "the bar's saved sizes";
+    EXPECT_DOUBLE_EQ(bar().IconSize(), 630);
+    EXPECT_EQ(bar().IconPx(), 42);
     EXPECT_FALSE(field(3).isEnabled()) << "the coefficient waits for a complete key";
-    EXPECT_EQ(ventana->LblDesc[0]->text(), "...");
+    EXPECT_EQ(description(0).text(), "...");
 }
 
 TEST_F(FrmEquivalenciasTest, ANewEquivalenceIsRecordedFromTheKeyboard)
@@ -264,26 +274,26 @@ TEST_F(FrmEquivalenciasTest, ANewEquivalenceIsRecordedFromTheKeyboard)
     press(Qt::Key_F3);
     EXPECT_TRUE(ventana->EnAlta());
     EXPECT_EQ(focused(), &field(0));
-    EXPECT_TRUE(ventana->UtilVex1->NuevoEnabled()) << "the bar stays in browse until the key is complete";
+    EXPECT_TRUE(bar().NuevoEnabled()) << "the bar stays in browse until the key is complete";
 
     typeAndConfirm(" 100 ");
     EXPECT_EQ(field(1).text(), "UN") << "the article's base unit";
-    EXPECT_EQ(ventana->LblDesc[1]->text(), "Tornillo");
-    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 3);
+    EXPECT_EQ(description(1).text(), "Tornillo");
+    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 3);
     EXPECT_EQ(focused(), &field(1));
 
     typeAndConfirm("CJ");
-    EXPECT_EQ(ventana->LblDesc[0]->text(), "Caja");
+    EXPECT_EQ(description(0).text(), "Caja");
     typeAndConfirm("GR");
     EXPECT_TRUE(ventana->EnAlta());
-    EXPECT_TRUE(ventana->UtilVex1->GrabarEnabled());
-    EXPECT_FALSE(ventana->UtilVex1->NuevoEnabled());
+    EXPECT_TRUE(bar().GrabarEnabled());
+    EXPECT_FALSE(bar().NuevoEnabled());
     EXPECT_TRUE(field(3).isEnabled());
     EXPECT_EQ(focused(), &field(3));
-    EXPECT_EQ(ventana->LblEj->text(), "Ej:  1 Caja equivale a  Gramo");
+    EXPECT_EQ(label("LblEj").text(), "Ej:  1 Caja equivale a  Gramo");
 
     typeAndConfirm("1500,5");
-    EXPECT_EQ(ventana->LblEj->text(), "Ej:  1 Caja equivale a 1500.5 Gramo") << "the field takes \",\" as \".\"";
+    EXPECT_EQ(label("LblEj").text(), "Ej:  1 Caja equivale a 1500.5 Gramo") << "the field takes \",\" as \".\"";
     press(Qt::Key_F2);
     EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR' AND COEFICIENTE = 1500.5 AND PARATODOS IS NULL"), 1);
     ASSERT_EQ(replicas->requests.size(), 1);
@@ -294,7 +304,7 @@ TEST_F(FrmEquivalenciasTest, ANewEquivalenceIsRecordedFromTheKeyboard)
     EXPECT_EQ(replicas->requests[0].Claves[2], "'GR'");
     EXPECT_FALSE(ventana->EnAlta());
     EXPECT_EQ(field(0).text(), "") << "back to browse with empty fields";
-    EXPECT_TRUE(ventana->UtilVex1->NuevoEnabled());
+    EXPECT_TRUE(bar().NuevoEnabled());
     EXPECT_TRUE(operador->boxes().isEmpty());
 }
 
@@ -316,18 +326,18 @@ TEST_F(FrmEquivalenciasTest, DoubleClickingAGridRowLoadsItForEditing)
     show();
     press(Qt::Key_F3);
     typeAndConfirm("100");
-    const int row = gridColumn(*ventana->MSFlexGrid1, 2).indexOf("DOC") + 1;
+    const int row = gridColumn(grid("MSFlexGrid1"), 2).indexOf("DOC") + 1;
     ASSERT_GT(row, 0);
-    const QRect cell = ventana->MSFlexGrid1->visualItemRect(ventana->MSFlexGrid1->item(row - 1, 2));
+    const QRect cell = grid("MSFlexGrid1").visualItemRect(grid("MSFlexGrid1").item(row - 1, 2));
     // The first click of a double click, then the double click itself.
-    QTest::mouseClick(ventana->MSFlexGrid1->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(ventana->MSFlexGrid1->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseClick(grid("MSFlexGrid1").viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(grid("MSFlexGrid1").viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_TRUE(ventana->EnModificacion());
     EXPECT_EQ(field(1).text(), "DOC");
     EXPECT_EQ(field(2).text(), "UN");
     EXPECT_EQ(field(3).text(), "12");
-    EXPECT_TRUE(ventana->UtilVex1->BorrarEnabled());
-    EXPECT_TRUE(ventana->UtilVex1->GrabarEnabled());
+    EXPECT_TRUE(bar().BorrarEnabled());
+    EXPECT_TRUE(bar().GrabarEnabled());
 }
 
 TEST_F(FrmEquivalenciasTest, DeletingAsksThenRemovesTheRowAndReplicatesTheDeletion)
@@ -416,7 +426,7 @@ TEST_F(FrmEquivalenciasTest, ACoefficientMustBeAPositiveNumberOnBothTabs)
     EXPECT_EQ(operador->boxes().last().prompt, " El Coeficiente debe ser un numero mayor que cero");
     EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR'"), 0);
 
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     field(4).setFocus();
     typeAndConfirm("KG");
     typeAndConfirm("GR");
@@ -445,7 +455,7 @@ TEST_F(FrmEquivalenciasTest, FieldsWithoutALookupIgnoreF5AndRightClicks)
     ChosenCode* lookup = chosen.get();
     Service<ConsultaCampos>::install(std::move(chosen));
     enterNewKey("CJ", "GR");
-    EXPECT_FALSE(ventana->UtilVex1->ConsultaEnabled()) << "the coefficient has no lookup table";
+    EXPECT_FALSE(bar().ConsultaEnabled()) << "the coefficient has no lookup table";
     press(Qt::Key_F5);
     QTest::mouseClick(&field(3), Qt::RightButton);
     EXPECT_TRUE(lookup->asked.isEmpty());
@@ -463,7 +473,7 @@ TEST_F(FrmEquivalenciasTest, ARightClickOpensTheLookupAndTheCodeIsValidatedAsTyp
     EXPECT_EQ(lookup->asked, QStringList{"V_ma_articulos|10"});
     EXPECT_EQ(field(0).text(), "100");
     EXPECT_EQ(field(1).text(), "UN") << "confirmed as if Enter was typed";
-    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 3);
+    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 3);
 }
 
 TEST_F(FrmEquivalenciasTest, TheArticleGridListsItsRowsAndShowsMissingUnitsEmpty)
@@ -472,31 +482,31 @@ TEST_F(FrmEquivalenciasTest, TheArticleGridListsItsRowsAndShowsMissingUnitsEmpty
     show();
     press(Qt::Key_F3);
     typeAndConfirm("A-6");
-    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 2);
-    EXPECT_EQ(ventana->MSFlexGrid1->TextMatrix(1, 2), "XX");
-    EXPECT_EQ(ventana->MSFlexGrid1->TextMatrix(1, 3), "") << "a unit missing from V_TA_UNIDAD";
-    EXPECT_EQ(ventana->MSFlexGrid1->TextMatrix(1, 5), "Unidad");
+    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 2);
+    EXPECT_EQ(grid("MSFlexGrid1").TextMatrix(1, 2), "XX");
+    EXPECT_EQ(grid("MSFlexGrid1").TextMatrix(1, 3), "") << "a unit missing from V_TA_UNIDAD";
+    EXPECT_EQ(grid("MSFlexGrid1").TextMatrix(1, 5), "Unidad");
     EXPECT_TRUE(operador->boxes().isEmpty());
 
     typeAndConfirm("UN");
     press(Qt::Key_F3);
     typeAndConfirm("A-5");
-    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 2);
-    EXPECT_EQ(ventana->MSFlexGrid1->TextMatrix(1, 2), "") << "no equivalences: one empty row";
+    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 2);
+    EXPECT_EQ(grid("MSFlexGrid1").TextMatrix(1, 2), "") << "no equivalences: one empty row";
 }
 
 TEST_F(FrmEquivalenciasTest, TheGenericSaveWritesARowForEveryArticleOfEitherUnit)
 {
     show();
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     press(Qt::Key_F3);
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     field(4).setFocus();
     typeAndConfirm("KG");
     typeAndConfirm("GR");
     EXPECT_TRUE(ventana->EnAlta());
     typeAndConfirm("1000");
-    EXPECT_EQ(ventana->LblEj2->text(), "Ej:  1 Kilogramo equivale a 1000 Gramo");
+    EXPECT_EQ(label("LblEj2").text(), "Ej:  1 Kilogramo equivale a 1000 Gramo");
     press(Qt::Key_F2);
 
     EXPECT_EQ(count("PARATODOS = 1 AND IDUNIDAD = 'KG' AND IDUNIDAD_EQUIV = 'GR' AND COEFICIENTE = 1000"), 3)
@@ -504,9 +514,9 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveWritesARowForEveryArticleOfEitherUnit
     EXPECT_EQ(count("IDARTICULO = 'A-2' AND IDUNIDAD = 'KG' AND IDUNIDAD_EQUIV = 'GR'"), 1)
         << "the article's own row was replaced, not doubled";
     EXPECT_EQ(replicas->requests.size(), 3);
-    EXPECT_EQ(ventana->MSFlexGrid2->Rows(), 2);
-    EXPECT_EQ(ventana->MSFlexGrid2->TextMatrix(1, 0), "KG");
-    EXPECT_EQ(ventana->MSFlexGrid2->TextMatrix(1, 4), "1000");
+    EXPECT_EQ(grid("MSFlexGrid2").Rows(), 2);
+    EXPECT_EQ(grid("MSFlexGrid2").TextMatrix(1, 0), "KG");
+    EXPECT_EQ(grid("MSFlexGrid2").TextMatrix(1, 4), "1000");
     EXPECT_EQ(openBanner(), nullptr);
 }
 
@@ -516,10 +526,10 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveCanBeCancelledKeepingWhatItWrote)
         {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('B-1', 'Arroz', 'KG'), "
          "('B-2', 'Polenta', 'KG'), ('B-3', 'Fideos', 'KG')"});
     show();
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     field(4).setFocus();
     press(Qt::Key_F3);
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     field(4).setFocus();
     typeAndConfirm("KG");
     typeAndConfirm("GR");
@@ -536,7 +546,7 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveCanBeCancelledKeepingWhatItWrote)
     EXPECT_EQ(operador->boxes().last().buttons, vb::vbQuestion + vb::vbYesNo + vb::vbDefaultButton2);
     EXPECT_EQ(count("PARATODOS = 1"), 3) << "rows written before the question stay";
     EXPECT_EQ(replicas->requests.size(), 2);
-    EXPECT_EQ(ventana->MSFlexGrid2->TextMatrix(1, 0), "") << "the grid is not refreshed";
+    EXPECT_EQ(grid("MSFlexGrid2").TextMatrix(1, 0), "") << "the grid is not refreshed";
     EXPECT_EQ(openBanner(), nullptr);
 }
 
@@ -546,7 +556,7 @@ TEST_F(FrmEquivalenciasTest, AGenericDeletionKeepsPerArticleRows)
         {"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
          "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1)"});
     show();
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     field(4).setFocus();
     typeAndConfirm("KG");
     typeAndConfirm("GR");
@@ -561,19 +571,19 @@ TEST_F(FrmEquivalenciasTest, AGenericDeletionKeepsPerArticleRows)
 TEST_F(FrmEquivalenciasTest, SelectingTheSpecialTabReloadsItsGridEveryTime)
 {
     show();
-    ventana->SSTab1->setCurrentIndex(1);
-    EXPECT_EQ(ventana->MSFlexGrid2->TextMatrix(1, 0), "");
-    ventana->SSTab1->setCurrentIndex(0);
+    tabs().setCurrentIndex(1);
+    EXPECT_EQ(grid("MSFlexGrid2").TextMatrix(1, 0), "");
+    tabs().setCurrentIndex(0);
     seed(
         {"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
          "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1), ('A-6', 'CJ', 'UN', 12, 1), "
          "('A-5', 'CJ', 'UN', 10, 1)"});
-    ventana->SSTab1->setCurrentIndex(1);
-    EXPECT_EQ(ventana->MSFlexGrid2->Rows(), 4) << "one line per pair and coefficient";
+    tabs().setCurrentIndex(1);
+    EXPECT_EQ(grid("MSFlexGrid2").Rows(), 4) << "one line per pair and coefficient";
     QStringList lines;
-    for (int row = 1; row < ventana->MSFlexGrid2->Rows(); ++row) {
-        lines.append(ventana->MSFlexGrid2->TextMatrix(row, 0) + ">" + ventana->MSFlexGrid2->TextMatrix(row, 2) + "="
-                     + ventana->MSFlexGrid2->TextMatrix(row, 4));
+    for (int row = 1; row < grid("MSFlexGrid2").Rows(); ++row) {
+        lines.append(grid("MSFlexGrid2").TextMatrix(row, 0) + ">" + grid("MSFlexGrid2").TextMatrix(row, 2) + "="
+                     + grid("MSFlexGrid2").TextMatrix(row, 4));
     }
     lines.sort();
     EXPECT_EQ(lines, QStringList({"CJ>UN=10", "CJ>UN=12", "KG>GR=1000"}));
@@ -601,8 +611,8 @@ TEST_F(FrmEquivalenciasTest, AnArticleHandedOverStaysFixed)
     EXPECT_FALSE(field(0).isEnabled());
     EXPECT_EQ(field(0).text(), "100");
     EXPECT_EQ(field(1).text(), "UN");
-    EXPECT_EQ(ventana->LblDesc[1]->text(), "Tornillo");
-    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 3);
+    EXPECT_EQ(description(1).text(), "Tornillo");
+    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 3);
 
     press(Qt::Key_F3);
     EXPECT_EQ(focused(), &field(1));
@@ -614,7 +624,7 @@ TEST_F(FrmEquivalenciasTest, AnArticleHandedOverStaysFixed)
     EXPECT_FALSE(field(0).isEnabled());
     EXPECT_EQ(field(0).text(), "100") << "the article and its unit stay";
     EXPECT_EQ(field(1).text(), "CJ");
-    EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 4) << "and its equivalences are listed again";
+    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 4) << "and its equivalences are listed again";
 }
 
 TEST_F(FrmEquivalenciasTest, StartedWithAnArticleOnTheCommandLineTheWindowOpensOnIt)
@@ -631,14 +641,14 @@ TEST_F(FrmEquivalenciasTest, StartedWithAnArticleOnTheCommandLineTheWindowOpensO
     EXPECT_TRUE(operador->boxes().isEmpty());
     EXPECT_EQ(gSesion().gUsuarioLogeado, "ANA");
     EXPECT_FALSE(ventana->windowIcon().isNull());
-    EXPECT_EQ(ventana->SSTab1->currentIndex(), 0);
+    EXPECT_EQ(tabs().currentIndex(), 0);
     EXPECT_FALSE(field(0).isEnabled());
     EXPECT_EQ(field(0).text(), "100");
     EXPECT_EQ(field(1).text(), "UN");
-    EXPECT_EQ(ventana->LblDesc[1]->text(), "Tornillo");
-    EXPECT_EQ(gridColumn(*ventana->MSFlexGrid1, 2), (QStringList{"CJ", "DOC"}));
-    EXPECT_TRUE(ventana->UtilVex1->NuevoEnabled());
-    EXPECT_FALSE(ventana->UtilVex1->GrabarEnabled());
+    EXPECT_EQ(description(1).text(), "Tornillo");
+    EXPECT_EQ(gridColumn(grid("MSFlexGrid1"), 2), (QStringList{"CJ", "DOC"}));
+    EXPECT_TRUE(bar().NuevoEnabled());
+    EXPECT_FALSE(bar().GrabarEnabled());
     saveScreenshot(*ventana, "inicio.png");
 }
 
@@ -658,7 +668,7 @@ TEST_F(FrmEquivalenciasTest, AnArticleThatDoesNotExistIsReportedAndTheWindowStil
     EXPECT_EQ(field(0).text(), "NOEXISTE");
     EXPECT_EQ(field(1).text(), "");
     EXPECT_FALSE(ventana->EnAlta());
-    EXPECT_TRUE(ventana->UtilVex1->NuevoEnabled()) << "the window went on to its browse state";
+    EXPECT_TRUE(bar().NuevoEnabled()) << "the window went on to its browse state";
 }
 
 TEST_F(FrmEquivalenciasTest, TheSpreadsheetAndTheCloseCommands)
@@ -669,9 +679,11 @@ TEST_F(FrmEquivalenciasTest, TheSpreadsheetAndTheCloseCommands)
     EXPECT_TRUE(escritorio->opened[0].endsWith(".xlsx"));
     ventana->UtilVex1_Click("REPORTE");
     EXPECT_TRUE(operador->boxes().isEmpty());
-    QEventLoop programa;
+    // The application's own loop, as main() runs it: a nested loop would
+    // leave the request to quit pending, and every later modal box of this
+    // process would close before it is answered.
     QTimer::singleShot(0, [this] { ventana->UtilVex1_Click("CERRAR"); });
-    EXPECT_EQ(programa.exec(), 0) << "the program's loop ends";
+    EXPECT_EQ(QCoreApplication::exec(), 0) << "the program's loop ends";
     EXPECT_FALSE(ventana->isVisible());
 }
 
@@ -687,7 +699,7 @@ TEST_F(FrmEquivalenciasTest, ScreenshotsOfBothTabsAndTheBanner)
          "('A-3', 'KG', 'GR', 1000, 1), ('A-6', 'CJ', 'UN', 12, 1)"});
     operador->answer(vb::vbYes);
     press(Qt::Key_Escape);
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     field(4).setFocus();
     typeAndConfirm("KG");
     typeAndConfirm("GR");
@@ -731,7 +743,7 @@ TEST_F(FrmEquivalenciasTest, F2AfterAValidationMessageSavesNothingOnEitherTab)
     field(3).setText("0");
     EXPECT_EQ(pressAnswering(Qt::Key_F2, "&Aceptar"), QStringList{" El Coeficiente debe ser un numero mayor que cero"});
 
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     field(4).setFocus();
     typeAndConfirm("KG");
     typeAndConfirm("kg");
@@ -794,7 +806,7 @@ TEST_F(FrmEquivalenciasTest, ACoefficientTextIsStoredAlikeOnBothTabsAndNeverAsZe
     typeAndConfirm("1.1234567");
     press(Qt::Key_F2);
 
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     field(4).setFocus();
     typeAndConfirm("KG");
     typeAndConfirm("GR");
@@ -814,51 +826,51 @@ TEST_F(FrmEquivalenciasTest, DatabaseTextIsShownAsPlainText)
     typeAndConfirm("A-7");
     typeAndConfirm("CJ");
     typeAndConfirm("UN");
-    EXPECT_EQ(ventana->LblDesc[1]->text(), markup);
-    EXPECT_EQ(ventana->LblEj->text(), "Ej:  1 <i>Caja</i> equivale a  Unidad");
-    for (const QLabel* label : {static_cast<QLabel*>(ventana->LblDesc[1]), static_cast<QLabel*>(ventana->LblDesc[0]),
-                                ventana->LblEj, ventana->LblEj2}) {
-        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    EXPECT_EQ(description(1).text(), markup);
+    EXPECT_EQ(label("LblEj").text(), "Ej:  1 <i>Caja</i> equivale a  Unidad");
+    for (const QLabel* shown : {static_cast<QLabel*>(&description(1)), static_cast<QLabel*>(&description(0)),
+                                &label("LblEj"), &label("LblEj2")}) {
+        EXPECT_EQ(shown->textFormat(), Qt::PlainText) << shown->objectName().toStdString();
     }
 }
 
 TEST_F(FrmEquivalenciasTest, DescriptionsFollowTheCodesNowInTheFieldsOnBothTabs)
 {
     show();
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     field(4).setFocus();
     typeAndConfirm("KG");
-    EXPECT_EQ(ventana->LblDesc[3]->text(), "Kilogramo") << "the tab's own unit";
+    EXPECT_EQ(description(3).text(), "Kilogramo") << "the tab's own unit";
     typeAndConfirm("GR");
-    EXPECT_EQ(ventana->LblDesc[4]->text(), "Gramo");
+    EXPECT_EQ(description(4).text(), "Gramo");
     typeAndConfirm("1000");
     press(Qt::Key_F2);
-    EXPECT_EQ(ventana->LblDesc[3]->text(), "...");
-    EXPECT_EQ(ventana->LblDesc[4]->text(), "...");
-    EXPECT_EQ(ventana->LblEj2->text(), "");
+    EXPECT_EQ(description(3).text(), "...");
+    EXPECT_EQ(description(4).text(), "...");
+    EXPECT_EQ(label("LblEj2").text(), "");
 
-    ventana->SSTab1->setCurrentIndex(0);
+    tabs().setCurrentIndex(0);
     enterNewKey("CJ", "GR");
-    EXPECT_EQ(ventana->LblDesc[1]->text(), "Tornillo");
+    EXPECT_EQ(description(1).text(), "Tornillo");
     typeAndConfirm("12");
     press(Qt::Key_F2);
-    for (int i : {0, 1, 2}) EXPECT_EQ(ventana->LblDesc[i]->text(), "...") << "after a save, label " << i;
+    for (int i : {0, 1, 2}) EXPECT_EQ(description(i).text(), "...") << "after a save, label " << i;
 
     typeAndConfirm("100");
     operador->answer(vb::vbOK);
     typeAndConfirm("ZZ");
-    EXPECT_EQ(ventana->LblDesc[0]->text(), "") << "an unknown unit has no description";
-    EXPECT_EQ(ventana->LblEj->text(), "") << "nor an example";
+    EXPECT_EQ(description(0).text(), "") << "an unknown unit has no description";
+    EXPECT_EQ(label("LblEj").text(), "") << "nor an example";
     field(0).setFocus();
     operador->answer(vb::vbOK);
     typeAndConfirm("NOEXISTE");
-    EXPECT_EQ(ventana->LblDesc[1]->text(), "") << "not the previous article's";
+    EXPECT_EQ(description(1).text(), "") << "not the previous article's";
 }
 
 TEST_F(FrmEquivalenciasTest, AfterASaveOrACancelTheFocusIsOnTheTabShown)
 {
     show();
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     field(4).setFocus();
     typeAndConfirm("KG");
     typeAndConfirm("GR");
@@ -879,20 +891,20 @@ TEST_F(FrmEquivalenciasTest, AnExistingGenericPairShowsTheCoefficientMostRowsCar
          "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1)",
          "UPDATE S_TA_EQUIV SET PARATODOS = 1 WHERE IDARTICULO = 'A-2'"});
     show();
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     field(4).setFocus();
     typeAndConfirm("KG");
     typeAndConfirm("GR");
     EXPECT_TRUE(ventana->EnModificacion());
     EXPECT_EQ(field(6).text(), "1000");
-    EXPECT_EQ(ventana->LblEj2->text(), "Ej:  1 Kilogramo equivale a 1000 Gramo (1 artículo tiene otro coeficiente)");
+    EXPECT_EQ(label("LblEj2").text(), "Ej:  1 Kilogramo equivale a 1000 Gramo (1 artículo tiene otro coeficiente)");
 
     seed({"DELETE FROM S_TA_EQUIV WHERE IDARTICULO = 'A-2'"});
     press(Qt::Key_F3);
     field(4).setFocus();
     typeAndConfirm("KG");
     typeAndConfirm("GR");
-    EXPECT_EQ(ventana->LblEj2->text(), "Ej:  1 Kilogramo equivale a 1000 Gramo");
+    EXPECT_EQ(label("LblEj2").text(), "Ej:  1 Kilogramo equivale a 1000 Gramo");
 }
 
 TEST_F(FrmEquivalenciasTest, BorrarIsOfferedOnlyForASavedEquivalence)
@@ -900,19 +912,19 @@ TEST_F(FrmEquivalenciasTest, BorrarIsOfferedOnlyForASavedEquivalence)
     show();
     enterNewKey("CJ", "GR");
     EXPECT_TRUE(ventana->EnAlta());
-    EXPECT_FALSE(ventana->UtilVex1->BorrarEnabled());
-    EXPECT_TRUE(ventana->UtilVex1->GrabarEnabled());
+    EXPECT_FALSE(bar().BorrarEnabled());
+    EXPECT_TRUE(bar().GrabarEnabled());
     EXPECT_EQ(pressAnswering(Qt::Key_F10, "&Sí"), QStringList{}) << "no question, no error";
 
     EXPECT_EQ(pressAnswering(Qt::Key_Escape, "&Sí").size(), 1);
     enterNewKey("DOC", "UN");
-    EXPECT_TRUE(ventana->UtilVex1->BorrarEnabled());
+    EXPECT_TRUE(bar().BorrarEnabled());
 
-    ventana->SSTab1->setCurrentIndex(1);
+    tabs().setCurrentIndex(1);
     field(4).setFocus();
     typeAndConfirm("KG");
     typeAndConfirm("GR");
-    EXPECT_FALSE(ventana->UtilVex1->BorrarEnabled()) << "no generic rows for this pair yet";
+    EXPECT_FALSE(bar().BorrarEnabled()) << "no generic rows for this pair yet";
 }
 
 TEST_F(FrmEquivalenciasTest, ScreenshotsAfterASaveACancelAndAnUnknownCode)
@@ -926,7 +938,7 @@ TEST_F(FrmEquivalenciasTest, ScreenshotsAfterASaveACancelAndAnUnknownCode)
     };
     for (const int tab : {0, 1}) {
         const QString name = tab == 0 ? "equivalencias" : "especiales";
-        ventana->SSTab1->setCurrentIndex(tab);
+        tabs().setCurrentIndex(tab);
         keyOnTab(tab);
         typeAndConfirm("12");
         press(Qt::Key_F2);

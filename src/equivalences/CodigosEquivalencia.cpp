@@ -1,0 +1,13 @@
+#include "equivalences/CodigosEquivalencia.h"
+
+#include "database/TextoSQL.h"
+#include "vendor/QvFunciones.h"
+
+QString codigoArticulo(const QString& texto) { return QvFunciones::FormatoCodigo(texto, kAnchoArticulo); }
+
+QString codigoUnidad(const QString& texto) { return QvFunciones::FormatoCodigo(texto, kAnchoUnidad); }
+
+QString condicionDelPar(const QString& unidad, const QString& equivalente)
+{
+    return "IDUNIDAD = '" + ComillasDobladas(unidad) + "' AND IDUNIDAD_EQUIV = '" + ComillasDobladas(equivalente) + "'";
+}

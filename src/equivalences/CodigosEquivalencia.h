@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Codes as the equivalences store and compare them: normalised by
+// FormatoCodigo to the width of their kind.
+inline constexpr int kAnchoArticulo = 25;
+inline constexpr int kAnchoUnidad = 4;
+
+QString codigoArticulo(const QString& texto);
+QString codigoUnidad(const QString& texto);
+
+// "IDUNIDAD = '<unidad>' AND IDUNIDAD_EQUIV = '<equivalente>'", for codes already normalised.
+QString condicionDelPar(const QString& unidad, const QString& equivalente);

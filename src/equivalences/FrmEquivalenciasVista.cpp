@@ -1,0 +1,185 @@
+#include "equivalences/FrmEquivalencias.h"
+
+#include "commandbar/UtilVex.h"
+#include "database/DB_Dll.h"
+#include "equivalences/AvanceEnCartel.h"
+#include "platform/VbText.h"
+#include "platform/ui/BoundLabel.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/TextField.h"
+#include "vendor/QvCampos.h"
+
+#include <QLabel>
+
+// What the fields, the description labels, the example lines and the grids
+// show of what the model decides, and where the focus goes when it refuses.
+
+namespace {
+
+constexpr char kTituloAviso[] = "Aviso al operador...";
+
+// A label describes the fields bound to its column that have a lookup table.
+bool describe(const BoundLabel& etiqueta, const TextField& campo)
+{
+    const QString dataField = vb::Trim(campo.dataField());
+    const QString tabla = vb::Trim(campo.tag());
+    if (dataField.isEmpty() || tabla.isEmpty() || vb::SameText(tabla, "FECHA")) return false;
+    return vb::SameText(dataField, vb::Trim(etiqueta.dataField()));
+}
+
+}  // namespace
+
+void FrmEquivalencias::Inicializa()
+{
+    modelo_.Inicializa();
+    QvCampos::PrepararCampos(Txtfields, modelo_.TablaActiva(), base_.gCnn.ConnectionString());
+    InicializaGrid();
+    LblEj->setText({});
+    LblEj2->setText({});
+    mostrarDescripciones();
+    if (modelo_.ArticuloFijo()) modelo_.CargarEquivDelArticulo(campo("IdArticulo").text());
+    DetalleOn(false);
+}
+
+void FrmEquivalencias::FijarArticulo(const QString& codigo)
+{
+    modelo_.FijarArticulo(codigo);
+    if (!modelo_.ArticuloFijo()) return;
+    campo("IdArticulo").setEnabled(false);
+    modelo_.LeerUnidadDelArticuloFijo();
+    VerRelacion();
+}
+
+TextField& FrmEquivalencias::campo(const QString& dataField) const
+{
+    return *Txtfields.at(QvCampos::IndiceCampo(dataField, Txtfields));
+}
+
+void FrmEquivalencias::mostrarValor(const QString& dataField, const QString& valor)
+{
+    TextField& destino = campo(dataField);
+    if (destino.text() != valor) destino.setText(valor);
+}
+
+QLabel& FrmEquivalencias::ejemplo(Pestana pestana) const
+{
+    return pestana == Pestana::Equivalencias ? *LblEj : *LblEj2;
+}
+
+// --- grids ------------------------------------------------------------------------------------
+
+void FrmEquivalencias::InicializaGrid() { llenarGrilla(*MSFlexGrid1, ModeloEquivalencias::ColumnasPorArticulo(), {}); }
+
+// The header row and one line per row; without rows, one empty line.
+void FrmEquivalencias::llenarGrilla(FlexGrid& grilla, const QVector<ModeloEquivalencias::Columna>& columnas,
+                                    const ModeloEquivalencias::Filas& filas)
+{
+    grilla.Clear();
+    grilla.setCols(static_cast<int>(columnas.size()));
+    grilla.setRows(2);
+    for (int c = 0; c < columnas.size(); ++c) {
+        grilla.setTextMatrix(0, c, columnas[c].encabezado);
+        grilla.setColWidth(c, anchoDeX(columnas[c].anchoEnX));
+    }
+    for (int f = 0; f < filas.size(); ++f) {
+        if (f > 0) grilla.setRows(grilla.Rows() + 1);
+        for (int c = 0; c < filas[f].size(); ++c) grilla.setTextMatrix(f + 1, c, filas[f][c]);
+    }
+}
+
+// --- validation ---------------------------------------------------------------------------------
+
+void FrmEquivalencias::CampoValida(TextField& texto)
+{
+    const ModeloEquivalencias::Validacion validacion = modelo_.CampoValida(texto.dataField());
+    using Resultado = ModeloEquivalencias::Validacion::Resultado;
+    if (validacion.resultado == Resultado::Valida) {
+        if (!vb::IsBlank(texto.tag())) VerRelacion();
+        return;
+    }
+    if (validacion.resultado == Resultado::Falla) {
+        // Nothing shown may describe what was just refused.
+        mostrarDescripciones(&texto);
+        ejemplo(ModeloEquivalencias::Campos().at(texto.index()).pestana).clear();
+    }
+    MsgBox(validacion.mensaje, vb::vbInformation, kTituloAviso);
+    texto.setFocus();
+}
+
+bool FrmEquivalencias::Datosvalidos()
+{
+    modelo_.setHayError(false);
+    for (TextField* campoTexto : Txtfields) {
+        CampoValida(*campoTexto);
+        if (modelo_.HayError()) break;
+    }
+    return !modelo_.HayError();
+}
+
+// What a label shows for the code now in the field: "..." while the field is
+// blank, nothing when the code is unknown.
+QString FrmEquivalencias::descripcion(const BoundLabel& etiqueta, const TextField& campoTexto) const
+{
+    if (vb::IsBlank(campoTexto.text())) return kSinDescripcion;
+    return modelo_.Descripcion(campoTexto.dataField(), etiqueta.tag());
+}
+
+void FrmEquivalencias::mostrarDescripciones(const TextField* soloDe)
+{
+    for (BoundLabel* etiqueta : LblDesc) {
+        for (const TextField* campoTexto : Txtfields) {
+            if ((soloDe && campoTexto != soloDe) || !describe(*etiqueta, *campoTexto)) continue;
+            etiqueta->setText(descripcion(*etiqueta, *campoTexto));
+        }
+    }
+}
+
+void FrmEquivalencias::VerRelacion()
+{
+    for (BoundLabel* etiqueta : LblDesc) {
+        for (TextField* campoTexto : Txtfields) {
+            if (!describe(*etiqueta, *campoTexto)) continue;
+            etiqueta->setText(descripcion(*etiqueta, *campoTexto));
+            if (etiqueta->text().isEmpty()) {
+                modelo_.setHayError(true);
+                MsgBox("Codigo Inexistente, Tabla " + campoTexto->tag(), vb::vbInformation, kTituloAviso);
+                TextField& actual = *Txtfields[CampoActual];
+                actual.setSelection(0, static_cast<int>(vb::Trim(actual.text()).size()));
+            }
+        }
+    }
+}
+
+void FrmEquivalencias::DetalleOn(bool Off)
+{
+    UtilVex1->SetNuevoEnabled(!Off);
+    // Only a saved row can be deleted.
+    UtilVex1->SetBorrarEnabled(Off && modelo_.modo() == Modo::Modificacion);
+    UtilVex1->SetGrabarEnabled(Off);
+    UtilVex1->SetCancelarEnabled(Off);
+    UtilVex1->SetCerrarEnabled(!Off);
+    if (!Off) campo("IdArticulo").setEnabled(!modelo_.ArticuloFijo());
+    for (TextField* campoTexto : Txtfields) {
+        if (vb::SameText(campoTexto->dataField(), "COEFICIENTE")) campoTexto->setEnabled(Off);
+    }
+}
+
+// --- saving ---------------------------------------------------------------------------------------
+
+void FrmEquivalencias::ActualizarDatos()
+{
+    AvanceEnCartel cartel;
+    if (const auto conversion = modelo_.ActualizarDatos(cartel)) mostrarErrorDeConversion(*conversion);
+}
+
+void FrmEquivalencias::mostrarErrorDeConversion(const ModeloEquivalencias::ErrorDeConversion& error)
+{
+    TextField& campoTexto = campo(error.dataField);
+    MsgBox(
+        "Verifique las siguientes opciones: \r\n\r\n1) Ha ingresado letras donde debe ingresar numeros\r\n\r\n"
+        "2) Debe ingresar una fecha y el formato es incorrecto\r\n\r\nEn el campo: "
+            + campoTexto.tag() + "/" + campoTexto.dataField(),
+        vb::vbCritical, error.titulo);
+    campoTexto.setFocus();
+}

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "platform/db/Recordset.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+class AvanceGrabacion;
+class DB_Dll;
+struct ErrorVB;
+class Replicacion;
+class TrapErrores;
+
+// The equivalences of S_TA_EQUIV as the maintenance window edits them: the
+// values entered, bound by column name (DataField); what the entry is doing;
+// the record being written; the checks that ask the database; saving,
+// deleting and the replication of what was written. It shows nothing: what
+// the window is to show comes back as results and signals.
+class ModeloEquivalencias : public QObject {
+    Q_OBJECT
+public:
+    enum class Modo { Consulta, Alta, Modificacion, Baja };
+    enum class Pestana { Equivalencias = 0, Especiales = 1 };
+
+    // An entry field: its column, the table its code is looked up in (none
+    // for a coefficient), its longest text and its tab.
+    struct Campo {
+        const char* dataField;
+        const char* tabla;
+        int largo;
+        Pestana pestana;
+    };
+    // A grid column: its header, its width in capital "X" and its column of the statement.
+    struct Columna {
+        const char* encabezado;
+        int anchoEnX;
+        const char* campo;
+    };
+    using Filas = QVector<QStringList>;
+
+    // How the check of one field ended. Interrumpida: something other than
+    // the entry failed (a Null base unit, a lookup), with nothing to say.
+    struct Validacion {
+        enum class Resultado { Valida, Falla, Interrumpida };
+        Resultado resultado = Resultado::Valida;
+        QString mensaje;  // why it failed
+    };
+    // A value the database could not take, and the field it came from.
+    struct ErrorDeConversion {
+        QString titulo;
+        QString dataField;
+    };
+
+    ModeloEquivalencias(DB_Dll& base, Replicacion& replicacion);
+
+    // The fields in index order, and the columns of the two grids.
+    static const QVector<Campo>& Campos();
+    static const QVector<Columna>& ColumnasPorArticulo();
+    static const QVector<Columna>& ColumnasEspeciales();
+
+    // --- what is entered -------------------------------------------------------------
+    QString Valor(const QString& dataField) const;
+    // An entry's new text; the model does not echo it back.
+    void setValor(const QString& dataField, const QString& valor);
+    void setPestana(Pestana pestana) { pestana_ = pestana; }
+    // While GRABAR checks the fields, no stored value replaces what was typed.
+    void setGrabando(bool grabando) { Grabando_ = grabando; }
+
+    Modo modo() const { return modo_; }
+    void setModo(Modo modo) { modo_ = modo; }
+    bool HayError() const { return HayError_; }
+    void setHayError(bool hayError) { HayError_ = hayError; }
+    bool ArticuloFijo() const { return ArticuloFijo_; }
+    QString TablaActiva() const { return TablaActiva_; }
+
+    // --- records and lists --------------------------------------------------------------
+    // Browse mode, a fresh record, the fields emptied (all but the fixed article and its unit).
+    void Inicializa();
+    // The article handed over by the suite (blank: none) takes the article field.
+    void FijarArticulo(const QString& codigo);
+    // Its base unit into the unit field; fails when the article does not exist.
+    void LeerUnidadDelArticuloFijo();
+    void CargarEquivDelArticulo(const QString& IdArticulo);
+    void CargarEquivEspecial();
+    // The row with that ID into the record and the key fields; false when there is none.
+    bool CargarFilaPorId(const QString& id);
+    void LiberarRegistro();
+
+    // --- checks -----------------------------------------------------------------------------
+    Validacion CampoValida(const QString& dataField);
+    // The description of the code in a field, read from `columna` of its
+    // lookup table; empty when the code does not exist.
+    QString Descripcion(const QString& dataField, const QString& columna) const;
+
+    // --- saving -------------------------------------------------------------------------------
+    // Writes or deletes as the mode and the tab say; HayError tells whether it failed.
+    std::optional<ErrorDeConversion> ActualizarDatos(AvanceGrabacion& avance);
+
+signals:
+    // A value the model set itself: a base unit, a stored coefficient, an emptied field.
+    void valorCambiado(const QString& dataField, const QString& valor);
+    void equivalenciasDelArticulo(const ModeloEquivalencias::Filas& filas);
+    void equivalenciasEspeciales(const ModeloEquivalencias::Filas& filas);
+    void ejemploCambiado(ModeloEquivalencias::Pestana pestana, const QString& linea);
+    // Article, unit and equivalent unit are known: the entry of the coefficient begins.
+    void claveCompleta();
+
+private:
+    // The unit, equivalent unit and coefficient fields of one tab.
+    struct Relacion {
+        const char* unidad;
+        const char* equivalente;
+        const char* coeficiente;
+    };
+    static Relacion relacion(Pestana pestana);
+    static int indice(const QString& dataField);
+    void cambiarValor(const QString& dataField, const QString& valor);
+
+    // --- records and lists
+    void AbrirRecordset(const QString& tabla);
+    Filas leerFilas(const QString& sentencia, const QVector<Columna>& columnas, const QString& rutina) const;
+    // The row of S_TA_EQUIV the condition names, loaded into RegistroActual.
+    bool cargarEquivalencia(const QString& condicion);
+    QString condicionPorArticulo() const;
+    void CargarCampos();
+    void cargarCoeficienteEspecial(const QString& unidad, const QString& equivalente);
+
+    // --- checks; each gives the failure's message, if any
+    std::optional<QString> validar(const QString& F, const QString& T);
+    std::optional<QString> validarArticulo(const QString& T, const QString& F);
+    std::optional<QString> validarUnidad(const QString& T, const QString& F);
+    std::optional<QString> validarUnidadEquivalente(const QString& T);
+    std::optional<QString> validarUnidad2(const QString& T);
+    std::optional<QString> validarUnidadEquivalente2(const QString& T);
+    std::optional<QString> validarCoeficiente(Pestana pestana);
+    void entrarSegunExista(bool existe);
+    void mostrarEjemplo(Pestana pestana);
+    QString lineaEjemplo(Pestana pestana) const;
+    QString descripcionDeUnidad(const QString& codigo) const;
+
+    // --- saving; each returns false when the save ended before its last step
+    bool grabarSegunModo(AvanceGrabacion& avance, TrapErrores& trap);
+    bool grabarPorArticulo(TrapErrores& trap);
+    bool borrarPorArticulo(TrapErrores& trap);
+    bool grabarEspeciales(AvanceGrabacion& avance, TrapErrores& trap);
+    void grabarEspecialDe(const QString& articulo, const QString& U, const QString& E, const QString& coeficiente);
+    bool borrarEspeciales(TrapErrores& trap);
+    void pedirReplica(long operacion, const QString& articulo, const QString& unidad, const QString& equivalente);
+    int tratarErrorDeGrabacion(const ErrorVB& error, bool& repetir, std::optional<ErrorDeConversion>& conversion);
+
+    DB_Dll& base_;
+    Replicacion& replicacion_;
+    QString TablaActiva_;
+    db::Recordset RegistroActual;
+    QStringList valores_;  // one per field, in index order
+    Pestana pestana_ = Pestana::Equivalencias;
+    Modo modo_ = Modo::Consulta;
+    bool Grabando_ = false;
+    bool HayError_ = false;
+    bool ArticuloFijo_ = false;
+    QString ArticuloExterno;
+    QString campoEnCurso_;  // the field being stored when a save fails
+    bool repitiendoPorClaveDuplicada_ = false;
+    int otrosCoeficientes_ = 0;  // rows of the generic pair loaded that carry another coefficient
+};

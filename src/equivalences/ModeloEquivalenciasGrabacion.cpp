@@ -1,0 +1,190 @@
+#include "equivalences/ModeloEquivalencias.h"
+
+#include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
+#include "equivalences/AvanceGrabacion.h"
+#include "equivalences/CodigosEquivalencia.h"
+#include "platform/TrapErrores.h"
+#include "platform/VbText.h"
+#include "platform/db/ErrorMap.h"
+#include "replication/ModGruposEmp.h"
+#include "session/ModGlobal.h"
+#include "vendor/QvFunciones.h"
+
+// Writing what was entered: one equivalence of an article, or a generic one
+// materialised as a row for every article of either unit. Every write is
+// committed by itself, so a save stopped half-way keeps what it wrote.
+
+namespace {
+
+constexpr long kAltaOModificacion = 1;
+constexpr long kBaja = 3;
+// What the save's own treatment answers when it dealt with the failure itself: leave.
+constexpr int kSalir = 0;
+
+bool esCampoGrabado(const QString& dataField)
+{
+    static const QStringList campos{"idunidad", "idunidad_equiv", "coeficiente", "IdArticulo"};
+    return campos.contains(vb::Trim(dataField), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+std::optional<ModeloEquivalencias::ErrorDeConversion> ModeloEquivalencias::ActualizarDatos(AvanceGrabacion& avance)
+{
+    std::optional<ErrorDeConversion> conversion;
+    for (bool repetir = true; repetir;) {
+        repetir = false;
+        campoEnCurso_ = Campos().front().dataField;
+        TrapErrores trap("Actualizar Datos", [&](const ErrorVB& error, const QString&) {
+            avance.Terminar();
+            return tratarErrorDeGrabacion(error, repetir, conversion);
+        });
+        const bool completo = grabarSegunModo(avance, trap);
+        if (repetir) {
+            if (pestana_ == Pestana::Equivalencias) cargarEquivalencia(condicionPorArticulo());
+            repitiendoPorClaveDuplicada_ = true;
+            continue;
+        }
+        // A save that became an update of the existing row ended well after all.
+        if (repitiendoPorClaveDuplicada_ && completo) HayError_ = false;
+        repitiendoPorClaveDuplicada_ = false;
+        // A failed save leaves nothing pending, so the same fields can be saved again.
+        if (HayError_ && RegistroActual.EditPending()) RegistroActual.CancelUpdate();
+        if (pestana_ == Pestana::Especiales && completo) (void)trap.paso([this] { CargarEquivEspecial(); });
+    }
+    return conversion;
+}
+
+bool ModeloEquivalencias::grabarSegunModo(AvanceGrabacion& avance, TrapErrores& trap)
+{
+    if (pestana_ == Pestana::Equivalencias)
+        return modo_ == Modo::Baja ? borrarPorArticulo(trap) : grabarPorArticulo(trap);
+    if (modo_ == Modo::Alta || modo_ == Modo::Modificacion) return grabarEspeciales(avance, trap);
+    if (modo_ == Modo::Baja) return borrarEspeciales(trap);
+    return true;
+}
+
+// 4 repeats the failing step, 5 goes on with the next, anything else ends the save.
+int ModeloEquivalencias::tratarErrorDeGrabacion(const ErrorVB& error, bool& repetir,
+                                                std::optional<ErrorDeConversion>& conversion)
+{
+    HayError_ = true;
+    QvFunciones::RestablecerEstado(false);
+    if (error.numero == db::ErrorMap::DuplicateOnUpdate && !repitiendoPorClaveDuplicada_) {
+        // The key exists after all: the pending addition goes, and the save
+        // runs once more as an update of that row.
+        RegistroActual.CancelUpdate();
+        modo_ = Modo::Modificacion;
+        repetir = true;
+        return kSalir;
+    }
+    if (error.numero == db::ErrorMap::WrongType) {
+        conversion = ErrorDeConversion{"Error en conversion de datos", campoEnCurso_};
+        return kSalir;
+    }
+    db::Errors& errores = base_.gCnn.errors();
+    if (errores.Count() > 0 && errores.Item(0).NativeError == db::ErrorMap::ProviderConversionNative) {
+        conversion = ErrorDeConversion{"Error en conversion de datos ", campoEnCurso_};
+        RegistroActual.CancelUpdate();
+        errores.Clear();
+        return kSalir;
+    }
+    return QvFunciones::TratarError(error, "Actualizar Datos");
+}
+
+bool ModeloEquivalencias::grabarPorArticulo(TrapErrores& trap)
+{
+    if (modo_ == Modo::Alta && !trap.paso([this] { RegistroActual.AddNew(); })) return false;
+    for (const Campo& campo : Campos()) {
+        if (!esCampoGrabado(campo.dataField)) continue;
+        campoEnCurso_ = campo.dataField;
+        if (!trap.paso([&] { AsignarCampo(RegistroActual, campo.dataField, vb::Trim(Valor(campo.dataField))); })) {
+            return false;
+        }
+    }
+    campoEnCurso_ = Campos().front().dataField;
+    if (modo_ != Modo::Alta && modo_ != Modo::Modificacion) return true;
+    if (!trap.paso([this] { RegistroActual.Update(); })) return false;
+    return trap.paso(
+        [&] { pedirReplica(kAltaOModificacion, Valor("IdArticulo"), Valor("IdUnidad"), Valor("IdUnidad_Equiv")); });
+}
+
+bool ModeloEquivalencias::borrarPorArticulo(TrapErrores& trap)
+{
+    const QString articulo = Valor("IdArticulo");
+    const QString unidad = Valor("IdUnidad");
+    const QString equivalente = Valor("IdUnidad_Equiv");
+    if (!trap.paso([this] { RegistroActual.Delete(); })) return false;
+    if (!trap.paso([&] { pedirReplica(kBaja, articulo, unidad, equivalente); })) return false;
+    return trap.paso([this] { Inicializa(); });
+}
+
+bool ModeloEquivalencias::grabarEspeciales(AvanceGrabacion& avance, TrapErrores& trap)
+{
+    if (!trap.paso([&] { avance.Empezar("Actualizando Datos"); })) return false;
+    const QString U = codigoUnidad(Valor("IdUnidad2"));
+    const QString E = codigoUnidad(Valor("IdUnidad_Equiv2"));
+    const QString coeficiente = Valor("Coeficiente2");
+    db::Recordset articulos;
+    if (!trap.paso([&] {
+            base_.AbrirRecordset("SELECT * FROM V_MA_ARTICULOS WHERE IDUNIDAD = '" + ComillasDobladas(U)
+                                     + "' or IDUNIDAD = '" + ComillasDobladas(E) + "'",
+                                 articulos, nullptr, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
+        })) {
+        return false;
+    }
+    const bool hayArticulos = articulos.State() == db::ado::adStateOpen && !articulos.Bof();
+    for (bool queda = hayArticulos; queda; queda = !articulos.Eof()) {
+        const QString articulo = articulos.Fields("IdArticulo").Value().textOrEmpty();
+        if (!trap.paso([&] { grabarEspecialDe(articulo, U, E, coeficiente); })) return false;
+        if (!avance.Seguir(articulos.Fields("Descripcion").Value().textOrEmpty())) {
+            avance.Terminar();
+            return false;
+        }
+        if (!trap.paso([&] { pedirReplica(kAltaOModificacion, articulo, U, E); })) return false;
+        if (!trap.paso([&] { articulos.MoveNext(); })) return false;
+    }
+    avance.Terminar();
+    return true;
+}
+
+// A generic save turns an article's own row of the pair into a generic one.
+void ModeloEquivalencias::grabarEspecialDe(const QString& articulo, const QString& U, const QString& E,
+                                           const QString& coeficiente)
+{
+    db::Recordset fila;
+    base_.AbrirRecordset(
+        "SELECT * FROM S_TA_EQUIV WHERE IDARTICULO = '" + ComillasDobladas(articulo) + "' AND " + condicionDelPar(U, E),
+        fila, nullptr, db::ado::adOpenDynamic, db::ado::adLockOptimistic);
+    if (fila.Bof()) fila.AddNew();
+    fila.Fields("IdArticulo").setValue(articulo);
+    fila.Fields("IdUnidad").setValue(U);
+    fila.Fields("IdUnidad_Equiv").setValue(E);
+    AsignarCampo(fila, "Coeficiente", coeficiente);
+    fila.Fields("Paratodos").setValue(1);
+    fila.Update();
+}
+
+// One statement; it is not replicated.
+bool ModeloEquivalencias::borrarEspeciales(TrapErrores& trap)
+{
+    const QString U = codigoUnidad(Valor("IdUnidad2"));
+    const QString E = codigoUnidad(Valor("IdUnidad_Equiv2"));
+    return trap.paso(
+        [&] { base_.EjecutaConsultaSQL("DELETE S_TA_EQUIV WHERE PARATODOS = 1 AND " + condicionDelPar(U, E)); });
+}
+
+void ModeloEquivalencias::pedirReplica(long operacion, const QString& articulo, const QString& unidad,
+                                       const QString& equivalente)
+{
+    replicacion_.ActualizaGEmpresas({TablaActiva_,
+                                     operacion,
+                                     {EntreComillas(codigoArticulo(articulo)),
+                                      EntreComillas(codigoUnidad(unidad)),
+                                      EntreComillas(codigoUnidad(equivalente)),
+                                      {},
+                                      {},
+                                      {}},
+                                     {}});
+}

@@ -1,0 +1,178 @@
+#include "equivalences/ModeloEquivalencias.h"
+
+#include "database/DB_Dll.h"
+#include "equivalences/CodigosEquivalencia.h"
+#include "platform/ErrorVB.h"
+#include "platform/VbText.h"
+#include "vendor/QvFunciones.h"
+
+// Checking what was entered, one field at a time, and the line that states
+// the relation in words.
+
+namespace {
+
+constexpr char kArticuloInexistente[] = " Codigo de Articulo Inexistente";
+constexpr char kInformarCodigo[] = " Debe informar el Codigo!";
+constexpr char kUnidadInexistente[] = " Codigo de Unidad Inexistente";
+constexpr char kInformarArticulo[] = " Debe Informar el Artículo ";
+constexpr char kInformarUnidad[] = " Debe Informar la Unidad ";
+constexpr char kInformarEquivalente[] = " Debe Informar la Unidad Equivalente";
+constexpr char kMismaUnidad[] = "Si las equivalencias son las mismas, la cantidad debe ser 1";
+constexpr char kCoeficientePositivo[] = " El Coeficiente debe ser un numero mayor que cero";
+
+bool es(const QString& campo, const char* nombre) { return vb::SameText(campo, nombre); }
+
+// Every unit field, on either tab, is looked up by the unit table's key.
+QString columnaClave(const QString& dataField)
+{
+    static const QStringList unidades{"IdUnidad_Equiv", "IdUnidad2", "IdUnidad_Equiv2"};
+    return unidades.contains(vb::Trim(dataField), Qt::CaseInsensitive) ? QStringLiteral("IDunidad")
+                                                                       : vb::Trim(dataField);
+}
+
+QString notaOtrosCoeficientes(int articulos)
+{
+    return articulos == 1 ? QStringLiteral(" (1 artículo tiene otro coeficiente)")
+                          : QStringLiteral(" (%1 artículos tienen otro coeficiente)").arg(articulos);
+}
+
+}  // namespace
+
+ModeloEquivalencias::Relacion ModeloEquivalencias::relacion(Pestana pestana)
+{
+    return pestana == Pestana::Equivalencias ? Relacion{"IdUnidad", "IdUnidad_Equiv", "Coeficiente"}
+                                             : Relacion{"IdUnidad2", "IdUnidad_Equiv2", "Coeficiente2"};
+}
+
+ModeloEquivalencias::Validacion ModeloEquivalencias::CampoValida(const QString& dataField)
+{
+    HayError_ = false;
+    std::optional<QString> falla;
+    try {
+        falla = validar(vb::Trim(dataField), vb::Trim(Valor(dataField)));
+    } catch (const ErrorVB&) {
+        return {Validacion::Resultado::Interrumpida, {}};
+    }
+    if (!falla) return {};
+    HayError_ = true;
+    return {Validacion::Resultado::Falla, *falla};
+}
+
+// Each tab's fields are checked only while that tab is shown.
+std::optional<QString> ModeloEquivalencias::validar(const QString& F, const QString& T)
+{
+    if (pestana_ == Pestana::Equivalencias) {
+        if (es(F, "IDArticulo")) return validarArticulo(T, F);
+        if (es(F, "IdUnidad")) return validarUnidad(T, F);
+        if (es(F, "IdUnidad_Equiv")) return validarUnidadEquivalente(T);
+        if (es(F, "Coeficiente")) return validarCoeficiente(Pestana::Equivalencias);
+    } else {
+        if (es(F, "IdUnidad2")) return validarUnidad2(T);
+        if (es(F, "IdUnidad_Equiv2")) return validarUnidadEquivalente2(T);
+        if (es(F, "Coeficiente2")) return validarCoeficiente(Pestana::Especiales);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ModeloEquivalencias::validarArticulo(const QString& T, const QString& F)
+{
+    if (!base_.ExisteEnTabla("V_MA_ARTICULOS", T, F, &RegistroActual, 8, {}, false)) return kArticuloInexistente;
+    if (!Grabando_) cambiarValor("IdUnidad", vb::Trim(RegistroActual.Fields("IdUnidad").Value().toText()));
+    CargarEquivDelArticulo(T);
+    mostrarEjemplo(Pestana::Equivalencias);
+    return std::nullopt;
+}
+
+std::optional<QString> ModeloEquivalencias::validarUnidad(const QString& T, const QString& F)
+{
+    if (T.isEmpty()) return kInformarCodigo;
+    if (!base_.ExisteEnTabla("V_TA_UNIDAD", T, F)) return kUnidadInexistente;
+    mostrarEjemplo(Pestana::Equivalencias);
+    return std::nullopt;
+}
+
+std::optional<QString> ModeloEquivalencias::validarUnidadEquivalente(const QString& T)
+{
+    if (T.isEmpty()) return kInformarCodigo;
+    if (!base_.ExisteEnTabla("V_TA_UNIDAD", T, "IDUNIDAD")) return kUnidadInexistente;
+    if (vb::IsBlank(codigoArticulo(Valor("IdArticulo")))) return kInformarArticulo;
+    if (vb::IsBlank(codigoUnidad(Valor("IdUnidad")))) return kInformarUnidad;
+    if (vb::IsBlank(codigoUnidad(Valor("IdUnidad_Equiv")))) return kInformarEquivalente;
+    entrarSegunExista(cargarEquivalencia(condicionPorArticulo()));
+    if (modo_ == Modo::Modificacion && !Grabando_) CargarCampos();
+    mostrarEjemplo(Pestana::Equivalencias);
+    emit claveCompleta();
+    return std::nullopt;
+}
+
+std::optional<QString> ModeloEquivalencias::validarUnidad2(const QString& T)
+{
+    if (T.isEmpty()) return std::nullopt;
+    if (!base_.ExisteEnTabla("V_TA_UNIDAD", T, "IdUnidad")) return kUnidadInexistente;
+    mostrarEjemplo(Pestana::Especiales);
+    return std::nullopt;
+}
+
+std::optional<QString> ModeloEquivalencias::validarUnidadEquivalente2(const QString& T)
+{
+    if (T.isEmpty()) return std::nullopt;
+    const QString U = codigoUnidad(Valor("IdUnidad2"));
+    const QString E = codigoUnidad(Valor("IdUnidad_Equiv2"));
+    if (!base_.ExisteEnTabla("V_TA_UNIDAD", T, "IDUNIDAD")) return kUnidadInexistente;
+    if (vb::IsBlank(U)) return kInformarUnidad;
+    if (vb::IsBlank(E)) return kInformarEquivalente;
+    entrarSegunExista(cargarEquivalencia(" ParaTodos = 1 AND " + condicionDelPar(U, E)));
+    otrosCoeficientes_ = 0;
+    if (modo_ == Modo::Modificacion && !Grabando_) cargarCoeficienteEspecial(U, E);
+    emit claveCompleta();
+    mostrarEjemplo(Pestana::Especiales);
+    return std::nullopt;
+}
+
+// A coefficient must say how many equivalent units make one: a number, with
+// "." or "," as decimal separator, that is still above zero once stored
+// (AsignarCampo keeps four decimals). Between equal units it must be 1.
+std::optional<QString> ModeloEquivalencias::validarCoeficiente(Pestana pestana)
+{
+    const Relacion campos = relacion(pestana);
+    const QString coeficiente = Valor(campos.coeficiente);
+    if (!vb::ParseNumber(coeficiente)) return kCoeficientePositivo;
+    const double almacenado = QvFunciones::TextoAMoneda(coeficiente);
+    if (almacenado <= 0) return kCoeficientePositivo;
+    const bool mismaUnidad =
+        vb::SameText(vb::Trim(codigoUnidad(Valor(campos.unidad))), vb::Trim(codigoUnidad(Valor(campos.equivalente))));
+    if (mismaUnidad && almacenado != 1) {
+        cambiarValor(campos.coeficiente, "1");
+        return kMismaUnidad;
+    }
+    mostrarEjemplo(pestana);
+    return std::nullopt;
+}
+
+// A key that exists is edited; one that does not is added.
+void ModeloEquivalencias::entrarSegunExista(bool existe) { modo_ = existe ? Modo::Modificacion : Modo::Alta; }
+
+void ModeloEquivalencias::mostrarEjemplo(Pestana pestana) { emit ejemploCambiado(pestana, lineaEjemplo(pestana)); }
+
+QString ModeloEquivalencias::lineaEjemplo(Pestana pestana) const
+{
+    const Relacion campos = relacion(pestana);
+    QString linea = "Ej:  1 " + descripcionDeUnidad(Valor(campos.unidad)) + " equivale a " + Valor(campos.coeficiente)
+                    + " " + descripcionDeUnidad(Valor(campos.equivalente));
+    if (pestana == Pestana::Especiales && otrosCoeficientes_ > 0) linea += notaOtrosCoeficientes(otrosCoeficientes_);
+    return linea;
+}
+
+// A unit that does not exist has no description.
+QString ModeloEquivalencias::descripcionDeUnidad(const QString& codigo) const
+{
+    return base_.DatosTabla("v_ta_unidad", codigo, "descripcion", "idunidad", 8, {}).textOrEmpty();
+}
+
+QString ModeloEquivalencias::Descripcion(const QString& dataField, const QString& columna) const
+{
+    const Campo& campo = Campos().at(indice(dataField));
+    return vb::Trim(
+        base_.DatosTabla(campo.tabla, vb::Trim(Valor(dataField)), vb::Trim(columna), columnaClave(dataField), 8, {})
+            .textOrEmpty());
+}

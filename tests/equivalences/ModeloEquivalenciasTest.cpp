@@ -1,0 +1,101 @@
+#include "database/DB_Dll.h"
+#include "equivalences/AvanceGrabacion.h"
+#include "equivalences/ModeloEquivalencias.h"
+#include "replication/ModGruposEmp.h"
+#include "support/DatabaseTest.h"
+#include "support/QStringPrinter.h"
+
+#include <utility>
+
+namespace {
+
+using Modo = ModeloEquivalencias::Modo;
+using Resultado = ModeloEquivalencias::Validacion::Resultado;
+
+class RecordingReplication : public Replicacion {
+public:
+    QVector<SolicitudReplica> requests;
+    void ActualizaGEmpresas(const SolicitudReplica& solicitud) override { requests.append(solicitud); }
+};
+
+// A per-article save shows no progress.
+class NoProgress : public AvanceGrabacion {
+public:
+    void Empezar(const QString&) override { ADD_FAILURE() << "no progress expected"; }
+    bool Seguir(const QString&) override { return true; }
+    void Terminar() override {}
+};
+
+long count(DB_Dll& base, const QString& where)
+{
+    return base.gCnn.Execute("SELECT COUNT(*) FROM S_TA_EQUIV WHERE " + where).Fields(0).Value().toLong();
+}
+
+}  // namespace
+
+// The model on its own, without a window: what the window tests cannot show.
+class ModeloEquivalenciasTest : public DatabaseTest {
+protected:
+    // Types each value and checks it, as the window does when Enter is pressed.
+    void enter(ModeloEquivalencias& modelo, const QList<std::pair<QString, QString>>& values)
+    {
+        for (const auto& [dataField, value] : values) {
+            modelo.setValor(dataField, value);
+            const ModeloEquivalencias::Validacion validacion = modelo.CampoValida(dataField);
+            EXPECT_EQ(validacion.resultado, Resultado::Valida)
+                << dataField.toStdString() << ": " << validacion.mensaje.toStdString();
+        }
+    }
+
+    RecordingReplication replicas;
+    NoProgress sinCartel;
+};
+
+TEST_F(ModeloEquivalenciasTest, ItWorksOnTheDatabaseAndTheReplicationItIsGiven)
+{
+    createCompanyDatabase("OTRA");
+    openCompany();
+    DB_Dll otra;
+    otra.gServidor = kServer;
+    otra.gDBName = otra.gUsuario = otra.gUserPassWord = "OTRA";
+    otra.OpenServerADODB(false, 3, {}, false, true);
+    ASSERT_TRUE(otra.gOpenFlag);
+    otra.gCnn.Execute("INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('UN', 'Unidad'), ('CJ', 'Caja')");
+    otra.gCnn.Execute(
+        "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('A-1', 'Tornillo', 'UN')");
+
+    ModeloEquivalencias modelo(otra, replicas);
+    modelo.Inicializa();
+    enter(modelo, {{"IdArticulo", "A-1"}, {"IdUnidad", "CJ"}, {"IdUnidad_Equiv", "UN"}, {"Coeficiente", "12"}});
+    EXPECT_EQ(modelo.modo(), Modo::Alta);
+    EXPECT_EQ(modelo.Descripcion("IdArticulo", "Descripcion"), "Tornillo");
+    EXPECT_FALSE(modelo.ActualizarDatos(sinCartel));
+
+    EXPECT_FALSE(modelo.HayError());
+    EXPECT_EQ(count(otra, "IDARTICULO = 'A-1' AND IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'UN' AND COEFICIENTE = 12"), 1);
+    EXPECT_EQ(count(gBaseDatos(), "1 = 1"), 0) << "the company database is not the one it was given";
+    ASSERT_EQ(replicas.requests.size(), 1);
+    EXPECT_EQ(replicas.requests[0].Operacion, 1);
+    EXPECT_EQ(replicas.requests[0].Claves[0], "'A-1'");
+    EXPECT_TRUE(operador->boxes().isEmpty());
+}
+
+TEST_F(ModeloEquivalenciasTest, AnArticleWithoutABaseUnitEndsItsCheckWithNothingToSayAndNoError)
+{
+    seed({"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('A-1', 'Tornillo', NULL)"});
+    openCompany();
+    ModeloEquivalencias modelo(gBaseDatos(), replicas);
+    modelo.Inicializa();
+    modelo.setValor("IdUnidad", "CJ");
+    modelo.setValor("IdArticulo", "A-1");
+    int listas = 0;
+    QObject::connect(&modelo, &ModeloEquivalencias::equivalenciasDelArticulo, [&] { ++listas; });
+
+    const ModeloEquivalencias::Validacion validacion = modelo.CampoValida("IdArticulo");
+    EXPECT_EQ(validacion.resultado, Resultado::Interrumpida);
+    EXPECT_EQ(validacion.mensaje, "");
+    EXPECT_FALSE(modelo.HayError()) << "the check did not fail, it stopped";
+    EXPECT_EQ(modelo.Valor("IdUnidad"), "CJ");
+    EXPECT_EQ(listas, 0) << "nothing after the failing step runs";
+    EXPECT_TRUE(operador->boxes().isEmpty()) << "the model shows nothing itself";
+}

@@ -176,6 +176,16 @@ QLabel* titulo(const QString& texto, QWidget* padre, const char* nombre)
     return etiqueta;
 }
 
+// The relation in words: database text, and long enough to need a second line.
+QLabel* lineaDeEjemplo(QWidget* padre, const char* nombre)
+{
+    auto* etiqueta = new QLabel(kEjemplo, padre);
+    etiqueta->setObjectName(nombre);
+    etiqueta->setTextFormat(Qt::PlainText);
+    etiqueta->setWordWrap(true);
+    return etiqueta;
+}
+
 }  // namespace
 
 QWidget* FrmEquivalencias::crearPestanaEquivalencias()
@@ -186,9 +196,7 @@ QWidget* FrmEquivalencias::crearPestanaEquivalencias()
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     Frame2 = new QGroupBox("Carga de Datos", pestana);
     Frame2->setObjectName("Frame2");
-    LblEj = new QLabel(kEjemplo, Frame2);
-    LblEj->setObjectName("LblEj");
-    LblEj->setTextFormat(Qt::PlainText);
+    LblEj = lineaDeEjemplo(Frame2, "LblEj");
 
     auto* grilla = new QGridLayout(Frame2);
     agregarFila(*grilla, 0, lblLabels[0], Txtfields[0], LblDesc[1]);
@@ -222,9 +230,7 @@ QWidget* FrmEquivalencias::crearPestanaEspeciales()
     MSFlexGrid2->setObjectName("MSFlexGrid2");
     Frame1 = new QGroupBox("Carga de Datos", pestana);
     Frame1->setObjectName("Frame1");
-    LblEj2 = new QLabel(kEjemplo, Frame1);
-    LblEj2->setObjectName("LblEj2");
-    LblEj2->setTextFormat(Qt::PlainText);
+    LblEj2 = lineaDeEjemplo(Frame1, "LblEj2");
 
     auto* grilla = new QGridLayout(Frame1);
     agregarFila(*grilla, 0, lblLabels[3], Txtfields[4], LblDesc[3]);

@@ -2,6 +2,7 @@
 
 #include "database/DB_Dll.h"
 #include "equivalences/CodigosEquivalencia.h"
+#include "equivalences/RelacionInversa.h"
 #include "platform/ErrorVB.h"
 #include "platform/VbText.h"
 #include "vendor/QvFunciones.h"
@@ -157,10 +158,11 @@ void ModeloEquivalencias::mostrarEjemplo(Pestana pestana) { emit ejemploCambiado
 QString ModeloEquivalencias::lineaEjemplo(Pestana pestana) const
 {
     const Relacion campos = relacion(pestana);
-    QString linea = "Ej:  1 " + descripcionDeUnidad(Valor(campos.unidad)) + " equivale a " + Valor(campos.coeficiente)
-                    + " " + descripcionDeUnidad(Valor(campos.equivalente));
+    const QString unidad = descripcionDeUnidad(Valor(campos.unidad));
+    const QString equivalente = descripcionDeUnidad(Valor(campos.equivalente));
+    QString linea = "Ej:  1 " + unidad + " equivale a " + Valor(campos.coeficiente) + " " + equivalente;
     if (pestana == Pestana::Especiales && otrosCoeficientes_ > 0) linea += notaOtrosCoeficientes(otrosCoeficientes_);
-    return linea;
+    return linea + lineaInversa(Valor(campos.coeficiente), unidad, equivalente);
 }
 
 // A unit that does not exist has no description.

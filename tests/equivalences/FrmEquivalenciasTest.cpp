@@ -293,7 +293,7 @@ TEST_F(FrmEquivalenciasTest, ANewEquivalenceIsRecordedFromTheKeyboard)
     EXPECT_EQ(label("LblEj").text(), "Ej:  1 Caja equivale a  Gramo");
 
     typeAndConfirm("1500,5");
-    EXPECT_EQ(label("LblEj").text(), "Ej:  1 Caja equivale a 1500.5 Gramo") << "the field takes \",\" as \".\"";
+    EXPECT_EQ(label("LblEj").text(), "Ej:  1 Caja equivale a 1500.5 Gramo; 1 Gramo equivale a 0,0006664 Caja") << "the field takes \",\" as \".\"";
     press(Qt::Key_F2);
     EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR' AND COEFICIENTE = 1500.5 AND PARATODOS IS NULL"), 1);
     ASSERT_EQ(replicas->requests.size(), 1);
@@ -506,7 +506,7 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveWritesARowForEveryArticleOfEitherUnit
     typeAndConfirm("GR");
     EXPECT_TRUE(ventana->EnAlta());
     typeAndConfirm("1000");
-    EXPECT_EQ(label("LblEj2").text(), "Ej:  1 Kilogramo equivale a 1000 Gramo");
+    EXPECT_EQ(label("LblEj2").text(), "Ej:  1 Kilogramo equivale a 1000 Gramo; 1 Gramo equivale a 0,001 Kilogramo");
     press(Qt::Key_F2);
 
     EXPECT_EQ(count("PARATODOS = 1 AND IDUNIDAD = 'KG' AND IDUNIDAD_EQUIV = 'GR' AND COEFICIENTE = 1000"), 3)
@@ -691,7 +691,7 @@ TEST_F(FrmEquivalenciasTest, ScreenshotsOfBothTabsAndTheBanner)
 {
     show();
     enterNewKey("CJ", "GR");
-    typeAndConfirm("12");
+    typeAndConfirm("0.00026");
     saveScreenshot(*ventana, "equivalencias.png");
 
     seed(
@@ -897,14 +897,15 @@ TEST_F(FrmEquivalenciasTest, AnExistingGenericPairShowsTheCoefficientMostRowsCar
     typeAndConfirm("GR");
     EXPECT_TRUE(ventana->EnModificacion());
     EXPECT_EQ(field(6).text(), "1000");
-    EXPECT_EQ(label("LblEj2").text(), "Ej:  1 Kilogramo equivale a 1000 Gramo (1 artículo tiene otro coeficiente)");
+    EXPECT_EQ(label("LblEj2").text(), "Ej:  1 Kilogramo equivale a 1000 Gramo (1 artículo tiene otro coeficiente); "
+              "1 Gramo equivale a 0,001 Kilogramo");
 
     seed({"DELETE FROM S_TA_EQUIV WHERE IDARTICULO = 'A-2'"});
     press(Qt::Key_F3);
     field(4).setFocus();
     typeAndConfirm("KG");
     typeAndConfirm("GR");
-    EXPECT_EQ(label("LblEj2").text(), "Ej:  1 Kilogramo equivale a 1000 Gramo");
+    EXPECT_EQ(label("LblEj2").text(), "Ej:  1 Kilogramo equivale a 1000 Gramo; 1 Gramo equivale a 0,001 Kilogramo");
 }
 
 TEST_F(FrmEquivalenciasTest, BorrarIsOfferedOnlyForASavedEquivalence)

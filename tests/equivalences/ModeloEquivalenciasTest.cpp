@@ -99,3 +99,29 @@ TEST_F(ModeloEquivalenciasTest, AnArticleWithoutABaseUnitEndsItsCheckWithNothing
     EXPECT_EQ(listas, 0) << "nothing after the failing step runs";
     EXPECT_TRUE(operador->boxes().isEmpty()) << "the model shows nothing itself";
 }
+
+TEST_F(ModeloEquivalenciasTest, TheExampleLineReadsTheStoredValueBackAndWarnsWhenStoringLosesPrecision)
+{
+    seed({"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('M2', 'Metro cuadrado'), ('KG', 'Kilogramo')"});
+    openCompany();
+    ModeloEquivalencias modelo(gBaseDatos(), replicas);
+    modelo.Inicializa();
+    modelo.setPestana(ModeloEquivalencias::Pestana::Especiales);
+    QString linea;
+    QObject::connect(&modelo, &ModeloEquivalencias::ejemploCambiado,
+                     [&](ModeloEquivalencias::Pestana, const QString& texto) { linea = texto; });
+    enter(modelo, {{"IdUnidad2", "M2"}, {"IdUnidad_Equiv2", "KG"}});
+
+    const QList<std::pair<QString, QString>> casos{
+        {"9", "Ej:  1 Metro cuadrado equivale a 9 Kilogramo; 1 Kilogramo equivale a 0,1111 Metro cuadrado"},
+        {"0.11111", "Ej:  1 Metro cuadrado equivale a 0.11111 Kilogramo; 1 Kilogramo equivale a 9,0009 Metro cuadrado"},
+        {"2500", "Ej:  1 Metro cuadrado equivale a 2500 Kilogramo; 1 Kilogramo equivale a 0,0004 Metro cuadrado"},
+        {"0.00026",
+         "Ej:  1 Metro cuadrado equivale a 0.00026 Kilogramo; 1 Kilogramo equivale a 3333,3333 Metro cuadrado "
+         "(¡atención! con cuatro decimales la vuelta se aparta un 13,33 %)"},
+    };
+    for (const auto& [coeficiente, esperada] : casos) {
+        enter(modelo, {{"Coeficiente2", coeficiente}});
+        EXPECT_EQ(linea, esperada) << coeficiente.toStdString();
+    }
+}

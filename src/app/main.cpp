@@ -1,3 +1,4 @@
+#include "app/ModoVerificacion.h"
 #include "database/VentanaAcceso.h"
 #include "database/frmReconectar.h"
 #include "equivalences/FrmEquivalencias.h"
@@ -11,6 +12,8 @@
 #include <QApplication>
 
 namespace {
+
+constexpr char kVerificar[] = "--verificar";
 
 // The program's services, made and installed here and nowhere else; they go
 // before the application object does, since some of them are windows. The
@@ -40,9 +43,14 @@ struct Servicios {
 
 int main(int argc, char* argv[])
 {
+    const bool verificar = argc > 1 && qstrcmp(argv[1], kVerificar) == 0;
+    // The check shows no window, so it runs where there is no display too.
+    if (verificar && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Equivalencias");
-    FijarLineaComandoProceso(QApplication::arguments().mid(1).join(u' '));
+    const QStringList argumentos = QApplication::arguments().mid(1);
+    if (verificar) return VerificarDesdeConsola(argumentos.mid(1).join(u' '));
+    FijarLineaComandoProceso(argumentos.join(u' '));
     const Servicios servicios;
 
     FrmEquivalencias ventana;

@@ -1,28 +1,14 @@
 #include "equivalences/RelacionInversa.h"
 
+#include "equivalences/NumeroEscrito.h"
 #include "platform/VbText.h"
 #include "vendor/QvFunciones.h"
 
 #include <cmath>
 
 namespace {
-
 // Beyond this relative change the stored value no longer converts back to what was meant.
 constexpr double kPerdidaTolerada = 1e-4;
-constexpr int kCifrasSignificativas = 4;
-
-// At least four decimals, and four significant figures for small values,
-// with a decimal comma and no trailing zeros.
-QString numeroEscrito(double valor)
-{
-    const int cifrasEnteras = valor >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(valor)));
-    const int decimales = std::max(kCifrasSignificativas, cifrasEnteras + kCifrasSignificativas - 1);
-    QString texto = QString::number(valor, 'f', decimales);
-    while (texto.endsWith('0')) texto.chop(1);
-    if (texto.endsWith('.')) texto.chop(1);
-    return texto.replace('.', ',');
-}
-
 }  // namespace
 
 QString lineaInversa(const QString& coeficienteTecleado, const QString& descripcionUnidad,

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/ui/Dialogs.h"
+
+// Boxes for a run without a window: each message goes to the error stream
+// and is answered by the button that gives up (Cancelar, No, Anular), or
+// Aceptar when it is the only one, so that nothing waits for a person.
+class DialogosDeConsola : public Dialogs {
+public:
+    int messageBox(const QString& prompt, int buttons, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& initial) override;
+    std::optional<QString> openFile(const QString& title, const QString& filter) override;
+    void showModal(QDialog& window) override;
+};

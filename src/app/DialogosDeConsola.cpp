@@ -6,10 +6,7 @@
 
 namespace {
 
-void escribir(const QString& title, const QString& prompt)
-{
-    QTextStream(stderr) << title << ": " << prompt << '\n';
-}
+void escribir(const QString& title, const QString& prompt) { QTextStream(stderr) << title << ": " << prompt << '\n'; }
 
 }  // namespace
 

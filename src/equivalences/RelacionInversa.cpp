@@ -18,8 +18,8 @@ QString lineaInversa(const QString& coeficienteTecleado, const QString& descripc
     if (!tecleado) return {};
     const double almacenado = QvFunciones::TextoAMoneda(coeficienteTecleado);
     if (almacenado <= 0) return {};
-    QString linea = "; 1 " + descripcionEquivalente + " equivale a " + numeroEscrito(1 / almacenado) + " "
-                    + descripcionUnidad;
+    QString linea =
+        "; 1 " + descripcionEquivalente + " equivale a " + numeroEscrito(1 / almacenado) + " " + descripcionUnidad;
     const double perdida = std::abs(*tecleado - almacenado) / almacenado;
     if (perdida > kPerdidaTolerada)
         linea += " (¡atención! con cuatro decimales la vuelta se aparta un "

@@ -103,7 +103,8 @@ VerificacionEquivalencias::Filas VerificacionEquivalencias::leerFilas()
         fila.unidad = rs.Fields(1).Value().textOrEmpty();
         fila.equivalente = rs.Fields(2).Value().textOrEmpty();
         const Variant coeficiente = rs.Fields(3).Value();
-        fila.textoCoeficiente = coeficiente.textOrEmpty().isEmpty() ? QStringLiteral("(vacío)") : coeficiente.textOrEmpty();
+        fila.textoCoeficiente =
+            coeficiente.textOrEmpty().isEmpty() ? QStringLiteral("(vacío)") : coeficiente.textOrEmpty();
         if (coeficiente.isNumber() && std::isfinite(coeficiente.toDouble()) && coeficiente.toDouble() > 0)
             fila.coeficiente = coeficiente.toDouble();
         fila.generica = rs.Fields(4).Value().isNumber() && rs.Fields(4).Value().toLong() == 1;
@@ -200,11 +201,11 @@ void VerificacionEquivalencias::verificarGenericas(const Filas& filas, QVector<H
         const Fila& modelo = **llevada;
         const double valor = generico.value(modelo.par());
         db::Recordset faltantes;
-        base_.AbrirRecordset("SELECT A.IDARTICULO FROM V_MA_ARTICULOS A WHERE A.IDUNIDAD = "
-                                 + EntreComillas(llevada.key().second)
-                                 + " AND NOT EXISTS (SELECT 1 FROM S_TA_EQUIV E WHERE E.IDARTICULO = A.IDARTICULO AND "
-                                 + condicionDelPar(modelo.unidad, modelo.equivalente) + ")",
-                             faltantes, nullptr, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
+        base_.AbrirRecordset(
+            "SELECT A.IDARTICULO FROM V_MA_ARTICULOS A WHERE A.IDUNIDAD = " + EntreComillas(llevada.key().second)
+                + " AND NOT EXISTS (SELECT 1 FROM S_TA_EQUIV E WHERE E.IDARTICULO = A.IDARTICULO AND "
+                + condicionDelPar(modelo.unidad, modelo.equivalente) + ")",
+            faltantes, nullptr, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
         for (; faltantes.State() == db::ado::adStateOpen && !faltantes.Eof(); faltantes.MoveNext()) {
             Hallazgo falta{Hallazgo::Tipo::FaltaGenerica,
                            faltantes.Fields(0).Value().textOrEmpty().trimmed(),
@@ -212,8 +213,8 @@ void VerificacionEquivalencias::verificarGenericas(const Filas& filas, QVector<H
                            modelo.equivalente.trimmed(),
                            modelo.unidad.trimmed() + kFlecha + modelo.equivalente.trimmed(),
                            numeroEscrito(valor),
-                           "Le falta la equivalencia genérica que llevan los demás artículos de su unidad (" +
-                               llevada.key().second.trimmed() + ")"};
+                           "Le falta la equivalencia genérica que llevan los demás artículos de su unidad ("
+                               + llevada.key().second.trimmed() + ")"};
             falta.generico = valor;
             hallazgos.append(falta);
         }

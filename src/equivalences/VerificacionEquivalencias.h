@@ -18,9 +18,9 @@ struct Hallazgo {
 
     Tipo tipo;
     QString articulo;
-    QString unidad;       // the pair the finding is about
+    QString unidad;  // the pair the finding is about
     QString equivalente;
-    QString unidades;     // as the operator reads them: "KG → GR → CJ → KG"
+    QString unidades;  // as the operator reads them: "KG → GR → CJ → KG"
     QString coeficientes;
     QString problema;     // one Spanish sentence
     double generico = 0;  // FaltaGenerica: the coefficient the article lacks

@@ -21,7 +21,8 @@ const QStringList kUnidadesYArticulos{
 // and both directions of M2/KG as close to 1 as four decimals allow.
 const QString kConsistentes =
     "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
-    "('A4', 'CJ', 'UN', 12, 1), ('A5', 'CJ', 'UN', 12, 1), ('A3', 'M2', 'KG', 9, NULL), ('A3', 'KG', 'M2', 0.1111, NULL), "
+    "('A4', 'CJ', 'UN', 12, 1), ('A5', 'CJ', 'UN', 12, 1), ('A3', 'M2', 'KG', 9, NULL), ('A3', 'KG', 'M2', 0.1111, "
+    "NULL), "
     "('A2', 'KG', 'GR', 1000, NULL), ('A2', 'GR', 'LB', 0.0022, NULL)";
 
 }  // namespace
@@ -31,7 +32,8 @@ protected:
     QList<std::pair<QString, Tipo>> hallados()
     {
         QList<std::pair<QString, Tipo>> lista;
-        for (const Hallazgo& h : VerificacionEquivalencias(gBaseDatos()).Verificar()) lista.append({h.articulo, h.tipo});
+        for (const Hallazgo& h : VerificacionEquivalencias(gBaseDatos()).Verificar())
+            lista.append({h.articulo, h.tipo});
         return lista;
     }
 };
@@ -39,8 +41,9 @@ protected:
 TEST_P(VerificacionEquivalenciasTest, FindsEachKindOfInconsistencyAndNothingInAConsistentDatabase)
 {
     seed(kUnidadesYArticulos);
-    seed({kConsistentes, "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
-                         "VALUES ('A1', 'CJ', 'UN', 12, 1), ('A6', 'CJ', 'UN', 12, 1)"});
+    seed({kConsistentes,
+          "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
+          "VALUES ('A1', 'CJ', 'UN', 12, 1), ('A6', 'CJ', 'UN', 12, 1)"});
     openCompany();
     EXPECT_TRUE(hallados().isEmpty()) << "9 and 0,1111 are as inverse as four decimals can be";
     QString informe;
@@ -56,8 +59,8 @@ TEST_P(VerificacionEquivalenciasTest, FindsEachKindOfInconsistencyAndNothingInAC
           "('A8', 'KG', 'GR', 0, NULL), ('A8', 'KG', 'LB', NULL, NULL), "
           "('ZZ', 'KG', 'GR', 1000, NULL)"});  // A6 lacks CJ→UN, which A4 and A5 of its unit carry
     const QList<std::pair<QString, Tipo>> esperados{
-        {"A1", Tipo::Contradiccion}, {"A1", Tipo::DifiereDeGenerica}, {"A2", Tipo::Ciclo},
-        {"A6", Tipo::FaltaGenerica}, {"A7", Tipo::UnidadAjena},       {"A8", Tipo::CoeficienteInvalido},
+        {"A1", Tipo::Contradiccion},       {"A1", Tipo::DifiereDeGenerica}, {"A2", Tipo::Ciclo},
+        {"A6", Tipo::FaltaGenerica},       {"A7", Tipo::UnidadAjena},       {"A8", Tipo::CoeficienteInvalido},
         {"A8", Tipo::CoeficienteInvalido}, {"ZZ", Tipo::UnidadAjena}};
     EXPECT_EQ(hallados(), esperados);
 

@@ -40,6 +40,7 @@ const std::array<Picture, BuiltinPictures::kCount>& Pictures()
         {"16-impresora.svg", {"IMPRESORA"}},
         {"17-compartir.svg", {"COMPARTIR"}},
         {"18-ajustes.svg", {"AJUSTES"}},
+        {"19-verificar.svg", {"VERIFICAR"}},
     }};
     return pictures;
 }

@@ -5,11 +5,13 @@
 class QPainter;
 class QRectF;
 
-// The bar's own 19 pictures, numbered 0 ... 18 in the order of the default
-// items. Several keys share a picture; a key that names none has no picture.
+// The bar's own pictures: 0 ... 18 in the order of the default items, then
+// those of this program's own commands (19, VERIFICAR). Several keys share a
+// picture; a key that names none has no picture.
 class BuiltinPictures {
 public:
-    static constexpr int kCount = 19;
+    static constexpr int kDefaultItems = 19;
+    static constexpr int kCount = 20;
     static constexpr int kNone = -1;
 
     // Picture number of a key (trimmed, case ignored); kNone for other keys.

@@ -43,6 +43,7 @@ TEST(BuiltinPictures, KeysMapToTheirPictureAndAliasesShareOne)
     EXPECT_EQ(BuiltinPictures::NumberOf("Procesar con I.A."), 14);
     EXPECT_EQ(BuiltinPictures::NumberOf("PROCESAR IA"), 14);
     EXPECT_EQ(BuiltinPictures::NumberOf("AJUSTES"), 18);
+    EXPECT_EQ(BuiltinPictures::NumberOf("verificar"), 19);
     EXPECT_EQ(BuiltinPictures::NumberOf("CAUS"), -1);
     EXPECT_EQ(BuiltinPictures::NumberOf("FILES"), -1);
     EXPECT_EQ(BuiltinPictures::NumberOf(""), -1);
@@ -51,7 +52,7 @@ TEST(BuiltinPictures, KeysMapToTheirPictureAndAliasesShareOne)
 TEST(BuiltinPictures, DefaultItemsArePicturedInTheirOwnOrder)
 {
     const QList<ItemSets::Definition>& items = ItemSets::DefaultItems();
-    ASSERT_EQ(items.size(), BuiltinPictures::kCount);
+    ASSERT_EQ(items.size(), BuiltinPictures::kDefaultItems);
     for (int i = 0; i < items.size(); ++i) EXPECT_EQ(BuiltinPictures::NumberOf(items[i].key), i);
 }
 

@@ -445,7 +445,7 @@ void FrmEquivalencias::UtilVex1_Click(const QString& Key)
     } else if (clave == "GRABAR") {
         modelo_.setGrabando(true);
         bool validos = false;
-        if (!paso([&] { validos = Datosvalidos(); })) return;
+        if (!paso([&] { validos = Datosvalidos() && confirmarGenerica(); })) return;
         if (!validos) {
             modelo_.setGrabando(false);
             return;

@@ -84,6 +84,7 @@ private:
     void mostrarDescripciones(const TextField* soloDe = nullptr);
     void DetalleOn(bool Off);
     void ActualizarDatos();
+    bool confirmarGenerica();
     void mostrarErrorDeConversion(const ModeloEquivalencias::ErrorDeConversion& error);
     TextField& campo(const QString& dataField) const;
 

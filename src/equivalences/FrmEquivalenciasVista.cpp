@@ -3,6 +3,8 @@
 #include "commandbar/UtilVex.h"
 #include "database/DB_Dll.h"
 #include "equivalences/AvanceEnCartel.h"
+#include "equivalences/CodigosEquivalencia.h"
+#include "equivalences/PreviaGenerica.h"
 #include "platform/VbText.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/Dialogs.h"
@@ -171,6 +173,15 @@ void FrmEquivalencias::ActualizarDatos()
 {
     AvanceEnCartel cartel;
     if (const auto conversion = modelo_.ActualizarDatos(cartel)) mostrarErrorDeConversion(*conversion);
+}
+
+// A generic save writes over many articles: say how many, and what it overwrites, first.
+bool FrmEquivalencias::confirmarGenerica()
+{
+    if (modelo_.pestana() != Pestana::Especiales) return true;
+    const PreviaGenerica previa = PreviaGenerica::Calcular(base_, codigoUnidad(modelo_.Valor("IdUnidad2")),
+                                                           codigoUnidad(modelo_.Valor("IdUnidad_Equiv2")));
+    return MsgBox(previa.Pregunta(), vb::vbQuestion + vb::vbYesNo, "Equivalencias Especiales") == vb::vbYes;
 }
 
 void FrmEquivalencias::mostrarErrorDeConversion(const ModeloEquivalencias::ErrorDeConversion& error)

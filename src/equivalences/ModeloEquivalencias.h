@@ -66,6 +66,7 @@ public:
     QString Valor(const QString& dataField) const;
     // An entry's new text; the model does not echo it back.
     void setValor(const QString& dataField, const QString& valor);
+    Pestana pestana() const { return pestana_; }
     void setPestana(Pestana pestana) { pestana_ = pestana; }
     // While GRABAR checks the fields, no stored value replaces what was typed.
     void setGrabando(bool grabando) { Grabando_ = grabando; }

@@ -293,7 +293,8 @@ TEST_F(FrmEquivalenciasTest, ANewEquivalenceIsRecordedFromTheKeyboard)
     EXPECT_EQ(label("LblEj").text(), "Ej:  1 Caja equivale a  Gramo");
 
     typeAndConfirm("1500,5");
-    EXPECT_EQ(label("LblEj").text(), "Ej:  1 Caja equivale a 1500.5 Gramo; 1 Gramo equivale a 0,0006664 Caja") << "the field takes \",\" as \".\"";
+    EXPECT_EQ(label("LblEj").text(), "Ej:  1 Caja equivale a 1500.5 Gramo; 1 Gramo equivale a 0,0006664 Caja")
+        << "the field takes \",\" as \".\"";
     press(Qt::Key_F2);
     EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR' AND COEFICIENTE = 1500.5 AND PARATODOS IS NULL"), 1);
     ASSERT_EQ(replicas->requests.size(), 1);
@@ -507,8 +508,17 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveWritesARowForEveryArticleOfEitherUnit
     EXPECT_TRUE(ventana->EnAlta());
     typeAndConfirm("1000");
     EXPECT_EQ(label("LblEj2").text(), "Ej:  1 Kilogramo equivale a 1000 Gramo; 1 Gramo equivale a 0,001 Kilogramo");
+    operador->answer(vb::vbNo);
     press(Qt::Key_F2);
+    EXPECT_EQ(operador->boxes().last().prompt,
+              "La equivalencia se grabará en 3 artículos.\n1 artículo ya la tiene y se sobrescribirá su coeficiente:"
+              "\n    999 en 1 artículo\nNo se replicará a otras bases.\n\n¿Desea continuar?");
+    EXPECT_EQ(count("PARATODOS = 1"), 0) << "\"No\" writes nothing";
+    EXPECT_TRUE(ventana->EnAlta()) << "and leaves the entry as it was";
+    EXPECT_EQ(field(6).text(), "1000");
 
+    operador->answer(vb::vbYes);
+    press(Qt::Key_F2);
     EXPECT_EQ(count("PARATODOS = 1 AND IDUNIDAD = 'KG' AND IDUNIDAD_EQUIV = 'GR' AND COEFICIENTE = 1000"), 3)
         << "A-2 and A-3 (KG) and A-4 (GR)";
     EXPECT_EQ(count("IDARTICULO = 'A-2' AND IDUNIDAD = 'KG' AND IDUNIDAD_EQUIV = 'GR'"), 1)
@@ -538,6 +548,7 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveCanBeCancelledKeepingWhatItWrote)
     replicas->action = [] {
         if (Lbf_CtrlDisplay* banner = openBanner()) banner->CmdDisplayCancelar->click();
     };
+    operador->answer(vb::vbYes);
     operador->answer(vb::vbYes);
     press(Qt::Key_F2);
 
@@ -710,6 +721,7 @@ TEST_F(FrmEquivalenciasTest, ScreenshotsOfBothTabsAndTheBanner)
         if (Lbf_CtrlDisplay* banner = openBanner()) saveScreenshot(*banner, "actualizando.png");
     };
     typeAndConfirm("1000");
+    operador->answer(vb::vbYes);
     press(Qt::Key_F2);
     for (const char* name : {"equivalencias.png", "especiales.png", "actualizando.png"}) {
         EXPECT_TRUE(QFile::exists(QDir(CAPTURAS_DIR).filePath(name))) << name;
@@ -811,6 +823,7 @@ TEST_F(FrmEquivalenciasTest, ACoefficientTextIsStoredAlikeOnBothTabsAndNeverAsZe
     typeAndConfirm("KG");
     typeAndConfirm("GR");
     typeAndConfirm("1.1234567");
+    operador->answer(vb::vbYes);
     press(Qt::Key_F2);
     EXPECT_DOUBLE_EQ(coefficient("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR'"), 1.1235);
     EXPECT_DOUBLE_EQ(coefficient("IDARTICULO = 'A-4' AND IDUNIDAD = 'KG'"), 1.1235);
@@ -844,6 +857,7 @@ TEST_F(FrmEquivalenciasTest, DescriptionsFollowTheCodesNowInTheFieldsOnBothTabs)
     typeAndConfirm("GR");
     EXPECT_EQ(description(4).text(), "Gramo");
     typeAndConfirm("1000");
+    operador->answer(vb::vbYes);
     press(Qt::Key_F2);
     EXPECT_EQ(description(3).text(), "...");
     EXPECT_EQ(description(4).text(), "...");
@@ -875,6 +889,7 @@ TEST_F(FrmEquivalenciasTest, AfterASaveOrACancelTheFocusIsOnTheTabShown)
     typeAndConfirm("KG");
     typeAndConfirm("GR");
     typeAndConfirm("1000");
+    operador->answer(vb::vbYes);
     press(Qt::Key_F2);
     EXPECT_EQ(focused(), &field(4));
 
@@ -897,7 +912,8 @@ TEST_F(FrmEquivalenciasTest, AnExistingGenericPairShowsTheCoefficientMostRowsCar
     typeAndConfirm("GR");
     EXPECT_TRUE(ventana->EnModificacion());
     EXPECT_EQ(field(6).text(), "1000");
-    EXPECT_EQ(label("LblEj2").text(), "Ej:  1 Kilogramo equivale a 1000 Gramo (1 artículo tiene otro coeficiente); "
+    EXPECT_EQ(label("LblEj2").text(),
+              "Ej:  1 Kilogramo equivale a 1000 Gramo (1 artículo tiene otro coeficiente); "
               "1 Gramo equivale a 0,001 Kilogramo");
 
     seed({"DELETE FROM S_TA_EQUIV WHERE IDARTICULO = 'A-2'"});
@@ -942,6 +958,7 @@ TEST_F(FrmEquivalenciasTest, ScreenshotsAfterASaveACancelAndAnUnknownCode)
         tabs().setCurrentIndex(tab);
         keyOnTab(tab);
         typeAndConfirm("12");
+        if (tab == 1) operador->answer(vb::vbYes);
         press(Qt::Key_F2);
         saveScreenshot(*ventana, name + "-grabada.png");
         if (tab == 0) typeAndConfirm("100");

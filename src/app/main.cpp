@@ -4,17 +4,19 @@
 #include "lookups/ArranqueConsultas.h"
 #include "lookups/LanzadorNuevo.h"
 #include "platform/ui/QtDialogs.h"
+#include "replication/ReplicaGrupo.h"
 #include "services/LanzadorMenuExes.h"
 #include "session/ParametrosSesion.h"
 #include "session/frmAcceso.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 
 // The program's services, made and installed here and nowhere else; they go
 // before the application object does, since some of them are windows. The
-// desktop, the ending of the process and the replication are their defaults.
+// desktop and the ending of the process are their defaults.
 struct Servicios {
     Servicios()
     {
@@ -23,9 +25,11 @@ struct Servicios {
         Service<VentanaReconexion>::install(std::make_unique<frmReconectar>());
         Service<ConsultasArranque>::install(std::make_unique<ArranqueConsultas>());
         Service<LanzadorNuevo>::install(std::make_unique<LanzadorMenuExes>());
+        Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
     }
     ~Servicios()
     {
+        Service<Replicacion>::install(nullptr);
         Service<LanzadorNuevo>::install(nullptr);
         Service<ConsultasArranque>::install(nullptr);
         Service<VentanaReconexion>::install(nullptr);
@@ -48,5 +52,7 @@ int main(int argc, char* argv[])
     FrmEquivalencias ventana;
     ventana.Form_Load();
     ventana.show();
+    // Copies left pending by an earlier run go out once the window is up.
+    QTimer::singleShot(0, [] { (void)Service<Replicacion>::get().ReintentarPendientes(); });
     return QApplication::exec();
 }

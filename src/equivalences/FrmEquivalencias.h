@@ -113,6 +113,8 @@ private:
     bool grabarPorArticulo(TrapErrores& trap, int& indiceCampo);
     bool grabarEspeciales(Dll_Display& cartel, TrapErrores& trap);
     bool borrarEspeciales(TrapErrores& trap);
+    // The pending copies sent again on the operator's request, and what is left said.
+    void EnviarPendientes();
     void pedirReplica(long operacion, const QString& articulo, const QString& unidad, const QString& equivalente);
     int tratarErrorDeGrabacion(const ErrorVB& error, int indiceCampo, bool& repetir);
     void mostrarErrorDeConversion(const QString& titulo, int indiceCampo);

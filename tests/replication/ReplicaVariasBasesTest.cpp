@@ -1,9 +1,14 @@
+#include "equivalences/FrmEquivalencias.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
 #include "replication/ReplicaTest.h"
 #include "support/QStringPrinter.h"
 #include "support/ServerControl.h"
+
+#include <QTabWidget>
+#include <QTimer>
 
 namespace {
 
@@ -79,20 +84,36 @@ TEST_P(ReplicaVariasBasesTest, NullsStayNullAndTheWordNullStaysAText)
     esperarIgualesALaEmpresa();
 }
 
-TEST_P(ReplicaVariasBasesTest, APointOfSaleStoppedHalfWayGetsTheRestWhenItIsBack)
+TEST_P(ReplicaVariasBasesTest, AGenericSaveWithAPointOfSaleStoppedHalfWayKeepsTheRestPendingUntilItIsBack)
 {
     ServerControl servidor;
     if (!servidor.available()) GTEST_SKIP() << "el servidor de prueba no se puede detener desde aquí";
-    constexpr int kArticulos = 40;
+    constexpr int kArticulos = 60;
     constexpr int kAntesDeParar = 20;
-    Replicacion& replica = Service<Replicacion>::get();
+    QStringList articulos;
+    for (int i = 0; i < kArticulos; ++i) articulos.append(QString("('ART%1', 'Articulo %1', 'KG')").arg(100 + i));
+    seed({"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('KG', 'Kilogramo'), ('GR', 'Gramo')",
+          "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES " + articulos.join(", ")});
+    FrmEquivalencias ventana;
+    ventana.show();
+    ventana.Inicializa();
+    ventana.SSTab1->setCurrentIndex(1);
+    ventana.Txtfields[4]->setText("KG");
+    ventana.Txtfields[5]->setText("GR");
+    ventana.Txtfields[6]->setText("1000");
+    // The save lets window events run after each article: the server goes away part-way.
+    bool parado = false;
+    QTimer reloj;
+    QObject::connect(&reloj, &QTimer::timeout, [&] {
+        if (parado || contar("SELECT COUNT(*) FROM S_TA_EQUIV") < kAntesDeParar) return;
+        parado = true;
+        servidor.stop();
+    });
+    reloj.start(0);
     operador->answer(vb::vbOK);
-    ASSERT_TRUE(replica.IniciarGrabacion());
-    for (int i = 0; i < kArticulos; ++i) {
-        if (i == kAntesDeParar) servidor.stop();
-        grabar(QString("ART%1").arg(100 + i), "KG", "GR", "1000", "1");
-    }
-    replica.TerminarGrabacion();
+    EXPECT_NO_THROW(ventana.UtilVex1_Click("GRABAR")) << "the program ended";
+    reloj.stop();
+    ASSERT_TRUE(parado);
 
     const QStringList empresa = equivalencias(kCompany, kServer);
     EXPECT_EQ(empresa.size(), kArticulos);
@@ -101,14 +122,16 @@ TEST_P(ReplicaVariasBasesTest, APointOfSaleStoppedHalfWayGetsTheRestWhenItIsBack
     ASSERT_EQ(avisos().size(), 1);
     EXPECT_TRUE(avisos()[0].startsWith("Aviso al operador: No se pudo conectar al Punto de ventas Norte"))
         << avisos()[0].toStdString();
-    EXPECT_EQ(pendientes("0002"), kArticulos - kAntesDeParar);
     EXPECT_EQ(pendientes("0001"), 0);
-    EXPECT_EQ(contar("SELECT COUNT(*) FROM AUX_ERR"), 1);
     EXPECT_TRUE(marcaPendiente("0002"));
 
     servidor.start();
-    EXPECT_EQ(equivalencias(kNorte, kPostgres), empresa.mid(0, kAntesDeParar));
-    EXPECT_EQ(replica.ReintentarPendientes(), 0);
+    const QStringList antes = equivalencias(kNorte, kPostgres);
+    EXPECT_GT(antes.size(), 0);
+    EXPECT_LT(antes.size(), kArticulos);
+    EXPECT_EQ(antes, empresa.mid(0, antes.size())) << "the rows written before it stopped";
+    EXPECT_EQ(pendientes("0002"), kArticulos - antes.size());
+    EXPECT_EQ(Service<Replicacion>::get().ReintentarPendientes(), 0);
     esperarIgualesALaEmpresa();
     EXPECT_EQ(pendientes("0002"), 0);
     EXPECT_FALSE(marcaPendiente("0002"));

@@ -20,7 +20,6 @@ constexpr char kPuntosDeVenta[] =
 constexpr char kTodoPermitido[] = "111";
 constexpr char kCRLF[] = "\r\n";
 constexpr char kSinConexionEnLaGrabacion[] = "Sin conexión durante la grabación.";
-constexpr char kPedidaDuranteOtra[] = "Pedida mientras se enviaba otra copia.";
 
 QString texto(db::Recordset& fila, const char* columna) { return vb::Trim(fila.Fields(columna).Value().textOrEmpty()); }
 
@@ -115,15 +114,6 @@ void GrabacionReplica::Replicar(const SolicitudReplica& solicitud)
             registrar(*destino, *falla);
             conservar(*destino, solicitud, falla->descripcion);
         }
-    }
-}
-
-void GrabacionReplica::Aplazar(const SolicitudReplica& solicitud)
-{
-    const auto copia = copiaDe(solicitud);
-    if (!copia) return;
-    for (const auto& destino : destinos_) {
-        if (destino->Recibe(copia->tabla)) conservar(*destino, solicitud, kPedidaDuranteOtra);
     }
 }
 

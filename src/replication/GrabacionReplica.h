@@ -24,8 +24,6 @@ public:
     GrabacionReplica& operator=(const GrabacionReplica&) = delete;
 
     void Replicar(const SolicitudReplica& solicitud);
-    // A request that cannot be copied now, kept for every target that takes it.
-    void Aplazar(const SolicitudReplica& solicitud);
     // Copies again what the pending list holds, in its order, as the company
     // holds those rows now; returns how many are still pending.
     int ReintentarPendientes();

@@ -10,7 +10,6 @@
 #include "session/frmAcceso.h"
 
 #include <QApplication>
-#include <QTimer>
 
 namespace {
 
@@ -52,7 +51,5 @@ int main(int argc, char* argv[])
     FrmEquivalencias ventana;
     ventana.Form_Load();
     ventana.show();
-    // Copies left pending by an earlier run go out once the window is up.
-    QTimer::singleShot(0, [] { (void)Service<Replicacion>::get().ReintentarPendientes(); });
     return QApplication::exec();
 }

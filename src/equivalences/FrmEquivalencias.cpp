@@ -14,6 +14,7 @@
 #include "platform/ui/TextField.h"
 #include "platform/ui/VbColor.h"
 #include "replication/GrabacionConReplica.h"
+#include "replication/ModGruposEmp.h"
 #include "session/AparienciaVentanas.h"
 #include "session/Sesion.h"
 #include "session/VerificaConexion.h"
@@ -31,6 +32,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -95,6 +97,8 @@ void FrmEquivalencias::Form_Load()
     if (!trap.paso([this] { FijarArticulo(gSesion().gParametroAdicional); })) return;
     if (!trap.paso([this] { Inicializa(); })) return;
     (void)trap.paso([this] { SSTab1->setCurrentIndex(0); });
+    // Copies an earlier run could not make go out once the window is up.
+    QTimer::singleShot(0, this, [] { (void)Service<Replicacion>::get().ReintentarPendientes(); });
 }
 
 // --- building the window ----------------------------------------------------------------

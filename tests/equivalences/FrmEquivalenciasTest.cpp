@@ -1,5 +1,6 @@
 #include "commandbar/UtilVex.h"
 #include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ConsultaCampos.h"
 #include "lookups/Lbf_CtrlDisplay.h"
@@ -231,6 +232,19 @@ protected:
         typeAndConfirm("100");
         typeAndConfirm(unit);
         typeAndConfirm(equivalent);
+    }
+
+    // The program's start as the suite makes it, signed in as ANA, fixed on article 100.
+    void startAsAnaOnArticle100()
+    {
+        seed({"INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password) VALUES ('ANA', 'QURO', '"
+              + QvFunciones::Encriptar("Secreto") + "')"});
+        gBaseDatos() = DB_Dll();
+        FijarLineaComandoProceso(
+            " ; @server=LOCAL; @dbname=EMPRESA; @usuario=ANA; @Password=Secreto; "
+            "@ParametroAdicional=100; quro@ ; @UsuarioLogeado = ANA; @Caja=1;");
+        ventana->Form_Load();
+        ventana->show();
     }
 
     void saveScreenshot(QWidget& widget, const QString& name) const
@@ -626,6 +640,30 @@ TEST_F(FrmEquivalenciasTest, APointOfSaleThatWasDownGetsItsPendingCopyFromTheBar
     EXPECT_FALSE(pendingMark());
 }
 
+TEST_F(FrmEquivalenciasTest, CopiesLeftPendingByAnEarlierRunAreSentOnceTheWindowIsUp)
+{
+    addServer("TPVS", TestEngine::SQLite);
+    createCompanyDatabase("TPV01", "TPVS");
+    const auto clave = [](const QString& codigo) { return EntreComillas(EntreComillas(codigo)); };
+    seed(
+        {"INSERT INTO V_TA_TPV (CODIGO, Descripcion, Server, Dbname, INTERNET, BAJA) "
+         "VALUES ('0001', 'Centro', 'TPVS', 'TPV01', 0, 0)",
+         "INSERT INTO REPLICA_PENDIENTES (DESTINO, CODIGO_TPV, TABLA, CLAVE1, CLAVE2, CLAVE3, CLAVE4, CLAVE5, "
+         "CLAVE6, CONDICION, OPERACION) VALUES ('TPV', '0001', 'S_TA_EQUIV', "
+             + clave(padded("100", 25)) + ", " + clave("CJ") + ", " + clave("UN") + ", '', '', '', '', 1)"});
+    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
+    startAsAnaOnArticle100();
+
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return read("SELECT COUNT(*) FROM REPLICA_PENDIENTES").Fields(0).Value().toLong() == 0; }));
+    EXPECT_EQ(read("SELECT COUNT(*) FROM S_TA_EQUIV WHERE IDUNIDAD = 'CJ' AND COEFICIENTE = 12", "TPV01", "TPVS")
+                  .Fields(0)
+                  .Value()
+                  .toLong(),
+              1);
+    EXPECT_TRUE(operador->boxes().isEmpty());
+}
+
 TEST_F(FrmEquivalenciasTest, SelectingTheSpecialTabReloadsItsGridEveryTime)
 {
     show();
@@ -687,14 +725,7 @@ TEST_F(FrmEquivalenciasTest, AnArticleHandedOverStaysFixed)
 
 TEST_F(FrmEquivalenciasTest, StartedWithAnArticleOnTheCommandLineTheWindowOpensOnIt)
 {
-    seed({"INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password) VALUES ('ANA', 'QURO', '"
-          + QvFunciones::Encriptar("Secreto") + "')"});
-    gBaseDatos() = DB_Dll();
-    FijarLineaComandoProceso(
-        " ; @server=LOCAL; @dbname=EMPRESA; @usuario=ANA; @Password=Secreto; "
-        "@ParametroAdicional=100; quro@ ; @UsuarioLogeado = ANA; @Caja=1;");
-    ventana->Form_Load();
-    ventana->show();
+    startAsAnaOnArticle100();
 
     EXPECT_TRUE(operador->boxes().isEmpty());
     EXPECT_EQ(gSesion().gUsuarioLogeado, "ANA");

@@ -1,7 +1,8 @@
 // A generic equivalence saved from the window over 100 000 articles of its
 // two units, row by row with the banner showing each article, beside one
-// set-based INSERT ... SELECT writing the same rows on the same engine; and
-// what the banner alone costs for as many articles.
+// set-based INSERT ... SELECT writing the same rows on the same engine; the
+// same save copied to two SQLite points of sale; and what the banner alone
+// costs for as many articles.
 #include "database/DB_Dll.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "equivalences/FrmEquivalencias.h"
@@ -11,6 +12,8 @@
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/TextField.h"
+#include "replication/ReplicaGrupo.h"
+#include "vendor/QvFunciones.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -22,20 +25,26 @@
 
 #include <sqlite3.h>
 
+#include <array>
 #include <cstdlib>
 
 namespace {
 
 constexpr int kArticulos = 100000;
 constexpr char kServidor[] = "BENCH";
+constexpr std::array kPuntosDeVenta{"TPV1", "TPV2"};
 constexpr char kConjunto[] =
     "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
     "SELECT IDARTICULO, 'KG', 'GR', 1000, 1 FROM V_MA_ARTICULOS WHERE IDUNIDAD = 'KG' or IDUNIDAD = 'GR'";
 
-// Any box would stop the run: say what it was and stop.
+// The question before a generic save is answered "Sí"; any other box would
+// stop the run: say what it was and stop.
 class SinOperador : public Dialogs {
 public:
-    int messageBox(const QString& prompt, int, const QString& title) override { return detener(title, prompt); }
+    int messageBox(const QString& prompt, int, const QString& title) override
+    {
+        return title == "Equivalencias Especiales" ? vb::vbYes : detener(title, prompt);
+    }
     QString inputBox(const QString& prompt, const QString& title, const QString&) override
     {
         detener(title, prompt);
@@ -61,6 +70,14 @@ QString guion(const QString& nombre)
     QFile archivo(":/sql/sqlite/" + nombre);
     archivo.open(QIODevice::ReadOnly);
     return QString::fromUtf8(archivo.readAll());
+}
+
+void ejecutar(const QString& archivo, const QString& sql)
+{
+    sqlite3* base = nullptr;
+    sqlite3_open_v2(archivo.toUtf8().constData(), &base, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_exec(base, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    sqlite3_close(base);
 }
 
 // Half the articles in kilograms, half in grams, and a few in other units.
@@ -102,9 +119,27 @@ void abrirEmpresa(const QString& nombre)
     base.OpenServerADODB(false, 3, {}, true, true);
 }
 
-long filasEscritas()
+// A company whose points of sale are empty databases of the same server.
+void crearEmpresaConPuntosDeVenta(const QTemporaryDir& carpeta, const QString& nombre)
 {
-    return gBaseDatos().gCnn.Execute("SELECT COUNT(*) FROM S_TA_EQUIV WHERE PARATODOS = 1").Fields(0).Value().toLong();
+    crearEmpresa(carpeta.filePath(nombre + ".sqlite"));
+    for (const char* puntoDeVenta : kPuntosDeVenta) {
+        db::createSqliteDatabase(carpeta.filePath(QString(puntoDeVenta) + ".sqlite"),
+                                 {guion("configuracion.sql"), guion("empresa.sql")});
+        ejecutar(carpeta.filePath(nombre + ".sqlite"),
+                 QString("INSERT INTO V_TA_TPV (CODIGO, Descripcion, Server, Dbname, INTERNET, BAJA) "
+                         "VALUES ('%1', '%1', '%2', '%1', 0, 0)")
+                     .arg(puntoDeVenta, kServidor));
+    }
+}
+
+long filasEscritas(const QString& base = {})
+{
+    static const QString contar = "SELECT COUNT(*) FROM S_TA_EQUIV WHERE PARATODOS = 1";
+    if (base.isEmpty()) return gBaseDatos().gCnn.Execute(contar).Fields(0).Value().toLong();
+    db::Connection conexion;
+    conexion.Open(QString("PROVIDER=SQLOLEDB;Server=") + kServidor + ";Database =" + base + ";UId=x;Pwd=x;");
+    return conexion.Execute(contar).Fields(0).Value().toLong();
 }
 
 double segundos(const QElapsedTimer& reloj) { return reloj.nsecsElapsed() / 1e9; }
@@ -161,10 +196,17 @@ int main(int argc, char* argv[])
     Service<Dialogs>::install(std::make_unique<SinOperador>());
     crearEmpresa(carpeta.filePath("VENTANA.sqlite"));
     crearEmpresa(carpeta.filePath("CONJUNTO.sqlite"));
+    crearEmpresaConPuntosDeVenta(carpeta, "REPLICA");
 
     abrirEmpresa("VENTANA");
     const double ventana = grabarDesdeLaVentana();
     const long filasVentana = filasEscritas();
+    abrirEmpresa("REPLICA");
+    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
+    const double replicada = grabarDesdeLaVentana();
+    Service<Replicacion>::install(nullptr);
+    bool copiasCompletas = filasEscritas() == filasVentana;
+    for (const char* puntoDeVenta : kPuntosDeVenta) copiasCompletas &= filasEscritas(puntoDeVenta) == filasVentana;
     abrirEmpresa("CONJUNTO");
     const double conjunto = grabarEnConjunto();
     const long filasConjunto = filasEscritas();
@@ -173,9 +215,12 @@ int main(int argc, char* argv[])
     QTextStream salida(stdout);
     salida << "generic save from the window, banner shown: " << ventana << " s, " << filasVentana << " rows ("
            << qRound(filasVentana / ventana) << " rows/s)\n";
+    salida << "the same, copied to two SQLite points of sale: " << replicada << " s ("
+           << qRound(filasVentana / replicada) << " rows/s, " << QString::number(replicada / ventana, 'f', 1)
+           << " times the save alone)" << (copiasCompletas ? "" : ", COPIES INCOMPLETE") << "\n";
     salida << "one INSERT ... SELECT:                      " << conjunto << " s, " << filasConjunto << " rows\n";
     salida << "window time / set-based time:               " << QString::number(ventana / conjunto, 'f', 0) << "\n";
     salida << "banner alone for as many articles:          " << cartel << " s ("
            << QString::number(100 * cartel / ventana, 'f', 1) << "% of the window's save)\n";
-    return filasVentana == filasConjunto ? 0 : 1;
+    return filasVentana == filasConjunto && copiasCompletas ? 0 : 1;
 }

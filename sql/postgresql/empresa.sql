@@ -119,3 +119,24 @@ CREATE TABLE V_TA_TPV (
     OL_ExceptoCuentas   smallint,
     OL_ExceptoTablas    smallint
 );
+
+-- Copies to points of sale and to the group database that could not be made
+-- yet, tried again in ID order until they go through. CODIGO_TPV is empty for
+-- the group database; the keys and condition are the request's, in SQL form.
+CREATE TABLE REPLICA_PENDIENTES (
+    ID           serial PRIMARY KEY,
+    DESTINO      varchar(10)   COLLATE ci NOT NULL,
+    CODIGO_TPV   varchar(4)    COLLATE ci NOT NULL,
+    TABLA        varchar(100)  COLLATE ci NOT NULL,
+    CLAVE1       varchar(255)  COLLATE ci NOT NULL,
+    CLAVE2       varchar(255)  COLLATE ci NOT NULL,
+    CLAVE3       varchar(255)  COLLATE ci NOT NULL,
+    CLAVE4       varchar(255)  COLLATE ci NOT NULL,
+    CLAVE5       varchar(255)  COLLATE ci NOT NULL,
+    CLAVE6       varchar(255)  COLLATE ci NOT NULL,
+    CONDICION    varchar(1000) COLLATE ci NOT NULL,
+    OPERACION    smallint,
+    FECHA        timestamp,
+    ULTIMO_ERROR varchar(250)  COLLATE ci,
+    INTENTOS     integer DEFAULT 0
+);

@@ -118,3 +118,24 @@ CREATE TABLE V_TA_TPV (
     OL_ExceptoCuentas   bit,
     OL_ExceptoTablas    bit
 );
+
+-- Copies to points of sale and to the group database that could not be made
+-- yet, tried again in ID order until they go through. CODIGO_TPV is empty for
+-- the group database; the keys and condition are the request's, in SQL form.
+CREATE TABLE REPLICA_PENDIENTES (
+    ID           integer PRIMARY KEY AUTOINCREMENT,
+    DESTINO      varchar(10)   COLLATE NOCASE NOT NULL,
+    CODIGO_TPV   varchar(4)    COLLATE NOCASE NOT NULL,
+    TABLA        varchar(100)  COLLATE NOCASE NOT NULL,
+    CLAVE1       varchar(255)  COLLATE NOCASE NOT NULL,
+    CLAVE2       varchar(255)  COLLATE NOCASE NOT NULL,
+    CLAVE3       varchar(255)  COLLATE NOCASE NOT NULL,
+    CLAVE4       varchar(255)  COLLATE NOCASE NOT NULL,
+    CLAVE5       varchar(255)  COLLATE NOCASE NOT NULL,
+    CLAVE6       varchar(255)  COLLATE NOCASE NOT NULL,
+    CONDICION    varchar(1000) COLLATE NOCASE NOT NULL,
+    OPERACION    smallint,
+    FECHA        datetime,
+    ULTIMO_ERROR varchar(250)  COLLATE NOCASE,
+    INTENTOS     int DEFAULT 0
+);

@@ -5,6 +5,7 @@
 #include "lookups/ArranqueConsultas.h"
 #include "lookups/LanzadorNuevo.h"
 #include "platform/ui/QtDialogs.h"
+#include "replication/ReplicaGrupo.h"
 #include "services/LanzadorMenuExes.h"
 #include "session/ParametrosSesion.h"
 #include "session/frmAcceso.h"
@@ -17,7 +18,7 @@ constexpr char kVerificar[] = "--verificar";
 
 // The program's services, made and installed here and nowhere else; they go
 // before the application object does, since some of them are windows. The
-// desktop, the ending of the process and the replication are their defaults.
+// desktop and the ending of the process are their defaults.
 struct Servicios {
     Servicios()
     {
@@ -26,9 +27,11 @@ struct Servicios {
         Service<VentanaReconexion>::install(std::make_unique<frmReconectar>());
         Service<ConsultasArranque>::install(std::make_unique<ArranqueConsultas>());
         Service<LanzadorNuevo>::install(std::make_unique<LanzadorMenuExes>());
+        Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
     }
     ~Servicios()
     {
+        Service<Replicacion>::install(nullptr);
         Service<LanzadorNuevo>::install(nullptr);
         Service<ConsultasArranque>::install(nullptr);
         Service<VentanaReconexion>::install(nullptr);

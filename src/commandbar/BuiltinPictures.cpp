@@ -38,7 +38,7 @@ const std::array<Picture, BuiltinPictures::kCount>& Pictures()
         {"14-procesaria.svg", {"PROCESARIA", "PROCESAR IA", "PROCESAR CON IA", "PROCESAR CON I.A."}},
         {"15-pantalla.svg", {"PANTALLA"}},
         {"16-impresora.svg", {"IMPRESORA"}},
-        {"17-compartir.svg", {"COMPARTIR"}},
+        {"17-compartir.svg", {"COMPARTIR", "ENVIAR"}},
         {"18-ajustes.svg", {"AJUSTES"}},
         {"19-verificar.svg", {"VERIFICAR"}},
     }};

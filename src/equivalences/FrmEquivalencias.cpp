@@ -1,5 +1,6 @@
 #include "equivalences/FrmEquivalencias.h"
 
+#include "commandbar/ItemSets.h"
 #include "commandbar/MemoryPropertyBag.h"
 #include "commandbar/UtilVex.h"
 #include "database/DB_Dll.h"
@@ -12,6 +13,7 @@
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/VbColor.h"
+#include "replication/GrabacionConReplica.h"
 #include "replication/ModGruposEmp.h"
 #include "session/AparienciaVentanas.h"
 #include "session/Sesion.h"
@@ -30,6 +32,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,6 +40,8 @@ namespace {
 constexpr char kTitulo[] = "Actualización de Equivalencias";
 constexpr char kEjemplo[] = "Ej:";
 constexpr long kCursorCliente = 3;
+// The command that sends again the copies other databases have not taken yet.
+constexpr char kComandoPendientes[] = "ENVIAR";
 
 // Saved properties of the window's command bar. Its colours are saved too,
 // but the bar takes them from the theme the settings file chooses.
@@ -46,7 +51,8 @@ constexpr int kIconoPx = 42;
 
 const QStringList& comandosVisibles()
 {
-    static const QStringList comandos{"NUEVO", "BORRAR", "REPORTE", "CONSULTAR", "CANCELAR", "GRABAR", "CERRAR"};
+    static const QStringList comandos{"NUEVO",    "BORRAR", "REPORTE",          "CONSULTAR",
+                                      "CANCELAR", "GRABAR", kComandoPendientes, "CERRAR"};
     return comandos;
 }
 
@@ -69,7 +75,7 @@ FrmEquivalencias::FrmEquivalencias(QWidget* parent)
 }
 
 FrmEquivalencias::FrmEquivalencias(DB_Dll& base, Replicacion& replicacion, QWidget* parent)
-    : QWidget(parent), base_(base), modelo_(base, replicacion)
+    : QWidget(parent), base_(base), replicacion_(replicacion), modelo_(base, replicacion)
 {
     setWindowTitle(kTitulo);
     crearControles();
@@ -97,6 +103,8 @@ void FrmEquivalencias::Form_Load()
     if (!trap.paso([this] { FijarArticulo(gSesion().gParametroAdicional); })) return;
     if (!trap.paso([this] { Inicializa(); })) return;
     (void)trap.paso([this] { SSTab1->setCurrentIndex(0); });
+    // Copies an earlier run could not make go out once the window is up.
+    QTimer::singleShot(0, this, [this] { (void)replicacion_.ReintentarPendientes(); });
 }
 
 // --- building the window ----------------------------------------------------------------
@@ -257,6 +265,14 @@ void FrmEquivalencias::prepararBarra()
     guardadas.WriteProperty("IconPx", kIconoPx);
     guardadas.WriteProperty("TamanoIcono", kIconoPx);
     UtilVex1->ReadProperties(guardadas);
+    // The command for pending copies goes just before CERRAR, which stays last.
+    UtilVex1->ClearItems();
+    for (const ItemSets::Definition& item : ItemSets::DefaultItems()) {
+        if (item.key == "CERRAR")
+            UtilVex1->AddItem(kComandoPendientes, "Enviar",
+                              "Enviar las copias pendientes a los puntos de venta y al grupo");
+        UtilVex1->AddItem(item.key, item.caption, item.toolTip);
+    }
     const BarModel& items = UtilVex1->Items();
     for (int i = 0; i < items.Count(); ++i) {
         const QString key = items.Item(i).key;
@@ -433,6 +449,8 @@ void FrmEquivalencias::UtilVex1_Click(const QString& Key)
         modelo_.setModo(Modo::Alta);
         (void)paso([this] { enfocarPrimerCampo(); });
     } else if (clave == "BORRAR") {
+        const GrabacionConReplica grabacion(replicacion_);
+        if (!grabacion.Aceptada()) return;
         if (MsgBox("Confirma la baja de este registro?", vb::vbExclamation + vb::vbYesNo + vb::vbDefaultButton2,
                    "Atención!")
             != vb::vbYes) {
@@ -443,6 +461,8 @@ void FrmEquivalencias::UtilVex1_Click(const QString& Key)
         if (!paso([this] { Inicializa(); })) return;
         (void)paso([this] { enfocarPrimerCampo(); });
     } else if (clave == "GRABAR") {
+        const GrabacionConReplica grabacion(replicacion_);
+        if (!grabacion.Aceptada()) return;
         modelo_.setGrabando(true);
         bool validos = false;
         if (!paso([&] { validos = Datosvalidos() && confirmarGenerica(); })) return;
@@ -465,6 +485,8 @@ void FrmEquivalencias::UtilVex1_Click(const QString& Key)
         });
     } else if (clave == "CONSULTAR") {
         (void)paso([this] { ConsultarCampo(); });
+    } else if (clave == kComandoPendientes) {
+        (void)paso([this] { EnviarPendientes(); });
     } else if (clave == "CERRAR") {
         Form_Unload();
     } else if (clave == "CANCELAR") {

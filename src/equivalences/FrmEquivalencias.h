@@ -85,6 +85,8 @@ private:
     void DetalleOn(bool Off);
     void ActualizarDatos();
     bool confirmarGenerica();
+    // The pending copies sent again on the operator's request, and what is left said.
+    void EnviarPendientes();
     void mostrarErrorDeConversion(const ModeloEquivalencias::ErrorDeConversion& error);
     TextField& campo(const QString& dataField) const;
 
@@ -107,6 +109,7 @@ private:
     void Form_Unload();
 
     DB_Dll& base_;
+    Replicacion& replicacion_;
     ModeloEquivalencias modelo_;
     int CampoActual = 0;
 

@@ -10,6 +10,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/TextField.h"
+#include "replication/ModGruposEmp.h"
 #include "vendor/QvCampos.h"
 
 #include <QLabel>
@@ -179,9 +180,20 @@ void FrmEquivalencias::ActualizarDatos()
 bool FrmEquivalencias::confirmarGenerica()
 {
     if (modelo_.pestana() != Pestana::Especiales) return true;
-    const PreviaGenerica previa = PreviaGenerica::Calcular(base_, codigoUnidad(modelo_.Valor("IdUnidad2")),
-                                                           codigoUnidad(modelo_.Valor("IdUnidad_Equiv2")));
+    PreviaGenerica previa = PreviaGenerica::Calcular(base_, codigoUnidad(modelo_.Valor("IdUnidad2")),
+                                                     codigoUnidad(modelo_.Valor("IdUnidad_Equiv2")));
+    previa.destinos = replicacion_.Destinos(modelo_.TablaActiva());
     return MsgBox(previa.Pregunta(), vb::vbQuestion + vb::vbYesNo, "Equivalencias Especiales") == vb::vbYes;
+}
+
+void FrmEquivalencias::EnviarPendientes()
+{
+    const std::optional<int> quedan = replicacion_.ReintentarPendientes();
+    if (!quedan) return;
+    const QString texto = *quedan == 0 ? QString("No quedan copias pendientes para otras bases de datos.")
+                                       : "Quedan " + QString::number(*quedan)
+                                             + " copias pendientes; se enviarán otra vez en la próxima grabación.";
+    MsgBox(texto, vb::vbInformation, "Aviso al operador");
 }
 
 void FrmEquivalencias::mostrarErrorDeConversion(const ModeloEquivalencias::ErrorDeConversion& error)

@@ -166,13 +166,15 @@ void ModeloEquivalencias::grabarEspecialDe(const QString& articulo, const QStrin
     fila.Update();
 }
 
-// One statement; it is not replicated.
+// One statement, and the same condition for every target: the points of sale
+// would otherwise keep the generic rows the company deleted.
 bool ModeloEquivalencias::borrarEspeciales(TrapErrores& trap)
 {
-    const QString U = codigoUnidad(Valor("IdUnidad2"));
-    const QString E = codigoUnidad(Valor("IdUnidad_Equiv2"));
-    return trap.paso(
-        [&] { base_.EjecutaConsultaSQL("DELETE S_TA_EQUIV WHERE PARATODOS = 1 AND " + condicionDelPar(U, E)); });
+    const QString condicion =
+        "PARATODOS = 1 AND "
+        + condicionDelPar(codigoUnidad(Valor("IdUnidad2")), codigoUnidad(Valor("IdUnidad_Equiv2")));
+    if (!trap.paso([&] { base_.EjecutaConsultaSQL("DELETE S_TA_EQUIV WHERE " + condicion); })) return false;
+    return trap.paso([&] { replicacion_.ActualizaGEmpresas({TablaActiva_, kBaja, {}, condicion}); });
 }
 
 void ModeloEquivalencias::pedirReplica(long operacion, const QString& articulo, const QString& unidad,

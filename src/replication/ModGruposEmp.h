@@ -3,12 +3,15 @@
 #include "platform/Service.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 // Copying a master row, by its key, to the company's points of sale and to
 // its group database after it was written (operation 1 or 2) or deleted (3).
+// A condition, when given, picks the rows instead of (or besides) the keys.
 struct SolicitudReplica {
     QString Tabla;
     long Operacion = 0;
@@ -16,13 +19,32 @@ struct SolicitudReplica {
     QString Condicion;
 };
 
+// The copying service. A save of the window brackets its requests with
+// IniciarGrabacion and TerminarGrabacion, so that each target is opened once,
+// a target that cannot be reached is reported once and then left alone, and
+// a second save cannot start while one runs. A request outside a save is a
+// save of its own.
 class Replicacion {
 public:
     virtual ~Replicacion() = default;
+
+    // False, after telling the operator, when a save is already under way.
+    virtual bool IniciarGrabacion() { return true; }
     virtual void ActualizaGEmpresas(const SolicitudReplica& solicitud) = 0;
+    virtual void TerminarGrabacion() {}
+    // Sends again the copies that could not be made before; returns how many
+    // are still pending, or nothing, after telling the operator, when a save
+    // is under way.
+    virtual std::optional<int> ReintentarPendientes() { return 0; }
+    // Where rows of `Tabla` are copied to, named for the operator.
+    virtual QStringList Destinos(const QString& Tabla)
+    {
+        (void)Tabla;
+        return {};
+    }
 };
 
-// Until the copy to other databases is built, a request reaches no target.
+// Until main() installs the copy to other databases, a request reaches no target.
 template <>
 struct ServiceDefault<Replicacion> {
     static std::unique_ptr<Replicacion> make();

@@ -1,5 +1,6 @@
 #include "commandbar/UtilVex.h"
 #include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ConsultaCampos.h"
 #include "lookups/Lbf_CtrlDisplay.h"
@@ -9,6 +10,7 @@
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
+#include "replication/ReplicaGrupo.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 #include "support/DatabaseTest.h"
@@ -133,6 +135,14 @@ protected:
         DatabaseTest::TearDown();
     }
 
+    // The window again, copying to the points of sale as the program does.
+    void copyForReal()
+    {
+        ventana.reset();
+        replicaReal = std::make_unique<ReplicaGrupo>();
+        ventana = std::make_unique<FrmEquivalencias>(gBaseDatos(), *replicaReal);
+    }
+
     // The window as the start-up leaves it, optionally fixed on an article.
     void show(const QString& articulo = {})
     {
@@ -179,11 +189,22 @@ protected:
     // Returns the questions asked.
     QStringList pressAnswering(Qt::Key key, const QString& caption)
     {
+        return answering(caption, [this, key] { QTest::keyClick(ventana->windowHandle(), key); });
+    }
+    // A click on a command of the bar, as pressAnswering.
+    QStringList clickAnswering(const QString& command, const QString& caption)
+    {
+        return answering(caption, [this, command] {
+            QTest::mouseClick(&bar(), Qt::LeftButton, {}, bar().ItemRect(command).center());
+        });
+    }
+    QStringList answering(const QString& caption, const std::function<void()>& act)
+    {
         auto boxes = std::make_unique<RealBoxes>(caption);
         RealBoxes* real = boxes.get();
         std::unique_ptr<Dialogs> scripted = Service<Dialogs>::install(std::move(boxes));
         activate();
-        EXPECT_NO_THROW(QTest::keyClick(ventana->windowHandle(), key)) << "the program ended";
+        EXPECT_NO_THROW(act()) << "the program ended";
         activate();
         EXPECT_EQ(real->markupBoxes, 0) << "texts in boxes are plain text";
         const QStringList asked = real->prompts;
@@ -231,6 +252,19 @@ protected:
         typeAndConfirm(equivalent);
     }
 
+    // The program's start as the suite makes it, signed in as ANA, fixed on article 100.
+    void startAsAnaOnArticle100()
+    {
+        seed({"INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password) VALUES ('ANA', 'QURO', '"
+              + QvFunciones::Encriptar("Secreto") + "')"});
+        gBaseDatos() = DB_Dll();
+        FijarLineaComandoProceso(
+            " ; @server=LOCAL; @dbname=EMPRESA; @usuario=ANA; @Password=Secreto; "
+            "@ParametroAdicional=100; quro@ ; @UsuarioLogeado = ANA; @Caja=1;");
+        ventana->Form_Load();
+        ventana->show();
+    }
+
     void saveScreenshot(QWidget& widget, const QString& name) const
     {
         QDir().mkpath(CAPTURAS_DIR);
@@ -238,6 +272,7 @@ protected:
     }
 
     const std::unique_ptr<RecordingReplication> replicas = std::make_unique<RecordingReplication>();
+    std::unique_ptr<ReplicaGrupo> replicaReal;
     std::unique_ptr<FrmEquivalencias> ventana;
 };
 
@@ -576,7 +611,88 @@ TEST_F(FrmEquivalenciasTest, AGenericDeletionKeepsPerArticleRows)
     press(Qt::Key_F10);
     EXPECT_EQ(count("PARATODOS = 1"), 0);
     EXPECT_EQ(count("IDARTICULO = 'A-2'"), 1) << "the per-article row of the same pair stays";
-    EXPECT_TRUE(replicas->requests.isEmpty()) << "a generic deletion is not replicated";
+    ASSERT_EQ(replicas->requests.size(), 1) << "the points of sale drop the same generic rows";
+    const SolicitudReplica& borrado = replicas->requests[0];
+    EXPECT_EQ(borrado.Operacion, 3);
+    EXPECT_EQ(borrado.Condicion, "PARATODOS = 1 AND IDUNIDAD = 'KG' AND IDUNIDAD_EQUIV = 'GR'");
+    EXPECT_EQ(borrado.Claves, (std::array<QString, 6>{}));
+}
+
+TEST_F(FrmEquivalenciasTest, ASecondSaveWhileTheFirstIsCopyingIsRefusedThroughTheRealEventLoop)
+{
+    copyForReal();
+    show();
+    press(Qt::Key_F3);
+    tabs().setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    typeAndConfirm("1000");
+    QStringList asked;
+    activate();
+    operador->answer(vb::vbYes);
+    // Runs while the generic save lets window events through.
+    QTimer::singleShot(0, [&] { asked = pressAnswering(Qt::Key_F2, "OK"); });
+    QTest::keyClick(focused(), Qt::Key_F2);
+
+    EXPECT_EQ(asked, QStringList{"Se están enviando los cambios a los puntos de venta. Espere a que termine la "
+                                 "grabación en curso."});
+    EXPECT_EQ(count("PARATODOS = 1"), 3);
+}
+
+TEST_F(FrmEquivalenciasTest, APointOfSaleThatWasDownGetsItsPendingCopyFromTheBarsCommand)
+{
+    addServer("TPVS", TestEngine::SQLite);
+    seed(
+        {"INSERT INTO V_TA_TPV (CODIGO, Descripcion, Server, Dbname, INTERNET, BAJA) "
+         "VALUES ('0001', 'Centro', 'TPVS', 'TPV01', 0, 0)"});
+    copyForReal();
+    const auto pendingMark = [this] {
+        return read("SELECT PEND_ARTICULOS FROM V_TA_TPV WHERE CODIGO = '0001'").Fields(0).Value().toBool();
+    };
+    show();
+    enterNewKey("CJ", "GR");
+    typeAndConfirm("10");
+    operador->answer(vb::vbOK);
+    press(Qt::Key_F2);
+    ASSERT_EQ(operador->boxes().size(), 1);
+    EXPECT_TRUE(operador->boxes()[0].prompt.startsWith("No se pudo conectar al Punto de ventas Centro"));
+    EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR'"), 1) << "the company's row is written anyway";
+    EXPECT_TRUE(pendingMark());
+
+    createCompanyDatabase("TPV01", "TPVS");
+    EXPECT_EQ(clickAnswering("ENVIAR", "OK"), QStringList{"No quedan copias pendientes para otras bases de datos."});
+    EXPECT_EQ(read("SELECT COUNT(*) FROM S_TA_EQUIV WHERE IDUNIDAD = 'CJ' AND COEFICIENTE = 10", "TPV01", "TPVS")
+                  .Fields(0)
+                  .Value()
+                  .toLong(),
+              1);
+    EXPECT_EQ(read("SELECT COUNT(*) FROM REPLICA_PENDIENTES").Fields(0).Value().toLong(), 0);
+    EXPECT_FALSE(pendingMark());
+}
+
+TEST_F(FrmEquivalenciasTest, CopiesLeftPendingByAnEarlierRunAreSentOnceTheWindowIsUp)
+{
+    addServer("TPVS", TestEngine::SQLite);
+    createCompanyDatabase("TPV01", "TPVS");
+    const auto clave = [](const QString& codigo) { return EntreComillas(EntreComillas(codigo)); };
+    seed(
+        {"INSERT INTO V_TA_TPV (CODIGO, Descripcion, Server, Dbname, INTERNET, BAJA) "
+         "VALUES ('0001', 'Centro', 'TPVS', 'TPV01', 0, 0)",
+         "INSERT INTO REPLICA_PENDIENTES (DESTINO, CODIGO_TPV, TABLA, CLAVE1, CLAVE2, CLAVE3, CLAVE4, CLAVE5, "
+         "CLAVE6, CONDICION, OPERACION) VALUES ('TPV', '0001', 'S_TA_EQUIV', "
+             + clave(padded("100", 25)) + ", " + clave("CJ") + ", " + clave("UN") + ", '', '', '', '', 1)"});
+    copyForReal();
+    startAsAnaOnArticle100();
+
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return read("SELECT COUNT(*) FROM REPLICA_PENDIENTES").Fields(0).Value().toLong() == 0; }));
+    EXPECT_EQ(read("SELECT COUNT(*) FROM S_TA_EQUIV WHERE IDUNIDAD = 'CJ' AND COEFICIENTE = 12", "TPV01", "TPVS")
+                  .Fields(0)
+                  .Value()
+                  .toLong(),
+              1);
+    EXPECT_TRUE(operador->boxes().isEmpty());
 }
 
 TEST_F(FrmEquivalenciasTest, SelectingTheSpecialTabReloadsItsGridEveryTime)
@@ -640,14 +756,7 @@ TEST_F(FrmEquivalenciasTest, AnArticleHandedOverStaysFixed)
 
 TEST_F(FrmEquivalenciasTest, StartedWithAnArticleOnTheCommandLineTheWindowOpensOnIt)
 {
-    seed({"INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password) VALUES ('ANA', 'QURO', '"
-          + QvFunciones::Encriptar("Secreto") + "')"});
-    gBaseDatos() = DB_Dll();
-    FijarLineaComandoProceso(
-        " ; @server=LOCAL; @dbname=EMPRESA; @usuario=ANA; @Password=Secreto; "
-        "@ParametroAdicional=100; quro@ ; @UsuarioLogeado = ANA; @Caja=1;");
-    ventana->Form_Load();
-    ventana->show();
+    startAsAnaOnArticle100();
 
     EXPECT_TRUE(operador->boxes().isEmpty());
     EXPECT_EQ(gSesion().gUsuarioLogeado, "ANA");

@@ -6,7 +6,9 @@
 #include "platform/db/Connection.h"
 #include "platform/db/DbErrors.h"
 #include "platform/db/engines/OdbcEngine.h"
+#include "platform/db/engines/SqliteEngine.h"
 #include "platform/db/engines/SqliteSchema.h"
+#include "session/ConectarBaseRemota.h"
 #include "session/Configuracion.h"
 #include "session/Sesion.h"
 
@@ -19,6 +21,7 @@ namespace {
 
 constexpr char kPortVariable[] = "EQUIV_PG_PUERTO";
 constexpr char kFolderVariable[] = "EQUIV_PG_CARPETA";
+constexpr char kLocalFolder[] = "datos";
 
 QString script(const QString& name)
 {
@@ -93,6 +96,7 @@ void resetSharedObjects()
 {
     gBaseDatos() = DB_Dll();
     gBaseDatosVX() = DB_Dll();
+    gBaseRemota() = DB_Dll(DB_Dll::PoliticaErrores::Silenciosa);
     gTablaConfiguracion().clear();
     CfgQuitarDelCache({}, {}, {});
     ProgramasConCacheDeConfiguracion().clear();
@@ -100,6 +104,8 @@ void resetSharedObjects()
 }
 
 }  // namespace
+
+bool postgresAvailable() { return !postgresPort().isEmpty(); }
 
 std::string engineName(const ::testing::TestParamInfo<TestEngine>& info)
 {
@@ -109,12 +115,13 @@ std::string engineName(const ::testing::TestParamInfo<TestEngine>& info)
 void DatabaseTest::SetUp()
 {
     ProgramTest::SetUp();
-    if (!onSqlite() && postgresPort().isEmpty()) GTEST_SKIP() << "no hay un servidor PostgreSQL de prueba";
+    if (!onSqlite() && !postgresAvailable()) GTEST_SKIP() << "no hay un servidor PostgreSQL de prueba";
     resetSharedObjects();
     // As the program has it: the window shown while a lost server is sought.
     Service<VentanaReconexion>::install(std::make_unique<frmReconectar>());
-    QDir(programFolder()).mkpath("datos");
-    writeProgramFile("servidores.ini", registryEntry());
+    servers_ = {{kServer, engine_}};
+    QDir(programFolder()).mkpath(kLocalFolder);
+    writeRegistry();
     createCompanyDatabase(kCompany);
 }
 
@@ -126,24 +133,56 @@ void DatabaseTest::TearDown()
 
 QString DatabaseTest::registryEntry(const QString& server) const
 {
-    if (onSqlite()) return "[" + server + "]\r\nmotor=sqlite\r\ncarpeta=datos\r\n";
+    if (onSqlite()) return "[" + server + "]\r\nmotor=sqlite\r\ncarpeta=" + kLocalFolder + "\r\n";
     return "[" + server + "]\r\nmotor=odbc\r\ncadena=" + postgresText("{usuario}", "{clave}") + "\r\n";
+}
+
+TestEngine DatabaseTest::engineOf(const QString& server) const { return servers_.value(server, engine_); }
+
+void DatabaseTest::writeRegistry() const
+{
+    QString registry;
+    for (auto server = servers_.cbegin(); server != servers_.cend(); ++server) {
+        if (*server == TestEngine::SQLite) {
+            registry += "[" + server.key() + "]\r\nmotor=sqlite\r\ncarpeta="
+                        + QDir(programFolder()).relativeFilePath(dataFolder(server.key())) + "\r\n";
+        } else {
+            registry +=
+                "[" + server.key() + "]\r\nmotor=odbc\r\ncadena=" + postgresText("{usuario}", "{clave}") + "\r\n";
+        }
+    }
+    writeProgramFile("servidores.ini", registry);
+}
+
+void DatabaseTest::addServer(const QString& server, TestEngine engine)
+{
+    if (engine == TestEngine::PostgreSQL && !postgresAvailable()) {
+        ADD_FAILURE() << "no hay un servidor PostgreSQL de prueba para " << server.toStdString();
+        return;
+    }
+    servers_.insert(server, engine);
+    if (engine == TestEngine::SQLite) QDir().mkpath(dataFolder(server));
+    writeRegistry();
 }
 
 QString DatabaseTest::quoted(const QString& name) const { return '"' + (onSqlite() ? name : name.toLower()) + '"'; }
 
-QString DatabaseTest::connectionText(const QString& database, const QString& password)
+QString DatabaseTest::connectionText(const QString& database, const QString& password, const QString& server)
 {
-    return "PROVIDER=SQLOLEDB;Server=" + QString(kServer) + ";Database =" + database + ";UId=" + database
+    return "PROVIDER=SQLOLEDB;Server=" + server + ";Database =" + database + ";UId=" + database
            + ";Pwd=" + (password.isEmpty() ? database : password) + ";Connect Timeout=5;";
 }
 
-QString DatabaseTest::dataFolder() const { return QDir(programFolder()).filePath("datos"); }
-
-void DatabaseTest::createCompanyDatabase(const QString& name) const
+QString DatabaseTest::dataFolder(const QString& server) const
 {
-    if (onSqlite())
-        copyTemplate({"configuracion.sql", "empresa.sql"}, QDir(dataFolder()).filePath(name + ".sqlite"));
+    const QString folder = server == kServer ? QString(kLocalFolder) : QString(kLocalFolder) + "-" + server.toLower();
+    return QDir(programFolder()).filePath(folder);
+}
+
+void DatabaseTest::createCompanyDatabase(const QString& name, const QString& server) const
+{
+    if (engineOf(server) == TestEngine::SQLite)
+        copyTemplate({"configuracion.sql", "empresa.sql"}, QDir(dataFolder(server)).filePath(name + ".sqlite"));
     else
         createPostgresDatabase(name, "plantilla_empresa", name);
 }
@@ -156,10 +195,10 @@ void DatabaseTest::createStatisticsDatabase(const QString& name) const
         createPostgresDatabase(name, "plantilla_estadisticas", kStatisticsPassword);
 }
 
-void DatabaseTest::dropDatabase(const QString& name) const
+void DatabaseTest::dropDatabase(const QString& name, const QString& server) const
 {
-    if (onSqlite())
-        QFile::remove(QDir(dataFolder()).filePath(name + ".sqlite"));
+    if (engineOf(server) == TestEngine::SQLite)
+        QFile::remove(QDir(dataFolder(server)).filePath(name + ".sqlite"));
     else
         dropPostgresDatabase(name);
 }
@@ -185,9 +224,30 @@ void DatabaseTest::openCompany(const QString& usuario)
     ASSERT_EQ(base.gCnn.State(), db::ado::adStateOpen);
 }
 
-void DatabaseTest::seed(const QStringList& statements) const
+void DatabaseTest::seed(const QStringList& statements, const QString& database, const QString& server) const
 {
     db::Connection connection;
-    connection.Open(connectionText());
+    connection.Open(connectionText(database, {}, server));
     for (const QString& statement : statements) connection.Execute(statement);
+}
+
+void DatabaseTest::seedNative(const QStringList& statements, const QString& database, const QString& server) const
+{
+    try {
+        std::unique_ptr<db::Engine> engine;
+        if (engineOf(server) == TestEngine::SQLite)
+            engine = std::make_unique<db::SqliteEngine>(dataFolder(server), database);
+        else
+            engine = std::make_unique<db::OdbcEngine>(postgresText(database, database), database, 5);
+        for (const QString& statement : statements) engine->run(statement);
+    } catch (const db::EngineFailure& failure) {
+        ADD_FAILURE() << database.toStdString() << ": " << failure.description.toStdString();
+    }
+}
+
+db::Recordset DatabaseTest::read(const QString& statement, const QString& database, const QString& server) const
+{
+    db::Connection connection;
+    connection.Open(connectionText(database, {}, server));
+    return connection.Execute(statement);
 }

@@ -1,5 +1,9 @@
 #include "DatosDemo.h"
+#include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
 #include "platform/db/Connection.h"
+#include "replication/ReplicaGrupo.h"
+#include "support/PedirReplica.h"
 #include "support/ProgramTest.h"
 #include "vendor/QvFunciones.h"
 
@@ -23,6 +27,13 @@ protected:
             connection.Open("PROVIDER=SQLOLEDB;Server=LOCAL;Database =EMPRESA_DEMO;UId=x;Pwd=x;");
         }
         return connection.Execute(sql);
+    }
+
+    static long countIn(const QString& database, const QString& sql)
+    {
+        db::Connection other;
+        other.Open("PROVIDER=SQLOLEDB;Server=LOCAL;Database =" + database + ";UId=x;Pwd=x;");
+        return other.Execute(sql).Fields(0).Value().toLong();
     }
 
     // The articles and equivalences in a stable order, as one fingerprint.
@@ -85,4 +96,28 @@ TEST_F(DatosDemoTest, TheSameSizeGivesTheSameData)
     again.reemplazar = true;
     crearDatosDemo(again);
     EXPECT_EQ(fingerprint(), first);
+}
+
+TEST_F(DatosDemoTest, AnEquivalenceSavedInTheDemoCompanyReachesBothDemoPointsOfSale)
+{
+    crearDatosDemo(opciones(40));
+    const QString articulo =
+        query("SELECT IdArticulo FROM V_MA_ARTICULOS ORDER BY IdArticulo").Fields(0).Value().toText();
+    DB_Dll& empresa = gBaseDatos();
+    empresa.gServidor = kServidorDemo;
+    empresa.gDBName = empresa.gUsuario = empresa.gUserPassWord = kEmpresaDemo;
+    empresa.OpenServerADODB(false, 3, {}, true, true);
+    ASSERT_EQ(empresa.gCnn.State(), db::ado::adStateOpen);
+    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
+
+    empresa.EjecutaConsultaSQL("INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) VALUES ("
+                               + EntreComillas(articulo) + ", 'DOC', 'UN', 12)");
+    ActualizaGEmpresas("S_TA_EQUIV", 1, EntreComillas(articulo), "'DOC'", "'UN'");
+    for (const char* puntoDeVenta : {"TPV01_DEMO", "TPV02_DEMO"}) {
+        EXPECT_EQ(countIn(puntoDeVenta, "SELECT COUNT(*) FROM S_TA_EQUIV WHERE IDUNIDAD = 'DOC' AND COEFICIENTE = 12"),
+                  1)
+            << puntoDeVenta;
+    }
+    EXPECT_TRUE(operador->boxes().isEmpty());
+    gBaseDatos() = DB_Dll();
 }

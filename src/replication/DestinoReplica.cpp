@@ -1,0 +1,134 @@
+#include "replication/DestinoReplica.h"
+
+#include "platform/VbText.h"
+#include "platform/db/ErrorMap.h"
+#include "replication/CatalogoReplica.h"
+#include "replication/VerificaCampos.h"
+#include "session/ConectarBaseRemota.h"
+#include "session/VerificaConexion.h"
+
+namespace {
+
+constexpr long kCursorCliente = 3;
+constexpr QChar kPermitido = u'1';
+// Columns an insert leaves to the target.
+const QStringList kNoSeInsertan{"ID", "IMAGEN", "TRANSMISION", "RECEPCION", "OBSERVACIONES"};
+constexpr char kSinConexion[] = "No se pudo conectar con la base de datos.";
+constexpr char kSinFilaEscrita[] = "La base de datos no escribió la fila.";
+constexpr char kSinTabla[] = "La base de datos no tiene la tabla ";
+
+bool abierta(const DB_Dll& base) { return base.gCnn.State() == db::ado::adStateOpen; }
+
+void cerrar(DB_Dll& base)
+{
+    if (abierta(base)) base.gCnn.Close();
+    base.gOpenFlag = false;
+}
+
+}  // namespace
+
+DestinoReplica::DestinoReplica(DatosDestino datos) : datos_(std::move(datos)) {}
+
+bool DestinoReplica::Recibe(const QString& Tabla) const
+{
+    if (datos_.grupo) return datos_.grupo->ReplicaHabilitada(Tabla);
+    const auto grupo = GrupoDeTablasTPV(Tabla);
+    return grupo
+           && (grupo->columnaExclusion.isEmpty()
+               || !datos_.excluidas.contains(grupo->columnaExclusion, Qt::CaseInsensitive));
+}
+
+bool DestinoReplica::permite(int posicion) const
+{
+    return posicion < datos_.permisos.size() && datos_.permisos[posicion] == kPermitido;
+}
+
+// The provider's own error when there is one: a stale one cannot be left,
+// since the list is cleared before each statement.
+FalloReplica DestinoReplica::fallo(FalloReplica::Paso paso, const QString& sentencia, long numero,
+                                   const QString& descripcion)
+{
+    FalloReplica resultado{paso, sentencia, numero, descripcion, false};
+    const db::Errors& errores = base_.gCnn.errors();
+    if (errores.Count() > 0) {
+        const db::DbError& primero = errores.Item(0);
+        resultado.numero = primero.NativeError != 0 ? primero.NativeError : primero.Number;
+        resultado.descripcion = primero.Description;
+        resultado.enlacePerdido = primero.NativeError == db::ErrorMap::LinkLostNative;
+    }
+    resultado.enlacePerdido = resultado.enlacePerdido || paso == FalloReplica::Paso::Conexion || !abierta(base_);
+    caido_ = caido_ || resultado.enlacePerdido;
+    return resultado;
+}
+
+std::optional<FalloReplica> DestinoReplica::abrirPuntoDeVenta()
+{
+    DB_Dll& remota = gBaseRemota();
+    if (!ConectarBaseRemota(datos_.servidor, datos_.base, datos_.base, datos_.base, datos_.codigo, {}, true)) {
+        const db::Errors& errores = remota.gCnn.errors();
+        const QString descripcion = errores.Count() > 0 ? errores.Item(0).Description : kSinConexion;
+        return fallo(FalloReplica::Paso::Conexion, {}, 0, descripcion);
+    }
+    cerrar(remota);
+    return std::nullopt;
+}
+
+std::optional<FalloReplica> DestinoReplica::Abrir()
+{
+    if (abierta(base_)) return std::nullopt;
+    if (caido_) return fallo(FalloReplica::Paso::Conexion, {}, 0, kSinConexion);
+    if (EsPuntoDeVenta()) {
+        if (auto falla = abrirPuntoDeVenta()) return falla;
+    }
+    base_.gProveedor = DB_Dll::pSQLOLEDB;
+    base_.gServidor = EsPuntoDeVenta() ? ObtieneIP(vb::Trim(datos_.servidor)) : datos_.servidor;
+    base_.gDBName = datos_.base;
+    base_.gUsuario = datos_.base;
+    base_.gUserPassWord = datos_.base;
+    base_.OpenServerADODB(false, kCursorCliente, {}, false, false);
+    if (abierta(base_)) return std::nullopt;
+    return fallo(FalloReplica::Paso::Conexion, {}, 0, kSinConexion);
+}
+
+std::optional<FalloReplica> DestinoReplica::Ejecutar(FalloReplica::Paso paso, const QString& sentencia)
+{
+    base_.gCnn.errors().Clear();
+    QString texto = sentencia;
+    long filas = 0;
+    base_.EjecutaConsultaSQL(texto, filas);
+    if (base_.gCnn.errors().Count() > 0) return fallo(paso, sentencia, 0, {});
+    const bool debiaEscribir = paso == FalloReplica::Paso::Insercion || paso == FalloReplica::Paso::Actualizacion;
+    if (debiaEscribir && filas == 0) return fallo(paso, sentencia, 0, kSinFilaEscrita);
+    return std::nullopt;
+}
+
+std::optional<FalloReplica> DestinoReplica::Leer(const QString& sentencia, db::Recordset& filas)
+{
+    base_.gCnn.errors().Clear();
+    try {
+        filas = base_.gCnn.Execute(sentencia);
+        return std::nullopt;
+    } catch (const ErrorVB& error) {
+        return fallo(FalloReplica::Paso::Lectura, sentencia, error.numero, error.descripcion);
+    }
+}
+
+std::optional<FalloReplica> DestinoReplica::ColumnasInsertables(const QString& Tabla, QStringList& columnas)
+{
+    if (const auto leidas = columnas_.constFind(Tabla.toUpper()); leidas != columnas_.constEnd()) {
+        columnas = *leidas;
+        return std::nullopt;
+    }
+    base_.gCnn.errors().Clear();
+    try {
+        QString tipos;
+        columnas = VerificaCampos(Tabla, base_, kNoSeInsertan, false, tipos).split(u',', Qt::SkipEmptyParts);
+    } catch (const ErrorVB& error) {
+        return fallo(FalloReplica::Paso::Lectura, {}, error.numero, error.descripcion);
+    }
+    if (columnas.isEmpty()) return fallo(FalloReplica::Paso::Lectura, {}, 0, kSinTabla + Tabla);
+    columnas_.insert(Tabla.toUpper(), columnas);
+    return std::nullopt;
+}
+
+void DestinoReplica::Cerrar() { cerrar(base_); }

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "database/DB_Dll.h"
+#include "replication/AjustesGrupo.h"
+#include "replication/FalloReplica.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What identifies a target in the list of pending copies.
+inline constexpr char kDestinoTPV[] = "TPV";
+inline constexpr char kDestinoGrupo[] = "GRUPO";
+
+// A database that receives copies: a point of sale of V_TA_TPV, or the group database.
+struct DatosDestino {
+    QString tipo;         // kDestinoTPV or kDestinoGrupo
+    QString codigo;       // the point of sale's CODIGO; empty for the group
+    QString descripcion;  // the point of sale's Descripcion
+    QString servidor;
+    QString base;
+    QString permisos;                   // "1" in position 1 inserts, 2 updates, 3 deletes
+    QStringList excluidas;              // a point of sale's exclusion flags that are set
+    std::optional<AjustesGrupo> grupo;  // the group database's settings
+};
+
+// One target during one save, on a quiet database object of its own: opened
+// once when first needed, closed when the save ends. A target found
+// unreachable, at the start or half-way, is left alone for the rest of the save.
+class DestinoReplica {
+public:
+    explicit DestinoReplica(DatosDestino datos);
+
+    const DatosDestino& Datos() const { return datos_; }
+    bool EsPuntoDeVenta() const { return datos_.tipo == kDestinoTPV; }
+    bool Recibe(const QString& Tabla) const;
+    bool Inserta() const { return permite(0); }
+    bool Actualiza() const { return permite(1); }
+    bool Borra() const { return permite(2); }
+
+    // Opens the target, checking a point of sale through the remote link
+    // first; nothing when it is open, why not otherwise.
+    std::optional<FalloReplica> Abrir();
+    bool Caido() const { return caido_; }
+    // Reported to the operator already in this save.
+    bool Avisado() const { return avisado_; }
+    void MarcarAvisado() { avisado_ = true; }
+
+    // Runs a statement that writes, with the error list cleared before it;
+    // an insert or update that writes no row has failed as well.
+    std::optional<FalloReplica> Ejecutar(FalloReplica::Paso paso, const QString& sentencia);
+    // Reads rows; a failure is returned, never raised.
+    std::optional<FalloReplica> Leer(const QString& sentencia, db::Recordset& filas);
+    // The target's columns of `Tabla` that an insert writes, read once per save.
+    std::optional<FalloReplica> ColumnasInsertables(const QString& Tabla, QStringList& columnas);
+    void Cerrar();
+
+private:
+    bool permite(int posicion) const;
+    FalloReplica fallo(FalloReplica::Paso paso, const QString& sentencia, long numero, const QString& descripcion);
+    std::optional<FalloReplica> abrirPuntoDeVenta();
+
+    DatosDestino datos_;
+    DB_Dll base_{DB_Dll::PoliticaErrores::Silenciosa};
+    bool caido_ = false;
+    bool avisado_ = false;
+    QHash<QString, QStringList> columnas_;
+};

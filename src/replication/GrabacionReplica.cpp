@@ -1,0 +1,223 @@
+#include "replication/GrabacionReplica.h"
+
+#include "database/DB_Dll.h"
+#include "platform/TrapErrores.h"
+#include "platform/VbText.h"
+#include "platform/os/System.h"
+#include "platform/ui/Dialogs.h"
+#include "replication/CatalogoReplica.h"
+#include "replication/CondicionReplica.h"
+#include "replication/CopiaDeFilas.h"
+#include "replication/FalloReplica.h"
+#include "session/RegistroFallas.h"
+#include "vendor/TratamientoErrores.h"
+
+namespace {
+
+constexpr char kRutina[] = "ActualizaGEmpresas";
+constexpr char kPuntosDeVenta[] =
+    "SELECT * FROM V_TA_TPV  with(nolock)  WHERE INTERNET = 0 AND BAJA = 0 ORDER BY CODIGO ";
+constexpr char kTodoPermitido[] = "111";
+constexpr char kCRLF[] = "\r\n";
+constexpr char kSinConexionEnLaGrabacion[] = "Sin conexión durante la grabación.";
+
+QString texto(db::Recordset& fila, const char* columna) { return vb::Trim(fila.Fields(columna).Value().textOrEmpty()); }
+
+DatosDestino puntoDeVenta(db::Recordset& fila)
+{
+    DatosDestino datos;
+    datos.tipo = kDestinoTPV;
+    datos.codigo = fila.Fields("codigo").Value().textOrEmpty();
+    datos.descripcion = texto(fila, "Descripcion");
+    datos.servidor = texto(fila, "Server");
+    datos.base = texto(fila, "Dbname");
+    datos.permisos = kTodoPermitido;
+    for (const QString& columna : ColumnasDeExclusion()) {
+        const Variant marca = fila.Fields(columna).Value();
+        if (!marca.isNull() && marca.toBool()) datos.excluidas.append(columna);
+    }
+    return datos;
+}
+
+QString nombreDe(const DatosDestino& datos)
+{
+    if (datos.tipo == kDestinoTPV) return "el Punto de ventas " + datos.descripcion;
+    return "la base de datos del grupo " + datos.base;
+}
+
+QString quedaPendiente(const DatosDestino& datos)
+{
+    return kCRLF + QString("La copia para ") + nombreDe(datos) + " queda pendiente y se enviará más adelante.";
+}
+
+}  // namespace
+
+// What a request copies: a table the key catalogue knows, an operation that
+// copies, and a condition that picks rows; never a whole table.
+struct GrabacionReplica::Copia {
+    QString tabla;
+    QStringList claves;
+    QString condicion;
+};
+
+std::optional<GrabacionReplica::Copia> GrabacionReplica::copiaDe(const SolicitudReplica& solicitud)
+{
+    if (solicitud.Operacion < 1 || solicitud.Operacion > 3) return std::nullopt;
+    Copia copia;
+    copia.tabla = vb::Trim(TablaSinMarcaAdmin(solicitud.Tabla));
+    copia.claves = CamposClave(copia.tabla);
+    if (copia.claves.isEmpty()) return std::nullopt;
+    copia.condicion = CondicionReplica(solicitud.Condicion, copia.claves, solicitud.Claves);
+    if (copia.condicion.isEmpty()) return std::nullopt;
+    return copia;
+}
+
+GrabacionReplica::GrabacionReplica() { leerDestinos(); }
+
+GrabacionReplica::~GrabacionReplica() = default;
+
+void GrabacionReplica::leerDestinos()
+{
+    TrapErrores trap(kRutina, [](const ErrorVB& error, const QString& rutina) {
+        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+    });
+    db::Recordset puntos;
+    gBaseDatos().AbrirRecordset(kPuntosDeVenta, puntos);
+    while (puntos.State() == db::ado::adStateOpen && !puntos.Eof()) {
+        if (!trap.paso([&] {
+                DatosDestino datos = puntoDeVenta(puntos);
+                if (!datos.servidor.isEmpty() && !datos.base.isEmpty())
+                    destinos_.push_back(std::make_unique<DestinoReplica>(std::move(datos)));
+            })) {
+            return;
+        }
+        puntos.MoveNext();
+    }
+    AjustesGrupo ajustes;
+    if (!trap.paso([&] { ajustes = AjustesGrupo::Leer(); })) return;
+    if (!ajustes.habilitada || ajustes.servidor.isEmpty() || ajustes.base.isEmpty()) return;
+    destinos_.push_back(std::make_unique<DestinoReplica>(
+        DatosDestino{kDestinoGrupo, {}, {}, ajustes.servidor, ajustes.base, ajustes.tipos, {}, ajustes}));
+}
+
+QStringList GrabacionReplica::Destinos(const QString& Tabla) const
+{
+    QStringList nombres;
+    for (const auto& destino : destinos_)
+        if (destino->Recibe(vb::Trim(TablaSinMarcaAdmin(Tabla)))) nombres.append(nombreDe(destino->Datos()));
+    return nombres;
+}
+
+void GrabacionReplica::Replicar(const SolicitudReplica& solicitud)
+{
+    const auto copia = copiaDe(solicitud);
+    if (!copia) return;
+    for (const auto& destino : destinos_) {
+        if (!destino->Recibe(copia->tabla)) continue;
+        if (destino->Caido()) {
+            conservar(*destino, solicitud, kSinConexionEnLaGrabacion);
+            continue;
+        }
+        if (const auto falla = copiar(*destino, *copia)) {
+            registrar(*destino, *falla);
+            conservar(*destino, solicitud, falla->descripcion);
+        }
+    }
+}
+
+int GrabacionReplica::ReintentarPendientes()
+{
+    if (pendientes_.Vacia()) return 0;
+    int quedan = 0;
+    for (const Pendiente& pendiente : pendientes_.Todos()) {
+        if (!reintentar(pendiente)) ++quedan;
+    }
+    return quedan;
+}
+
+void GrabacionReplica::Terminar()
+{
+    for (const auto& destino : destinos_) destino->Cerrar();
+    for (auto tablas = tablasConPendientesCambiados_.cbegin(); tablas != tablasConPendientesCambiados_.cend(); ++tablas)
+        pendientes_.MarcarPuntoDeVenta(tablas.key(), *tablas);
+    tablasConPendientesCambiados_.clear();
+}
+
+std::optional<FalloReplica> GrabacionReplica::copiar(DestinoReplica& destino, const Copia& copia)
+{
+    if (auto falla = destino.Abrir()) return falla;
+    return CopiaDeFilas(destino, copia.tabla, copia.claves, copia.condicion).Ejecutar();
+}
+
+// A pending copy for a target that is not among this save's, or that
+// failed in it, waits for a later attempt.
+bool GrabacionReplica::reintentar(const Pendiente& pendiente)
+{
+    DestinoReplica* destino = destinoDe(pendiente);
+    const auto copia = copiaDe(pendiente.solicitud);
+    if (!destino || !copia || destino->Caido() || !destino->Recibe(copia->tabla)) return false;
+    if (const auto falla = copiar(*destino, *copia)) {
+        registrar(*destino, *falla);
+        pendientes_.AnotarFallo(pendiente.id, falla->descripcion);
+        return false;
+    }
+    pendientes_.Quitar(pendiente.id);
+    anotarCambioDePendientes(*destino, copia->tabla);
+    return true;
+}
+
+void GrabacionReplica::registrar(DestinoReplica& destino, const FalloReplica& falla)
+{
+    QString proceso = destino.Datos().servidor + "/" + os::executableName();
+    GrabarErrorAux(falla.sentencia, proceso, falla.numero, falla.descripcion);
+    avisar(destino, falla);
+}
+
+void GrabacionReplica::conservar(DestinoReplica& destino, const SolicitudReplica& solicitud, const QString& motivo)
+{
+    SolicitudReplica guardada = solicitud;
+    guardada.Tabla = vb::Trim(TablaSinMarcaAdmin(solicitud.Tabla));
+    anotarCambioDePendientes(destino, guardada.Tabla);
+    if (pendientes_.Agregar(destino.Datos(), guardada, motivo) || listaAvisada_) return;
+    listaAvisada_ = true;
+    MsgBox("No se pudo anotar en la base de la empresa la copia pendiente para " + nombreDe(destino.Datos())
+               + ": esos cambios deberán grabarse de nuevo.",
+           vb::vbCritical, "Atención");
+}
+
+// Once per target and save, whatever failed: one message, never a flood.
+void GrabacionReplica::avisar(DestinoReplica& destino, const FalloReplica& falla)
+{
+    if (destino.Avisado()) return;
+    destino.MarcarAvisado();
+    const DatosDestino& datos = destino.Datos();
+    if (falla.enlacePerdido) {
+        const QString texto = destino.EsPuntoDeVenta() ? "No se pudo conectar al Punto de ventas " + datos.descripcion
+                                                       : "No se pudo conectar a la base de datos del grupo "
+                                                             + datos.base + " Server: " + datos.servidor;
+        MsgBox(texto + quedaPendiente(datos), vb::vbInformation, "Aviso al operador");
+    } else if (falla.paso == FalloReplica::Paso::Insercion) {
+        MsgBox("Error en base de datos " + falla.descripcion + quedaPendiente(datos), vb::vbInformation, "Atencion");
+    } else {
+        MsgBox(falla.descripcion + kCRLF + "No se pudo actualizar la base de datos " + datos.base
+                   + " Server: " + datos.servidor + quedaPendiente(datos),
+               vb::vbCritical, "Atención");
+    }
+}
+
+void GrabacionReplica::anotarCambioDePendientes(const DestinoReplica& destino, const QString& tabla)
+{
+    if (!destino.EsPuntoDeVenta()) return;
+    QStringList& tablas = tablasConPendientesCambiados_[destino.Datos().codigo];
+    if (!tablas.contains(tabla, Qt::CaseInsensitive)) tablas.append(tabla);
+}
+
+DestinoReplica* GrabacionReplica::destinoDe(const Pendiente& pendiente)
+{
+    for (const auto& destino : destinos_) {
+        const DatosDestino& datos = destino->Datos();
+        if (vb::SameText(datos.tipo, pendiente.destino) && vb::SameText(datos.codigo, pendiente.codigoTPV))
+            return destino.get();
+    }
+    return nullptr;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "replication/DestinoReplica.h"
+#include "replication/ListaPendientes.h"
+#include "replication/ModGruposEmp.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+// The copies of one save. The targets are read once: the points of sale of
+// V_TA_TPV that are neither on the Internet nor withdrawn, in CODIGO order,
+// then the group database when its settings switch it on; a target without
+// server or database is left out as not set up, so that nothing meant for
+// it reaches another. A target that fails is reported once, with an AUX_ERR
+// row, and every copy it did not take is kept in the pending list.
+class GrabacionReplica {
+public:
+    GrabacionReplica();
+    ~GrabacionReplica();
+    GrabacionReplica(const GrabacionReplica&) = delete;
+    GrabacionReplica& operator=(const GrabacionReplica&) = delete;
+
+    void Replicar(const SolicitudReplica& solicitud);
+    // Copies again what the pending list holds, in its order, as the company
+    // holds those rows now; returns how many are still pending.
+    int ReintentarPendientes();
+    // The targets that take rows of `Tabla`, named for the operator.
+    QStringList Destinos(const QString& Tabla) const;
+    // Closes the targets and sets the points of sale's pending marks.
+    void Terminar();
+
+private:
+    struct Copia;
+
+    static std::optional<Copia> copiaDe(const SolicitudReplica& solicitud);
+    void leerDestinos();
+    std::optional<FalloReplica> copiar(DestinoReplica& destino, const Copia& copia);
+    bool reintentar(const Pendiente& pendiente);
+    void registrar(DestinoReplica& destino, const FalloReplica& falla);
+    void conservar(DestinoReplica& destino, const SolicitudReplica& solicitud, const QString& motivo);
+    void avisar(DestinoReplica& destino, const FalloReplica& falla);
+    void anotarCambioDePendientes(const DestinoReplica& destino, const QString& tabla);
+    DestinoReplica* destinoDe(const Pendiente& pendiente);
+
+    std::vector<std::unique_ptr<DestinoReplica>> destinos_;
+    ListaPendientes pendientes_;
+    QHash<QString, QStringList> tablasConPendientesCambiados_;  // by point of sale
+    bool listaAvisada_ = false;
+};

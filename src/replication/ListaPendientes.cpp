@@ -1,0 +1,135 @@
+#include "replication/ListaPendientes.h"
+
+#include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
+#include "platform/VbText.h"
+#include "replication/CatalogoReplica.h"
+#include "replication/DestinoReplica.h"
+#include "vendor/QvFunciones.h"
+
+#include <optional>
+
+namespace {
+
+constexpr char kTabla[] = "REPLICA_PENDIENTES";
+constexpr int kLargoError = 250;
+
+QString comillas(const QString& texto) { return EntreComillas(texto); }
+
+QString condicionDeEntrada(const DatosDestino& destino, const SolicitudReplica& solicitud)
+{
+    QString condicion = " WHERE DESTINO = " + comillas(destino.tipo) + " AND CODIGO_TPV = " + comillas(destino.codigo)
+                        + " AND TABLA = " + comillas(solicitud.Tabla);
+    for (size_t i = 0; i < solicitud.Claves.size(); ++i) {
+        condicion += " AND CLAVE" + QString::number(i + 1) + " = " + comillas(solicitud.Claves[i]);
+    }
+    return condicion + " AND CONDICION = " + comillas(solicitud.Condicion);
+}
+
+// A statement of the list on the company database; its failure is the
+// caller's to know and is not left behind for the window's next one.
+bool ejecutar(const QString& sentencia)
+{
+    DB_Dll& base = gBaseDatos();
+    base.gCnn.errors().Clear();
+    base.EjecutaConsultaSQL(sentencia);
+    const bool hecho = base.gCnn.errors().Count() == 0;
+    base.gCnn.errors().Clear();
+    return hecho;
+}
+
+std::optional<db::Recordset> leer(const QString& sentencia)
+{
+    DB_Dll& base = gBaseDatos();
+    try {
+        return base.gCnn.Execute(sentencia);
+    } catch (const ErrorVB&) {
+        base.gCnn.errors().Clear();
+        return std::nullopt;
+    }
+}
+
+QString texto(db::Recordset& filas, const QString& columna) { return filas.Fields(columna).Value().textOrEmpty(); }
+
+bool hayPendientesDe(const QString& codigoTPV, const QStringList& tablas)
+{
+    QStringList lista;
+    for (const QString& tabla : tablas) lista.append(comillas(tabla));
+    auto filas = leer(QString("SELECT COUNT(*) AS N FROM ") + kTabla + " WHERE DESTINO = " + comillas(kDestinoTPV)
+                      + " AND CODIGO_TPV = " + comillas(codigoTPV) + " AND TABLA IN (" + lista.join(u',') + ")");
+    return filas && !filas->Eof() && filas->Fields("N").Value().toLong() > 0;
+}
+
+}  // namespace
+
+bool ListaPendientes::Agregar(const DatosDestino& destino, const SolicitudReplica& solicitud, const QString& error)
+{
+    auto existente = leer(QString("SELECT ID FROM ") + kTabla + condicionDeEntrada(destino, solicitud));
+    if (!existente) return false;
+    if (!existente->Eof()) {
+        AnotarFallo(existente->Fields("ID").Value().toLong(), error);
+        return true;
+    }
+    QStringList valores{comillas(destino.tipo), comillas(destino.codigo), comillas(solicitud.Tabla)};
+    for (const QString& clave : solicitud.Claves) valores.append(comillas(clave));
+    valores << comillas(solicitud.Condicion) << QString::number(solicitud.Operacion) << "getDate()"
+            << comillas(QvFunciones::TextoMaximo(error, kLargoError)) << "1";
+    return ejecutar(QString("INSERT INTO ") + kTabla
+                    + " (DESTINO, CODIGO_TPV, TABLA, CLAVE1, CLAVE2, CLAVE3, CLAVE4, CLAVE5, CLAVE6, CONDICION, "
+                      "OPERACION, FECHA, ULTIMO_ERROR, INTENTOS) VALUES ("
+                    + valores.join(", ") + ")");
+}
+
+QVector<Pendiente> ListaPendientes::Todos() const
+{
+    QVector<Pendiente> todos;
+    auto filas = leer(QString("SELECT * FROM ") + kTabla + " ORDER BY ID");
+    if (!filas) return todos;
+    for (; !filas->Eof(); filas->MoveNext()) {
+        Pendiente pendiente;
+        pendiente.id = filas->Fields("ID").Value().toLong();
+        pendiente.destino = texto(*filas, "DESTINO");
+        pendiente.codigoTPV = texto(*filas, "CODIGO_TPV");
+        pendiente.solicitud.Tabla = texto(*filas, "TABLA");
+        pendiente.solicitud.Operacion = filas->Fields("OPERACION").Value().toLong();
+        for (size_t i = 0; i < pendiente.solicitud.Claves.size(); ++i)
+            pendiente.solicitud.Claves[i] = texto(*filas, "CLAVE" + QString::number(i + 1));
+        pendiente.solicitud.Condicion = texto(*filas, "CONDICION");
+        todos.append(pendiente);
+    }
+    return todos;
+}
+
+bool ListaPendientes::Vacia() const
+{
+    auto filas = leer(QString("SELECT COUNT(*) AS N FROM ") + kTabla);
+    return !filas || filas->Eof() || filas->Fields("N").Value().toLong() == 0;
+}
+
+void ListaPendientes::Quitar(qint64 id)
+{
+    (void)ejecutar(QString("DELETE ") + kTabla + " WHERE ID = " + QString::number(id));
+}
+
+void ListaPendientes::AnotarFallo(qint64 id, const QString& error)
+{
+    (void)ejecutar(QString("UPDATE ") + kTabla
+                   + " SET ULTIMO_ERROR = " + comillas(QvFunciones::TextoMaximo(error, kLargoError))
+                   + ", FECHA = getDate(), INTENTOS = INTENTOS + 1 WHERE ID = " + QString::number(id));
+}
+
+void ListaPendientes::MarcarPuntoDeVenta(const QString& codigoTPV, const QStringList& tablas)
+{
+    QStringList marcas;
+    for (const QString& tabla : tablas) {
+        const auto grupo = GrupoDeTablasTPV(tabla);
+        if (!grupo) continue;
+        for (const QString& marca : grupo->columnasPendientes) {
+            if (!marcas.contains(marca)) marcas.append(marca);
+        }
+    }
+    for (const QString& marca : marcas) {
+        const QString valor = hayPendientesDe(codigoTPV, TablasConMarcaPendiente(marca)) ? "1" : "0";
+        (void)ejecutar("UPDATE V_TA_TPV SET " + marca + " = " + valor + " WHERE CODIGO = " + comillas(codigoTPV));
+    }
+}

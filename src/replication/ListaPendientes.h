@@ -1,0 +1,35 @@
+#pragma once
+
+#include "replication/ModGruposEmp.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+struct DatosDestino;
+
+// A copy that could not be made yet, as REPLICA_PENDIENTES keeps it.
+struct Pendiente {
+    qint64 id = 0;
+    QString destino;    // kDestinoTPV or kDestinoGrupo
+    QString codigoTPV;  // the point of sale's CODIGO; empty for the group
+    SolicitudReplica solicitud;
+};
+
+// The copies that failed, kept in the company database (table
+// REPLICA_PENDIENTES) so that none is lost: one entry per target and rows, in
+// the order they first failed, until a later attempt makes them. The table's
+// statements run on the company's own database object.
+class ListaPendientes {
+public:
+    // Keeps a copy for a target; the same rows already kept for it only get
+    // the new error and time. False when the company database refused it.
+    bool Agregar(const DatosDestino& destino, const SolicitudReplica& solicitud, const QString& error);
+    QVector<Pendiente> Todos() const;
+    bool Vacia() const;
+    void Quitar(qint64 id);
+    void AnotarFallo(qint64 id, const QString& error);
+    // Sets or clears a point of sale's V_TA_TPV marks of the tables' groups,
+    // after what is still pending for it.
+    void MarcarPuntoDeVenta(const QString& codigoTPV, const QStringList& tablas);
+};

@@ -1,0 +1,108 @@
+#include "replication/ReplicaGrupo.h"
+
+#include "platform/ui/Dialogs.h"
+#include "replication/GrabacionReplica.h"
+
+namespace {
+
+// Marks a copy under way for as long as it runs, however it ends.
+class Copiando {
+public:
+    explicit Copiando(bool& marca) : marca_(marca) { marca_ = true; }
+    ~Copiando() { marca_ = false; }
+    Copiando(const Copiando&) = delete;
+    Copiando& operator=(const Copiando&) = delete;
+
+private:
+    bool& marca_;
+};
+
+}  // namespace
+
+ReplicaGrupo::ReplicaGrupo() = default;
+
+ReplicaGrupo::~ReplicaGrupo() = default;
+
+bool ReplicaGrupo::IniciarGrabacion()
+{
+    if (ocupada()) {
+        avisarOcupada();
+        return false;
+    }
+    abrirGrabacion();
+    return true;
+}
+
+void ReplicaGrupo::ActualizaGEmpresas(const SolicitudReplica& solicitud)
+{
+    if (copiando_) {
+        esperas_.append(solicitud);
+        return;
+    }
+    const bool propia = !grabacion_;
+    if (propia) abrirGrabacion();
+    copiar(solicitud);
+    copiarEsperas();
+    if (propia) cerrarGrabacion();
+}
+
+void ReplicaGrupo::TerminarGrabacion()
+{
+    if (grabacion_ && !copiando_) cerrarGrabacion();
+}
+
+std::optional<int> ReplicaGrupo::ReintentarPendientes()
+{
+    if (ocupada()) {
+        avisarOcupada();
+        return std::nullopt;
+    }
+    grabacion_ = std::make_unique<GrabacionReplica>();
+    int quedan = 0;
+    {
+        const Copiando marca(copiando_);
+        quedan = grabacion_->ReintentarPendientes();
+    }
+    cerrarGrabacion();
+    return quedan;
+}
+
+void ReplicaGrupo::avisarOcupada() const
+{
+    MsgBox("Se están enviando los cambios a los puntos de venta. Espere a que termine la grabación en curso.",
+           vb::vbExclamation, "Aviso al operador");
+}
+
+void ReplicaGrupo::abrirGrabacion()
+{
+    {
+        const Copiando marca(copiando_);
+        grabacion_ = std::make_unique<GrabacionReplica>();
+        grabacion_->ReintentarPendientes();
+    }
+    copiarEsperas();
+}
+
+void ReplicaGrupo::copiar(const SolicitudReplica& solicitud)
+{
+    const Copiando marca(copiando_);
+    grabacion_->Replicar(solicitud);
+}
+
+void ReplicaGrupo::copiarEsperas()
+{
+    while (!esperas_.isEmpty()) copiar(esperas_.takeFirst());
+}
+
+void ReplicaGrupo::cerrarGrabacion()
+{
+    copiarEsperas();
+    grabacion_->Terminar();
+    grabacion_.reset();
+}
+
+QStringList ReplicaGrupo::Destinos(const QString& Tabla)
+{
+    if (grabacion_) return grabacion_->Destinos(Tabla);
+    return GrabacionReplica().Destinos(Tabla);
+}

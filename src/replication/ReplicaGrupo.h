@@ -1,0 +1,41 @@
+#pragma once
+
+#include "replication/ModGruposEmp.h"
+
+#include <QVector>
+
+#include <memory>
+
+class GrabacionReplica;
+
+// The copy of master rows to the company's points of sale and to its group
+// database, as main() installs it. Window events keep running while a copy
+// goes on, so a request may arrive in the middle of another: it waits and is
+// copied as soon as the running one ends. A save that tries to start while
+// another runs is refused. The pending list is tried again at the start of
+// every save.
+class ReplicaGrupo : public Replicacion {
+public:
+    ReplicaGrupo();
+    ~ReplicaGrupo() override;
+    ReplicaGrupo(const ReplicaGrupo&) = delete;
+    ReplicaGrupo& operator=(const ReplicaGrupo&) = delete;
+
+    bool IniciarGrabacion() override;
+    void ActualizaGEmpresas(const SolicitudReplica& solicitud) override;
+    void TerminarGrabacion() override;
+    std::optional<int> ReintentarPendientes() override;
+    QStringList Destinos(const QString& Tabla) override;
+
+private:
+    bool ocupada() const { return grabacion_ || copiando_; }
+    void avisarOcupada() const;
+    void abrirGrabacion();
+    void copiar(const SolicitudReplica& solicitud);
+    void copiarEsperas();
+    void cerrarGrabacion();
+
+    std::unique_ptr<GrabacionReplica> grabacion_;
+    bool copiando_ = false;
+    QVector<SolicitudReplica> esperas_;
+};

@@ -1,0 +1,180 @@
+#include "equivalences/FrmEquivalencias.h"
+#include "platform/os/System.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/TextField.h"
+#include "replication/ModGruposEmp.h"
+#include "replication/ReplicaTest.h"
+#include "support/QStringPrinter.h"
+#include "support/ServerControl.h"
+
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+constexpr char kCentro[] = "TPV01";
+constexpr char kPostgres[] = "TPVPG";
+constexpr char kNorte[] = "TPV02_REPLICA";
+
+}  // namespace
+
+// The company on SQLite with a point of sale on SQLite, another in the
+// throwaway PostgreSQL cluster and the group database on SQLite.
+class ReplicaVariasBasesTest : public ReplicaTest {
+protected:
+    void SetUp() override
+    {
+        ReplicaTest::SetUp();
+        if (IsSkipped()) return;
+        if (!postgresAvailable()) GTEST_SKIP() << "no hay un servidor PostgreSQL de prueba";
+        addServer(kPostgres, TestEngine::PostgreSQL);
+        agregarPuntoDeVenta("0001", "Centro", kPuntos, kCentro);
+        agregarPuntoDeVenta("0002", "Norte", kPostgres, kNorte);
+        habilitarGrupo();
+    }
+
+    // Every target holds what the company holds.
+    void esperarIgualesALaEmpresa() const
+    {
+        const QStringList empresa = equivalencias(kCompany, kServer);
+        EXPECT_EQ(equivalencias(kCentro, kPuntos), empresa);
+        EXPECT_EQ(equivalencias(kNorte, kPostgres), empresa);
+        EXPECT_EQ(equivalencias(kBaseGrupo, kGrupo), empresa);
+    }
+
+    bool marcaPendiente(const char* codigo) const
+    {
+        return contar(QString("SELECT COUNT(*) FROM V_TA_TPV WHERE PEND_ARTICULOS = 1 AND CODIGO = '") + codigo + "'")
+               == 1;
+    }
+};
+
+TEST_P(ReplicaVariasBasesTest, NumbersArriveExactly)
+{
+    grabar("A1", "CJ", "UN", "0.333333");
+    grabar("A2", "CJ", "UN", "1234567.123456");
+    esperarIgualesALaEmpresa();
+    for (const auto& [base, servidor] : {std::pair{kCentro, kPuntos}, {kNorte, kPostgres}, {kBaseGrupo, kGrupo}}) {
+        EXPECT_EQ(contar("SELECT COUNT(*) FROM S_TA_EQUIV WHERE COEFICIENTE = 0.333333", base, servidor), 1) << base;
+        EXPECT_EQ(contar("SELECT COUNT(*) FROM S_TA_EQUIV WHERE COEFICIENTE = 1234567.123456", base, servidor), 1)
+            << base;
+    }
+}
+
+TEST_P(ReplicaVariasBasesTest, ACodeWithAnApostropheKeepsItsKey)
+{
+    grabar("O'1", "CJ", "UN", "12");
+    EXPECT_EQ(equivalencias(kNorte, kPostgres), QStringList{"O'1 CJ UN = 12"});
+    grabar("O'1", "CJ", "UN", "24");
+    esperarIgualesALaEmpresa();
+    borrar("O'1", "CJ", "UN");
+    EXPECT_TRUE(equivalencias(kNorte, kPostgres).isEmpty());
+    esperarIgualesALaEmpresa();
+}
+
+TEST_P(ReplicaVariasBasesTest, NullsStayNullAndTheWordNullStaysAText)
+{
+    grabar("null", "CJ", "UN", "NULL");
+    grabar("A1", "CJ", "UN", "5", "1");
+    grabar("A1", "CJ", "UN", "NULL", "NULL");
+    EXPECT_EQ(
+        contar("SELECT COUNT(*) FROM S_TA_EQUIV WHERE COEFICIENTE IS NULL AND PARATODOS IS NULL", kNorte, kPostgres),
+        2);
+    EXPECT_EQ(contar("SELECT COUNT(*) FROM S_TA_EQUIV WHERE IDARTICULO = 'null'", kNorte, kPostgres), 1);
+    esperarIgualesALaEmpresa();
+}
+
+TEST_P(ReplicaVariasBasesTest, AGenericSaveWithAPointOfSaleStoppedHalfWayKeepsTheRestPendingUntilItIsBack)
+{
+    ServerControl servidor;
+    if (!servidor.available()) GTEST_SKIP() << "el servidor de prueba no se puede detener desde aquí";
+    constexpr int kArticulos = 60;
+    constexpr int kAntesDeParar = 20;
+    QStringList articulos;
+    for (int i = 0; i < kArticulos; ++i) articulos.append(QString("('ART%1', 'Articulo %1', 'KG')").arg(100 + i));
+    seed({"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('KG', 'Kilogramo'), ('GR', 'Gramo')",
+          "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES " + articulos.join(", ")});
+    FrmEquivalencias ventana;
+    ventana.show();
+    ventana.Inicializa();
+    ventana.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
+    ventana.findChild<TextField*>("Txtfields_4")->setText("KG");
+    ventana.findChild<TextField*>("Txtfields_5")->setText("GR");
+    ventana.findChild<TextField*>("Txtfields_6")->setText("1000");
+    // The save lets window events run after each article: the server goes away part-way.
+    bool parado = false;
+    QTimer reloj;
+    QObject::connect(&reloj, &QTimer::timeout, [&] {
+        if (parado || contar("SELECT COUNT(*) FROM S_TA_EQUIV") < kAntesDeParar) return;
+        parado = true;
+        servidor.stop();
+    });
+    reloj.start(0);
+    operador->answer(vb::vbYes);
+    operador->answer(vb::vbOK);
+    EXPECT_NO_THROW(ventana.UtilVex1_Click("GRABAR")) << "the program ended";
+    reloj.stop();
+    ASSERT_TRUE(parado);
+
+    const QStringList empresa = equivalencias(kCompany, kServer);
+    EXPECT_EQ(empresa.size(), kArticulos);
+    EXPECT_EQ(equivalencias(kCentro, kPuntos), empresa);
+    EXPECT_EQ(equivalencias(kBaseGrupo, kGrupo), empresa);
+    ASSERT_EQ(avisos().size(), 2);
+    EXPECT_TRUE(avisos()[0].contains("\nSe replicará a: el Punto de ventas Centro, el Punto de ventas Norte, "
+                                     "la base de datos del grupo "))
+        << "the question before the save names the targets: " << avisos()[0].toStdString();
+    EXPECT_TRUE(avisos()[1].startsWith("Aviso al operador: No se pudo conectar al Punto de ventas Norte"))
+        << avisos()[1].toStdString();
+    EXPECT_EQ(pendientes("0001"), 0);
+    EXPECT_TRUE(marcaPendiente("0002"));
+
+    servidor.start();
+    const QStringList antes = equivalencias(kNorte, kPostgres);
+    EXPECT_GT(antes.size(), 0);
+    EXPECT_LT(antes.size(), kArticulos);
+    EXPECT_EQ(antes, empresa.mid(0, antes.size())) << "the rows written before it stopped";
+    EXPECT_EQ(pendientes("0002"), kArticulos - antes.size());
+    EXPECT_EQ(Service<Replicacion>::get().ReintentarPendientes(), 0);
+    esperarIgualesALaEmpresa();
+    EXPECT_EQ(pendientes("0002"), 0);
+    EXPECT_FALSE(marcaPendiente("0002"));
+    EXPECT_EQ(avisos().size(), 2);
+}
+
+TEST_P(ReplicaVariasBasesTest, ATargetThatRefusesARowIsRecordedAndTheOthersAreServed)
+{
+    seedNative(
+        {"CREATE FUNCTION rechazar() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+         "IF NEW.coeficiente > 1000 THEN RAISE EXCEPTION 'coeficiente rechazado'; END IF; RETURN NEW; END $$",
+         "CREATE TRIGGER rechazo BEFORE INSERT OR UPDATE ON s_ta_equiv FOR EACH ROW EXECUTE FUNCTION rechazar()"},
+        kNorte, kPostgres);
+    Replicacion& replica = Service<Replicacion>::get();
+    operador->answer(vb::vbOK);
+    ASSERT_TRUE(replica.IniciarGrabacion());
+    grabar("A1", "CJ", "UN", "5");
+    grabar("A2", "CJ", "UN", "5000");
+    grabar("A3", "CJ", "UN", "7");
+    replica.TerminarGrabacion();
+
+    EXPECT_EQ(equivalencias(kNorte, kPostgres), (QStringList{"A1 CJ UN = 5", "A3 CJ UN = 7"}));
+    EXPECT_EQ(equivalencias(kCentro, kPuntos).size(), 3);
+    EXPECT_EQ(equivalencias(kBaseGrupo, kGrupo).size(), 3);
+    ASSERT_EQ(avisos().size(), 1);
+    EXPECT_TRUE(avisos()[0].startsWith("Atencion: Error en base de datos ")) << avisos()[0].toStdString();
+    EXPECT_TRUE(avisos()[0].contains("coeficiente rechazado")) << avisos()[0].toStdString();
+    db::Recordset error = read("SELECT * FROM AUX_ERR");
+    ASSERT_FALSE(error.Eof());
+    EXPECT_EQ(error.Fields("Proceso").Value().toText(), QString(kPostgres) + "/" + os::executableName());
+    error.MoveNext();
+    EXPECT_TRUE(error.Eof());
+    EXPECT_EQ(pendientes("0002"), 1);
+    EXPECT_EQ(pendientes("0001"), 0);
+    EXPECT_TRUE(marcaPendiente("0002"));
+    EXPECT_FALSE(marcaPendiente("0001"));
+}
+
+// Once, the company on SQLite; named after the cluster it needs beside it,
+// so that CTest runs it while the cluster is up.
+INSTANTIATE_TEST_SUITE_P(EmpresaSqlite, ReplicaVariasBasesTest, ::testing::Values(TestEngine::SQLite),
+                         [](const ::testing::TestParamInfo<TestEngine>&) { return std::string("postgresql"); });

@@ -3,6 +3,7 @@
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ArranqueConsultas.h"
 #include "lookups/LanzadorNuevo.h"
+#include "platform/os/System.h"
 #include "platform/ui/QtDialogs.h"
 #include "services/LanzadorMenuExes.h"
 #include "session/ParametrosSesion.h"
@@ -43,6 +44,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Equivalencias");
     FijarLineaComandoProceso(QApplication::arguments().mid(1).join(u' '));
+    // Installed, the program writes its files in the user's own folder,
+    // which the first start makes from the package's templates.
+    os::prepareProgramFolder(os::programFolder(), os::templateFolderFor(os::executableFolder()));
     const Servicios servicios;
 
     FrmEquivalencias ventana;

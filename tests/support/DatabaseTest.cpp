@@ -89,6 +89,8 @@ void createPostgresDatabase(const QString& name, const QString& templateName, co
     }
 }
 
+}  // namespace
+
 void resetSharedObjects()
 {
     gBaseDatos() = DB_Dll();
@@ -98,8 +100,6 @@ void resetSharedObjects()
     ProgramasConCacheDeConfiguracion().clear();
     ProgramasDeVentas().clear();
 }
-
-}  // namespace
 
 std::string engineName(const ::testing::TestParamInfo<TestEngine>& info)
 {

@@ -18,6 +18,9 @@ std::string engineName(const ::testing::TestParamInfo<TestEngine>& info);
 #define ON_EVERY_ENGINE(Suite) \
     INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL), engineName)
 
+// The program's database objects and its settings cache as a fresh start has them.
+void resetSharedObjects();
+
 // A test whose program folder registers a server "LOCAL" with the company
 // database EMPRESA, created empty from the schema scripts, on the engine the
 // test runs on. The shared database objects and the settings cache start afresh.

@@ -93,16 +93,17 @@ sigue() { kill -0 "${programas[-1]}" 2>/dev/null || { cat "$tmp/programas.log"; 
 
 # Started from the menu, the program makes the user's folder from the templates.
 casa=$tmp/casa
-carpeta=$casa/.local/share/equivalencias
+datos=(XDG_DATA_HOME="$casa/datos")
+carpeta=$casa/datos/equivalencias
 mkdir "$casa"
-iniciar "$casa" "$raiz/usr/bin/$orden"
+iniciar "$casa" "${datos[@]}" "$raiz/usr/bin/$orden"
 esperar "$carpeta/du000ra.ini" "$carpeta/servidores.ini"
 for plantilla in du000ra.ini servidores.ini; do
   cmp -s "$raiz/usr/share/equivalencias/plantilla/$plantilla" "$carpeta/$plantilla" || falla "$plantilla difiere"
 done
 
 # crear-demo, without options, puts the demo in the same folder and registers it.
-"${sesion[@]}" HOME="$casa" TMPDIR="$casa" "$raiz/usr/bin/crear-demo" --articulos 40 >>"$tmp/programas.log" 2>&1 ||
+"${sesion[@]}" HOME="$casa" TMPDIR="$casa" "${datos[@]}" "$raiz/usr/bin/crear-demo" --articulos 40 >>"$tmp/programas.log" 2>&1 ||
   { cat "$tmp/programas.log"; falla "crear-demo falló"; }
 [[ -f $carpeta/datos/EMPRESA_DEMO.sqlite ]] || falla "crear-demo no hizo la base en $carpeta"
 grep -q '^EMPRESA_DEMO / LOCAL,' "$carpeta/BASES.TXT" || falla "crear-demo no registró la conexión"
@@ -111,7 +112,8 @@ sigue "el programa no siguió abierto"
 find "$raiz" | sort | cmp -s - "$tmp/instalados" || falla "se escribió dentro de la instalación"
 
 # A program copied to a folder its user cannot write to keeps its files in the
-# user's folder too. Root writes anywhere, so it runs there as nobody.
+# user's folder too, ~/.local/share without XDG_DATA_HOME. Root writes
+# anywhere, so it runs there as nobody.
 solo=$tmp/solo-lectura
 otra=$tmp/otra-casa
 mkdir "$solo" "$otra"

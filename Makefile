@@ -6,9 +6,9 @@ JOBS       ?= $(shell nproc)
 BUILD_PKGS := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
               libgtest-dev libgmock-dev fonts-dejavu-core \
               libsqlite3-dev libxlsxwriter-dev unzip unixodbc-dev tdsodbc \
-              postgresql odbc-postgresql
+              postgresql odbc-postgresql dpkg-dev file desktop-file-utils
 
-.PHONY: all build run test bench deps clean
+.PHONY: all build run test bench package deps clean
 
 all: build
 
@@ -31,6 +31,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, in $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BIN)/bench_*; do echo "== $$(basename $$b)"; "$$b" || exit 1; done

@@ -2,10 +2,13 @@
 
 #include "equivalences/CodigosEquivalencia.h"
 #include "platform/ErrorVB.h"
+#include "platform/db/EngineFactory.h"
 #include "platform/db/engines/SqliteFunctions.h"
 #include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/AnsiFile.h"
+#include "platform/os/PrivateProfile.h"
 #include "platform/os/System.h"
+#include "session/BasesRegistradas.h"
 #include "vendor/QvFunciones.h"
 
 #include <QDir>
@@ -23,6 +26,7 @@
 namespace {
 
 constexpr char kEstadisticas[] = "VX_ESTADISTICAS";
+constexpr char kCarpetaDatos[] = "datos";
 constexpr std::array kPuntosDeVenta{std::pair{"0001", "TPV01_DEMO"}, std::pair{"0002", "TPV02_DEMO"}};
 constexpr int kAnchoUnidadNegocio = 4;
 
@@ -317,20 +321,34 @@ bool crearBase(const QString& carpetaDatos, const QString& nombre, const QString
     return QFile::rename(provisoria, ruta);
 }
 
-void escribirRegistroDeServidores(const QString& carpeta)
+// The demo's server, added to a server registry that lacks it (such as the
+// one an installed program starts with).
+void registrarServidorDemo(const QString& carpeta)
 {
-    const QString ruta = os::findFileIgnoringCase(carpeta, "servidores.ini");
-    if (QFile::exists(ruta)) return;
-    os::writeAnsiFile(ruta, QString("[") + kServidorDemo + "]\r\nmotor=sqlite\r\ncarpeta=datos\r\n");
+    const QString ruta = os::findFileIgnoringCase(carpeta, db::kServerRegistryFile);
+    if (!os::readProfileString(ruta, kServidorDemo, "motor", {}, os::ProfileEncoding::Utf8OrAnsi).isEmpty()) return;
+    const QString seccion = QString("[%1]\r\nmotor=sqlite\r\ncarpeta=%2\r\n").arg(kServidorDemo, kCarpetaDatos);
+    if (!os::appendAnsiText(ruta, os::kCrLf + seccion)) throw ErrorVB(-1, "No se puede escribir " + ruta);
+}
+
+// The demo's company among the registered connections, so that the login
+// window offers it to a program started without a command line.
+void registrarConexionDemo(const QString& carpeta)
+{
+    const BasesRegistradas bases = BasesRegistradas::EnCarpeta(carpeta);
+    const QString nombre = BasesRegistradas::NombreConexion(kEmpresaDemo, kServidorDemo);
+    if (bases.buscar(nombre)) return;
+    bases.agregar({nombre, kEmpresaDemo, kEmpresaDemo, kEmpresaDemo, kServidorDemo});
 }
 
 }  // namespace
 
 int crearDatosDemo(const OpcionesDemo& opciones)
 {
-    const QString carpetaDatos = QDir(opciones.carpeta).filePath("datos");
+    const QString carpetaDatos = QDir(opciones.carpeta).filePath(kCarpetaDatos);
     QDir().mkpath(carpetaDatos);
-    escribirRegistroDeServidores(opciones.carpeta);
+    registrarServidorDemo(opciones.carpeta);
+    registrarConexionDemo(opciones.carpeta);
 
     const QStringList empresa{"configuracion.sql", "empresa.sql"};
     int escritas = 0;

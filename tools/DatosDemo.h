@@ -4,8 +4,9 @@
 
 // The demo set-up of the program folder: a server "LOCAL" (SQLite, folder
 // "datos") with a company database, two point-of-sale databases and the
-// statistics database, filled with realistic master data. The same seed
-// always gives the same data.
+// statistics database, filled with realistic master data, and the company
+// registered in BASES.TXT for the login window. The same seed always gives
+// the same data.
 struct OpcionesDemo {
     QString carpeta;  // the program folder
     int articulos = 3000;

@@ -4,6 +4,7 @@
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ArranqueConsultas.h"
 #include "lookups/LanzadorNuevo.h"
+#include "platform/os/System.h"
 #include "platform/ui/QtDialogs.h"
 #include "replication/ReplicaGrupo.h"
 #include "services/LanzadorMenuExes.h"
@@ -52,6 +53,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Equivalencias");
     const QStringList argumentos = QApplication::arguments().mid(1);
+    // Installed, the program writes its files in the user's own folder,
+    // which the first start makes from the package's templates.
+    os::prepareProgramFolder(os::programFolder(), os::templateFolderFor(os::executableFolder()));
     if (verificar) return VerificarDesdeConsola(argumentos.mid(1).join(u' '));
     FijarLineaComandoProceso(argumentos.join(u' '));
     const Servicios servicios;

@@ -42,7 +42,12 @@ QStringList camposDeLinea(const QString& linea)
 
 }  // namespace
 
-BasesRegistradas::BasesRegistradas() : ruta_(os::findFileIgnoringCase(os::programFolder(), kNombreArchivo)) {}
+BasesRegistradas::BasesRegistradas() : BasesRegistradas(EnCarpeta(os::programFolder())) {}
+
+BasesRegistradas BasesRegistradas::EnCarpeta(const QString& carpeta)
+{
+    return BasesRegistradas(os::findFileIgnoringCase(carpeta, kNombreArchivo));
+}
 
 bool BasesRegistradas::existe() const { return os::readAnsiFile(ruta_).has_value(); }
 

@@ -26,6 +26,8 @@ public:
     // BASES.TXT in the program folder (in whatever case it was written).
     BasesRegistradas();
     explicit BasesRegistradas(QString ruta) : ruta_(std::move(ruta)) {}
+    // BASES.TXT in another program folder, such as the one the demo is made in.
+    static BasesRegistradas EnCarpeta(const QString& carpeta);
 
     const QString& ruta() const { return ruta_; }
     bool existe() const;

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 class BasesRegistradasTest : public ProgramTest {
 protected:
@@ -76,4 +77,15 @@ TEST_F(BasesRegistradasTest, NamesAreFoundTrimmedAndWithTheirCase)
     ASSERT_TRUE(bases.buscar("  EMP01 / SRV1 ").has_value());
     EXPECT_EQ(bases.buscar("EMP01 / SRV1")->servidor, "srv1");
     EXPECT_FALSE(bases.buscar("emp01 / srv1").has_value());
+}
+
+TEST_F(BasesRegistradasTest, TheFileOfAnotherProgramFolderCanBeNamed)
+{
+    QTemporaryDir otra;
+    ASSERT_TRUE(os::writeAnsiFile(otra.filePath("bases.txt"), "X / Y,x,x,x,y\r\n"));
+    const BasesRegistradas bases = BasesRegistradas::EnCarpeta(otra.path());
+    EXPECT_EQ(bases.ruta(), otra.filePath("bases.txt")) << "found whatever its case";
+    ASSERT_TRUE(bases.conexiones().has_value());
+    EXPECT_EQ(bases.conexiones()->size(), 1);
+    EXPECT_FALSE(BasesRegistradas().existe()) << "the program folder's own is another file";
 }

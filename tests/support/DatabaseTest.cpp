@@ -92,6 +92,8 @@ void createPostgresDatabase(const QString& name, const QString& templateName, co
     }
 }
 
+}  // namespace
+
 void resetSharedObjects()
 {
     gBaseDatos() = DB_Dll();
@@ -102,8 +104,6 @@ void resetSharedObjects()
     ProgramasConCacheDeConfiguracion().clear();
     ProgramasDeVentas().clear();
 }
-
-}  // namespace
 
 bool postgresAvailable() { return !postgresPort().isEmpty(); }
 

@@ -23,6 +23,8 @@ std::string engineName(const ::testing::TestParamInfo<TestEngine>& info);
 
 // Whether the throwaway PostgreSQL cluster can be reached by this test program.
 bool postgresAvailable();
+// The program's database objects and its settings cache as a fresh start has them.
+void resetSharedObjects();
 
 // A test whose program folder registers a server "LOCAL" with the company
 // database EMPRESA, created empty from the schema scripts, on the engine the

@@ -4,6 +4,7 @@
 #include "platform/db/Connection.h"
 #include "replication/ReplicaGrupo.h"
 #include "support/PedirReplica.h"
+#include "session/BasesRegistradas.h"
 #include "support/ProgramTest.h"
 #include "vendor/QvFunciones.h"
 
@@ -120,4 +121,37 @@ TEST_F(DatosDemoTest, AnEquivalenceSavedInTheDemoCompanyReachesBothDemoPointsOfS
     }
     EXPECT_TRUE(operador->boxes().isEmpty());
     gBaseDatos() = DB_Dll();
+}
+
+TEST_F(DatosDemoTest, TheDemoCompanyIsRegisteredOnceForTheLoginWindow)
+{
+    writeProgramFile("BASES.TXT", "EMP01 / SRV1,EMP01,EMP01," + QvFunciones::Encriptar("EMP01") + ",SRV1\r\n");
+    crearDatosDemo(opciones(40));
+    crearDatosDemo(opciones(40));
+
+    const auto conexiones = BasesRegistradas::EnCarpeta(programFolder()).conexiones();
+    ASSERT_TRUE(conexiones.has_value());
+    ASSERT_EQ(conexiones->size(), 2) << "the connections already there stay, the demo's comes once";
+    const ConexionRegistrada& demo = conexiones->at(1);
+    EXPECT_EQ(demo.nombre, "EMPRESA_DEMO / LOCAL");
+    EXPECT_EQ(demo.base, kEmpresaDemo);
+    EXPECT_EQ(demo.login, kEmpresaDemo);
+    EXPECT_EQ(demo.password, kEmpresaDemo);
+    EXPECT_EQ(demo.servidor, kServidorDemo);
+}
+
+TEST_F(DatosDemoTest, TheDemoServerIsAddedToAServerRegistryThatLacksIt)
+{
+    const QString otro = "[PG]\nmotor=odbc\ncadena=Driver=PostgreSQL Unicode;Database={base};\n";
+    writeProgramFile("servidores.ini", "; Servidores de la suite\n" + otro);
+    crearDatosDemo(opciones(40));
+    crearDatosDemo(opciones(40));
+
+    QFile registro(QDir(programFolder()).filePath("servidores.ini"));
+    ASSERT_TRUE(registro.open(QIODevice::ReadOnly));
+    const QString texto = QString::fromUtf8(registro.readAll());
+    EXPECT_TRUE(texto.startsWith("; Servidores de la suite\n" + otro)) << texto.toStdString();
+    EXPECT_EQ(texto.count("[LOCAL]"), 1);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM V_MA_ARTICULOS").Fields(0).Value().toLong(), 40)
+        << "the demo company opens through the server added";
 }

@@ -30,10 +30,43 @@ QString tempFolder()
     return "/tmp";
 }
 
-QString programFolder()
+QString programFolder() { return programFolderFor(executableFolder()); }
+
+QString programFolderFor(const QString& executableFolder)
 {
     const QString configured = environment(kProgramFolderVariable);
     if (!configured.isEmpty()) return QDir::cleanPath(QDir(configured).absolutePath());
+    // An installed program never writes beside its executable, not even
+    // where it could (as root, or on a writable /usr).
+    const bool installed = QFileInfo(templateFolderFor(executableFolder)).isDir();
+    if (!installed && QFileInfo(executableFolder).isWritable()) return executableFolder;
+    return userProgramFolder();
+}
+
+QString userProgramFolder()
+{
+    return joinPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), kUserFolderName);
+}
+
+QString templateFolderFor(const QString& executableFolder)
+{
+    return QDir::cleanPath(joinPath(executableFolder, EQUIV_PLANTILLAS_DESDE_BIN));
+}
+
+void prepareProgramFolder(const QString& folder, const QString& templateFolder)
+{
+    QDir().mkpath(folder);
+    const QDir templates(templateFolder);
+    for (const QString& name : templates.entryList(QDir::Files)) {
+        const QString copy = findFileIgnoringCase(folder, name);
+        if (QFileInfo::exists(copy) || !QFile::copy(templates.filePath(name), copy)) continue;
+        // The package's files are read-only; the user's copies are the user's to change.
+        QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::WriteOwner);
+    }
+}
+
+QString executableFolder()
+{
     if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
     return QFileInfo(QFile::symLinkTarget("/proc/self/exe")).absolutePath();
 }

@@ -24,6 +24,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sqlite3.h>
+
 #include <functional>
 #include <stdexcept>
 
@@ -84,10 +86,12 @@ public:
 
     QStringList prompts;
     int markupBoxes = 0;  // boxes that would read their text as markup
+    std::function<void()> atEachBox;
 
     int messageBox(const QString& prompt, int buttons, const QString& title) override
     {
         prompts.append(prompt);
+        if (atEachBox) atEachBox();
         return QtDialogs::messageBox(prompt, buttons, title);
     }
 
@@ -177,10 +181,11 @@ protected:
     // A key as a person types it: through the window system, the event loop
     // and the real message boxes, each answered with the button `caption`.
     // Returns the questions asked.
-    QStringList pressAnswering(Qt::Key key, const QString& caption)
+    QStringList pressAnswering(Qt::Key key, const QString& caption, std::function<void()> atEachBox = {})
     {
         auto boxes = std::make_unique<RealBoxes>(caption);
         RealBoxes* real = boxes.get();
+        real->atEachBox = std::move(atEachBox);
         std::unique_ptr<Dialogs> scripted = Service<Dialogs>::install(std::move(boxes));
         activate();
         EXPECT_NO_THROW(QTest::keyClick(ventana->windowHandle(), key)) << "the program ended";
@@ -548,6 +553,64 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveCanBeCancelledKeepingWhatItWrote)
     EXPECT_EQ(replicas->requests.size(), 2);
     EXPECT_EQ(grid("MSFlexGrid2").TextMatrix(1, 0), "") << "the grid is not refreshed";
     EXPECT_EQ(openBanner(), nullptr);
+}
+
+TEST_F(FrmEquivalenciasTest, ACancelledGenericSaveHasCommittedEveryRowItWroteWhenItAsks)
+{
+    seed(
+        {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('B-1', 'Arroz', 'KG'), "
+         "('B-2', 'Polenta', 'KG'), ('B-3', 'Fideos', 'KG')"});
+    show();
+    press(Qt::Key_F3);
+    tabs().setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    typeAndConfirm("1000");
+    replicas->actAt = 2;
+    replicas->action = [] {
+        if (Lbf_CtrlDisplay* banner = openBanner()) banner->CmdDisplayCancelar->click();
+    };
+    QVector<long> committedWhenAsked;
+    const QStringList asked =
+        pressAnswering(Qt::Key_F2, "&Sí", [&] { committedWhenAsked.append(count("PARATODOS = 1")); });
+
+    EXPECT_EQ(asked, QStringList{"-Desea cancelar la grabacion?."});
+    EXPECT_EQ(committedWhenAsked, QVector<long>{3}) << "the third article was written before the question";
+    EXPECT_EQ(count("PARATODOS = 1"), 3);
+}
+
+TEST_F(FrmEquivalenciasTest, AnErrorInAGenericSaveIsShownWithTheRowsBeforeItCommitted)
+{
+    seed(
+        {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('C-1', 'Vino', 'LT'), "
+         "('C-2', 'Leche', 'LT'), ('C-3', 'Agua', 'LT')"});
+    // The third generic row is refused.
+    sqlite3* base = nullptr;
+    ASSERT_EQ(sqlite3_open(QDir(dataFolder()).filePath("EMPRESA.sqlite").toUtf8().constData(), &base), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(base,
+                           "CREATE TRIGGER rechaza_tercera BEFORE INSERT ON S_TA_EQUIV "
+                           "WHEN (SELECT COUNT(*) FROM S_TA_EQUIV WHERE PARATODOS = 1) >= 2 "
+                           "BEGIN SELECT RAISE(ABORT, 'rechazada'); END",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(base);
+    show();
+    press(Qt::Key_F3);
+    tabs().setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("LT");
+    typeAndConfirm("CJ");
+    typeAndConfirm("6");
+    QVector<long> committedWhenShown;
+    const QStringList shown =
+        pressAnswering(Qt::Key_F2, "A&bortar", [&] { committedWhenShown.append(count("PARATODOS = 1")); });
+
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown.first().startsWith("Ha ocurrido el Siguiente Error (")) << shown.first().toStdString();
+    EXPECT_EQ(committedWhenShown, QVector<long>{2});
+    EXPECT_EQ(count("PARATODOS = 1"), 2);
+    EXPECT_EQ(replicas->requests.size(), 2);
 }
 
 TEST_F(FrmEquivalenciasTest, AGenericDeletionKeepsPerArticleRows)

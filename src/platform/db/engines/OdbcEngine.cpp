@@ -338,12 +338,13 @@ private:
 
 namespace {
 
-// The values of a statement's "?" markers, alive until it has run. Numbers
-// travel as numbers, so that they compare and convert as literals do.
+// The values of a statement's "?" markers, alive until it has run. Whole
+// numbers travel as numbers, typed as the server types such a literal; the
+// rest as text the server converts as it converts a quoted literal.
 class BoundValues {
 public:
     BoundValues(SQLHANDLE stmt, const QVector<Variant>& values)
-        : texts_(values.size()), wholes_(values.size()), reals_(values.size()), lengths_(values.size())
+        : texts_(values.size()), wholes_(values.size()), lengths_(values.size())
     {
         for (int i = 0; i < values.size(); ++i) bind(stmt, i, values[i]);
     }
@@ -357,13 +358,6 @@ private:
             const bool small = wholes_[i] == static_cast<qint32>(wholes_[i]);
             check(SQLBindParameter(stmt, position, SQL_PARAM_INPUT, SQL_C_SBIGINT, small ? SQL_INTEGER : SQL_BIGINT, 0,
                                    0, &wholes_[i], 0, nullptr),
-                  SQL_HANDLE_STMT, stmt);
-            return;
-        }
-        if (value.type() == Variant::Type::Double) {
-            reals_[i] = value.toDouble();
-            check(SQLBindParameter(stmt, position, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0, 0, &reals_[i], 0,
-                                   nullptr),
                   SQL_HANDLE_STMT, stmt);
             return;
         }
@@ -383,7 +377,6 @@ private:
 
     QVector<QString> texts_;
     QVector<qint64> wholes_;
-    QVector<double> reals_;
     QVector<SQLLEN> lengths_;
 };
 

@@ -14,6 +14,9 @@ class DB_Dll;
 struct ErrorVB;
 class Replicacion;
 class TrapErrores;
+namespace db {
+class GroupedCommits;
+}
 
 // The equivalences of S_TA_EQUIV as the maintenance window edits them: the
 // values entered, bound by column name (DataField); what the entry is doing;
@@ -148,6 +151,7 @@ private:
     bool grabarPorArticulo(TrapErrores& trap);
     bool borrarPorArticulo(TrapErrores& trap);
     bool grabarEspeciales(AvanceGrabacion& avance, TrapErrores& trap);
+    bool grabarEspecialesPorArticulo(AvanceGrabacion& avance, TrapErrores& trap, db::GroupedCommits& escrituras);
     void grabarEspecialDe(const QString& articulo, const QString& U, const QString& E, const QString& coeficiente);
     bool borrarEspeciales(TrapErrores& trap);
     void pedirReplica(long operacion, const QString& articulo, const QString& unidad, const QString& equivalente);

@@ -7,13 +7,15 @@
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
+#include "platform/db/GroupedCommits.h"
+#include "platform/ui/BeforeDialog.h"
 #include "replication/ModGruposEmp.h"
 #include "session/ModGlobal.h"
 #include "vendor/QvFunciones.h"
 
 // Writing what was entered: one equivalence of an article, or a generic one
-// materialised as a row for every article of either unit. Every write is
-// committed by itself, so a save stopped half-way keeps what it wrote.
+// materialised as a row for every article of either unit. A save stopped
+// half-way keeps what it wrote.
 
 namespace {
 
@@ -120,7 +122,23 @@ bool ModeloEquivalencias::borrarPorArticulo(TrapErrores& trap)
     return trap.paso([this] { Inicializa(); });
 }
 
+// A generic save writes in short transactions rather than one commit per
+// article. What the operator is told was written is committed first: the
+// stretch is committed before any box is shown (the cancel question, an
+// error's treatment), when the save ends or is cancelled, and at the latest
+// every GroupedCommits::kRowsPerCommit rows or kMillisecondsPerCommit
+// milliseconds. A crash of the program during the save may therefore lose
+// only the last of those short stretches, never rows it said were saved.
 bool ModeloEquivalencias::grabarEspeciales(AvanceGrabacion& avance, TrapErrores& trap)
+{
+    db::GroupedCommits escrituras(base_.gCnn);
+    const BeforeDialog antesDeMostrar([&] { escrituras.commitQuietly(); });
+    const bool completo = grabarEspecialesPorArticulo(avance, trap, escrituras);
+    return trap.paso([&] { escrituras.commit(); }) && completo;
+}
+
+bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, TrapErrores& trap,
+                                                      db::GroupedCommits& escrituras)
 {
     if (!trap.paso([&] { avance.Empezar("Actualizando Datos"); })) return false;
     const QString U = codigoUnidad(Valor("IdUnidad2"));
@@ -137,7 +155,13 @@ bool ModeloEquivalencias::grabarEspeciales(AvanceGrabacion& avance, TrapErrores&
     const bool hayArticulos = articulos.State() == db::ado::adStateOpen && !articulos.Bof();
     for (bool queda = hayArticulos; queda; queda = !articulos.Eof()) {
         const QString articulo = articulos.Fields("IdArticulo").Value().textOrEmpty();
-        if (!trap.paso([&] { grabarEspecialDe(articulo, U, E, coeficiente); })) return false;
+        if (!trap.paso([&] {
+                escrituras.beforeWrite();
+                grabarEspecialDe(articulo, U, E, coeficiente);
+                escrituras.afterWrite();
+            })) {
+            return false;
+        }
         if (!avance.Seguir(articulos.Fields("Descripcion").Value().textOrEmpty())) {
             avance.Terminar();
             return false;

@@ -26,6 +26,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sqlite3.h>
+
 #include <functional>
 #include <stdexcept>
 
@@ -64,10 +66,10 @@ private:
 };
 
 // The real message boxes, each prompt recorded; while it is installed a timer
-// plays the operator, pressing the button with the given caption.
+// plays the operator, pressing the button with one of the given captions.
 class RealBoxes : public QtDialogs {
 public:
-    explicit RealBoxes(QString caption) : caption_(std::move(caption))
+    explicit RealBoxes(QStringList captions) : captions_(std::move(captions))
     {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -77,7 +79,7 @@ public:
             // answer ends it, and its prompt shows in the test's failure.
             QAbstractButton* chosen = box->buttons().constLast();
             for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == caption_) chosen = button;
+                if (captions_.contains(button->text())) chosen = button;
             }
             chosen->click();
         });
@@ -86,15 +88,17 @@ public:
 
     QStringList prompts;
     int markupBoxes = 0;  // boxes that would read their text as markup
+    std::function<void()> atEachBox;
 
     int messageBox(const QString& prompt, int buttons, const QString& title) override
     {
         prompts.append(prompt);
+        if (atEachBox) atEachBox();
         return QtDialogs::messageBox(prompt, buttons, title);
     }
 
 private:
-    QString caption_;
+    QStringList captions_;
     QTimer timer_;
 };
 
@@ -187,21 +191,28 @@ protected:
     // A key as a person types it: through the window system, the event loop
     // and the real message boxes, each answered with the button `caption`.
     // Returns the questions asked.
+    QStringList pressAnswering(Qt::Key key, const QStringList& captions, std::function<void()> atEachBox = {})
+    {
+        return answering(
+            captions, [this, key] { QTest::keyClick(ventana->windowHandle(), key); }, std::move(atEachBox));
+    }
     QStringList pressAnswering(Qt::Key key, const QString& caption)
     {
-        return answering(caption, [this, key] { QTest::keyClick(ventana->windowHandle(), key); });
+        return pressAnswering(key, QStringList{caption});
     }
     // A click on a command of the bar, as pressAnswering.
     QStringList clickAnswering(const QString& command, const QString& caption)
     {
-        return answering(caption, [this, command] {
+        return answering({caption}, [this, command] {
             QTest::mouseClick(&bar(), Qt::LeftButton, {}, bar().ItemRect(command).center());
         });
     }
-    QStringList answering(const QString& caption, const std::function<void()>& act)
+    QStringList answering(const QStringList& captions, const std::function<void()>& act,
+                          std::function<void()> atEachBox = {})
     {
-        auto boxes = std::make_unique<RealBoxes>(caption);
+        auto boxes = std::make_unique<RealBoxes>(captions);
         RealBoxes* real = boxes.get();
+        real->atEachBox = std::move(atEachBox);
         std::unique_ptr<Dialogs> scripted = Service<Dialogs>::install(std::move(boxes));
         activate();
         EXPECT_NO_THROW(act()) << "the program ended";
@@ -594,6 +605,66 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveCanBeCancelledKeepingWhatItWrote)
     EXPECT_EQ(replicas->requests.size(), 2);
     EXPECT_EQ(grid("MSFlexGrid2").TextMatrix(1, 0), "") << "the grid is not refreshed";
     EXPECT_EQ(openBanner(), nullptr);
+}
+
+TEST_F(FrmEquivalenciasTest, ACancelledGenericSaveHasCommittedEveryRowItWroteWhenItAsks)
+{
+    seed(
+        {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('B-1', 'Arroz', 'KG'), "
+         "('B-2', 'Polenta', 'KG'), ('B-3', 'Fideos', 'KG')"});
+    show();
+    press(Qt::Key_F3);
+    tabs().setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    typeAndConfirm("1000");
+    replicas->actAt = 2;
+    replicas->action = [] {
+        if (Lbf_CtrlDisplay* banner = openBanner()) banner->CmdDisplayCancelar->click();
+    };
+    QVector<long> committedWhenAsked;
+    const QStringList asked =
+        pressAnswering(Qt::Key_F2, QStringList{"&Sí"}, [&] { committedWhenAsked.append(count("PARATODOS = 1")); });
+
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked[0].startsWith("La equivalencia se grabará en 6 artículos.")) << asked[0].toStdString();
+    EXPECT_EQ(asked[1], "-Desea cancelar la grabacion?.");
+    EXPECT_EQ(committedWhenAsked, (QVector<long>{0, 3})) << "the third article was written before the question";
+    EXPECT_EQ(count("PARATODOS = 1"), 3);
+}
+
+TEST_F(FrmEquivalenciasTest, AnErrorInAGenericSaveIsShownWithTheRowsBeforeItCommitted)
+{
+    seed(
+        {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('C-1', 'Vino', 'LT'), "
+         "('C-2', 'Leche', 'LT'), ('C-3', 'Agua', 'LT')"});
+    // The third generic row is refused.
+    sqlite3* base = nullptr;
+    ASSERT_EQ(sqlite3_open(QDir(dataFolder()).filePath("EMPRESA.sqlite").toUtf8().constData(), &base), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(base,
+                           "CREATE TRIGGER rechaza_tercera BEFORE INSERT ON S_TA_EQUIV "
+                           "WHEN (SELECT COUNT(*) FROM S_TA_EQUIV WHERE PARATODOS = 1) >= 2 "
+                           "BEGIN SELECT RAISE(ABORT, 'rechazada'); END",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(base);
+    show();
+    press(Qt::Key_F3);
+    tabs().setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("LT");
+    typeAndConfirm("CJ");
+    typeAndConfirm("6");
+    QVector<long> committedWhenShown;
+    const QStringList shown = pressAnswering(Qt::Key_F2, {"&Sí", "A&bortar"},
+                                             [&] { committedWhenShown.append(count("PARATODOS = 1")); });
+
+    ASSERT_EQ(shown.size(), 2) << "the question before the save, then the error";
+    EXPECT_TRUE(shown[1].startsWith("Ha ocurrido el Siguiente Error (")) << shown[1].toStdString();
+    EXPECT_EQ(committedWhenShown, (QVector<long>{0, 2}));
+    EXPECT_EQ(count("PARATODOS = 1"), 2);
+    EXPECT_EQ(replicas->requests.size(), 2);
 }
 
 TEST_F(FrmEquivalenciasTest, AGenericDeletionKeepsPerArticleRows)

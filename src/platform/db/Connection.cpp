@@ -41,6 +41,7 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
         core_->raise(failure, ErrorMap::Context::Open, kSource);
     }
     core_->forgetStructure();
+    core_->statements.clear();
     core_->engine->setCommandTimeout(commandTimeout_);
 }
 

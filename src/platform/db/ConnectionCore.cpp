@@ -28,9 +28,9 @@ Engine& ConnectionCore::requireEngine(const QString& source)
 QVector<StatementResult> ConnectionCore::runBatch(const QString& batch, const QString& source)
 {
     Engine& open = requireEngine(source);
-    QStringList statements;
+    QVector<BoundStatement> translated;
     try {
-        statements = open.dialect().translate(batch, open.databaseName());
+        translated = statements.translate(open.dialect(), batch, open.databaseName());
     } catch (const ErrorVB& untranslatable) {
         if (log) log->record(batch, {});
         raise({Situation::Untranslatable, untranslatable.descripcion, {}, 0}, ErrorMap::Context::Statement, source);
@@ -38,12 +38,12 @@ QVector<StatementResult> ConnectionCore::runBatch(const QString& batch, const QS
 
     QVector<StatementResult> results;
     QVector<DbError> failures;
-    for (const QString& statement : statements) {
-        if (log) log->record(batch, statement);
-        if (changesStructure(statement)) forgetStructure();
+    for (const BoundStatement& statement : translated) {
+        if (log) log->record(batch, statement.spelled);
+        if (changesStructure(statement.text)) forgetStructure();
         try {
-            results.append(open.run(statement));
-            results.last().statement = statement;
+            results.append(open.run(statement.text, statement.parameters));
+            results.last().statement = statement.text;
         } catch (const EngineFailure& failure) {
             failures.append(ErrorMap::toDbError(failure));
         }
@@ -65,6 +65,12 @@ StatementResult ConnectionCore::runOwn(const QString& statement, const QVector<V
     } catch (const EngineFailure& failure) {
         raise(failure, context, source);
     }
+}
+
+void ConnectionCore::forgetStructure()
+{
+    tableColumns_.clear();
+    if (engine) engine->forgetPrepared();
 }
 
 const QVector<ColumnInfo>& ConnectionCore::tableColumns(const QString& table, const QString& source)

@@ -3,6 +3,7 @@
 #include "platform/db/DbErrors.h"
 #include "platform/db/Engine.h"
 #include "platform/db/ErrorMap.h"
+#include "platform/db/StatementCache.h"
 
 #include <QHash>
 
@@ -19,6 +20,7 @@ public:
     std::unique_ptr<Engine> engine;
     Errors errors;
     StatementLog* log = nullptr;
+    StatementCache statements;
 
     bool isOpen() const { return engine != nullptr; }
     // The open engine; error 3709 for `source` when the connection is closed.
@@ -34,7 +36,7 @@ public:
 
     // Columns of a table, remembered until the structure may have changed.
     const QVector<ColumnInfo>& tableColumns(const QString& table, const QString& source);
-    void forgetStructure() { tableColumns_.clear(); }
+    void forgetStructure();
 
     // Replaces the error list with this failure and throws it.
     [[noreturn]] void raise(const EngineFailure& failure, ErrorMap::Context context, const QString& source);

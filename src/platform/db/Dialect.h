@@ -32,6 +32,10 @@ public:
     // name it are reduced to the table). Throws ErrorVB(ErrorMap::ErrorsInCommand, text naming
     // the construct) for a construct it cannot translate.
     virtual QStringList translate(const QString& batch, const QString& database) const = 0;
+
+    // Whether statements that differ only in their compared literals may run
+    // as one statement with those literals bound as parameters.
+    virtual bool bindsComparedLiterals() const { return true; }
 };
 
 std::unique_ptr<Dialect> makeSqlServerDialect();  // passes the batch unchanged, as one statement

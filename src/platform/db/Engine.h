@@ -48,6 +48,8 @@ public:
     // Runs one statement already in this engine's own language; `parameters`
     // fill its "?" markers in order.
     virtual StatementResult run(const QString& statement, const QVector<Variant>& parameters = {}) = 0;
+    // Drops prepared statements kept for reuse, once the structure they read may have changed.
+    virtual void forgetPrepared() {}
     // The identity value the last insert generated.
     virtual qint64 lastInsertId() = 0;
 

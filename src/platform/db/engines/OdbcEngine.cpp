@@ -16,6 +16,7 @@ namespace {
 
 constexpr char kDatabasePlaceholder[] = "{base}";
 constexpr SQLSMALLINT kNameLength = 256;
+constexpr size_t kMaxPrepared = 64;
 
 static_assert(sizeof(SQLWCHAR) == sizeof(char16_t), "unixODBC's wide characters are UTF-16");
 
@@ -283,6 +284,7 @@ void OdbcEngine::connect(const QString& database)
               : name.contains("SQL Server", Qt::CaseInsensitive) ? Server::SqlServer
                                                                  : Server::Other;
     dialect_ = server_ == Server::PostgreSql ? makePostgresDialect() : makeSqlServerDialect();
+    prepared_.clear();
     connection_ = std::move(connection);
     database_ = vb::Trim(database);
     // Dates travel day first, as on the suite's Spanish-language servers.
@@ -321,33 +323,66 @@ QString OdbcEngine::quoteIdentifier(const QString& name) const
     return name;
 }
 
-StatementResult OdbcEngine::run(const QString& statement, const QVector<Variant>& parameters)
-{
-    Handle handle(SQL_HANDLE_STMT, connection_->get());
-    SQLHANDLE stmt = handle.get();
-    SQLSetStmtAttrW(stmt, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(commandTimeout_)),
-                    0);
+// A statement handle prepared once and run again with other values.
+class OdbcEngine::Statement {
+public:
+    Statement(SQLHANDLE connection, const QString& text) : handle_(SQL_HANDLE_STMT, connection)
+    {
+        check(SQLPrepareW(handle_.get(), const_cast<SQLWCHAR*>(wide(text)), SQL_NTS), SQL_HANDLE_STMT, handle_.get());
+    }
+    SQLHANDLE get() const { return handle_.get(); }
 
-    // Texts of the parameters live until the statement has run.
-    QVector<QString> texts(parameters.size());
-    QVector<SQLLEN> lengths(parameters.size());
-    for (int i = 0; i < parameters.size(); ++i) {
-        const Variant& value = parameters[i];
+private:
+    Handle handle_;
+};
+
+namespace {
+
+// The values of a statement's "?" markers, alive until it has run. Whole
+// numbers travel as numbers, typed as the server types such a literal; the
+// rest as text the server converts as it converts a quoted literal.
+class BoundValues {
+public:
+    BoundValues(SQLHANDLE stmt, const QVector<Variant>& values)
+        : texts_(values.size()), wholes_(values.size()), lengths_(values.size())
+    {
+        for (int i = 0; i < values.size(); ++i) bind(stmt, i, values[i]);
+    }
+
+private:
+    void bind(SQLHANDLE stmt, int i, const Variant& value)
+    {
+        const auto position = static_cast<SQLUSMALLINT>(i + 1);
+        if (value.type() == Variant::Type::Integer) {
+            wholes_[i] = value.toLong();
+            const bool small = wholes_[i] == static_cast<qint32>(wholes_[i]);
+            check(SQLBindParameter(stmt, position, SQL_PARAM_INPUT, SQL_C_SBIGINT, small ? SQL_INTEGER : SQL_BIGINT, 0,
+                                   0, &wholes_[i], 0, nullptr),
+                  SQL_HANDLE_STMT, stmt);
+            return;
+        }
         const bool missing = value.isNull() || value.isEmpty();
         if (!missing) {
-            texts[i] = value.type() == Variant::Type::Date      ? value.toDateTime().toString("yyyy-MM-dd HH:mm:ss")
-                       : value.type() == Variant::Type::Boolean ? QString(value.toBool() ? "1" : "0")
-                                                                : value.toText();
+            texts_[i] = value.type() == Variant::Type::Date      ? value.toDateTime().toString("yyyy-MM-dd HH:mm:ss")
+                        : value.type() == Variant::Type::Boolean ? QString(value.toBool() ? "1" : "0")
+                                                                 : value.toText();
         }
-        const auto bytes = static_cast<SQLLEN>(texts[i].size() * sizeof(SQLWCHAR));
-        lengths[i] = missing ? SQL_NULL_DATA : bytes;
-        check(SQLBindParameter(stmt, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WVARCHAR,
-                               static_cast<SQLULEN>(std::max<qsizetype>(1, texts[i].size())), 0,
-                               const_cast<SQLWCHAR*>(wide(texts[i])), bytes, &lengths[i]),
+        const auto bytes = static_cast<SQLLEN>(texts_[i].size() * sizeof(SQLWCHAR));
+        lengths_[i] = missing ? SQL_NULL_DATA : bytes;
+        check(SQLBindParameter(stmt, position, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WVARCHAR,
+                               static_cast<SQLULEN>(std::max<qsizetype>(1, texts_[i].size())), 0,
+                               const_cast<SQLWCHAR*>(wide(texts_[i])), bytes, &lengths_[i]),
               SQL_HANDLE_STMT, stmt);
     }
-    check(SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide(statement)), SQL_NTS), SQL_HANDLE_STMT, stmt);
 
+    QVector<QString> texts_;
+    QVector<qint64> wholes_;
+    QVector<SQLLEN> lengths_;
+};
+
+// What a statement that has run gave back.
+StatementResult collect(SQLHANDLE stmt)
+{
     StatementResult result;
     SQLLEN changed = 0;
     if (succeeded(SQLRowCount(stmt, &changed)) && changed > 0) result.rowsAffected = static_cast<long>(changed);
@@ -387,6 +422,48 @@ StatementResult OdbcEngine::run(const QString& statement, const QVector<Variant>
         result.rows.append(std::move(row));
     }
     return result;
+}
+
+// A reused statement is left closed and without values, whatever happened.
+struct ReadyForReuse {
+    SQLHANDLE stmt;
+    ~ReadyForReuse()
+    {
+        SQLFreeStmt(stmt, SQL_CLOSE);
+        SQLFreeStmt(stmt, SQL_RESET_PARAMS);
+    }
+};
+
+}  // namespace
+
+OdbcEngine::Statement& OdbcEngine::preparedFor(const QString& text)
+{
+    auto known = prepared_.find(text);
+    if (known == prepared_.end()) {
+        if (prepared_.size() >= kMaxPrepared) prepared_.clear();
+        known = prepared_.emplace(text, std::make_unique<Statement>(connection_->get(), text)).first;
+    }
+    return *known->second;
+}
+
+void OdbcEngine::forgetPrepared() { prepared_.clear(); }
+
+StatementResult OdbcEngine::run(const QString& statement, const QVector<Variant>& parameters)
+{
+    const auto timeout = reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(commandTimeout_));
+    if (parameters.isEmpty()) {
+        Handle handle(SQL_HANDLE_STMT, connection_->get());
+        SQLHANDLE stmt = handle.get();
+        SQLSetStmtAttrW(stmt, SQL_ATTR_QUERY_TIMEOUT, timeout, 0);
+        check(SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide(statement)), SQL_NTS), SQL_HANDLE_STMT, stmt);
+        return collect(stmt);
+    }
+    SQLHANDLE stmt = preparedFor(statement).get();
+    const ReadyForReuse reuse{stmt};
+    SQLSetStmtAttrW(stmt, SQL_ATTR_QUERY_TIMEOUT, timeout, 0);
+    const BoundValues values(stmt, parameters);
+    check(SQLExecute(stmt), SQL_HANDLE_STMT, stmt);
+    return collect(stmt);
 }
 
 qint64 OdbcEngine::lastInsertId()

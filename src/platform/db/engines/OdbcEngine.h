@@ -2,6 +2,7 @@
 
 #include "platform/db/Engine.h"
 
+#include <map>
 #include <memory>
 
 namespace db {
@@ -24,6 +25,7 @@ public:
     void useDatabase(const QString& name) override;
 
     StatementResult run(const QString& statement, const QVector<Variant>& parameters = {}) override;
+    void forgetPrepared() override;
     qint64 lastInsertId() override;
 
     void beginTransaction() override;
@@ -41,10 +43,13 @@ public:
 
 private:
     class Connection;
+    class Statement;
     enum class Server { SqlServer, PostgreSql, Other };
 
     void connect(const QString& database);
     void endTransaction(bool commit);
+    // The prepared statement of a text run with parameters, prepared on its first run.
+    Statement& preparedFor(const QString& text);
 
     QString template_;
     QString database_;
@@ -52,6 +57,7 @@ private:
     int commandTimeout_ = 30;
     Server server_ = Server::Other;
     std::unique_ptr<Connection> connection_;
+    std::map<QString, std::unique_ptr<Statement>> prepared_;  // freed before their connection
     std::unique_ptr<Dialect> dialect_;
 };
 

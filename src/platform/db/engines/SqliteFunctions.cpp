@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <span>
 
 namespace db {
@@ -190,10 +191,39 @@ const std::array kRegistrations = {
     Registration{"LIKE", 3, callback<like>},
 };
 
+int withoutTrailingBlanks(const char* text, int length)
+{
+    while (length > 0 && text[length - 1] == ' ') --length;
+    return length;
+}
+
+char foldedAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The same comparison for texts that differ within their ASCII start, made
+// on the bytes: indexes compare codes this way on every lookup, and most
+// codes are ASCII. Nothing when a non-ASCII character comes first.
+std::optional<int> compareAsciiStart(const char* a, int aLength, const char* b, int bLength)
+{
+    aLength = withoutTrailingBlanks(a, aLength);
+    bLength = withoutTrailingBlanks(b, bLength);
+    const int common = std::min(aLength, bLength);
+    for (int i = 0; i < common; ++i) {
+        if ((a[i] | b[i]) & 0x80) return std::nullopt;
+        const char x = foldedAscii(a[i]);
+        const char y = foldedAscii(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return aLength == bLength ? 0 : (aLength < bLength ? -1 : 1);
+}
+
 // SQL Server's case-insensitive comparison: letters of any alphabet match in
 // either case, and trailing blanks do not count ('ANA' = 'ana  ').
 int compareLikeSqlServer(void*, int leftLength, const void* left, int rightLength, const void* right)
 {
+    if (const auto ascii = compareAsciiStart(static_cast<const char*>(left), leftLength,
+                                             static_cast<const char*>(right), rightLength)) {
+        return *ascii;
+    }
     const QString a = vb::RTrim(QString::fromUtf8(static_cast<const char*>(left), leftLength));
     const QString b = vb::RTrim(QString::fromUtf8(static_cast<const char*>(right), rightLength));
     return a.compare(b, Qt::CaseInsensitive);

@@ -8,6 +8,8 @@ namespace db {
 class SqlServerDialect : public Dialect {
 public:
     QStringList translate(const QString& batch, const QString& database) const override;
+    // The server parameterises simple statements by itself.
+    bool bindsComparedLiterals() const override { return false; }
 };
 
 }  // namespace db

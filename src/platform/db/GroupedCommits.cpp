@@ -1,0 +1,52 @@
+#include "platform/db/GroupedCommits.h"
+
+#include "platform/db/Connection.h"
+
+namespace db {
+
+GroupedCommits::GroupedCommits(Connection& connection) : connection_(connection) {}
+
+GroupedCommits::~GroupedCommits() { commitQuietly(); }
+
+void GroupedCommits::beforeWrite()
+{
+    raiseLaterFailure();
+    if (open_) return;
+    connection_.BeginTrans();
+    open_ = true;
+    rows_ = 0;
+    openFor_.start();
+}
+
+void GroupedCommits::afterWrite()
+{
+    ++rows_;
+    if (rows_ >= kRowsPerCommit || openFor_.hasExpired(kMillisecondsPerCommit)) commit();
+}
+
+void GroupedCommits::commit()
+{
+    raiseLaterFailure();
+    if (!open_) return;
+    open_ = false;
+    connection_.CommitTrans();
+}
+
+void GroupedCommits::commitQuietly()
+{
+    try {
+        commit();
+    } catch (const ErrorVB& failure) {
+        laterFailure_ = failure;
+    }
+}
+
+void GroupedCommits::raiseLaterFailure()
+{
+    if (!laterFailure_) return;
+    const ErrorVB failure = *laterFailure_;
+    laterFailure_.reset();
+    throw failure;
+}
+
+}  // namespace db

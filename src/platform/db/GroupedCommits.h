@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/ErrorVB.h"
+
+#include <QElapsedTimer>
+
+#include <optional>
+
+namespace db {
+
+class Connection;
+
+// The writes of a long run, committed in short stretches instead of one by
+// one: a transaction is opened before the first write of a stretch and
+// committed once it holds `rowsPerCommit` rows or has been open
+// `millisecondsPerCommit`, whichever comes first, and whenever the caller
+// commits. Whatever is still open is committed when the object goes.
+class GroupedCommits {
+public:
+    static constexpr int kRowsPerCommit = 1000;
+    static constexpr int kMillisecondsPerCommit = 100;
+
+    explicit GroupedCommits(Connection& connection);
+    ~GroupedCommits();
+    GroupedCommits(const GroupedCommits&) = delete;
+    GroupedCommits& operator=(const GroupedCommits&) = delete;
+
+    // Opens the stretch's transaction unless one is open.
+    void beforeWrite();
+    // Counts a row written; commits when the stretch is full or old enough.
+    void afterWrite();
+    // Commits what is pending now; raises a failure of an earlier quiet commit.
+    void commit();
+    // The same where nothing may be raised: a failure waits for the next call.
+    void commitQuietly();
+
+private:
+    void raiseLaterFailure();
+
+    Connection& connection_;
+    bool open_ = false;
+    int rows_ = 0;
+    QElapsedTimer openFor_;
+    std::optional<ErrorVB> laterFailure_;
+};
+
+}  // namespace db

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/Variant.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+namespace db {
+
+class Dialect;
+class TokenList;
+
+// One statement for the engine: its text with "?" markers and their values.
+struct BoundStatement {
+    QString text;
+    QVector<Variant> parameters;
+    // The same statement with its values written back as the literals they came from.
+    QString spelled;
+};
+
+// Translations of T-SQL batches kept by their shape: the text with the
+// literals compared or assigned by "=", "<>", "<", ">"... taken out. Batches
+// that differ only in those literals are translated once and run as the same
+// statement with other values bound, so the engine can reuse its prepared
+// statement. A literal whose translation depends on its value (one with
+// trailing blanks, or one a rewrite changes) stays part of the shape.
+class StatementCache {
+public:
+    // The statements of `batch` for `dialect`; throws what the dialect throws.
+    QVector<BoundStatement> translate(const Dialect& dialect, const QString& batch, const QString& database);
+    void clear() { shapes_.clear(); }
+
+private:
+    // A translated statement cut at its markers; each marker names a literal of the batch.
+    struct Template {
+        QStringList pieces;
+        QVector<int> literals;
+    };
+    struct Shape {
+        QVector<Template> statements;
+    };
+
+    static std::optional<Shape> shapeOf(const Dialect& dialect, const TokenList& tokens, const QVector<int>& parameters,
+                                        const QString& database);
+    static QVector<BoundStatement> bind(const Shape& shape, const TokenList& tokens, const QVector<int>& parameters);
+
+    QHash<QString, std::optional<Shape>> shapes_;
+};
+
+}  // namespace db

@@ -2,6 +2,7 @@
 #include "database/frmReconectar.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ArranqueConsultas.h"
+#include "lookups/ConsultaCamposMotor.h"
 #include "lookups/LanzadorNuevo.h"
 #include "platform/ui/QtDialogs.h"
 #include "services/LanzadorMenuExes.h"
@@ -23,9 +24,11 @@ struct Servicios {
         Service<VentanaReconexion>::install(std::make_unique<frmReconectar>());
         Service<ConsultasArranque>::install(std::make_unique<ArranqueConsultas>());
         Service<LanzadorNuevo>::install(std::make_unique<LanzadorMenuExes>());
+        Service<ConsultaCampos>::install(std::make_unique<ConsultaCamposMotor>());
     }
     ~Servicios()
     {
+        Service<ConsultaCampos>::install(nullptr);
         Service<LanzadorNuevo>::install(nullptr);
         Service<ConsultasArranque>::install(nullptr);
         Service<VentanaReconexion>::install(nullptr);

@@ -3,6 +3,7 @@
 #include "database/DB_Dll.h"
 #include "database/VentanaAcceso.h"
 #include "database/frmReconectar.h"
+#include "lookups/Lib_ClsCons3.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbErrors.h"
 #include "platform/db/engines/OdbcEngine.h"
@@ -93,6 +94,7 @@ void resetSharedObjects()
 {
     gBaseDatos() = DB_Dll();
     gBaseDatosVX() = DB_Dll();
+    DescartarConsulta();
     gTablaConfiguracion().clear();
     CfgQuitarDelCache({}, {}, {});
     ProgramasConCacheDeConfiguracion().clear();

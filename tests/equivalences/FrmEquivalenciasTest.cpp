@@ -6,12 +6,12 @@
 #include "platform/db/Connection.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/FlexGrid.h"
-#include "platform/ui/QtDialogs.h"
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 #include "support/DatabaseTest.h"
+#include "support/OperadorReal.h"
 #include "support/QStringPrinter.h"
 #include "vendor/QvFunciones.h"
 
@@ -19,7 +19,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -59,41 +58,6 @@ public:
 
 private:
     QString code_;
-};
-
-// The real message boxes, each prompt recorded; while it is installed a timer
-// plays the operator, pressing the button with the given caption.
-class RealBoxes : public QtDialogs {
-public:
-    explicit RealBoxes(QString caption) : caption_(std::move(caption))
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            if (box->textFormat() != Qt::PlainText) ++markupBoxes;
-            // A box without that button is one the test did not expect: any
-            // answer ends it, and its prompt shows in the test's failure.
-            QAbstractButton* chosen = box->buttons().constLast();
-            for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == caption_) chosen = button;
-            }
-            chosen->click();
-        });
-        timer_.start(5);
-    }
-
-    QStringList prompts;
-    int markupBoxes = 0;  // boxes that would read their text as markup
-
-    int messageBox(const QString& prompt, int buttons, const QString& title) override
-    {
-        prompts.append(prompt);
-        return QtDialogs::messageBox(prompt, buttons, title);
-    }
-
-private:
-    QString caption_;
-    QTimer timer_;
 };
 
 Lbf_CtrlDisplay* openBanner()
@@ -169,14 +133,15 @@ protected:
     // Returns the questions asked.
     QStringList pressAnswering(Qt::Key key, const QString& caption)
     {
-        auto boxes = std::make_unique<RealBoxes>(caption);
-        RealBoxes* real = boxes.get();
+        auto boxes = std::make_unique<OperadorReal>();
+        OperadorReal* real = boxes.get();
+        real->pressInBox(caption);
         std::unique_ptr<Dialogs> scripted = Service<Dialogs>::install(std::move(boxes));
         activate();
         EXPECT_NO_THROW(QTest::keyClick(ventana->windowHandle(), key)) << "the program ended";
         activate();
-        EXPECT_EQ(real->markupBoxes, 0) << "texts in boxes are plain text";
-        const QStringList asked = real->prompts;
+        EXPECT_EQ(real->markupBoxes(), 0) << "texts in boxes are plain text";
+        const QStringList asked = real->prompts();
         Service<Dialogs>::install(std::move(scripted));
         return asked;
     }
@@ -464,6 +429,20 @@ TEST_F(FrmEquivalenciasTest, ARightClickOpensTheLookupAndTheCodeIsValidatedAsTyp
     EXPECT_EQ(field(0).text(), "100");
     EXPECT_EQ(field(1).text(), "UN") << "confirmed as if Enter was typed";
     EXPECT_EQ(ventana->MSFlexGrid1->Rows(), 3);
+}
+
+TEST_F(FrmEquivalenciasTest, ALookupLeftWithoutAChoiceKeepsTheFieldAndDoesNotValidateIt)
+{
+    show();
+    auto chosen = std::make_unique<ChosenCode>("");
+    ChosenCode* lookup = chosen.get();
+    Service<ConsultaCampos>::install(std::move(chosen));
+    press(Qt::Key_F3);
+    QTest::keyClicks(&field(0), "A-2");
+    QTest::mouseClick(&field(0), Qt::RightButton);
+    ASSERT_EQ(lookup->asked.size(), 1);
+    EXPECT_EQ(field(0).text(), "A-2");
+    EXPECT_EQ(field(1).text(), "") << "not confirmed: the article's unit is not filled in";
 }
 
 TEST_F(FrmEquivalenciasTest, TheArticleGridListsItsRowsAndShowsMissingUnitsEmpty)

@@ -121,6 +121,8 @@ Lib_FrmCons3::Lib_FrmCons3(QWidget* parent)
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setShowGrid(false);
     ListView1->setWordWrap(false);
+    // Scrolling by whole columns would hide the middle of a column wider than the list.
+    ListView1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     ListView1->verticalHeader()->hide();
     ListView1->horizontalHeader()->setSectionsClickable(true);
     ListView1->horizontalHeader()->setHighlightSections(false);

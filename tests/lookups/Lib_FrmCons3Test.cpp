@@ -189,8 +189,10 @@ TEST_P(Lib_FrmCons3Test, AcceptingTakesTheSelectedRowsColumnsAndWithoutOneChange
     EXPECT_FALSE(lista->isVisible());
 
     load(kUnits);
+    // Through the window, so that the double click comes as a person's does: press, release, press.
     const QRect cell = lista->ListView1->visualRect(lista->Modelo->index(3, 0));
-    QTest::mouseDClick(lista->ListView1->viewport(), Qt::LeftButton, {}, cell.center());
+    const QPoint inWindow = lista->ListView1->viewport()->mapTo(lista.get(), cell.center());
+    QTest::mouseDClick(lista->windowHandle(), Qt::LeftButton, {}, inWindow);
     EXPECT_EQ(lista->ValorDevuelto, "LT");
 }
 

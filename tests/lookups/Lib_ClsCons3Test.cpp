@@ -51,7 +51,10 @@ TEST_P(Lib_ClsCons3Test, ATableWithADefinitionRecordListsItsColumnsOrderedByTheF
               "SELECT TOP 1000 DESCRIPCION,IDARTICULO FROM VT_MA_ARTICULOS  with(nolock)  "
               "WHERE SUSPENDIDO = 0 ORDER BY DESCRIPCION");
     ASSERT_EQ(rows.size(), 6) << "the suspended article is left out";
-    EXPECT_EQ(rows.front(), (QStringList{"AZUCAR impalpable", "A-7"}));
+    // Both spellings of "azúcar" lead; which of the two comes first is the engine's collation's call.
+    QStringList leading{rows[0][1], rows[1][1]};
+    leading.sort();
+    EXPECT_EQ(leading, (QStringList{"A-3", "A-7"}));
     EXPECT_EQ(rows.back(), (QStringList{"Tuerca hexagonal", "A-5"}));
 }
 

@@ -167,7 +167,8 @@ TEST_P(Lib_FrmCons3Test, WithoutTheSettingF5LooksForTheBeginningAndAnAsteriskIsA
     load(kUnits);
     box(0).setEditText("k*o");
     QTest::keyClick(&box(0), Qt::Key_F5);
-    EXPECT_EQ(lista->sql.simplified(), "select Descripcion, IdUnidad from V_TA_UNIDAD where Descripcion like 'k%o%'");
+    EXPECT_EQ(lista->sql.simplified().toUpper(),
+              "SELECT DESCRIPCION, IDUNIDAD FROM V_TA_UNIDAD WHERE DESCRIPCION LIKE 'K%O%'");
     EXPECT_EQ(column(1), QStringList{"KG"});
     lista->NuevaBusqueda();
     EXPECT_EQ(column(1).size(), 5) << "Nueva Busqueda runs the first statement again";

@@ -29,6 +29,7 @@ constexpr char kEstadisticas[] = "VX_ESTADISTICAS";
 constexpr char kCarpetaDatos[] = "datos";
 constexpr std::array kPuntosDeVenta{std::pair{"0001", "TPV01_DEMO"}, std::pair{"0002", "TPV02_DEMO"}};
 constexpr int kAnchoUnidadNegocio = 4;
+constexpr int kCadaSuspendido = 50;  // one article in so many is suspended
 
 // A small generator of our own, so that a seed gives the same data everywhere.
 class Secuencia {
@@ -47,6 +48,7 @@ private:
 
 struct Familia {
     const char* prefijo;
+    const char* nombre;
     const char* unidad;
     std::array<const char*, 8> productos;
     std::array<const char*, 5> variantes;
@@ -56,40 +58,48 @@ const std::array<Familia, 8>& familias()
 {
     static const std::array<Familia, 8> lista{{
         {"ALM",
+         "Almacén",
          "KG",
          {"Harina de trigo", "Azúcar", "Arroz largo fino", "Yerba mate", "Polenta", "Lentejas", "Fideos tirabuzón",
           "Sal fina"},
          {"000", "integral", "premium", "económica", "orgánica"}},
         {"BEB",
+         "Bebidas",
          "LT",
          {"Aceite de girasol", "Leche entera", "Vinagre de alcohol", "Jugo de naranja", "Agua mineral", "Gaseosa cola",
-          "Vino tinto", "Detergente"},
+          "Vino tinto", "Sidra O'Neill"},
          {"", "light", "descremada", "familiar", "x 6"}},
         {"FER",
+         "Ferretería",
          "UN",
          {"Tornillo autorroscante", "Tuerca hexagonal", "Bisagra", "Candado", "Llave de paso", "Clavo punta París",
           "Arandela plana", "Taco fisher"},
          {"3 mm", "5 mm", "8 mm", "10 mm", "zincado"}},
         {"ELE",
+         "Electricidad",
          "M",
          {"Cable unipolar", "Cable tipo taller", "Caño corrugado", "Manguera", "Cinta aisladora", "Cadena galvanizada",
           "Soga de nylon", "Alambre"},
          {"1 mm", "2,5 mm", "4 mm", "negro", "rojo"}},
         {"TEX",
+         "Revestimientos",
          "M2",
          {"Lona", "Membrana asfáltica", "Malla sombra", "Nylon agrícola", "Alfombra", "Cerámica", "Porcelanato",
           "Placa de yeso"},
          {"beige", "gris", "blanca", "reforzada", "liviana"}},
         {"LIM",
+         "Limpieza",
          "ML",
          {"Lavandina", "Limpiador de pisos", "Suavizante", "Jabón líquido", "Alcohol en gel", "Desengrasante",
           "Perfume de ambiente", "Cera"},
          {"500", "750", "1000", "lavanda", "limón"}},
         {"GOL",
+         "Golosinas",
          "PAQ",
          {"Galletitas de agua", "Alfajores", "Caramelos", "Chicles", "Turrón", "Bizcochos", "Obleas", "Budín"},
          {"surtidos", "de chocolate", "de vainilla", "x 12", "x 24"}},
         {"BAZ",
+         "Bazar",
          "CJ",
          {"Vaso de vidrio", "Plato playo", "Taza con plato", "Cubiertos", "Fósforos", "Velas", "Servilletas",
           "Bolsas de residuo"},
@@ -192,20 +202,71 @@ void cargarUnidades(sqlite3* base)
     for (const auto& [codigo, descripcion] : unidades) insertar.fila({codigoUnidad(codigo), descripcion});
 }
 
-// Articles, each with its base unit, and the per-article equivalences a
-// clerk would have recorded for some of them.
+// A family's code: the family's prefix, then two digits per level below it.
+QString codigoFamilia(const char* prefijo, int producto, int variante = -1)
+{
+    QString codigo = QString("%1%2").arg(prefijo).arg(producto + 1, 2, 10, QChar('0'));
+    if (variante >= 0) codigo += QString("%1").arg(variante + 1, 2, 10, QChar('0'));
+    return codigo;
+}
+
+// Article families in three levels: the family, its products, their variants.
+void cargarFamilias(sqlite3* base)
+{
+    Insercion familia(base, "INSERT INTO V_TA_FAMILIAS (IdFamilia, Descripcion) VALUES (?, ?)");
+    for (const Familia& f : familias()) {
+        familia.fila({f.prefijo, QString::fromUtf8(f.nombre)});
+        for (int p = 0; p < static_cast<int>(f.productos.size()); ++p) {
+            const QString producto = QString::fromUtf8(f.productos[static_cast<size_t>(p)]);
+            familia.fila({codigoFamilia(f.prefijo, p), producto});
+            for (int v = 0; v < static_cast<int>(f.variantes.size()); ++v) {
+                const QString variante = QString::fromUtf8(f.variantes[static_cast<size_t>(v)]);
+                if (!variante.isEmpty()) familia.fila({codigoFamilia(f.prefijo, p, v), producto + " " + variante});
+            }
+        }
+    }
+}
+
+// A few rows in the tables the lookups of the suite's other entities read.
+void cargarTablasDeConsulta(sqlite3* base)
+{
+    ejecutar(base,
+             "INSERT INTO V_TA_DEPOSITO (IdDeposito, Descripcion, Unidad) VALUES ('   1', 'Depósito central', '   1'), "
+             "('   2', 'Depósito Norte', '   1')");
+    ejecutar(
+        base,
+        "INSERT INTO MA_CLIENTES (Codigo, Razon_Social, Codigo_Sucursal, Contacto, Numero_Documento, Dada_De_Baja) "
+        "VALUES ('   1', 'Almacén Don José', '     1', 'José Pérez', '20123456789', 0), "
+        "('   2', 'Supermercado La Esquina', '     1', 'Marta Gómez', '30712345678', 0), "
+        "('   3', 'Kiosco El Paso', '     1', 'Luis Díaz', '20987654321', 1)");
+    ejecutar(base,
+             "INSERT INTO MA_PROVEEDORES (Codigo, Razon_Social, Dada_De_Baja) VALUES "
+             "('   1', 'Molinos del Plata S.A.', 0), ('   2', 'Distribuidora Ferretera', 0)");
+    ejecutar(base,
+             "INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('   1', 'Carlos Ruiz'), ('   2', 'Ana Sosa')");
+    ejecutar(base, "INSERT INTO V_TA_TECNICOS (IdTecnico, Nombre) VALUES ('   1', 'Jorge Benítez')");
+    ejecutar(base,
+             "INSERT INTO V_TA_TAREAS (IdTarea, Descripcion) VALUES ('   1', 'Instalación'), ('   2', 'Reparación')");
+    ejecutar(base,
+             "INSERT INTO MA_CUENTAS (Codigo, Descripcion) VALUES ('1', 'Activo'), ('11', 'Caja y bancos'), "
+             "('1101', 'Caja'), ('1102', 'Bancos'), ('2', 'Pasivo'), ('21', 'Proveedores')");
+}
+
+// Articles, each with its base unit and family, a few of them suspended, and
+// the per-article equivalences a clerk would have recorded for some of them.
 void cargarArticulos(sqlite3* base, int cantidad)
 {
     Secuencia azar(20251209);
     Insercion articulo(base,
-                       "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad, IdFamilia, Precio, Baja) "
-                       "VALUES (?, ?, ?, ?, ?, 0)");
+                       "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad, IdFamilia, Precio, Baja, "
+                       "Suspendido) VALUES (?, ?, ?, ?, ?, 0, ?)");
     Insercion equivalencia(base,
                            "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, "
                            "PARATODOS) VALUES (?, ?, ?, ?, NULL)");
     for (int i = 0; i < cantidad; ++i) {
         const Familia& familia = familias()[static_cast<size_t>(azar.hasta(familias().size()))];
-        const QString producto = QString::fromUtf8(familia.productos[static_cast<size_t>(azar.hasta(8))]);
+        const int numeroProducto = azar.hasta(8);
+        const QString producto = QString::fromUtf8(familia.productos[static_cast<size_t>(numeroProducto)]);
         const QString variante = QString::fromUtf8(familia.variantes[static_cast<size_t>(azar.hasta(5))]);
         const QString descripcion = (producto + " " + variante).trimmed() + " (" + QString::number(i + 1) + ")";
         // Most codes are numbers, as the suite numbers articles; some are mnemonic.
@@ -213,7 +274,8 @@ void cargarArticulos(sqlite3* base, int cantidad)
                                           : QString::number(10000 + i);
         const QString idArticulo = codigoArticulo(codigo);
         const QString unidad = codigoUnidad(familia.unidad);
-        articulo.fila({idArticulo, descripcion, unidad, familia.prefijo, 100.0 + azar.hasta(90000) / 10.0});
+        articulo.fila({idArticulo, descripcion, unidad, codigoFamilia(familia.prefijo, numeroProducto),
+                       100.0 + azar.hasta(90000) / 10.0, i % kCadaSuspendido == kCadaSuspendido - 1 ? 1 : 0});
         if (azar.hasta(5) == 0) {
             const bool porCaja = QString(familia.unidad) == "UN";
             equivalencia.fila({idArticulo, porCaja ? codigoUnidad("CJ") : unidad,
@@ -357,7 +419,9 @@ int crearDatosDemo(const OpcionesDemo& opciones)
         carpetaDatos, kEmpresaDemo, empresa,
         [&](sqlite3* base) {
             cargarUnidades(base);
+            cargarFamilias(base);
             cargarArticulos(base, opciones.articulos);
+            cargarTablasDeConsulta(base);
             cargarEquivalenciasGenericas(base);
             cargarUsuariosYMenu(base);
             cargarConfiguracion(base, true);

@@ -13,12 +13,16 @@ CREATE TABLE V_MA_ARTICULOS (
     IdUnidad    varchar(4)   COLLATE ci,
     IdFamilia   varchar(10)  COLLATE ci,
     Precio      numeric(19,4),
-    Baja        smallint DEFAULT 0
+    Baja        smallint DEFAULT 0,
+    Suspendido  smallint DEFAULT 0,
+    RutaImagen  varchar(255) COLLATE ci
 );
 CREATE INDEX IX_V_MA_ARTICULOS_IdUnidad ON V_MA_ARTICULOS (IdUnidad);
+-- The article lookup lists by description; suspended articles are left out of it.
+CREATE INDEX IX_V_MA_ARTICULOS_Descripcion ON V_MA_ARTICULOS (Descripcion, Suspendido, IdArticulo);
 
 CREATE VIEW VT_MA_ARTICULOS AS
-    SELECT IdArticulo, Descripcion, IdUnidad, IdFamilia, Precio, Baja FROM V_MA_ARTICULOS;
+    SELECT IdArticulo, Descripcion, IdUnidad, IdFamilia, Precio, Baja, Suspendido, RutaImagen FROM V_MA_ARTICULOS;
 
 CREATE TABLE S_TA_EQUIV (
     ID             serial PRIMARY KEY,
@@ -140,3 +144,490 @@ CREATE TABLE REPLICA_PENDIENTES (
     ULTIMO_ERROR varchar(250)  COLLATE ci,
     INTENTOS     integer DEFAULT 0
 );
+
+-- Tables and views the lookups read: the catalogue's tables, each with its code
+-- and description columns, and the restricted views of users who are not
+-- administrators.
+
+CREATE TABLE V_TA_PERCEPCION (
+    IdPercepcion varchar(10) COLLATE ci NOT NULL,
+    Descripcion  varchar(100) COLLATE ci,
+    PRIMARY KEY (IdPercepcion)
+);
+
+CREATE TABLE V_TA_RETENCIONES (
+    IdRetencion varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdRetencion)
+);
+
+CREATE TABLE V_TA_POLITICAPRECIOS (
+    Codigo      varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE V_TA_CATEGORIAARTICULO (
+    IdCategoria varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdCategoria)
+);
+
+CREATE TABLE V_TA_CAJAS (
+    IdCajas     varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdCajas)
+);
+
+CREATE TABLE V_TA_BANCOS (
+    IdBanco     varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdBanco)
+);
+
+CREATE TABLE V_TA_MOTIVOVTA (
+    IdMotivoVta varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdMotivoVta)
+);
+
+CREATE TABLE V_TA_MOTIVOCPRA (
+    IdMotivoCpra varchar(10) COLLATE ci NOT NULL,
+    Descripcion  varchar(100) COLLATE ci,
+    PRIMARY KEY (IdMotivoCpra)
+);
+
+CREATE TABLE V_TA_TECNICOS (
+    IdTecnico varchar(10) COLLATE ci NOT NULL,
+    Nombre    varchar(100) COLLATE ci,
+    PRIMARY KEY (IdTecnico)
+);
+
+CREATE TABLE V_TA_TAREAS (
+    IdTarea     varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdTarea)
+);
+
+CREATE TABLE V_TA_TIPOARTICULO (
+    IdTipo      varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdTipo)
+);
+
+CREATE TABLE V_TA_RUBROS (
+    IdRubro     varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdRubro)
+);
+
+CREATE TABLE V_TA_MOTIVOSTOCK (
+    IdMotivoStock varchar(10) COLLATE ci NOT NULL,
+    Descripcion   varchar(100) COLLATE ci,
+    PRIMARY KEY (IdMotivoStock)
+);
+
+CREATE TABLE V_TA_CPRA_VTA (
+    IdCond_Cpra_Vta varchar(10) COLLATE ci NOT NULL,
+    Descripcion     varchar(100) COLLATE ci,
+    PRIMARY KEY (IdCond_Cpra_Vta)
+);
+
+CREATE TABLE V_TA_CATEGORIA (
+    IdCategoria varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdCategoria)
+);
+
+CREATE TABLE V_TA_DESTINO (
+    IdDestino   varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdDestino)
+);
+
+CREATE TABLE V_TA_ORIGEN (
+    IdOrigen    varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdOrigen)
+);
+
+CREATE TABLE P_TA_NIVELESTUDIO (
+    IdNivelEstudio varchar(10) COLLATE ci NOT NULL,
+    Descripcion    varchar(100) COLLATE ci,
+    PRIMARY KEY (IdNivelEstudio)
+);
+
+CREATE TABLE P_TA_CONOCIMIENTOS (
+    IdConocimiento varchar(10) COLLATE ci NOT NULL,
+    Descripcion    varchar(100) COLLATE ci,
+    PRIMARY KEY (IdConocimiento)
+);
+
+CREATE TABLE P_TA_CATEGORIZACION (
+    IdCategorizacion varchar(10) COLLATE ci NOT NULL,
+    Descripcion      varchar(100) COLLATE ci,
+    PRIMARY KEY (IdCategorizacion)
+);
+
+CREATE TABLE P_TA_CENTROMEDICO (
+    IdCentroMedico varchar(10) COLLATE ci NOT NULL,
+    Descripcion    varchar(100) COLLATE ci,
+    PRIMARY KEY (IdCentroMedico)
+);
+
+CREATE TABLE P_TA_FORMASDEPAGO (
+    IdFormasDePago varchar(10) COLLATE ci NOT NULL,
+    Descripcion    varchar(100) COLLATE ci,
+    PRIMARY KEY (IdFormasDePago)
+);
+
+CREATE TABLE P_MA_EMPRESAS (
+    IdEmpresa     varchar(10) COLLATE ci NOT NULL,
+    NombreEmpresa varchar(100) COLLATE ci,
+    PRIMARY KEY (IdEmpresa)
+);
+
+CREATE TABLE P_TA_ZONARESIDENCIA (
+    IdZonaResidencia varchar(10) COLLATE ci NOT NULL,
+    Descripcion      varchar(100) COLLATE ci,
+    PRIMARY KEY (IdZonaResidencia)
+);
+
+CREATE TABLE P_TA_OBRASOCIAL (
+    IdObraSocial varchar(10) COLLATE ci NOT NULL,
+    Descripcion  varchar(100) COLLATE ci,
+    PRIMARY KEY (IdObraSocial)
+);
+
+CREATE TABLE P_TA_MOTIVOEGRESO (
+    IdMotivoEgreso varchar(10) COLLATE ci NOT NULL,
+    Descripcion    varchar(100) COLLATE ci,
+    PRIMARY KEY (IdMotivoEgreso)
+);
+
+CREATE TABLE P_TA_GRUPOS (
+    IdGrupo     varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdGrupo)
+);
+
+CREATE TABLE P_TA_ESTADOBUSQUEDA (
+    IdEstadoBusqueda varchar(10) COLLATE ci NOT NULL,
+    Descripcion      varchar(100) COLLATE ci,
+    PRIMARY KEY (IdEstadoBusqueda)
+);
+
+CREATE TABLE P_TA_AREAS (
+    IdAreas     varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdAreas)
+);
+
+CREATE TABLE P_TA_IDIOMAS (
+    IdIdioma    varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdIdioma)
+);
+
+CREATE TABLE P_TA_TITULOS (
+    IdTitulo    varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdTitulo)
+);
+
+CREATE TABLE P_TA_ESTADOPOSTULANTE (
+    IdEstadoPostulante varchar(10) COLLATE ci NOT NULL,
+    Descripcion        varchar(100) COLLATE ci,
+    PRIMARY KEY (IdEstadoPostulante)
+);
+
+CREATE TABLE P_TA_PARENTESCO (
+    IdParentesco varchar(10) COLLATE ci NOT NULL,
+    Descripcion  varchar(100) COLLATE ci,
+    PRIMARY KEY (IdParentesco)
+);
+
+CREATE TABLE P_TA_ESTADOCIVIL (
+    IdEstadoCivil varchar(10) COLLATE ci NOT NULL,
+    Descripcion   varchar(100) COLLATE ci,
+    PRIMARY KEY (IdEstadoCivil)
+);
+
+CREATE TABLE P_SINDICATOS (
+    IdSindicato varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdSindicato)
+);
+
+CREATE TABLE P_TA_FUNCIONES (
+    IdFunciones varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdFunciones)
+);
+
+CREATE TABLE TA_CATEGORIA (
+    IdCategoria varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdCategoria)
+);
+
+CREATE TABLE TA_DEPOSITO (
+    IdDeposito  varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdDeposito)
+);
+
+CREATE TABLE TA_MOTIVOSTOCK (
+    IdMotivoStock varchar(10) COLLATE ci NOT NULL,
+    Descripcion   varchar(100) COLLATE ci,
+    PRIMARY KEY (IdMotivoStock)
+);
+
+CREATE TABLE TA_TIPOARTICULO (
+    IdTipo      varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdTipo)
+);
+
+CREATE TABLE TA_RUBROS (
+    IdRubro     varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdRubro)
+);
+
+CREATE TABLE TA_CPTE (
+    Codigo      varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE TA_CCOSTO (
+    Codigo      varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE P_MA_CLIENTES (
+    IdCliente    varchar(10) COLLATE ci NOT NULL,
+    Razon_Social varchar(100) COLLATE ci,
+    PRIMARY KEY (IdCliente)
+);
+
+CREATE TABLE V_TA_VENDEDORES (
+    IdVendedor varchar(10) COLLATE ci NOT NULL,
+    Nombre     varchar(100) COLLATE ci,
+    PRIMARY KEY (IdVendedor)
+);
+
+CREATE TABLE MV_EJERCICIOS (
+    Periodo     varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (Periodo)
+);
+
+CREATE TABLE V_MA_MANTENIMIENTOS (
+    Codigo      varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE MA_CUENTAS (
+    Codigo      varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE MA_POSICIONES (
+    IdPosicion  varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdPosicion)
+);
+
+CREATE TABLE V_MA_EMAIL (
+    Evento      varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (Evento)
+);
+
+CREATE TABLE V_TA_FAMILIAS (
+    IdFamilia   varchar(10) COLLATE ci NOT NULL,
+    Descripcion varchar(100) COLLATE ci,
+    PRIMARY KEY (IdFamilia)
+);
+
+CREATE TABLE V_TA_DEPOSITO (
+    IdDeposito  varchar(4) COLLATE ci NOT NULL,
+    Descripcion varchar(50) COLLATE ci,
+    Unidad      varchar(4) COLLATE ci,
+    PRIMARY KEY (IdDeposito)
+);
+
+CREATE TABLE V_TA_STATUS (
+    CodigoEstado varchar(10) COLLATE ci NOT NULL,
+    Descripcion  varchar(50) COLLATE ci,
+    Tipo         varchar(10) COLLATE ci,
+    PRIMARY KEY (CodigoEstado)
+);
+
+CREATE TABLE V_MA_PRECIOS (
+    IdArticulo varchar(25) COLLATE ci NOT NULL,
+    IdLista    varchar(4) COLLATE ci NOT NULL,
+    Precio     numeric(19,4),
+    PRIMARY KEY (IdArticulo, IdLista)
+);
+
+CREATE TABLE STK_STOCK (
+    IdArticulo  varchar(25) COLLATE ci NOT NULL,
+    Deposito    varchar(4) COLLATE ci NOT NULL,
+    Stock       numeric(19,4),
+    PuntoPedido numeric(19,4),
+    PRIMARY KEY (IdArticulo, Deposito)
+);
+
+CREATE TABLE V_MV_FALTANTES (
+    ID          serial PRIMARY KEY,
+    FechaHora   timestamp,
+    IdArticulo  varchar(25) COLLATE ci,
+    Descripcion varchar(100) COLLATE ci,
+    Usuario     varchar(50) COLLATE ci
+);
+
+CREATE TABLE MA_CLIENTES (
+    Codigo           varchar(4) COLLATE ci NOT NULL,
+    Razon_Social     varchar(100) COLLATE ci,
+    Codigo_Sucursal  varchar(6) COLLATE ci,
+    Contacto         varchar(100) COLLATE ci,
+    Numero_Documento varchar(20) COLLATE ci,
+    Dada_De_Baja     smallint DEFAULT 0,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE MA_PROVEEDORES (
+    Codigo       varchar(4) COLLATE ci NOT NULL,
+    Razon_Social varchar(100) COLLATE ci,
+    Dada_De_Baja smallint DEFAULT 0,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE MA_CONTACTOS (
+    IdContacto        serial PRIMARY KEY,
+    Codigo            varchar(10) COLLATE ci,
+    Razon_Social      varchar(100) COLLATE ci,
+    Nombre_y_Apellido varchar(100) COLLATE ci,
+    Domicilio         varchar(100) COLLATE ci,
+    Localidad         varchar(50) COLLATE ci,
+    Telefono          varchar(30) COLLATE ci
+);
+
+CREATE TABLE V_MV_COTIZAR (
+    ID                serial PRIMARY KEY,
+    IdArticulo        varchar(25) COLLATE ci,
+    Cot_Observaciones varchar(255) COLLATE ci
+);
+
+CREATE TABLE MA_MODELOS (
+    Nombre varchar(50) COLLATE ci NOT NULL,
+    PRIMARY KEY (Nombre)
+);
+
+CREATE TABLE MA_CHOFERES (
+    Codigo   varchar(10) COLLATE ci NOT NULL,
+    Apellido varchar(50) COLLATE ci,
+    Nombres  varchar(50) COLLATE ci,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE MA_DESTINATARIOS (
+    Cliente   varchar(4) COLLATE ci NOT NULL,
+    Codigo    varchar(16) COLLATE ci NOT NULL,
+    Sucursal  varchar(6) COLLATE ci NOT NULL,
+    Nombre    varchar(100) COLLATE ci,
+    Domicilio varchar(100) COLLATE ci,
+    PRIMARY KEY (Cliente, Codigo, Sucursal)
+);
+
+CREATE TABLE MA_VEHICULOS (
+    Patente       varchar(10) COLLATE ci NOT NULL,
+    Tipo_Vehiculo varchar(30) COLLATE ci,
+    Modelo        varchar(50) COLLATE ci,
+    Tipo          varchar(30) COLLATE ci,
+    PRIMARY KEY (Patente)
+);
+
+CREATE TABLE TA_CODIGOSPOSTALES (
+    cp        varchar(10) COLLATE ci NOT NULL,
+    Localidad varchar(50) COLLATE ci,
+    PRIMARY KEY (cp)
+);
+
+CREATE TABLE VT_MAPINFO_CALLES (
+    Street varchar(100) COLLATE ci NOT NULL,
+    PRIMARY KEY (Street)
+);
+
+CREATE TABLE MAPINFO_LOCALIDADES (
+    Localidad  varchar(50) COLLATE ci NOT NULL,
+    Partido    varchar(50) COLLATE ci NOT NULL,
+    Cod_Postal varchar(10) COLLATE ci,
+    PRIMARY KEY (Localidad, Partido)
+);
+
+CREATE TABLE V_MV_TROPA (
+    id           serial PRIMARY KEY,
+    FechaDte     timestamp,
+    Dte          varchar(20) COLLATE ci,
+    IdTropa      varchar(10) COLLATE ci,
+    Patente      varchar(10) COLLATE ci,
+    Chofer       varchar(50) COLLATE ci,
+    NroGuia      varchar(20) COLLATE ci,
+    CuitVendedor varchar(20) COLLATE ci
+);
+
+CREATE TABLE V_MV_TROPA_STOCK (
+    id         serial PRIMARY KEY,
+    idTropa    varchar(10) COLLATE ci,
+    categoria  varchar(20) COLLATE ci,
+    secuencia  int,
+    lado       varchar(10) COLLATE ci,
+    kg         numeric(18,3),
+    comprador  varchar(50) COLLATE ci,
+    fecha      timestamp,
+    idPlanilla varchar(10) COLLATE ci
+);
+
+CREATE TABLE V_MV_MUTUALES (
+    ID          serial PRIMARY KEY,
+    Descripcion varchar(50) COLLATE ci
+);
+
+CREATE VIEW VT_TA_CPTE AS
+    SELECT Codigo, Descripcion FROM TA_CPTE;
+
+CREATE VIEW VT_CLIENTES AS
+    SELECT Codigo, Razon_Social, Codigo_Sucursal, Contacto, Numero_Documento, Dada_De_Baja FROM MA_CLIENTES;
+
+CREATE VIEW VT_CLIENTESVS AS
+    SELECT Codigo, Razon_Social, Codigo_Sucursal, Contacto, Numero_Documento, Dada_De_Baja FROM MA_CLIENTES;
+
+CREATE VIEW VT_PROVEEDORES AS
+    SELECT Codigo, Razon_Social, Dada_De_Baja FROM MA_PROVEEDORES;
+
+CREATE VIEW MA_ARTICULOS AS
+    SELECT IdArticulo, Descripcion, IdUnidad, IdFamilia, Precio, Baja, Suspendido, RutaImagen FROM V_MA_ARTICULOS;
+
+CREATE VIEW STK_MA_ARTICULOS AS
+    SELECT a.IdArticulo, a.Descripcion, a.IdUnidad, a.IdFamilia, a.Precio, a.Suspendido, a.RutaImagen,
+           s.Deposito, s.Stock, s.PuntoPedido
+    FROM V_MA_ARTICULOS a INNER JOIN STK_STOCK s ON s.IdArticulo = a.IdArticulo;
+
+CREATE VIEW SS_V_TA_FAMILIAS AS
+    SELECT IdFamilia, Descripcion FROM V_TA_FAMILIAS;
+
+CREATE VIEW SS_V_TA_DEPOSITO AS
+    SELECT IdDeposito, Descripcion, Unidad FROM V_TA_DEPOSITO;
+
+CREATE VIEW SS_V_TA_CAJAS AS
+    SELECT IdCajas, Descripcion FROM V_TA_CAJAS;
+
+CREATE VIEW SS_MA_CUENTAS AS
+    SELECT Codigo, Descripcion FROM MA_CUENTAS;

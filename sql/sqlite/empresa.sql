@@ -12,12 +12,16 @@ CREATE TABLE V_MA_ARTICULOS (
     IdUnidad    varchar(4)   COLLATE NOCASE,
     IdFamilia   varchar(10)  COLLATE NOCASE,
     Precio      money,
-    Baja        bit DEFAULT 0
+    Baja        bit DEFAULT 0,
+    Suspendido  bit DEFAULT 0,
+    RutaImagen  varchar(255) COLLATE NOCASE
 );
 CREATE INDEX IX_V_MA_ARTICULOS_IdUnidad ON V_MA_ARTICULOS (IdUnidad);
+-- The article lookup lists by description; suspended articles are left out of it.
+CREATE INDEX IX_V_MA_ARTICULOS_Descripcion ON V_MA_ARTICULOS (Descripcion, Suspendido, IdArticulo);
 
 CREATE VIEW VT_MA_ARTICULOS AS
-    SELECT IdArticulo, Descripcion, IdUnidad, IdFamilia, Precio, Baja FROM V_MA_ARTICULOS;
+    SELECT IdArticulo, Descripcion, IdUnidad, IdFamilia, Precio, Baja, Suspendido, RutaImagen FROM V_MA_ARTICULOS;
 
 CREATE TABLE S_TA_EQUIV (
     ID             integer PRIMARY KEY AUTOINCREMENT,
@@ -139,3 +143,490 @@ CREATE TABLE REPLICA_PENDIENTES (
     ULTIMO_ERROR varchar(250)  COLLATE NOCASE,
     INTENTOS     int DEFAULT 0
 );
+
+-- Tables and views the lookups read: the catalogue's tables, each with its code
+-- and description columns, and the restricted views of users who are not
+-- administrators.
+
+CREATE TABLE V_TA_PERCEPCION (
+    IdPercepcion varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion  varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdPercepcion)
+);
+
+CREATE TABLE V_TA_RETENCIONES (
+    IdRetencion varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdRetencion)
+);
+
+CREATE TABLE V_TA_POLITICAPRECIOS (
+    Codigo      varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE V_TA_CATEGORIAARTICULO (
+    IdCategoria varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdCategoria)
+);
+
+CREATE TABLE V_TA_CAJAS (
+    IdCajas     varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdCajas)
+);
+
+CREATE TABLE V_TA_BANCOS (
+    IdBanco     varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdBanco)
+);
+
+CREATE TABLE V_TA_MOTIVOVTA (
+    IdMotivoVta varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdMotivoVta)
+);
+
+CREATE TABLE V_TA_MOTIVOCPRA (
+    IdMotivoCpra varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion  varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdMotivoCpra)
+);
+
+CREATE TABLE V_TA_TECNICOS (
+    IdTecnico varchar(10) COLLATE NOCASE NOT NULL,
+    Nombre    varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdTecnico)
+);
+
+CREATE TABLE V_TA_TAREAS (
+    IdTarea     varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdTarea)
+);
+
+CREATE TABLE V_TA_TIPOARTICULO (
+    IdTipo      varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdTipo)
+);
+
+CREATE TABLE V_TA_RUBROS (
+    IdRubro     varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdRubro)
+);
+
+CREATE TABLE V_TA_MOTIVOSTOCK (
+    IdMotivoStock varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion   varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdMotivoStock)
+);
+
+CREATE TABLE V_TA_CPRA_VTA (
+    IdCond_Cpra_Vta varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion     varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdCond_Cpra_Vta)
+);
+
+CREATE TABLE V_TA_CATEGORIA (
+    IdCategoria varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdCategoria)
+);
+
+CREATE TABLE V_TA_DESTINO (
+    IdDestino   varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdDestino)
+);
+
+CREATE TABLE V_TA_ORIGEN (
+    IdOrigen    varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdOrigen)
+);
+
+CREATE TABLE P_TA_NIVELESTUDIO (
+    IdNivelEstudio varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion    varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdNivelEstudio)
+);
+
+CREATE TABLE P_TA_CONOCIMIENTOS (
+    IdConocimiento varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion    varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdConocimiento)
+);
+
+CREATE TABLE P_TA_CATEGORIZACION (
+    IdCategorizacion varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion      varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdCategorizacion)
+);
+
+CREATE TABLE P_TA_CENTROMEDICO (
+    IdCentroMedico varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion    varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdCentroMedico)
+);
+
+CREATE TABLE P_TA_FORMASDEPAGO (
+    IdFormasDePago varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion    varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdFormasDePago)
+);
+
+CREATE TABLE P_MA_EMPRESAS (
+    IdEmpresa     varchar(10) COLLATE NOCASE NOT NULL,
+    NombreEmpresa varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdEmpresa)
+);
+
+CREATE TABLE P_TA_ZONARESIDENCIA (
+    IdZonaResidencia varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion      varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdZonaResidencia)
+);
+
+CREATE TABLE P_TA_OBRASOCIAL (
+    IdObraSocial varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion  varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdObraSocial)
+);
+
+CREATE TABLE P_TA_MOTIVOEGRESO (
+    IdMotivoEgreso varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion    varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdMotivoEgreso)
+);
+
+CREATE TABLE P_TA_GRUPOS (
+    IdGrupo     varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdGrupo)
+);
+
+CREATE TABLE P_TA_ESTADOBUSQUEDA (
+    IdEstadoBusqueda varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion      varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdEstadoBusqueda)
+);
+
+CREATE TABLE P_TA_AREAS (
+    IdAreas     varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdAreas)
+);
+
+CREATE TABLE P_TA_IDIOMAS (
+    IdIdioma    varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdIdioma)
+);
+
+CREATE TABLE P_TA_TITULOS (
+    IdTitulo    varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdTitulo)
+);
+
+CREATE TABLE P_TA_ESTADOPOSTULANTE (
+    IdEstadoPostulante varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion        varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdEstadoPostulante)
+);
+
+CREATE TABLE P_TA_PARENTESCO (
+    IdParentesco varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion  varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdParentesco)
+);
+
+CREATE TABLE P_TA_ESTADOCIVIL (
+    IdEstadoCivil varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion   varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdEstadoCivil)
+);
+
+CREATE TABLE P_SINDICATOS (
+    IdSindicato varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdSindicato)
+);
+
+CREATE TABLE P_TA_FUNCIONES (
+    IdFunciones varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdFunciones)
+);
+
+CREATE TABLE TA_CATEGORIA (
+    IdCategoria varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdCategoria)
+);
+
+CREATE TABLE TA_DEPOSITO (
+    IdDeposito  varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdDeposito)
+);
+
+CREATE TABLE TA_MOTIVOSTOCK (
+    IdMotivoStock varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion   varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdMotivoStock)
+);
+
+CREATE TABLE TA_TIPOARTICULO (
+    IdTipo      varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdTipo)
+);
+
+CREATE TABLE TA_RUBROS (
+    IdRubro     varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdRubro)
+);
+
+CREATE TABLE TA_CPTE (
+    Codigo      varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE TA_CCOSTO (
+    Codigo      varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE P_MA_CLIENTES (
+    IdCliente    varchar(10) COLLATE NOCASE NOT NULL,
+    Razon_Social varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdCliente)
+);
+
+CREATE TABLE V_TA_VENDEDORES (
+    IdVendedor varchar(10) COLLATE NOCASE NOT NULL,
+    Nombre     varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdVendedor)
+);
+
+CREATE TABLE MV_EJERCICIOS (
+    Periodo     varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (Periodo)
+);
+
+CREATE TABLE V_MA_MANTENIMIENTOS (
+    Codigo      varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE MA_CUENTAS (
+    Codigo      varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE MA_POSICIONES (
+    IdPosicion  varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdPosicion)
+);
+
+CREATE TABLE V_MA_EMAIL (
+    Evento      varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (Evento)
+);
+
+CREATE TABLE V_TA_FAMILIAS (
+    IdFamilia   varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (IdFamilia)
+);
+
+CREATE TABLE V_TA_DEPOSITO (
+    IdDeposito  varchar(4) COLLATE NOCASE NOT NULL,
+    Descripcion varchar(50) COLLATE NOCASE,
+    Unidad      varchar(4) COLLATE NOCASE,
+    PRIMARY KEY (IdDeposito)
+);
+
+CREATE TABLE V_TA_STATUS (
+    CodigoEstado varchar(10) COLLATE NOCASE NOT NULL,
+    Descripcion  varchar(50) COLLATE NOCASE,
+    Tipo         varchar(10) COLLATE NOCASE,
+    PRIMARY KEY (CodigoEstado)
+);
+
+CREATE TABLE V_MA_PRECIOS (
+    IdArticulo varchar(25) COLLATE NOCASE NOT NULL,
+    IdLista    varchar(4) COLLATE NOCASE NOT NULL,
+    Precio     money,
+    PRIMARY KEY (IdArticulo, IdLista)
+);
+
+CREATE TABLE STK_STOCK (
+    IdArticulo  varchar(25) COLLATE NOCASE NOT NULL,
+    Deposito    varchar(4) COLLATE NOCASE NOT NULL,
+    Stock       money,
+    PuntoPedido money,
+    PRIMARY KEY (IdArticulo, Deposito)
+);
+
+CREATE TABLE V_MV_FALTANTES (
+    ID          integer PRIMARY KEY AUTOINCREMENT,
+    FechaHora   datetime,
+    IdArticulo  varchar(25) COLLATE NOCASE,
+    Descripcion varchar(100) COLLATE NOCASE,
+    Usuario     varchar(50) COLLATE NOCASE
+);
+
+CREATE TABLE MA_CLIENTES (
+    Codigo           varchar(4) COLLATE NOCASE NOT NULL,
+    Razon_Social     varchar(100) COLLATE NOCASE,
+    Codigo_Sucursal  varchar(6) COLLATE NOCASE,
+    Contacto         varchar(100) COLLATE NOCASE,
+    Numero_Documento varchar(20) COLLATE NOCASE,
+    Dada_De_Baja     bit DEFAULT 0,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE MA_PROVEEDORES (
+    Codigo       varchar(4) COLLATE NOCASE NOT NULL,
+    Razon_Social varchar(100) COLLATE NOCASE,
+    Dada_De_Baja bit DEFAULT 0,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE MA_CONTACTOS (
+    IdContacto        integer PRIMARY KEY AUTOINCREMENT,
+    Codigo            varchar(10) COLLATE NOCASE,
+    Razon_Social      varchar(100) COLLATE NOCASE,
+    Nombre_y_Apellido varchar(100) COLLATE NOCASE,
+    Domicilio         varchar(100) COLLATE NOCASE,
+    Localidad         varchar(50) COLLATE NOCASE,
+    Telefono          varchar(30) COLLATE NOCASE
+);
+
+CREATE TABLE V_MV_COTIZAR (
+    ID                integer PRIMARY KEY AUTOINCREMENT,
+    IdArticulo        varchar(25) COLLATE NOCASE,
+    Cot_Observaciones varchar(255) COLLATE NOCASE
+);
+
+CREATE TABLE MA_MODELOS (
+    Nombre varchar(50) COLLATE NOCASE NOT NULL,
+    PRIMARY KEY (Nombre)
+);
+
+CREATE TABLE MA_CHOFERES (
+    Codigo   varchar(10) COLLATE NOCASE NOT NULL,
+    Apellido varchar(50) COLLATE NOCASE,
+    Nombres  varchar(50) COLLATE NOCASE,
+    PRIMARY KEY (Codigo)
+);
+
+CREATE TABLE MA_DESTINATARIOS (
+    Cliente   varchar(4) COLLATE NOCASE NOT NULL,
+    Codigo    varchar(16) COLLATE NOCASE NOT NULL,
+    Sucursal  varchar(6) COLLATE NOCASE NOT NULL,
+    Nombre    varchar(100) COLLATE NOCASE,
+    Domicilio varchar(100) COLLATE NOCASE,
+    PRIMARY KEY (Cliente, Codigo, Sucursal)
+);
+
+CREATE TABLE MA_VEHICULOS (
+    Patente       varchar(10) COLLATE NOCASE NOT NULL,
+    Tipo_Vehiculo varchar(30) COLLATE NOCASE,
+    Modelo        varchar(50) COLLATE NOCASE,
+    Tipo          varchar(30) COLLATE NOCASE,
+    PRIMARY KEY (Patente)
+);
+
+CREATE TABLE TA_CODIGOSPOSTALES (
+    cp        varchar(10) COLLATE NOCASE NOT NULL,
+    Localidad varchar(50) COLLATE NOCASE,
+    PRIMARY KEY (cp)
+);
+
+CREATE TABLE VT_MAPINFO_CALLES (
+    Street varchar(100) COLLATE NOCASE NOT NULL,
+    PRIMARY KEY (Street)
+);
+
+CREATE TABLE MAPINFO_LOCALIDADES (
+    Localidad  varchar(50) COLLATE NOCASE NOT NULL,
+    Partido    varchar(50) COLLATE NOCASE NOT NULL,
+    Cod_Postal varchar(10) COLLATE NOCASE,
+    PRIMARY KEY (Localidad, Partido)
+);
+
+CREATE TABLE V_MV_TROPA (
+    id           integer PRIMARY KEY AUTOINCREMENT,
+    FechaDte     datetime,
+    Dte          varchar(20) COLLATE NOCASE,
+    IdTropa      varchar(10) COLLATE NOCASE,
+    Patente      varchar(10) COLLATE NOCASE,
+    Chofer       varchar(50) COLLATE NOCASE,
+    NroGuia      varchar(20) COLLATE NOCASE,
+    CuitVendedor varchar(20) COLLATE NOCASE
+);
+
+CREATE TABLE V_MV_TROPA_STOCK (
+    id         integer PRIMARY KEY AUTOINCREMENT,
+    idTropa    varchar(10) COLLATE NOCASE,
+    categoria  varchar(20) COLLATE NOCASE,
+    secuencia  int,
+    lado       varchar(10) COLLATE NOCASE,
+    kg         numeric(18,3),
+    comprador  varchar(50) COLLATE NOCASE,
+    fecha      datetime,
+    idPlanilla varchar(10) COLLATE NOCASE
+);
+
+CREATE TABLE V_MV_MUTUALES (
+    ID          integer PRIMARY KEY AUTOINCREMENT,
+    Descripcion varchar(50) COLLATE NOCASE
+);
+
+CREATE VIEW VT_TA_CPTE AS
+    SELECT Codigo, Descripcion FROM TA_CPTE;
+
+CREATE VIEW VT_CLIENTES AS
+    SELECT Codigo, Razon_Social, Codigo_Sucursal, Contacto, Numero_Documento, Dada_De_Baja FROM MA_CLIENTES;
+
+CREATE VIEW VT_CLIENTESVS AS
+    SELECT Codigo, Razon_Social, Codigo_Sucursal, Contacto, Numero_Documento, Dada_De_Baja FROM MA_CLIENTES;
+
+CREATE VIEW VT_PROVEEDORES AS
+    SELECT Codigo, Razon_Social, Dada_De_Baja FROM MA_PROVEEDORES;
+
+CREATE VIEW MA_ARTICULOS AS
+    SELECT IdArticulo, Descripcion, IdUnidad, IdFamilia, Precio, Baja, Suspendido, RutaImagen FROM V_MA_ARTICULOS;
+
+CREATE VIEW STK_MA_ARTICULOS AS
+    SELECT a.IdArticulo, a.Descripcion, a.IdUnidad, a.IdFamilia, a.Precio, a.Suspendido, a.RutaImagen,
+           s.Deposito, s.Stock, s.PuntoPedido
+    FROM V_MA_ARTICULOS a INNER JOIN STK_STOCK s ON s.IdArticulo = a.IdArticulo;
+
+CREATE VIEW SS_V_TA_FAMILIAS AS
+    SELECT IdFamilia, Descripcion FROM V_TA_FAMILIAS;
+
+CREATE VIEW SS_V_TA_DEPOSITO AS
+    SELECT IdDeposito, Descripcion, Unidad FROM V_TA_DEPOSITO;
+
+CREATE VIEW SS_V_TA_CAJAS AS
+    SELECT IdCajas, Descripcion FROM V_TA_CAJAS;
+
+CREATE VIEW SS_MA_CUENTAS AS
+    SELECT Codigo, Descripcion FROM MA_CUENTAS;

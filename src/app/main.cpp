@@ -3,6 +3,7 @@
 #include "database/frmReconectar.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ArranqueConsultas.h"
+#include "lookups/ConsultaCamposMotor.h"
 #include "lookups/LanzadorNuevo.h"
 #include "platform/os/System.h"
 #include "platform/ui/QtDialogs.h"
@@ -29,9 +30,11 @@ struct Servicios {
         Service<ConsultasArranque>::install(std::make_unique<ArranqueConsultas>());
         Service<LanzadorNuevo>::install(std::make_unique<LanzadorMenuExes>());
         Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
+        Service<ConsultaCampos>::install(std::make_unique<ConsultaCamposMotor>());
     }
     ~Servicios()
     {
+        Service<ConsultaCampos>::install(nullptr);
         Service<Replicacion>::install(nullptr);
         Service<LanzadorNuevo>::install(nullptr);
         Service<ConsultasArranque>::install(nullptr);

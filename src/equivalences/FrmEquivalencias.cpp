@@ -426,7 +426,10 @@ void FrmEquivalencias::ConsultarCampo()
     if (vb::IsBlank(activo.tag())) return;
     ConsultaCampos* consulta = Service<ConsultaCampos>::find();
     if (!consulta) return;
-    activo.setText(vb::Trim(consulta->Consultar(vb::Trim(activo.tag()), activo.text())));
+    const QString codigo = vb::Trim(consulta->Consultar(vb::Trim(activo.tag()), activo.text()));
+    // A lookup left without a choice leaves the field as the operator had it.
+    if (codigo.isEmpty()) return;
+    activo.setText(codigo);
     Txtfields_KeyDown(CampoActual, vb::vbKeyReturn, 0);
 }
 

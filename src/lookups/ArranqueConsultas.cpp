@@ -1,10 +1,11 @@
 #include "lookups/ArranqueConsultas.h"
 
-#include "lookups/MotorConsultas.h"
+#include "lookups/ArchivoConsultas.h"
+#include "lookups/Lib_ClsCons3.h"
+#include "lookups/ModConsultas.h"
+#include "platform/TrapErrores.h"
 #include "platform/Variant.h"
 #include "platform/os/System.h"
-
-#include <QFileInfo>
 
 namespace {
 constexpr char kArchivoMascaras[] = "consultas.vtx";
@@ -24,11 +25,12 @@ void ArranqueConsultas::CerrarCartel() { cartel_.CartelCerrar(); }
 
 void ArranqueConsultas::PrepararConsultas(const QString& connString)
 {
-    MotorConsultas& motor = gMotorConsultas();
-    motor.ConnString = connString;
-    motor.UsaMascaras = true;
-    motor.ArchivoMascaras = os::findFileIgnoringCase(os::programFolder(), kArchivoMascaras);
-    if (!QFileInfo::exists(motor.ArchivoMascaras) && motor.GrabarMascarasPorDefecto) {
-        motor.GrabarMascarasPorDefecto(motor.ArchivoMascaras);
-    }
+    Lib_ClsCons3& motor = gConsulta();
+    motor.gConnString = connString;
+    motor.gUsarMascarasConsultas = true;
+    motor.gRutaMascaraConsultas = ArchivoConsultas(os::joinPath(os::programFolder(), kArchivoMascaras)).Ruta();
+    // A program folder that cannot be written to leaves the lookups without
+    // definitions (they then read the tables themselves); the program starts all the same.
+    if (!ArchivoConsultas(motor.gRutaMascaraConsultas).Existe())
+        (void)TrapErrores::silencioso().paso([] { CrearArchivoConsultas(); });
 }

@@ -7,20 +7,19 @@
 #include "platform/db/Connection.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/FlexGrid.h"
-#include "platform/ui/QtDialogs.h"
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
 #include "replication/ReplicaGrupo.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 #include "support/DatabaseTest.h"
+#include "support/OperadorReal.h"
 #include "support/QStringPrinter.h"
 #include "vendor/QvFunciones.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -63,43 +62,6 @@ public:
 
 private:
     QString code_;
-};
-
-// The real message boxes, each prompt recorded; while it is installed a timer
-// plays the operator, pressing the button with one of the given captions.
-class RealBoxes : public QtDialogs {
-public:
-    explicit RealBoxes(QStringList captions) : captions_(std::move(captions))
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            if (box->textFormat() != Qt::PlainText) ++markupBoxes;
-            // A box without that button is one the test did not expect: any
-            // answer ends it, and its prompt shows in the test's failure.
-            QAbstractButton* chosen = box->buttons().constLast();
-            for (QAbstractButton* button : box->buttons()) {
-                if (captions_.contains(button->text())) chosen = button;
-            }
-            chosen->click();
-        });
-        timer_.start(5);
-    }
-
-    QStringList prompts;
-    int markupBoxes = 0;  // boxes that would read their text as markup
-    std::function<void()> atEachBox;
-
-    int messageBox(const QString& prompt, int buttons, const QString& title) override
-    {
-        prompts.append(prompt);
-        if (atEachBox) atEachBox();
-        return QtDialogs::messageBox(prompt, buttons, title);
-    }
-
-private:
-    QStringList captions_;
-    QTimer timer_;
 };
 
 Lbf_CtrlDisplay* openBanner()
@@ -207,18 +169,20 @@ protected:
             QTest::mouseClick(&bar(), Qt::LeftButton, {}, bar().ItemRect(command).center());
         });
     }
+    // Each box in turn is answered with the next caption.
     QStringList answering(const QStringList& captions, const std::function<void()>& act,
                           std::function<void()> atEachBox = {})
     {
-        auto boxes = std::make_unique<RealBoxes>(captions);
-        RealBoxes* real = boxes.get();
-        real->atEachBox = std::move(atEachBox);
+        auto boxes = std::make_unique<OperadorReal>();
+        OperadorReal* real = boxes.get();
+        for (const QString& caption : captions) real->pressInBox(caption);
+        real->onEachBox(std::move(atEachBox));
         std::unique_ptr<Dialogs> scripted = Service<Dialogs>::install(std::move(boxes));
         activate();
         EXPECT_NO_THROW(act()) << "the program ended";
         activate();
-        EXPECT_EQ(real->markupBoxes, 0) << "texts in boxes are plain text";
-        const QStringList asked = real->prompts;
+        EXPECT_EQ(real->markupBoxes(), 0) << "texts in boxes are plain text";
+        const QStringList asked = real->prompts();
         Service<Dialogs>::install(std::move(scripted));
         return asked;
     }
@@ -523,6 +487,20 @@ TEST_F(FrmEquivalenciasTest, ARightClickOpensTheLookupAndTheCodeIsValidatedAsTyp
     EXPECT_EQ(grid("MSFlexGrid1").Rows(), 3);
 }
 
+TEST_F(FrmEquivalenciasTest, ALookupLeftWithoutAChoiceKeepsTheFieldAndDoesNotValidateIt)
+{
+    show();
+    auto chosen = std::make_unique<ChosenCode>("");
+    ChosenCode* lookup = chosen.get();
+    Service<ConsultaCampos>::install(std::move(chosen));
+    press(Qt::Key_F3);
+    QTest::keyClicks(&field(0), "A-2");
+    QTest::mouseClick(&field(0), Qt::RightButton);
+    ASSERT_EQ(lookup->asked.size(), 1);
+    EXPECT_EQ(field(0).text(), "A-2");
+    EXPECT_EQ(field(1).text(), "") << "not confirmed: the article's unit is not filled in";
+}
+
 TEST_F(FrmEquivalenciasTest, TheArticleGridListsItsRowsAndShowsMissingUnitsEmpty)
 {
     seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) VALUES ('A-6', 'XX', 'UN', 3)"});
@@ -625,7 +603,7 @@ TEST_F(FrmEquivalenciasTest, ACancelledGenericSaveHasCommittedEveryRowItWroteWhe
     };
     QVector<long> committedWhenAsked;
     const QStringList asked =
-        pressAnswering(Qt::Key_F2, QStringList{"&Sí"}, [&] { committedWhenAsked.append(count("PARATODOS = 1")); });
+        pressAnswering(Qt::Key_F2, {"&Sí", "&Sí"}, [&] { committedWhenAsked.append(count("PARATODOS = 1")); });
 
     ASSERT_EQ(asked.size(), 2);
     EXPECT_TRUE(asked[0].startsWith("La equivalencia se grabará en 6 artículos.")) << asked[0].toStdString();

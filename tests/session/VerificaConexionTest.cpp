@@ -1,7 +1,8 @@
 #include "database/DB_Dll.h"
+#include "lookups/ArchivoConsultas.h"
 #include "lookups/Lbf_CtrlDisplay.h"
+#include "lookups/Lib_ClsCons3.h"
 #include "lookups/LineaCartel.h"
-#include "lookups/MotorConsultas.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
 #include "session/ParametrosSesion.h"
@@ -48,14 +49,6 @@ protected:
         auto ventana = std::make_unique<ScriptedLogin>();
         login = ventana.get();
         Service<VentanaAcceso>::install(std::move(ventana));
-        gMotorConsultas() = MotorConsultas{};
-        gMotorConsultas().GrabarMascarasPorDefecto = [this](const QString& archivo) { mascaras.append(archivo); };
-    }
-
-    void TearDown() override
-    {
-        gMotorConsultas() = MotorConsultas{};
-        EveryEngineTest::TearDown();
     }
 
     void iniciar(const QString& linea)
@@ -95,7 +88,6 @@ protected:
     }
 
     ScriptedLogin* login = nullptr;
-    QStringList mascaras;
 };
 
 TEST_P(VerificaConexionTest, AValidUserFromTheCommandLineStartsWithoutAnyDialog)
@@ -118,11 +110,12 @@ TEST_P(VerificaConexionTest, AValidUserFromTheCommandLineStartsWithoutAnyDialog)
     EXPECT_EQ(contar("Control_Acceso", "Usuario = 'ANA'"), 1) << "the entry into the task is recorded";
     EXPECT_TRUE(cartelesVisibles().isEmpty()) << "the banner is closed at the end";
 
-    const MotorConsultas& motor = gMotorConsultas();
-    EXPECT_EQ(motor.ConnString, base.gConnString);
-    EXPECT_TRUE(motor.UsaMascaras);
-    EXPECT_EQ(motor.ArchivoMascaras, QDir(programFolder()).filePath("consultas.vtx"));
-    EXPECT_EQ(mascaras, QStringList{motor.ArchivoMascaras}) << "a missing mask file gets the defaults";
+    const Lib_ClsCons3& motor = gConsulta();
+    EXPECT_EQ(motor.gConnString, base.gConnString);
+    EXPECT_TRUE(motor.gUsarMascarasConsultas);
+    EXPECT_EQ(motor.gRutaMascaraConsultas, QDir(programFolder()).filePath("consultas.vtx"));
+    EXPECT_EQ(ArchivoConsultas(motor.gRutaMascaraConsultas).Registros().size(), 11)
+        << "a missing definition file gets the defaults";
 }
 
 TEST_P(VerificaConexionTest, WithoutACommandLineTheLoginWindowAsksAndTheMarkerReadsTheStoredPassword)
@@ -149,7 +142,8 @@ TEST_P(VerificaConexionTest, WithoutACommandLineTheLoginWindowAsksAndTheMarkerRe
     EXPECT_EQ(gSesion().gPasswordUsuario, "Secreto") << "the marker was replaced by the stored password";
     EXPECT_TRUE(operador->boxes().isEmpty());
     EXPECT_EQ(gBaseDatos().gCnn.State(), db::ado::adStateOpen);
-    EXPECT_TRUE(mascaras.isEmpty()) << "an existing mask file is left alone";
+    EXPECT_EQ(QFileInfo(QDir(programFolder()).filePath("consultas.vtx")).size(), 0)
+        << "an existing definition file is left alone";
 }
 
 TEST_P(VerificaConexionTest, ThreeRefusedPasswordsEndTheProgram)

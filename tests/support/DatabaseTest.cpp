@@ -3,6 +3,7 @@
 #include "database/DB_Dll.h"
 #include "database/VentanaAcceso.h"
 #include "database/frmReconectar.h"
+#include "lookups/Lib_ClsCons3.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbErrors.h"
 #include "platform/db/engines/OdbcEngine.h"
@@ -99,6 +100,7 @@ void resetSharedObjects()
     gBaseDatos() = DB_Dll();
     gBaseDatosVX() = DB_Dll();
     gBaseRemota() = DB_Dll(DB_Dll::PoliticaErrores::Silenciosa);
+    DescartarConsulta();
     gTablaConfiguracion().clear();
     CfgQuitarDelCache({}, {}, {});
     ProgramasConCacheDeConfiguracion().clear();

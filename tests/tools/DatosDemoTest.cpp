@@ -155,3 +155,18 @@ TEST_F(DatosDemoTest, TheDemoServerIsAddedToAServerRegistryThatLacksIt)
     EXPECT_EQ(query("SELECT COUNT(*) FROM V_MA_ARTICULOS").Fields(0).Value().toLong(), 40)
         << "the demo company opens through the server added";
 }
+
+TEST_F(DatosDemoTest, TheLookupsHaveFamiliesInThreeLevelsSuspendedArticlesAndTheirOwnTables)
+{
+    crearDatosDemo(opciones(200));
+    const auto count = [this](const QString& sql) { return query(sql).Fields(0).Value().toLong(); };
+    EXPECT_EQ(count("SELECT COUNT(*) FROM V_TA_FAMILIAS WHERE LEN(IdFamilia) = 3"), 8);
+    EXPECT_GT(count("SELECT COUNT(*) FROM V_TA_FAMILIAS WHERE LEN(IdFamilia) = 7"), 100);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM V_MA_ARTICULOS WHERE IdFamilia NOT IN (SELECT IdFamilia FROM V_TA_FAMILIAS)"),
+              0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM V_MA_ARTICULOS WHERE Suspendido = 1"), 4);
+    for (const char* table : {"V_TA_DEPOSITO", "VT_CLIENTES", "VT_PROVEEDORES", "V_TA_VENDEDORES", "V_TA_TECNICOS",
+                              "V_TA_TAREAS", "MA_CUENTAS"}) {
+        EXPECT_GT(count(QString("SELECT COUNT(*) FROM %1").arg(table)), 0) << table;
+    }
+}

@@ -80,7 +80,7 @@ bool writeBytes(const QString& path, const QByteArray& bytes, QIODevice::OpenMod
 {
     QFile file(path);
     if (!file.open(mode)) return false;
-    return file.write(bytes) == bytes.size();
+    return file.write(bytes) == bytes.size() && file.flush();
 }
 
 }  // namespace

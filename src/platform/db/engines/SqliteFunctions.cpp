@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -138,6 +139,30 @@ void add(sqlite3_context* context, Arguments args)
     sqlite3_result_double(context, sqlite3_value_double(args[0]) + sqlite3_value_double(args[1]));
 }
 
+// A pattern read once and kept by SQLite beside the statement while the
+// pattern argument stays the same, so that a scan does not read it per row.
+struct CompiledLike {
+    std::optional<QChar> escape;
+    TsqlLikePattern pattern;
+};
+
+void releaseCompiledLike(void* compiled)
+{
+    std::unique_ptr<CompiledLike> released(static_cast<CompiledLike*>(compiled));
+}
+
+const TsqlLikePattern& likePattern(sqlite3_context* context, sqlite3_value* pattern, std::optional<QChar> escape,
+                                   std::optional<TsqlLikePattern>& uncached)
+{
+    if (auto* kept = static_cast<CompiledLike*>(sqlite3_get_auxdata(context, 0)); kept && kept->escape == escape)
+        return kept->pattern;
+    auto compiled = std::make_unique<CompiledLike>(CompiledLike{escape, TsqlLikePattern(textOf(pattern), escape)});
+    sqlite3_set_auxdata(context, 0, compiled.release(), releaseCompiledLike);
+    // SQLite may drop it at once (no memory): then it is read for this row only.
+    if (auto* kept = static_cast<CompiledLike*>(sqlite3_get_auxdata(context, 0))) return kept->pattern;
+    return uncached.emplace(textOf(pattern), escape);
+}
+
 // SQLite calls like(pattern, text[, escape]) for "text LIKE pattern [ESCAPE escape]".
 void like(sqlite3_context* context, Arguments args)
 {
@@ -150,7 +175,8 @@ void like(sqlite3_context* context, Arguments args)
         }
         escape = escapeText[0];
     }
-    sqlite3_result_int(context, TsqlLikePattern(textOf(args[0]), escape).matches(textOf(args[1])) ? 1 : 0);
+    std::optional<TsqlLikePattern> uncached;
+    sqlite3_result_int(context, likePattern(context, args[0], escape, uncached).matches(textOf(args[1])) ? 1 : 0);
 }
 
 using Body = void (*)(sqlite3_context*, Arguments);

@@ -107,6 +107,18 @@ TEST_F(SqliteFunctions, LikeReadsTSqlPatterns)
     EXPECT_EQ(value("'50%' LIKE '50!%' ESCAPE '!'"), "1");
     EXPECT_EQ(value("'500' LIKE '50!%' ESCAPE '!'"), "0");
     EXPECT_EQ(value("NULL LIKE '%'"), kNull);
+    EXPECT_EQ(value("'Azúcar' LIKE 'AZÚCAR'"), "1");
+    EXPECT_EQ(value("'Azúcar' LIKE 'AZUCAR'"), "0") << "accents count, as in the suite's collation";
+}
+
+TEST_F(SqliteFunctions, LikeReadsEachRowsOwnPatternWhenThePatternIsAColumn)
+{
+    database.native(
+        "CREATE TABLE P (texto TEXT, patron TEXT); INSERT INTO P VALUES ('abc', 'a%'), ('abc', 'b%'), "
+        "('xbc', '_b%'), ('a%', 'a!%')");
+    EXPECT_EQ(database.native("SELECT texto LIKE patron FROM P"), MemoryDatabase::Rows({{"1"}, {"0"}, {"1"}, {"0"}}));
+    EXPECT_EQ(database.native("SELECT texto LIKE patron ESCAPE '!' FROM P"),
+              MemoryDatabase::Rows({{"1"}, {"0"}, {"1"}, {"1"}}));
 }
 
 TEST_F(SqliteFunctions, NocaseColumnsCompareAsSqlServerDoes)

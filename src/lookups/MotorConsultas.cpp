@@ -1,7 +1,0 @@
-#include "lookups/MotorConsultas.h"
-
-MotorConsultas& gMotorConsultas()
-{
-    static MotorConsultas motor;
-    return motor;
-}

@@ -248,9 +248,10 @@ void cargarUsuariosYMenu(sqlite3* base)
              "INSERT INTO TA_MENU (Clave, Nombre, Proceso) VALUES "
              "('STK010', 'Equivalencias de unidades', 'EQUIVALENCIAS'),"
              "('STK001', 'Artículos', 'ARTICULOS')");
+    // D010301 lets the demo user add units (and other general tables) from the code search box.
     ejecutar(base,
              "INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('ADMIN', 'STK010'), ('ADMIN', 'STK001'), "
-             "('VENTAS', 'STK001')");
+             "('VENTAS', 'STK001'), ('ADMIN', 'D010301')");
     ejecutar(base,
              "INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion, razon_social, Cuit, PDV) VALUES "
              "('   1', 'Casa central', 'Distribuidora del Sur S.A.', '30-71234567-8', '0001')");

@@ -1,3 +1,5 @@
+#include "codesearch/FrmPruebaBusqueda.h"
+#include "database/DB_Dll.h"
 #include "database/VentanaAcceso.h"
 #include "database/frmReconectar.h"
 #include "equivalences/FrmEquivalencias.h"
@@ -6,6 +8,8 @@
 #include "platform/ui/QtDialogs.h"
 #include "services/LanzadorMenuExes.h"
 #include "session/ParametrosSesion.h"
+#include "session/Sesion.h"
+#include "session/VerificaConexion.h"
 #include "session/frmAcceso.h"
 
 #include <QApplication>
@@ -36,14 +40,32 @@ struct Servicios {
     Servicios& operator=(const Servicios&) = delete;
 };
 
+// "equivalencias --busqueda-codigo <command line>" signs in as the program
+// does and opens the window that tries the code search box instead.
+constexpr char kPruebaBusqueda[] = "--busqueda-codigo";
+
+int PruebaBusqueda()
+{
+    QString conexion;
+    VerificaConexion(false, {}, conexion, db::ado::adUseClient);
+    DB_Dll baseBusqueda(DB_Dll::PoliticaErrores::Silenciosa);
+    FrmPruebaBusqueda ventana(baseBusqueda, gBaseDatos().gConnString, gSesion().gUsuarioLogeado, gBaseDatos().gDBName);
+    ventana.show();
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Equivalencias");
-    FijarLineaComandoProceso(QApplication::arguments().mid(1).join(u' '));
+    QStringList argumentos = QApplication::arguments().mid(1);
+    const bool pruebaBusqueda = !argumentos.isEmpty() && argumentos.first() == kPruebaBusqueda;
+    if (pruebaBusqueda) argumentos.removeFirst();
+    FijarLineaComandoProceso(argumentos.join(u' '));
     const Servicios servicios;
+    if (pruebaBusqueda) return PruebaBusqueda();
 
     FrmEquivalencias ventana;
     ventana.Form_Load();

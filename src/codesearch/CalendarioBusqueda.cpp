@@ -17,16 +17,17 @@ namespace {
 
 // Design-time geometry, in twips.
 constexpr int kLadoCelda = 360;
-constexpr int kIzquierdaCeldas = 120;
+// The day grid is centred in the frame, which is wider than the grid so that
+// the month box shows "Septiembre" and the year box four digits whole.
+constexpr int kIzquierdaCeldas = (CalendarioBusqueda::kAnchoTwips - Almanaque::kDiasSemana * kLadoCelda) / 2;
 constexpr int kArribaCeldas = 960;
-constexpr int kIzquierdaEncabezados = 240;
 constexpr int kArribaEncabezados = 620;
 constexpr int kAltoEncabezados = 300;
 constexpr int kMargen = 120;
 constexpr int kAltoCombo = 360;
-constexpr int kAnchoMes = 1500;
-constexpr int kIzquierdaAnio = 1740;
-constexpr int kAnchoAnio = 900;
+constexpr int kAnchoMes = 1680;
+constexpr int kAnchoAnio = 1080;
+constexpr int kIzquierdaAnio = CalendarioBusqueda::kAnchoTwips - kMargen - kAnchoAnio;
 
 const QColor kRojo = vb::ToQColor(vb::RGB(255, 0, 0));
 const QColor kAzul = vb::ToQColor(vb::RGB(0, 0, 255));

@@ -18,7 +18,7 @@ class QToolButton;
 class CalendarioBusqueda : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int kAnchoTwips = 2760;
+    static constexpr int kAnchoTwips = 3120;
     static constexpr int kAltoTwips = 3240;
     static constexpr int kPrimerAnio = 1930;
     static constexpr int kUltimoAnio = 2049;

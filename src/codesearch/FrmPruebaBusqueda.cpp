@@ -26,7 +26,7 @@ constexpr int kArribaCajas = 600;
 constexpr int kAnchoBusqueda = 5400;
 constexpr int kAltoBusqueda = 3600;
 constexpr int kIzquierdaFecha = 5900;
-constexpr int kAnchoVentana = 8900;
+constexpr int kAnchoVentana = 9200;
 constexpr int kAltoVentana = 4900;
 constexpr int kAnchoEtiqueta = 900;
 

@@ -191,11 +191,15 @@ TEST_P(BusquedaCodigoTest, ADescriptionThatExistsIsNotAddedAgain)
 {
     ASSERT_TRUE(disponer("V_TA_Unidad"));
     caja->TxtBusqueda->setText(" docena ");
-    operador->answer(vb::vbOK);
-    caja->imgMas->click();
-    ASSERT_EQ(operador->boxes().size(), 1);
-    EXPECT_EQ(operador->boxes()[0].prompt, AltaDirecta::kDetalleExistente);
+    auto boxes = std::make_unique<RealBoxes>("&Aceptar");
+    RealBoxes* real = boxes.get();
+    std::unique_ptr<Dialogs> guionado = Service<Dialogs>::install(std::move(boxes));
+    QTest::mouseClick(caja->imgMas, Qt::LeftButton);
+    const QStringList avisos = real->prompts;
+    Service<Dialogs>::install(std::move(guionado));
+    EXPECT_EQ(avisos, QStringList{AltaDirecta::kDetalleExistente});
     EXPECT_EQ(unidades(), 3);
+    EXPECT_TRUE(codigos.isEmpty());
 }
 
 TEST_P(BusquedaCodigoTest, AddingNeedsASignedInUserWhoHoldsTheTask)

@@ -87,11 +87,9 @@ int main(int argc, char* argv[])
                << " s\n";
     salida.flush();
 
-    const QString conexion = QString("PROVIDER=SQLOLEDB;Server=%1;Database =%2;UId=%2;Pwd=%2;Connect Timeout=5;")
-                                 .arg(kServidorDemo, kEmpresaDemo);
     DB_Dll baseCaja(DB_Dll::PoliticaErrores::Silenciosa);
     BusquedaCodigo caja(baseCaja);
-    caja.setConnString(conexion);
+    caja.setConnString(conexionDemo());
     caja.Usuario = kUsuarioDemo;
     QString tabla = "V_MA_ARTICULOS";
     caja.BusquedaDisponible(tabla);

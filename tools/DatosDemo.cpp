@@ -362,3 +362,9 @@ int crearDatosDemo(const OpcionesDemo& opciones)
         opciones.reemplazar));
     return escritas;
 }
+
+QString conexionDemo()
+{
+    return QString("PROVIDER=SQLOLEDB;Server=%1;Database =%2;UId=%2;Pwd=%2;Connect Timeout=5;")
+        .arg(kServidorDemo, kEmpresaDemo);
+}

@@ -157,6 +157,7 @@ TEST_P(BusquedaCodigoTest, EnterOnANewDescriptionAddsItWhenTheOperatorSaysYes)
     Service<Dialogs>::install(std::move(guionado));
     EXPECT_EQ(preguntas, QStringList{"Unidad\r\nDesea dar de alta un registro nuevo?"});
     EXPECT_EQ(unidad("  13"), "Bolsa d'Arpino, grande");
+    EXPECT_EQ(unidades(), 4);
     EXPECT_EQ(codigos, QStringList{"13"});
     EXPECT_EQ(caja->TxtBusqueda->text(), "  13");
 }

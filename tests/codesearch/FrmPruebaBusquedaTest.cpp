@@ -21,9 +21,7 @@ protected:
     {
         ProgramTest::SetUp();
         crearDatosDemo({programFolder(), 400, false});
-        const QString conexion = QString("PROVIDER=SQLOLEDB;Server=%1;Database =%2;UId=%2;Pwd=%2;Connect Timeout=5;")
-                                     .arg(kServidorDemo, kEmpresaDemo);
-        ventana = std::make_unique<FrmPruebaBusqueda>(base, conexion, kUsuarioDemo, kEmpresaDemo);
+        ventana = std::make_unique<FrmPruebaBusqueda>(base, conexionDemo(), kUsuarioDemo, kEmpresaDemo);
         ventana->show();
     }
 

@@ -8,7 +8,7 @@ BUILD_PKGS := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-de
               libsqlite3-dev libxlsxwriter-dev unzip unixodbc-dev tdsodbc \
               postgresql odbc-postgresql dpkg-dev file desktop-file-utils
 
-.PHONY: all build run test bench package deps clean
+.PHONY: all build run busqueda test bench package deps clean
 
 all: build
 
@@ -28,6 +28,11 @@ DEMO_LINE  := ; @server=LOCAL; @dbname=EMPRESA_DEMO; @usuario=ADMIN; @Password=q
 run: build
 	$(BIN)/crear-demo --carpeta $(BIN)
 	$(BIN)/equivalencias "$(DEMO_LINE)"
+
+# The window that tries the code search box, on the same demo company.
+busqueda: build
+	$(BIN)/crear-demo --carpeta $(BIN)
+	$(BIN)/equivalencias --busqueda-codigo "$(DEMO_LINE)"
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -313,9 +313,10 @@ void cargarUsuariosYMenu(sqlite3* base)
              "INSERT INTO TA_MENU (Clave, Nombre, Proceso) VALUES "
              "('STK010', 'Equivalencias de unidades', 'EQUIVALENCIAS'),"
              "('STK001', 'Artículos', 'ARTICULOS')");
+    // D010301 lets the demo user add units (and other general tables) from the code search box.
     ejecutar(base,
              "INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('ADMIN', 'STK010'), ('ADMIN', 'STK001'), "
-             "('VENTAS', 'STK001')");
+             "('VENTAS', 'STK001'), ('ADMIN', 'D010301')");
     ejecutar(base,
              "INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion, razon_social, Cuit, PDV) VALUES "
              "('   1', 'Casa central', 'Distribuidora del Sur S.A.', '30-71234567-8', '0001')");
@@ -441,4 +442,10 @@ int crearDatosDemo(const OpcionesDemo& opciones)
         carpetaDatos, kEstadisticas, {"configuracion.sql"}, [](sqlite3* base) { cargarConfiguracion(base, false); },
         opciones.reemplazar));
     return escritas;
+}
+
+QString conexionDemo()
+{
+    return QString("PROVIDER=SQLOLEDB;Server=%1;Database =%2;UId=%2;Pwd=%2;Connect Timeout=5;")
+        .arg(kServidorDemo, kEmpresaDemo);
 }

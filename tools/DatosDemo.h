@@ -20,3 +20,6 @@ inline constexpr char kClaveDemo[] = "quro";
 
 // Returns the number of databases written (0 when all were there already).
 int crearDatosDemo(const OpcionesDemo& opciones);
+
+// The connection text of the demo company, signed in as its own login.
+QString conexionDemo();

@@ -8,3 +8,8 @@ CREATE TABLE TA_CONFIGURACION (
     PoliticaNegocio smallint     DEFAULT 0
 );
 CREATE INDEX IX_TA_CONFIGURACION_CLAVE ON TA_CONFIGURACION (CLAVE);
+
+-- The suite's procedure sp1_getCfg as a table function: "EXEC sp1_getCfg
+-- @Campo = 'X'" reaches PostgreSQL as "SELECT * FROM sp1_getCfg('X')".
+CREATE FUNCTION sp1_getcfg(campo char(50)) RETURNS TABLE (valor text, valoraux text) LANGUAGE sql STABLE
+    AS $$ SELECT c.VALOR, c.VALORAUX FROM TA_CONFIGURACION c WHERE c.CLAVE = rtrim(campo) LIMIT 1 $$;

@@ -18,7 +18,8 @@ CREATE TABLE V_MA_ARTICULOS (
     RutaImagen  varchar(255) COLLATE ci
 );
 CREATE INDEX IX_V_MA_ARTICULOS_IdUnidad ON V_MA_ARTICULOS (IdUnidad);
--- The article lookup lists by description; suspended articles are left out of it.
+-- The article lookup and the code search box list by description, leaving
+-- suspended articles out; the index gives that order and holds what they read.
 CREATE INDEX IX_V_MA_ARTICULOS_Descripcion ON V_MA_ARTICULOS (Descripcion, Suspendido, IdArticulo);
 
 CREATE VIEW VT_MA_ARTICULOS AS
@@ -122,6 +123,16 @@ CREATE TABLE V_TA_TPV (
     OL_ExceptoPrecios   smallint,
     OL_ExceptoCuentas   smallint,
     OL_ExceptoTablas    smallint
+);
+
+-- The findings of the last consistency check of the equivalences, as the
+-- window lists and exports them; each check replaces them.
+CREATE TABLE VERIFICACION_EQUIVALENCIAS (
+    ID           int PRIMARY KEY,
+    ARTICULO     varchar(25)  COLLATE ci,
+    UNIDADES     varchar(25)  COLLATE ci,
+    COEFICIENTES varchar(36)  COLLATE ci,
+    PROBLEMA     varchar(250) COLLATE ci
 );
 
 -- Copies to points of sale and to the group database that could not be made

@@ -17,7 +17,8 @@ CREATE TABLE V_MA_ARTICULOS (
     RutaImagen  varchar(255) COLLATE NOCASE
 );
 CREATE INDEX IX_V_MA_ARTICULOS_IdUnidad ON V_MA_ARTICULOS (IdUnidad);
--- The article lookup lists by description; suspended articles are left out of it.
+-- The article lookup and the code search box list by description, leaving
+-- suspended articles out; the index gives that order and holds what they read.
 CREATE INDEX IX_V_MA_ARTICULOS_Descripcion ON V_MA_ARTICULOS (Descripcion, Suspendido, IdArticulo);
 
 CREATE VIEW VT_MA_ARTICULOS AS
@@ -121,6 +122,16 @@ CREATE TABLE V_TA_TPV (
     OL_ExceptoPrecios   bit,
     OL_ExceptoCuentas   bit,
     OL_ExceptoTablas    bit
+);
+
+-- The findings of the last consistency check of the equivalences, as the
+-- window lists and exports them; each check replaces them.
+CREATE TABLE VERIFICACION_EQUIVALENCIAS (
+    ID           int PRIMARY KEY,
+    ARTICULO     varchar(25)  COLLATE NOCASE,
+    UNIDADES     varchar(25)  COLLATE NOCASE,
+    COEFICIENTES varchar(36)  COLLATE NOCASE,
+    PROBLEMA     varchar(250) COLLATE NOCASE
 );
 
 -- Copies to points of sale and to the group database that could not be made

@@ -1,4 +1,6 @@
 #include "app/ModoVerificacion.h"
+#include "codesearch/FrmPruebaBusqueda.h"
+#include "database/DB_Dll.h"
 #include "database/VentanaAcceso.h"
 #include "database/frmReconectar.h"
 #include "equivalences/FrmEquivalencias.h"
@@ -10,6 +12,8 @@
 #include "replication/ReplicaGrupo.h"
 #include "services/LanzadorMenuExes.h"
 #include "session/ParametrosSesion.h"
+#include "session/Sesion.h"
+#include "session/VerificaConexion.h"
 #include "session/frmAcceso.h"
 
 #include <QApplication>
@@ -46,6 +50,20 @@ struct Servicios {
     Servicios& operator=(const Servicios&) = delete;
 };
 
+// "equivalencias --busqueda-codigo <command line>" signs in as the program
+// does and opens the window that tries the code search box instead.
+constexpr char kPruebaBusqueda[] = "--busqueda-codigo";
+
+int PruebaBusqueda()
+{
+    QString conexion;
+    VerificaConexion(false, {}, conexion, db::ado::adUseClient);
+    DB_Dll baseBusqueda(DB_Dll::PoliticaErrores::Silenciosa);
+    FrmPruebaBusqueda ventana(baseBusqueda, gBaseDatos().gConnString, gSesion().gUsuarioLogeado, gBaseDatos().gDBName);
+    ventana.show();
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -55,13 +73,16 @@ int main(int argc, char* argv[])
     if (verificar && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Equivalencias");
-    const QStringList argumentos = QApplication::arguments().mid(1);
+    QStringList argumentos = QApplication::arguments().mid(1);
     // Installed, the program writes its files in the user's own folder,
     // which the first start makes from the package's templates.
     os::prepareProgramFolder(os::programFolder(), os::templateFolderFor(os::executableFolder()));
     if (verificar) return VerificarDesdeConsola(argumentos.mid(1).join(u' '));
+    const bool pruebaBusqueda = !argumentos.isEmpty() && argumentos.first() == kPruebaBusqueda;
+    if (pruebaBusqueda) argumentos.removeFirst();
     FijarLineaComandoProceso(argumentos.join(u' '));
     const Servicios servicios;
+    if (pruebaBusqueda) return PruebaBusqueda();
 
     FrmEquivalencias ventana;
     ventana.Form_Load();

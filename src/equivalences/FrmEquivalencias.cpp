@@ -42,6 +42,9 @@ constexpr char kEjemplo[] = "Ej:";
 constexpr long kCursorCliente = 3;
 // The command that sends again the copies other databases have not taken yet.
 constexpr char kComandoPendientes[] = "ENVIAR";
+// The consistency check, on a function key the bar leaves free.
+constexpr char kComandoVerificar[] = "VERIFICAR";
+constexpr int kTeclaVerificar = vb::vbKeyF8;
 
 // Saved properties of the window's command bar. Its colours are saved too,
 // but the bar takes them from the theme the settings file chooses.
@@ -51,8 +54,8 @@ constexpr int kIconoPx = 42;
 
 const QStringList& comandosVisibles()
 {
-    static const QStringList comandos{"NUEVO",    "BORRAR", "REPORTE",          "CONSULTAR",
-                                      "CANCELAR", "GRABAR", kComandoPendientes, "CERRAR"};
+    static const QStringList comandos{"NUEVO",  "BORRAR",           "REPORTE",         "CONSULTAR", "CANCELAR",
+                                      "GRABAR", kComandoPendientes, kComandoVerificar, "CERRAR"};
     return comandos;
 }
 
@@ -265,12 +268,14 @@ void FrmEquivalencias::prepararBarra()
     guardadas.WriteProperty("IconPx", kIconoPx);
     guardadas.WriteProperty("TamanoIcono", kIconoPx);
     UtilVex1->ReadProperties(guardadas);
-    // The command for pending copies goes just before CERRAR, which stays last.
+    // The program's own commands go just before CERRAR, which stays last.
     UtilVex1->ClearItems();
     for (const ItemSets::Definition& item : ItemSets::DefaultItems()) {
-        if (item.key == "CERRAR")
+        if (item.key == "CERRAR") {
             UtilVex1->AddItem(kComandoPendientes, "Enviar",
                               "Enviar las copias pendientes a los puntos de venta y al grupo");
+            UtilVex1->AddItem(kComandoVerificar, "Verificar", "Verificar la consistencia de las equivalencias (F8)");
+        }
         UtilVex1->AddItem(item.key, item.caption, item.toolTip);
     }
     const BarModel& items = UtilVex1->Items();
@@ -368,7 +373,12 @@ bool FrmEquivalencias::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-bool FrmEquivalencias::Form_KeyDown(int KeyCode, int) { return UtilVex1->KeyAnalisis(KeyCode); }
+bool FrmEquivalencias::Form_KeyDown(int KeyCode, int)
+{
+    if (KeyCode != kTeclaVerificar) return UtilVex1->KeyAnalisis(KeyCode);
+    if (UtilVex1->isEnabled()) UtilVex1_Click(kComandoVerificar);
+    return true;
+}
 
 void FrmEquivalencias::Txtfields_GotFocus(int Index)
 {
@@ -488,6 +498,10 @@ void FrmEquivalencias::UtilVex1_Click(const QString& Key)
         });
     } else if (clave == "CONSULTAR") {
         (void)paso([this] { ConsultarCampo(); });
+    } else if (clave == kComandoVerificar) {
+        const GrabacionConReplica grabacion(replicacion_);
+        if (!grabacion.Aceptada()) return;
+        (void)paso([this] { Verificar(); });
     } else if (clave == kComandoPendientes) {
         (void)paso([this] { EnviarPendientes(); });
     } else if (clave == "CERRAR") {

@@ -87,6 +87,10 @@ private:
     bool confirmarGenerica();
     // The pending copies sent again on the operator's request, and what is left said.
     void EnviarPendientes();
+    // The consistency check: its findings listed, missing generic rows
+    // written on request, the list exported on request.
+    void Verificar();
+    void completarGenericas(const QVector<Hallazgo>& hallazgos, const QStringList& elegidos);
     void mostrarErrorDeConversion(const ModeloEquivalencias::ErrorDeConversion& error);
     TextField& campo(const QString& dataField) const;
 

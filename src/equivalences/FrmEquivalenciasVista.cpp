@@ -4,7 +4,9 @@
 #include "database/DB_Dll.h"
 #include "equivalences/AvanceEnCartel.h"
 #include "equivalences/CodigosEquivalencia.h"
+#include "equivalences/HallazgosGuardados.h"
 #include "equivalences/PreviaGenerica.h"
+#include "lookups/Lib_FrmCons3.h"
 #include "platform/VbText.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/Dialogs.h"
@@ -12,6 +14,7 @@
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
 #include "vendor/QvCampos.h"
+#include "vendor/QvPlanilla.h"
 
 #include <QLabel>
 
@@ -21,6 +24,7 @@
 namespace {
 
 constexpr char kTituloAviso[] = "Aviso al operador...";
+constexpr char kTituloVerificacion[] = "Verificación de equivalencias";
 
 // A label describes the fields bound to its column that have a lookup table.
 bool describe(const BoundLabel& etiqueta, const TextField& campo)
@@ -194,6 +198,48 @@ void FrmEquivalencias::EnviarPendientes()
                                        : "Quedan " + QString::number(*quedan)
                                              + " copias pendientes; se enviarán otra vez en la próxima grabación.";
     MsgBox(texto, vb::vbInformation, "Aviso al operador");
+}
+
+void FrmEquivalencias::Verificar()
+{
+    const QVector<Hallazgo> hallazgos = VerificacionEquivalencias(base_).Verificar();
+    if (hallazgos.isEmpty()) {
+        MsgBox("Las equivalencias son consistentes.", vb::vbInformation, kTituloVerificacion);
+        return;
+    }
+    GuardarHallazgos(base_, hallazgos);
+    Lib_FrmCons3 lista;
+    lista.setWindowTitle(kTituloVerificacion);
+    lista.sql = kConsultaHallazgos;
+    lista.CampoDevuelto = "ID";
+    lista.CheckBoxes = true;
+    lista.OrdenarPorLwv = false;
+    lista.Form_Load();
+    Service<Dialogs>::get().showModal(lista);
+    completarGenericas(hallazgos, lista.Valores.isEmpty() ? QStringList{lista.ValorDevuelto} : lista.Valores);
+    if (MsgBox("¿Desea exportar los hallazgos a una planilla?", vb::vbQuestion + vb::vbYesNo + vb::vbDefaultButton2,
+               kTituloVerificacion)
+        == vb::vbYes) {
+        QvPlanilla::ExportarPlanilla(kConsultaHallazgos, base_.gCnn.ConnectionString(), kTituloVerificacion);
+    }
+}
+
+// The chosen findings (by their number in the list) that are missing generic rows.
+void FrmEquivalencias::completarGenericas(const QVector<Hallazgo>& hallazgos, const QStringList& elegidos)
+{
+    QVector<Hallazgo> faltantes;
+    for (const QString& numero : elegidos) {
+        const qsizetype i = vb::Trim(numero).toLongLong() - 1;
+        if (i >= 0 && i < hallazgos.size() && hallazgos[i].tipo == Hallazgo::Tipo::FaltaGenerica)
+            faltantes.append(hallazgos[i]);
+    }
+    if (faltantes.isEmpty()) return;
+    const QString pregunta =
+        faltantes.size() == 1
+            ? QStringLiteral("¿Desea grabar la equivalencia genérica que falta?")
+            : QStringLiteral("¿Desea grabar las %1 equivalencias genéricas que faltan?").arg(faltantes.size());
+    if (MsgBox(pregunta, vb::vbQuestion + vb::vbYesNo, kTituloVerificacion) != vb::vbYes) return;
+    modelo_.CompletarGenericas(faltantes);
 }
 
 void FrmEquivalencias::mostrarErrorDeConversion(const ModeloEquivalencias::ErrorDeConversion& error)

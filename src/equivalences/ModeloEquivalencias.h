@@ -12,6 +12,7 @@
 class AvanceGrabacion;
 class DB_Dll;
 struct ErrorVB;
+struct Hallazgo;
 class Replicacion;
 class TrapErrores;
 namespace db {
@@ -103,6 +104,9 @@ public:
     // --- saving -------------------------------------------------------------------------------
     // Writes or deletes as the mode and the tab say; HayError tells whether it failed.
     std::optional<ErrorDeConversion> ActualizarDatos(AvanceGrabacion& avance);
+    // Writes the generic rows the consistency check found missing, each
+    // replicated; returns how many were written.
+    int CompletarGenericas(const QVector<Hallazgo>& faltantes);
 
 signals:
     // A value the model set itself: a base unit, a stored coefficient, an emptied field.

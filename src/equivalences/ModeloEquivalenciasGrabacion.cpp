@@ -4,6 +4,7 @@
 #include "database/TextoSQL.h"
 #include "equivalences/AvanceGrabacion.h"
 #include "equivalences/CodigosEquivalencia.h"
+#include "equivalences/VerificacionEquivalencias.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
@@ -188,6 +189,18 @@ void ModeloEquivalencias::grabarEspecialDe(const QString& articulo, const QStrin
     AsignarCampo(fila, "Coeficiente", coeficiente);
     fila.Fields("Paratodos").setValue(1);
     fila.Update();
+}
+
+int ModeloEquivalencias::CompletarGenericas(const QVector<Hallazgo>& faltantes)
+{
+    int escritas = 0;
+    for (const Hallazgo& falta : faltantes) {
+        if (falta.tipo != Hallazgo::Tipo::FaltaGenerica) continue;
+        grabarEspecialDe(falta.articulo, falta.unidad, falta.equivalente, QString::number(falta.generico, 'g', 15));
+        pedirReplica(kAltaOModificacion, falta.articulo, falta.unidad, falta.equivalente);
+        ++escritas;
+    }
+    return escritas;
 }
 
 // One statement, and the same condition for every target: the points of sale

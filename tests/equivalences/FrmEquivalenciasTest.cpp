@@ -4,6 +4,8 @@
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ConsultaCampos.h"
 #include "lookups/Lbf_CtrlDisplay.h"
+#include "lookups/Lib_FrmCons3.h"
+#include "lookups/ModeloConsulta.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/FlexGrid.h"
@@ -17,9 +19,11 @@
 #include "support/QStringPrinter.h"
 #include "vendor/QvFunciones.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -635,8 +639,8 @@ TEST_F(FrmEquivalenciasTest, AnErrorInAGenericSaveIsShownWithTheRowsBeforeItComm
     typeAndConfirm("CJ");
     typeAndConfirm("6");
     QVector<long> committedWhenShown;
-    const QStringList shown = pressAnswering(Qt::Key_F2, {"&Sí", "A&bortar"},
-                                             [&] { committedWhenShown.append(count("PARATODOS = 1")); });
+    const QStringList shown =
+        pressAnswering(Qt::Key_F2, {"&Sí", "A&bortar"}, [&] { committedWhenShown.append(count("PARATODOS = 1")); });
 
     ASSERT_EQ(shown.size(), 2) << "the question before the save, then the error";
     EXPECT_TRUE(shown[1].startsWith("Ha ocurrido el Siguiente Error (")) << shown[1].toStdString();
@@ -879,9 +883,16 @@ TEST_F(FrmEquivalenciasTest, ScreenshotsOfBothTabsAndTheBanner)
         if (Lbf_CtrlDisplay* banner = openBanner()) saveScreenshot(*banner, "actualizando.png");
     };
     typeAndConfirm("1000");
-    operador->answer(vb::vbYes);
+    auto boxes = std::make_unique<OperadorReal>();
+    boxes->actIn<QMessageBox>([this](QMessageBox& previa) {
+        saveScreenshot(previa, "previa.png");
+        for (QAbstractButton* boton : previa.buttons())
+            if (boton->text() == "&Sí") boton->click();
+    });
+    std::unique_ptr<Dialogs> scripted = Service<Dialogs>::install(std::move(boxes));
     press(Qt::Key_F2);
-    for (const char* name : {"equivalencias.png", "especiales.png", "actualizando.png"}) {
+    Service<Dialogs>::install(std::move(scripted));
+    for (const char* name : {"equivalencias.png", "especiales.png", "previa.png", "actualizando.png"}) {
         EXPECT_TRUE(QFile::exists(QDir(CAPTURAS_DIR).filePath(name))) << name;
     }
 }
@@ -1129,4 +1140,35 @@ TEST_F(FrmEquivalenciasTest, ScreenshotsAfterASaveACancelAndAnUnknownCode)
         press(Qt::Key_Escape);
         saveScreenshot(*ventana, name + "-cancelada.png");
     }
+}
+
+TEST_F(FrmEquivalenciasTest, F8ListsTheFindingsAndWritesAMissingGenericRowWithItsReplication)
+{
+    seed({"UPDATE S_TA_EQUIV SET PARATODOS = 1 WHERE IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'UN'"});
+    show();
+    auto boxes = std::make_unique<OperadorReal>();
+    OperadorReal* real = boxes.get();
+    QStringList listed;
+    real->actIn<Lib_FrmCons3>([&](Lib_FrmCons3& lista) {
+        for (int fila = 0; fila < lista.Modelo->rowCount(); ++fila) listed.append(lista.Modelo->Texto(fila, 1));
+        lista.Marcar();
+        saveScreenshot(lista, "verificacion.png");
+        lista.Aceptar();
+    });
+    real->pressInBox("&Sí");
+    real->pressInBox("&No");
+    std::unique_ptr<Dialogs> scripted = Service<Dialogs>::install(std::move(boxes));
+    activate();
+    QTest::keyClick(ventana->windowHandle(), Qt::Key_F8);
+    const QStringList asked = real->prompts();
+    Service<Dialogs>::install(std::move(scripted));
+
+    EXPECT_EQ(listed, QStringList{"A-6"}) << "the article of UN created without the generic CJ → UN";
+    EXPECT_EQ(asked, (QStringList{"¿Desea grabar la equivalencia genérica que falta?",
+                                  "¿Desea exportar los hallazgos a una planilla?"}));
+    EXPECT_EQ(count("IDARTICULO = 'A-6' AND IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'UN' AND COEFICIENTE = 12 "
+                    "AND PARATODOS = 1"),
+              1);
+    ASSERT_EQ(replicas->requests.size(), 1);
+    EXPECT_EQ(replicas->requests[0].Claves[0], "'A-6'");
 }

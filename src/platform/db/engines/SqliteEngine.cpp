@@ -4,6 +4,7 @@
 #include "platform/db/DbErrors.h"
 #include "platform/db/Dialect.h"
 #include "platform/db/engines/SqliteFunctions.h"
+#include "platform/db/engines/SqliteProcedures.h"
 #include "platform/os/System.h"
 
 #include <QFile>
@@ -176,6 +177,7 @@ void SqliteEngine::open(const QString& database)
     sqlite3_extended_result_codes(connection_, 1);
     sqlite3_busy_timeout(connection_, timeoutMilliseconds_);
     registerTsqlFunctions(connection_);
+    registerTsqlProcedures(connection_);
     // Each write is committed by itself: the write-ahead log keeps that cheap.
     run("PRAGMA journal_mode=WAL");
     run("PRAGMA synchronous=NORMAL");

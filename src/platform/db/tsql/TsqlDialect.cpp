@@ -7,6 +7,7 @@
 #include "platform/db/tsql/TsqlControlStatements.h"
 #include "platform/db/tsql/TsqlExistsCondition.h"
 #include "platform/db/tsql/TsqlNames.h"
+#include "platform/db/tsql/TsqlProcedureCall.h"
 #include "platform/db/tsql/TsqlTextComparison.h"
 #include "platform/db/tsql/TsqlTop.h"
 #include "platform/db/tsql/UntranslatableConstruct.h"
@@ -41,6 +42,7 @@ std::optional<QString> TsqlDialect::translateStatement(const TokenList& statemen
 {
     TokenList tokens = statement.trimmed();
     if (tokens.isBlank()) return std::nullopt;
+    if (isProcedureCall(tokens)) tokens = procedureCallAsQuery(tokens);
     refuseSessionObjects(tokens);
     if (tokens[0].isWord(u"SET")) {
         requireDroppableSetOption(tokens);

@@ -9,9 +9,9 @@
 namespace db {
 
 // What every translation of T-SQL to another engine shares: splitting the
-// batch, dropping SET NOCOUNT, transaction statements, folding IF EXISTS,
-// locking hints, DELETE without FROM, owner and database prefixes, [brackets],
-// N'' literals, TOP, "+" between texts and texts compared without case.
+// batch, procedure calls as table functions, dropping SET NOCOUNT, transaction
+// statements, folding IF EXISTS, locking hints, DELETE without FROM, owner and
+// database prefixes, [brackets], N'' literals, TOP, "+" between texts and texts compared without case.
 // Engines supply only their spelling of functions and of that comparison.
 class TsqlDialect : public Dialect {
 public:

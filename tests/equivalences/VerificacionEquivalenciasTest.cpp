@@ -1,6 +1,8 @@
 #include "database/DB_Dll.h"
 #include "equivalences/InformeVerificacion.h"
+#include "equivalences/ModeloEquivalencias.h"
 #include "equivalences/VerificacionEquivalencias.h"
+#include "replication/ModGruposEmp.h"
 #include "support/DatabaseTest.h"
 #include "support/QStringPrinter.h"
 
@@ -9,6 +11,12 @@
 namespace {
 
 using Tipo = Hallazgo::Tipo;
+
+class RecordingReplication : public Replicacion {
+public:
+    QVector<SolicitudReplica> requests;
+    void ActualizaGEmpresas(const SolicitudReplica& solicitud) override { requests.append(solicitud); }
+};
 
 const QStringList kUnidadesYArticulos{
     "INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('UN', 'Unidad'), ('CJ', 'Caja'), ('KG', 'Kilogramo'), "
@@ -70,11 +78,25 @@ TEST_P(VerificacionEquivalenciasTest, FindsEachKindOfInconsistencyAndNothingInAC
     EXPECT_EQ(hallazgos[2].unidades, "GR → LB → KG → GR");
     EXPECT_EQ(hallazgos[3].generico, 12);
 
+    RecordingReplication replicas;
+    ModeloEquivalencias modelo(gBaseDatos(), replicas);
+    EXPECT_EQ(modelo.CompletarGenericas(hallazgos), 1) << "only the missing generic row is written";
+    EXPECT_EQ(gBaseDatos()
+                  .gCnn
+                  .Execute("SELECT COUNT(*) FROM S_TA_EQUIV WHERE IDARTICULO = 'A6' AND IDUNIDAD = 'CJ' AND "
+                           "IDUNIDAD_EQUIV = 'UN' AND COEFICIENTE = 12 AND PARATODOS = 1")
+                  .Fields(0)
+                  .Value()
+                  .toLong(),
+              1);
+    ASSERT_EQ(replicas.requests.size(), 1);
+    EXPECT_EQ(replicas.requests[0].Claves[0], "'A6'");
+
     informe.clear();
     EXPECT_EQ(ImprimirVerificacion(gBaseDatos(), salida), 1);
     EXPECT_TRUE(informe.startsWith("Artículo\tUnidades\tCoeficientes\tProblema\nA1\tCJ → UN → CJ\t0,5; 12\t"))
         << informe.toStdString();
-    EXPECT_TRUE(informe.endsWith("\n8 hallazgos.\n"));
+    EXPECT_TRUE(informe.endsWith("\n7 hallazgos.\n")) << "A6 has its generic row now";
 }
 
 ON_EVERY_ENGINE(VerificacionEquivalenciasTest);

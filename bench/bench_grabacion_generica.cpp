@@ -7,6 +7,7 @@
 #include "database/DB_Dll.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "equivalences/FrmEquivalencias.h"
+#include "esquema/GuionEsquema.h"
 #include "lookups/Dll_Display.h"
 #include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/AnsiFile.h"
@@ -66,13 +67,6 @@ private:
     }
 };
 
-QString guion(const QString& nombre)
-{
-    QFile archivo(":/sql/sqlite/" + nombre);
-    archivo.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(archivo.readAll());
-}
-
 void ejecutar(const QString& archivo, const QString& sql)
 {
     sqlite3* base = nullptr;
@@ -84,7 +78,7 @@ void ejecutar(const QString& archivo, const QString& sql)
 // Half the articles in kilograms, half in grams, and a few in other units.
 void crearEmpresa(const QString& archivo)
 {
-    db::createSqliteDatabase(archivo, {guion("configuracion.sql"), guion("empresa.sql")});
+    db::createSqliteDatabase(archivo, {GuionEsquema("configuracion.sql"), GuionEsquema("empresa.sql")});
     sqlite3* base = nullptr;
     sqlite3_open_v2(archivo.toUtf8().constData(), &base, SQLITE_OPEN_READWRITE, nullptr);
     sqlite3_exec(base,
@@ -126,7 +120,7 @@ void crearEmpresaConPuntosDeVenta(const QTemporaryDir& carpeta, const QString& n
     crearEmpresa(carpeta.filePath(nombre + ".sqlite"));
     for (const char* puntoDeVenta : kPuntosDeVenta) {
         db::createSqliteDatabase(carpeta.filePath(QString(puntoDeVenta) + ".sqlite"),
-                                 {guion("configuracion.sql"), guion("empresa.sql")});
+                                 {GuionEsquema("configuracion.sql"), GuionEsquema("empresa.sql")});
         ejecutar(carpeta.filePath(nombre + ".sqlite"),
                  QString("INSERT INTO V_TA_TPV (CODIGO, Descripcion, Server, Dbname, INTERNET, BAJA) "
                          "VALUES ('%1', '%1', '%2', '%1', 0, 0)")

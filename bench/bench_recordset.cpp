@@ -4,6 +4,7 @@
 // with commits grouped as a long save groups them (every 1 000 rows or
 // 100 ms, whichever comes first).
 #include "equivalences/CodigosEquivalencia.h"
+#include "esquema/GuionEsquema.h"
 #include "platform/db/Connection.h"
 #include "platform/db/GroupedCommits.h"
 #include "platform/db/engines/SqliteSchema.h"
@@ -26,13 +27,6 @@ namespace {
 constexpr int kFilas = 50000;
 
 enum class Commits { EachRow, Grouped };
-
-QString guion(const QString& nombre)
-{
-    QFile archivo(":/sql/sqlite/" + nombre);
-    archivo.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(archivo.readAll());
-}
 
 QString articulo(int i) { return codigoArticulo(QString::number(100000 + i)); }
 
@@ -118,7 +112,7 @@ int main(int argc, char* argv[])
     QTemporaryDir carpeta;
     qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());
     os::writeAnsiFile(carpeta.filePath("servidores.ini"), "[BENCH]\r\nmotor=sqlite\r\ncarpeta=.\r\n");
-    const QStringList guiones{guion("configuracion.sql"), guion("empresa.sql")};
+    const QStringList guiones{GuionEsquema("configuracion.sql"), GuionEsquema("empresa.sql")};
     for (const char* base : {"EMPRESA", "CRUDA", "EMPRESA2", "CRUDA2"}) {
         db::createSqliteDatabase(carpeta.filePath(QString(base) + ".sqlite"), guiones);
     }

@@ -4,6 +4,7 @@
 #include "database/DB_Dll.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "equivalences/VerificacionEquivalencias.h"
+#include "esquema/GuionEsquema.h"
 #include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
@@ -27,20 +28,13 @@ constexpr int kConAmbasDirecciones = 25000;
 constexpr char kServidor[] = "BENCH";
 constexpr char kEmpresa[] = "VERIFICAR";
 
-QString guion(const QString& nombre)
-{
-    QFile archivo(":/sql/sqlite/" + nombre);
-    archivo.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(archivo.readAll());
-}
-
 QByteArray unidad(int i) { return QString("U%1").arg(i % kUnidades, 2, 10, QChar('0')).toUtf8(); }
 
 void ejecutar(sqlite3* base, const char* sentencia) { sqlite3_exec(base, sentencia, nullptr, nullptr, nullptr); }
 
 void crearEmpresa(const QString& archivo)
 {
-    db::createSqliteDatabase(archivo, {guion("configuracion.sql"), guion("empresa.sql")});
+    db::createSqliteDatabase(archivo, {GuionEsquema("configuracion.sql"), GuionEsquema("empresa.sql")});
     sqlite3* base = nullptr;
     sqlite3_open_v2(archivo.toUtf8().constData(), &base, SQLITE_OPEN_READWRITE, nullptr);
     ejecutar(base, "BEGIN");

@@ -1,6 +1,7 @@
 #include "DatosDemo.h"
 
 #include "equivalences/CodigosEquivalencia.h"
+#include "esquema/GuionEsquema.h"
 #include "platform/ErrorVB.h"
 #include "platform/db/EngineFactory.h"
 #include "platform/db/engines/SqliteFunctions.h"
@@ -175,9 +176,9 @@ private:
 
 QString guion(const QString& nombre)
 {
-    QFile archivo(":/sql/sqlite/" + nombre);
-    if (!archivo.open(QIODevice::ReadOnly)) throw ErrorVB(53, "Falta el guion " + nombre);
-    return QString::fromUtf8(archivo.readAll());
+    const QString texto = GuionEsquema(nombre);
+    if (texto.isEmpty()) throw ErrorVB(53, "Falta el guion " + nombre);
+    return texto;
 }
 
 void cargarUnidades(sqlite3* base)

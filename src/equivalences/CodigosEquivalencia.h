@@ -12,3 +12,6 @@ QString codigoUnidad(const QString& texto);
 
 // "IDUNIDAD = '<unidad>' AND IDUNIDAD_EQUIV = '<equivalente>'", for codes already normalised.
 QString condicionDelPar(const QString& unidad, const QString& equivalente);
+
+// "IDUNIDAD = '<unidad>' or IDUNIDAD = '<equivalente>'": the articles a generic save of the pair writes to.
+QString articulosDelPar(const QString& unidad, const QString& equivalente);

@@ -39,7 +39,6 @@ namespace {
 
 constexpr char kTitulo[] = "Actualización de Equivalencias";
 constexpr char kEjemplo[] = "Ej:";
-constexpr long kCursorCliente = 3;
 // The command that sends again the copies other databases have not taken yet.
 constexpr char kComandoPendientes[] = "ENVIAR";
 // The consistency check, on a function key the bar leaves free.
@@ -94,7 +93,7 @@ void FrmEquivalencias::Form_Load()
 {
     TrapErrores trap("FORM_LOAD", QvFunciones::TratarError);
     QString conexion;
-    if (!trap.paso([&] { VerificaConexion(false, {}, conexion, kCursorCliente); })) return;
+    if (!trap.paso([&] { VerificaConexion(false, {}, conexion, db::ado::adUseClient); })) return;
     if (!trap.paso([this] { AplicarEstiloFormulario(*this, base_.gDBName, true, -1); })) return;
     if (!trap.paso([this] {
             QvFunciones::PrepararFormulario(*this, 0);

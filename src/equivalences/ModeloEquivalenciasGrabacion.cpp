@@ -147,9 +147,8 @@ bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, T
     const QString coeficiente = Valor("Coeficiente2");
     db::Recordset articulos;
     if (!trap.paso([&] {
-            base_.AbrirRecordset("SELECT * FROM V_MA_ARTICULOS WHERE IDUNIDAD = '" + ComillasDobladas(U)
-                                     + "' or IDUNIDAD = '" + ComillasDobladas(E) + "'",
-                                 articulos, nullptr, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
+            base_.AbrirRecordset("SELECT * FROM V_MA_ARTICULOS WHERE " + articulosDelPar(U, E), articulos, nullptr,
+                                 db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
         })) {
         return false;
     }

@@ -1,7 +1,6 @@
 #include "equivalences/PreviaGenerica.h"
 
 #include "database/DB_Dll.h"
-#include "database/TextoSQL.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "equivalences/NumeroEscrito.h"
 
@@ -13,14 +12,13 @@ QString enArticulos(long n) { return n == 1 ? QStringLiteral("1 artículo") : QS
 
 PreviaGenerica PreviaGenerica::Calcular(DB_Dll& base, const QString& unidad, const QString& equivalente)
 {
-    const QString deLasUnidades = " FROM V_MA_ARTICULOS A WHERE (A.IDUNIDAD = " + EntreComillas(unidad)
-                                  + " or A.IDUNIDAD = " + EntreComillas(equivalente) + ")";
+    const QString deLasUnidades = " FROM V_MA_ARTICULOS WHERE " + articulosDelPar(unidad, equivalente);
     PreviaGenerica previa;
     previa.articulos = base.gCnn.Execute("SELECT COUNT(*)" + deLasUnidades).Fields(0).Value().toLong();
 
     db::Recordset anteriores;
     base.AbrirRecordset("SELECT E.COEFICIENTE, COUNT(*) FROM S_TA_EQUIV E WHERE " + condicionDelPar(unidad, equivalente)
-                            + " AND E.IDARTICULO IN (SELECT A.IDARTICULO" + deLasUnidades
+                            + " AND E.IDARTICULO IN (SELECT IDARTICULO" + deLasUnidades
                             + ") GROUP BY E.COEFICIENTE ORDER BY COUNT(*) DESC, E.COEFICIENTE",
                         anteriores, nullptr, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
     for (; anteriores.State() == db::ado::adStateOpen && !anteriores.Eof(); anteriores.MoveNext()) {

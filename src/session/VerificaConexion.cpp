@@ -29,7 +29,6 @@ constexpr char kBaseEstadisticas[] = "VX_ESTADISTICAS";
 constexpr char kClaveEstadisticas[] = "KR_TEMPLANZADAS";
 constexpr qint16 kTiempoEsperaPorDefecto = 45;
 constexpr long kLecturaSinConfirmar = 256;
-constexpr long kCursorCliente = 3;
 constexpr int kIntentos = 3;
 
 QString& archivoAyuda()
@@ -277,7 +276,7 @@ void VerificaConexionVX()
         estadisticas.gDBName = kBaseEstadisticas;
         estadisticas.gUsuario = kBaseEstadisticas;
         estadisticas.gUserPassWord = kClaveEstadisticas;
-        estadisticas.OpenServerADODB(false, kCursorCliente, {}, true, false);
+        estadisticas.OpenServerADODB(false, db::ado::adUseClient, {}, true, false);
     });
     if (conexionAbierta(estadisticas)) {
         paso([&] { estadisticas.gCnn.setDefaultDatabase(kBaseEstadisticas); });

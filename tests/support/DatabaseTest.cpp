@@ -3,6 +3,7 @@
 #include "database/DB_Dll.h"
 #include "database/VentanaAcceso.h"
 #include "database/frmReconectar.h"
+#include "esquema/GuionEsquema.h"
 #include "lookups/Lib_ClsCons3.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbErrors.h"
@@ -24,13 +25,6 @@ constexpr char kPortVariable[] = "EQUIV_PG_PUERTO";
 constexpr char kFolderVariable[] = "EQUIV_PG_CARPETA";
 constexpr char kLocalFolder[] = "datos";
 
-QString script(const QString& name)
-{
-    QFile file(":/sql/sqlite/" + name);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll());
-}
-
 // Schema scripts run once per test program; each test copies the result.
 QString templateOf(const QStringList& scripts)
 {
@@ -39,7 +33,7 @@ QString templateOf(const QStringList& scripts)
     const QString path = folder.filePath(scripts.join('+') + ".sqlite");
     if (!QFile::exists(path)) {
         QStringList texts;
-        for (const QString& name : scripts) texts.append(script(name));
+        for (const QString& name : scripts) texts.append(GuionEsquema(name));
         db::createSqliteDatabase(path, texts);
     }
     return path;

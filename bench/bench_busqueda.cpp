@@ -10,6 +10,7 @@
 #include "codesearch/SentenciasBusqueda.h"
 #include "database/DB_Dll.h"
 #include "platform/db/Dialect.h"
+#include "platform/db/engines/SqliteEngine.h"
 #include "platform/db/engines/SqliteFunctions.h"
 #include "platform/os/System.h"
 
@@ -101,6 +102,7 @@ int main(int argc, char* argv[])
     sqlite3_open_v2(QDir(carpeta).filePath(QString("datos/%1.sqlite").arg(kEmpresaDemo)).toUtf8().constData(), &base,
                     SQLITE_OPEN_READONLY, nullptr);
     db::registerTsqlFunctions(base);
+    sqlite3_exec(base, db::kMappedReadsPragma, nullptr, nullptr, nullptr);
 
     // One search first, so that both read from the same warm cache.
     caja.TxtBusqueda->setText("a");

@@ -181,6 +181,7 @@ void SqliteEngine::open(const QString& database)
     // Each write is committed by itself: the write-ahead log keeps that cheap.
     run("PRAGMA journal_mode=WAL");
     run("PRAGMA synchronous=NORMAL");
+    run(kMappedReadsPragma);
 }
 
 void SqliteEngine::close()

@@ -16,6 +16,10 @@ namespace db {
 // recognises the failures by them.
 inline constexpr char kTruncationMessage[] = "Los datos de cadena o binarios se truncarían";
 inline constexpr char kConversionMessage[] = "Error al convertir el tipo de datos";
+// The database is read through memory mapped from the file, up to this size:
+// a search that scans an index then reads the system's cached pages in place
+// instead of copying each one, which halves the time of a scan.
+inline constexpr char kMappedReadsPragma[] = "PRAGMA mmap_size=1073741824";
 
 // A database of a SQLite "server": the file <folder>/<database>.sqlite.
 class SqliteEngine : public Engine {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string_view>
 
 namespace db {
 
@@ -176,7 +177,9 @@ void like(sqlite3_context* context, Arguments args)
         escape = escapeText[0];
     }
     std::optional<TsqlLikePattern> uncached;
-    sqlite3_result_int(context, likePattern(context, args[0], escape, uncached).matches(textOf(args[1])) ? 1 : 0);
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(args[1]));
+    const std::string_view utf8(text, static_cast<size_t>(sqlite3_value_bytes(args[1])));
+    sqlite3_result_int(context, likePattern(context, args[0], escape, uncached).matchesUtf8(utf8) ? 1 : 0);
 }
 
 using Body = void (*)(sqlite3_context*, Arguments);

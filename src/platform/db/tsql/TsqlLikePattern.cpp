@@ -1,12 +1,12 @@
 #include "platform/db/tsql/TsqlLikePattern.h"
 
+#include "platform/db/tsql/LikeFolding.h"
+
 #include <algorithm>
 
 namespace db {
 
 namespace {
-
-QChar folded(QChar c) { return c.toCaseFolded(); }
 
 // Characters that mean something in a regular expression, outside a bracket and inside one.
 const QString kRegexSpecial = QStringLiteral("\\^$.|?*+()[]{}");
@@ -14,43 +14,103 @@ const QString kBracketSpecial = QStringLiteral("\\^-[]");
 // A set that holds no character matches nothing, and so does the whole pattern.
 const QString kNeverMatches = QStringLiteral("(?!)");
 
-QString escaped(QChar c, const QString& special) { return special.contains(c) ? QString(u'\\') + c : QString(c); }
+constexpr char32_t kReplacement = 0xFFFD;
+
+QString character(char32_t c) { return QString::fromUcs4(&c, 1); }
+
+QString escaped(char32_t c, const QString& special)
+{
+    const QString text = character(c);
+    return special.contains(text) ? u'\\' + text : text;
+}
+
+// The letter and its accented forms as one bracket, or the letter alone.
+QString literalExpression(char32_t folded)
+{
+    const QString variants = likeVariants(folded);
+    return variants.size() > 1 ? u'[' + variants + u']' : escaped(folded, kRegexSpecial);
+}
+
+// Text being matched, folded into a buffer of the thread's that keeps its
+// room between rows, so a scan does not allocate per row.
+std::vector<char32_t>& foldBuffer()
+{
+    thread_local std::vector<char32_t> buffer;
+    buffer.clear();
+    return buffer;
+}
+
+// ASCII text folded as it is read: most texts are, and need no buffer.
+struct AsciiText {
+    std::string_view bytes;
+
+    size_t size() const { return bytes.size(); }
+    char32_t operator[](size_t i) const { return likeFoldedAscii(static_cast<unsigned char>(bytes[i])); }
+};
+
+bool isAscii(std::string_view text)
+{
+    unsigned char any = 0;
+    for (const char c : text) any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+
+// One code point of UTF-8 from `text` at `i`, which moves past it; a
+// malformed sequence gives the replacement character and moves one byte.
+char32_t nextCodePoint(std::string_view text, size_t& i)
+{
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80) return lead;
+    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    if (extra == 0 || i + extra > text.size()) return kReplacement;
+    char32_t c = lead & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80) return kReplacement;
+        c = (c << 6) | (next & 0x3F);
+    }
+    i += extra;
+    return c;
+}
 
 }  // namespace
 
 TsqlLikePattern::TsqlLikePattern(const QString& pattern, std::optional<QChar> escape)
 {
-    for (int i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        if (escape && c == *escape && i + 1 < pattern.size()) {
-            elements_.push_back({Element::Kind::Literal, folded(pattern[++i]), {}, false});
-        } else if (c == u'%') {
-            elements_.push_back({Element::Kind::AnyRun, {}, {}, false});
-        } else if (c == u'_') {
-            elements_.push_back({Element::Kind::AnyOne, {}, {}, false});
-        } else if (c == u'[') {
-            const std::optional<Element> set = readSet(pattern, i);
+    const std::u32string text = pattern.toStdU32String();
+    const bool escapes = escape.has_value();
+    const char32_t escapeCode = escape.value_or(QChar()).unicode();
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        if (escapes && c == escapeCode && i + 1 < text.size()) {
+            elements_.push_back({Element::Kind::Literal, likeFolded(text[++i]), {}, false});
+        } else if (c == U'%') {
+            elements_.push_back({Element::Kind::AnyRun, 0, {}, false});
+        } else if (c == U'_') {
+            elements_.push_back({Element::Kind::AnyOne, 0, {}, false});
+        } else if (c == U'[') {
+            const std::optional<Element> set = readSet(text, i);
             elements_.push_back(set ? *set : Element{Element::Kind::Literal, c, {}, false});
         } else {
-            elements_.push_back({Element::Kind::Literal, folded(c), {}, false});
+            elements_.push_back({Element::Kind::Literal, likeFolded(c), {}, false});
         }
     }
 }
 
-std::optional<TsqlLikePattern::Element> TsqlLikePattern::readSet(const QString& pattern, int& i)
+std::optional<TsqlLikePattern::Element> TsqlLikePattern::readSet(const std::u32string& pattern, size_t& i)
 {
-    const int close = pattern.indexOf(u']', i + 1);
-    if (close < 0) return std::nullopt;
-    Element set{Element::Kind::Set, {}, {}, false};
-    int j = i + 1;
-    if (j < close && pattern[j] == u'^') {
+    const size_t close = pattern.find(U']', i + 1);
+    if (close == std::u32string::npos) return std::nullopt;
+    Element set{Element::Kind::Set, 0, {}, false};
+    size_t j = i + 1;
+    if (j < close && pattern[j] == U'^') {
         set.negated = true;
         ++j;
     }
     for (; j < close; ++j) {
-        const bool range = j + 2 < close && pattern[j + 1] == u'-';
-        const QChar low = folded(pattern[j]);
-        const QChar high = range ? folded(pattern[j + 2]) : low;
+        const bool range = j + 2 < close && pattern[j + 1] == U'-';
+        const char32_t low = likeFolded(pattern[j]);
+        const char32_t high = range ? likeFolded(pattern[j + 2]) : low;
         set.ranges.push_back({low, high});
         if (range) j += 2;
     }
@@ -58,7 +118,7 @@ std::optional<TsqlLikePattern::Element> TsqlLikePattern::readSet(const QString& 
     return set;
 }
 
-bool TsqlLikePattern::Element::matches(QChar c) const
+bool TsqlLikePattern::Element::matches(char32_t c) const
 {
     switch (kind) {
     case Kind::AnyRun:
@@ -75,7 +135,7 @@ QString TsqlLikePattern::Element::regularExpression() const
     switch (kind) {
     case Kind::AnyRun: return QStringLiteral(".*");
     case Kind::AnyOne: return QStringLiteral(".");
-    case Kind::Literal: return escaped(literal, kRegexSpecial);
+    case Kind::Literal: return literalExpression(literal);
     case Kind::Set: break;
     }
     QString members;
@@ -95,24 +155,48 @@ QString TsqlLikePattern::regularExpression() const
     return expression + u'$';
 }
 
-// Greedy match that backtracks to the last % when the rest fails.
 bool TsqlLikePattern::matches(const QString& text) const
+{
+    std::vector<char32_t>& folded = foldBuffer();
+    for (const char32_t c : text.toStdU32String()) folded.push_back(likeFolded(c));
+    return matchesFolded(folded);
+}
+
+bool TsqlLikePattern::matchesUtf8(std::string_view text) const
+{
+    if (isAscii(text)) return matchesFolded(AsciiText{text});
+    std::vector<char32_t>& folded = foldBuffer();
+    for (size_t i = 0; i < text.size();) folded.push_back(likeFolded(nextCodePoint(text, i)));
+    return matchesFolded(folded);
+}
+
+template <typename Text>
+size_t TsqlLikePattern::nextStart(const Text& text, size_t from, size_t p) const
+{
+    if (p >= elements_.size() || elements_[p].kind != Element::Kind::Literal) return from;
+    const char32_t literal = elements_[p].literal;
+    while (from < text.size() && text[from] != literal) ++from;
+    return from;
+}
+
+template <typename Text>
+bool TsqlLikePattern::matchesFolded(const Text& text) const
 {
     const size_t count = elements_.size();
     size_t p = 0;
-    int t = 0;
+    size_t t = 0;
     std::optional<size_t> lastRun;
-    int runStart = 0;
+    size_t runStart = 0;
     while (t < text.size()) {
         if (p < count && elements_[p].kind == Element::Kind::AnyRun) {
             lastRun = p++;
-            runStart = t;
-        } else if (p < count && elements_[p].matches(folded(text[t]))) {
+            runStart = t = nextStart(text, t, p);
+        } else if (p < count && elements_[p].matches(text[t])) {
             ++p;
             ++t;
         } else if (lastRun) {
             p = *lastRun + 1;
-            t = ++runStart;
+            runStart = t = nextStart(text, runStart + 1, p);
         } else {
             return false;
         }

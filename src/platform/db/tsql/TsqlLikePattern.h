@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace db {
@@ -10,33 +11,42 @@ namespace db {
 // A LIKE pattern read the T-SQL way: % any run of characters, _ any one
 // character, [abc] or [a-z] one of a set, [^...] one outside it, and an optional
 // escape character that makes the next one literal. Letters match without
-// regard to case, as under the suite's case-insensitive collation.
+// regard to case or accents (see LikeFolding).
 class TsqlLikePattern {
 public:
     explicit TsqlLikePattern(const QString& pattern, std::optional<QChar> escape = std::nullopt);
 
     bool matches(const QString& text) const;
+    // The same for UTF-8 text, read in place: a scan calls this once per row.
+    bool matchesUtf8(std::string_view text) const;
     // The same match as an anchored regular expression of PostgreSQL's
     // (advanced) kind, letters in lower case, for a case-insensitive operator.
     QString regularExpression() const;
 
 private:
     struct Range {
-        QChar low;
-        QChar high;
+        char32_t low;
+        char32_t high;
     };
     struct Element {
         enum class Kind { AnyRun, AnyOne, Literal, Set } kind = Kind::Literal;
-        QChar literal;
+        char32_t literal = 0;
         std::vector<Range> ranges;  // a single character is a range of one
         bool negated = false;
 
-        bool matches(QChar folded) const;
+        bool matches(char32_t folded) const;
         QString regularExpression() const;
     };
 
     // Reads the set that starts at pattern[i] ("["); nullopt when it is never closed.
-    static std::optional<Element> readSet(const QString& pattern, int& i);
+    static std::optional<Element> readSet(const std::u32string& pattern, size_t& i);
+    // Greedy match of folded text that backtracks to the last % when the rest
+    // fails. Text is anything indexed that gives folded characters.
+    template <typename Text>
+    bool matchesFolded(const Text& text) const;
+    // Where the element `p`, which follows a %, can first match from `from` on.
+    template <typename Text>
+    size_t nextStart(const Text& text, size_t from, size_t p) const;
 
     std::vector<Element> elements_;
 };

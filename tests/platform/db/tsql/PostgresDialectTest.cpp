@@ -82,14 +82,14 @@ TEST(PostgresDialect, LikeWithALiteralPatternBecomesACaseInsensitiveRegularExpre
 {
     EXPECT_EQ(postgres("SELECT top 1000 V_MA_ARTICULOS.DESCRIPCION,V_MA_ARTICULOS.IDARTICULO FROM V_MA_ARTICULOS "
                        "with(nolock)   WHERE "
-                       "V_MA_ARTICULOS.DESCRIPCION LIKE '%abc%' "),
+                       "V_MA_ARTICULOS.DESCRIPCION LIKE '%bmx%' "),
               "SELECT V_MA_ARTICULOS.DESCRIPCION,V_MA_ARTICULOS.IDARTICULO FROM V_MA_ARTICULOS   WHERE "
-              "V_MA_ARTICULOS.DESCRIPCION COLLATE exacta ~* '^.*abc.*$' LIMIT 1000");
-    EXPECT_EQ(postgres("SELECT a FROM T WHERE (TA_MENU.Proceso LIKE '%C:\\QURO\\%') AND LTRIM(b) like 'O''Brien_[0-9]' "
+              "V_MA_ARTICULOS.DESCRIPCION COLLATE exacta ~* '^.*bmx.*$' LIMIT 1000");
+    EXPECT_EQ(postgres("SELECT a FROM T WHERE (TA_MENU.Proceso LIKE '%P:\\QBM\\%') AND LTRIM(b) like 'B''MX_[0-9]' "
                        "ESCAPE '!'"),
-              "SELECT a FROM T WHERE (TA_MENU.Proceso COLLATE exacta ~* '^.*c:\\\\quro\\\\.*$') AND LTRIM(b) COLLATE "
+              "SELECT a FROM T WHERE (TA_MENU.Proceso COLLATE exacta ~* '^.*p:\\\\qbm\\\\.*$') AND LTRIM(b) COLLATE "
               "exacta ~* "
-              "'^o''brien.[0-9]$'");
+              "'^b''mx.[0-9]$'");
     EXPECT_EQ(postgres("SELECT a FROM T WHERE b LIKE '10!%%' ESCAPE '!'"),
               "SELECT a FROM T WHERE b COLLATE exacta ~* '^10%.*$'");
 }

@@ -2,14 +2,10 @@
 
 #include "platform/ui/Dialogs.h"
 
-#include <QCoreApplication>
-
 void AvanceEnCartel::Empezar(const QString& titulo) { cartel_.CartelInicio(titulo, true); }
 
 bool AvanceEnCartel::Seguir(const QString& articulo)
 {
-    // Pending events run here, which is how a press of the cancel button is seen.
-    QCoreApplication::processEvents();
     bool cancelado = false;
     cartel_.CartelMostrar(cancelado, Variant(articulo));
     if (!cancelado) return true;

@@ -156,7 +156,6 @@ private:
     bool borrarPorArticulo(TrapErrores& trap);
     bool grabarEspeciales(AvanceGrabacion& avance, TrapErrores& trap);
     bool grabarEspecialesPorArticulo(AvanceGrabacion& avance, TrapErrores& trap, db::GroupedCommits& escrituras);
-    void grabarEspecialDe(const QString& articulo, const QString& U, const QString& E, const QString& coeficiente);
     bool borrarEspeciales(TrapErrores& trap);
     void pedirReplica(long operacion, const QString& articulo, const QString& unidad, const QString& equivalente);
     int tratarErrorDeGrabacion(const ErrorVB& error, bool& repetir, std::optional<ErrorDeConversion>& conversion);

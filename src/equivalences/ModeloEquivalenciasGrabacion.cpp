@@ -4,6 +4,7 @@
 #include "database/TextoSQL.h"
 #include "equivalences/AvanceGrabacion.h"
 #include "equivalences/CodigosEquivalencia.h"
+#include "equivalences/EscrituraGenerica.h"
 #include "equivalences/VerificacionEquivalencias.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
@@ -144,11 +145,12 @@ bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, T
     if (!trap.paso([&] { avance.Empezar("Actualizando Datos"); })) return false;
     const QString U = codigoUnidad(Valor("IdUnidad2"));
     const QString E = codigoUnidad(Valor("IdUnidad_Equiv2"));
-    const QString coeficiente = Valor("Coeficiente2");
     db::Recordset articulos;
+    std::optional<EscrituraGenerica> escritura;
     if (!trap.paso([&] {
             base_.AbrirRecordset("SELECT * FROM V_MA_ARTICULOS WHERE " + articulosDelPar(U, E), articulos, nullptr,
                                  db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
+            escritura.emplace(base_, U, E, Valor("Coeficiente2"));
         })) {
         return false;
     }
@@ -157,7 +159,7 @@ bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, T
         const QString articulo = articulos.Fields("IdArticulo").Value().textOrEmpty();
         if (!trap.paso([&] {
                 escrituras.beforeWrite();
-                grabarEspecialDe(articulo, U, E, coeficiente);
+                escritura->Grabar(articulo);
                 escrituras.afterWrite();
             })) {
             return false;
@@ -173,29 +175,13 @@ bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, T
     return true;
 }
 
-// A generic save turns an article's own row of the pair into a generic one.
-void ModeloEquivalencias::grabarEspecialDe(const QString& articulo, const QString& U, const QString& E,
-                                           const QString& coeficiente)
-{
-    db::Recordset fila;
-    base_.AbrirRecordset(
-        "SELECT * FROM S_TA_EQUIV WHERE IDARTICULO = '" + ComillasDobladas(articulo) + "' AND " + condicionDelPar(U, E),
-        fila, nullptr, db::ado::adOpenDynamic, db::ado::adLockOptimistic);
-    if (fila.Bof()) fila.AddNew();
-    fila.Fields("IdArticulo").setValue(articulo);
-    fila.Fields("IdUnidad").setValue(U);
-    fila.Fields("IdUnidad_Equiv").setValue(E);
-    AsignarCampo(fila, "Coeficiente", coeficiente);
-    fila.Fields("Paratodos").setValue(1);
-    fila.Update();
-}
-
 int ModeloEquivalencias::CompletarGenericas(const QVector<Hallazgo>& faltantes)
 {
     int escritas = 0;
     for (const Hallazgo& falta : faltantes) {
         if (falta.tipo != Hallazgo::Tipo::FaltaGenerica) continue;
-        grabarEspecialDe(falta.articulo, falta.unidad, falta.equivalente, QString::number(falta.generico, 'g', 15));
+        EscrituraGenerica(base_, falta.unidad, falta.equivalente, QString::number(falta.generico, 'g', 15))
+            .Grabar(falta.articulo);
         pedirReplica(kAltaOModificacion, falta.articulo, falta.unidad, falta.equivalente);
         ++escritas;
     }

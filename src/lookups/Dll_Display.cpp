@@ -14,6 +14,7 @@ void Dll_Display::CartelInicio(const QString& Titulo, bool PermiteCancelar)
     ventana_ = std::make_unique<Lbf_CtrlDisplay>();
     ventana_->FijarSiempreVisible(siempreVisible_);
     ventana_->Iniciar(Titulo, PermiteCancelar);
+    desdeEventos_.invalidate();
 }
 
 void Dll_Display::CartelMostrar(bool& Cancelado, const std::optional<Variant>& L1, const std::optional<Variant>& L2,
@@ -28,7 +29,11 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const std::optional<Variant>& L
         }
         Cancelado = ventana_->Abortado();
     }
+    const bool pronto = desdeEventos_.isValid() && !desdeEventos_.hasExpired(kMilisegundosEntreEventos);
+    if (++pasosSinEventos_ < kPasosEntreEventos && pronto) return;
     QCoreApplication::processEvents();
+    desdeEventos_.start();
+    pasosSinEventos_ = 0;
 }
 
 void Dll_Display::CartelReanudar()

@@ -2,6 +2,7 @@
 
 #include "platform/Variant.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <memory>
@@ -22,6 +23,9 @@ class Lbf_CtrlDisplay;
 // is open.
 class Dll_Display {
 public:
+    static constexpr int kPasosEntreEventos = 64;
+    static constexpr int kMilisegundosEntreEventos = 15;
+
     Dll_Display();
     ~Dll_Display();
     Dll_Display(const Dll_Display&) = delete;
@@ -33,6 +37,9 @@ public:
     // Each line given replaces its line (Null shows as empty); a line not given
     // stays as it was. Cancelado tells whether the operator pressed the cancel
     // button; a press is seen at the call after the one that let it through.
+    // Pending events are let through every kPasosEntreEventos calls, or sooner
+    // when kMilisegundosEntreEventos have passed: a task of many short steps
+    // then spends its time on them, not on painting.
     void CartelMostrar(bool& Cancelado, const std::optional<Variant>& L1 = std::nullopt,
                        const std::optional<Variant>& L2 = std::nullopt,
                        const std::optional<Variant>& L3 = std::nullopt);
@@ -48,4 +55,6 @@ public:
 private:
     std::unique_ptr<Lbf_CtrlDisplay> ventana_;
     bool siempreVisible_ = false;
+    QElapsedTimer desdeEventos_;
+    int pasosSinEventos_ = 0;
 };

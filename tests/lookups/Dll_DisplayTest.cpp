@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -176,6 +177,7 @@ TEST_F(Dll_DisplayTest, AClickIsSeenAtTheNextCallAndStaysUntilTheBannerIsClosed)
 
     // The operator clicks while the caller is busy: the click waits in the queue.
     QMetaObject::invokeMethod(ventana->CmdDisplayCancelar, "click", Qt::QueuedConnection);
+    QThread::msleep(Dll_Display::kMilisegundosEntreEventos + 5);  // events go through at most that often
     cartel.CartelMostrar(cancelado, "TUERCA 8");
     EXPECT_FALSE(cancelado) << "the click runs only while this call lets events through";
     EXPECT_EQ(ventana->CmdDisplayCancelar->text(), "Abortado");

@@ -1,4 +1,5 @@
 #include "equivalences/FrmEquivalencias.h"
+#include "lookups/Dll_Display.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/TextField.h"
@@ -88,8 +89,9 @@ TEST_P(ReplicaVariasBasesTest, AGenericSaveWithAPointOfSaleStoppedHalfWayKeepsTh
 {
     ServerControl servidor;
     if (!servidor.available()) GTEST_SKIP() << "el servidor de prueba no se puede detener desde aquí";
-    constexpr int kArticulos = 60;
-    constexpr int kAntesDeParar = 20;
+    // The banner lets events through every kPasosEntreEventos articles (sooner on a slow machine).
+    constexpr int kArticulos = 3 * Dll_Display::kPasosEntreEventos;
+    constexpr int kAntesDeParar = Dll_Display::kPasosEntreEventos / 2;
     QStringList articulos;
     for (int i = 0; i < kArticulos; ++i) articulos.append(QString("('ART%1', 'Articulo %1', 'KG')").arg(100 + i));
     seed({"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('KG', 'Kilogramo'), ('GR', 'Gramo')",
@@ -101,7 +103,7 @@ TEST_P(ReplicaVariasBasesTest, AGenericSaveWithAPointOfSaleStoppedHalfWayKeepsTh
     ventana.findChild<TextField*>("Txtfields_4")->setText("KG");
     ventana.findChild<TextField*>("Txtfields_5")->setText("GR");
     ventana.findChild<TextField*>("Txtfields_6")->setText("1000");
-    // The save lets window events run after each article: the server goes away part-way.
+    // The server goes away part-way, when the save lets window events run.
     bool parado = false;
     QTimer reloj;
     QObject::connect(&reloj, &QTimer::timeout, [&] {

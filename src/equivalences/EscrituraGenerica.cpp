@@ -1,0 +1,73 @@
+#include "equivalences/EscrituraGenerica.h"
+
+#include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
+#include "equivalences/CodigosEquivalencia.h"
+#include "platform/VbText.h"
+#include "session/ModGlobal.h"
+
+namespace {
+
+// The new rows are added to a record set reopened empty after this many, so
+// that it never holds a whole large save in memory.
+constexpr int kFilasPorRecordset = 1000;
+const QString kSinFilas = "SELECT * FROM S_TA_EQUIV WHERE 1 = 0";
+
+}  // namespace
+
+EscrituraGenerica::EscrituraGenerica(DB_Dll& base, QString unidad, QString equivalente, QString coeficiente)
+    : base_(base),
+      unidad_(std::move(unidad)),
+      equivalente_(std::move(equivalente)),
+      coeficiente_(std::move(coeficiente))
+{
+    db::Recordset existentes;
+    base_.AbrirRecordset("SELECT IDARTICULO FROM S_TA_EQUIV WHERE " + condicionDelPar(unidad_, equivalente_),
+                         existentes, nullptr, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
+    for (; !existentes.Eof(); existentes.MoveNext()) conFila_.insert(clave(existentes.Fields(0).Value().textOrEmpty()));
+}
+
+void EscrituraGenerica::Grabar(const QString& articulo)
+{
+    if (conFila_.contains(clave(articulo)))
+        cambiarFila(articulo);
+    else
+        agregarFila(articulo);
+}
+
+void EscrituraGenerica::cambiarFila(const QString& articulo)
+{
+    db::Recordset fila;
+    base_.AbrirRecordset("SELECT * FROM S_TA_EQUIV WHERE IDARTICULO = " + EntreComillas(articulo) + " AND "
+                             + condicionDelPar(unidad_, equivalente_),
+                         fila, nullptr, db::ado::adOpenDynamic, db::ado::adLockOptimistic);
+    if (fila.Bof()) fila.AddNew();  // deleted by someone else since
+    asignar(fila, articulo);
+}
+
+void EscrituraGenerica::agregarFila(const QString& articulo)
+{
+    if (agregadas_++ % kFilasPorRecordset == 0)
+        base_.AbrirRecordset(kSinFilas, nuevas_, nullptr, db::ado::adOpenDynamic, db::ado::adLockOptimistic);
+    nuevas_.AddNew();
+    try {
+        asignar(nuevas_, articulo);
+    } catch (...) {
+        nuevas_.CancelUpdate();  // so that a retry starts a clean row
+        throw;
+    }
+    conFila_.insert(clave(articulo));
+}
+
+void EscrituraGenerica::asignar(db::Recordset& fila, const QString& articulo)
+{
+    fila.Fields("IdArticulo").setValue(articulo);
+    fila.Fields("IdUnidad").setValue(unidad_);
+    fila.Fields("IdUnidad_Equiv").setValue(equivalente_);
+    AsignarCampo(fila, "Coeficiente", coeficiente_);
+    fila.Fields("Paratodos").setValue(1);
+    fila.Update();
+}
+
+// Codes compare as the database compares them: in either case, trailing blanks not counting.
+QString EscrituraGenerica::clave(const QString& articulo) { return vb::RTrim(articulo).toCaseFolded(); }

@@ -128,6 +128,7 @@ void Recordset::load(StatementResult result, const std::shared_ptr<ConnectionCor
     columns_ = std::move(result.columns);
     rows_ = std::move(result.rows);
     table_.reset();
+    lastInsert_.reset();
     position_ = 0;
     currentDeleted_ = false;
     edit_.reset();
@@ -294,31 +295,38 @@ void Recordset::Update()
 
 QString Recordset::quoted(const QString& name) const { return core_->requireEngine(kSource).quoteIdentifier(name); }
 
-void Recordset::insertRow()
+const Recordset::InsertShape& Recordset::insertShape()
 {
+    if (lastInsert_ && lastInsert_->changed == edit_->changed) return *lastInsert_;
+    InsertShape shape{edit_->changed, {}, {}};
     QStringList names;
-    QStringList markers;
-    QVector<Variant> parameters;
     for (int i = 0; i < columns_.size(); ++i) {
-        if (!edit_->changed[i]) continue;
-        names.append(quoted(columns_[i].name));
-        markers.append("?");
-        parameters.append(edit_->values[i]);
+        if (edit_->changed[i]) names.append(quoted(columns_[i].name));
     }
-    const QString statement = names.isEmpty() ? "INSERT INTO " + quoted(*table_) + " DEFAULT VALUES"
-                                              : "INSERT INTO " + quoted(*table_) + " (" + names.join(',') + ") VALUES ("
-                                                    + markers.join(',') + ")";
-    core_->runOwn(statement, parameters, ErrorMap::Context::RecordsetUpdate, kSource);
-
-    QVector<Variant> row = edit_->values;
+    shape.statement = names.isEmpty() ? "INSERT INTO " + quoted(*table_) + " DEFAULT VALUES"
+                                      : "INSERT INTO " + quoted(*table_) + " (" + names.join(',') + ") VALUES ("
+                                            + QStringList(names.size(), "?").join(',') + ")";
     for (const ColumnInfo& column : tableColumns()) {
         if (!column.autoIncrement) continue;
         for (int i = 0; i < columns_.size(); ++i) {
-            if (vb::SameText(columns_[i].name, column.name))
-                row[i] = Variant(core_->requireEngine(kSource).lastInsertId());
+            if (vb::SameText(columns_[i].name, column.name)) shape.generated.append(i);
         }
     }
-    rows_.append(row);
+    return lastInsert_.emplace(std::move(shape));
+}
+
+void Recordset::insertRow()
+{
+    const InsertShape& shape = insertShape();
+    QVector<Variant> parameters;
+    for (int i = 0; i < columns_.size(); ++i) {
+        if (edit_->changed[i]) parameters.append(edit_->values[i]);
+    }
+    core_->runOwn(shape.statement, parameters, ErrorMap::Context::RecordsetUpdate, kSource);
+
+    QVector<Variant> row = std::move(edit_->values);
+    for (const int i : shape.generated) row[i] = Variant(core_->requireEngine(kSource).lastInsertId());
+    rows_.append(std::move(row));
     position_ = static_cast<int>(rows_.size()) - 1;
     edit_.reset();
 }

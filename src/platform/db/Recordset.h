@@ -100,6 +100,13 @@ private:
         bool adding = false;
         int returnTo = 0;
     };
+    // The INSERT of an added row that sets these columns, and where the
+    // columns the table numbers by itself sit among the record set's.
+    struct InsertShape {
+        QVector<bool> changed;
+        QString statement;
+        QVector<int> generated;
+    };
 
     void requireOpen() const;
     void requireCurrent() const;
@@ -109,6 +116,7 @@ private:
     void assign(int index, const Variant& value);
     void beginEdit();
     QString quoted(const QString& name) const;
+    const InsertShape& insertShape();
     void insertRow();
     void updateRow();
     // WHERE clause and its values that find the current row in its table.
@@ -128,6 +136,7 @@ private:
     int position_ = 0;
     bool currentDeleted_ = false;
     std::optional<Edit> edit_;
+    std::optional<InsertShape> lastInsert_;  // rows added one after another mostly set the same columns
 };
 
 }  // namespace db

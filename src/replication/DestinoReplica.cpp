@@ -2,10 +2,13 @@
 
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
+#include "platform/db/GroupedCommits.h"
 #include "replication/CatalogoReplica.h"
 #include "replication/VerificaCampos.h"
 #include "session/ConectarBaseRemota.h"
 #include "session/VerificaConexion.h"
+
+#include <utility>
 
 namespace {
 
@@ -16,6 +19,8 @@ const QStringList kNoSeInsertan{"ID", "IMAGEN", "TRANSMISION", "RECEPCION", "OBS
 constexpr char kSinConexion[] = "No se pudo conectar con la base de datos.";
 constexpr char kSinFilaEscrita[] = "La base de datos no escribió la fila.";
 constexpr char kSinTabla[] = "La base de datos no tiene la tabla ";
+constexpr char kEmpezarTramo[] = "BEGIN TRANSACTION";
+constexpr char kConfirmarTramo[] = "COMMIT TRANSACTION";
 
 bool abierta(const DB_Dll& base) { return base.gCnn.State() == db::ado::adStateOpen; }
 
@@ -129,6 +134,67 @@ std::optional<FalloReplica> DestinoReplica::ColumnasInsertables(const QString& T
     if (columnas.isEmpty()) return fallo(FalloReplica::Paso::Lectura, {}, 0, kSinTabla + Tabla);
     columnas_.insert(Tabla.toUpper(), columnas);
     return std::nullopt;
+}
+
+std::optional<FalloReplica> DestinoReplica::EmpezarCopia()
+{
+    if (tramoAbierto_) return std::nullopt;
+    base_.gCnn.errors().Clear();
+    try {
+        base_.gCnn.BeginTrans();
+    } catch (const ErrorVB& error) {
+        return fallo(FalloReplica::Paso::Actualizacion, kEmpezarTramo, error.numero, error.descripcion);
+    }
+    tramoAbierto_ = true;
+    tramoDesde_.start();
+    return std::nullopt;
+}
+
+void DestinoReplica::CopiaHecha(const SolicitudReplica& solicitud)
+{
+    if (!tramoAbierto_) return;
+    copiasDelTramo_.append(solicitud);
+    if (copiasDelTramo_.size() >= db::GroupedCommits::kRowsPerCommit
+        || tramoDesde_.hasExpired(db::GroupedCommits::kMillisecondsPerCommit))
+        Confirmar();
+}
+
+void DestinoReplica::Confirmar()
+{
+    if (!tramoAbierto_) return;
+    base_.gCnn.errors().Clear();
+    try {
+        base_.gCnn.CommitTrans();
+        terminarTramo();
+    } catch (const ErrorVB& error) {
+        FalloReplica falla = fallo(FalloReplica::Paso::Actualizacion, kConfirmarTramo, error.numero, error.descripcion);
+        QVector<SolicitudReplica> copias = Deshacer();
+        falla.enlacePerdido = falla.enlacePerdido || caido_;
+        perdido_ = TramoPerdido{falla, std::move(copias)};
+    }
+}
+
+QVector<SolicitudReplica> DestinoReplica::Deshacer()
+{
+    if (!tramoAbierto_) return {};
+    try {
+        base_.gCnn.RollbackTrans();
+    } catch (const ErrorVB&) {
+        // Drivers do not always say so when a statement meets a lost link
+        // inside a transaction, but then the rollback cannot be sent either.
+        caido_ = true;
+    }
+    QVector<SolicitudReplica> copias = std::move(copiasDelTramo_);
+    terminarTramo();
+    return copias;
+}
+
+std::optional<TramoPerdido> DestinoReplica::TomarPerdido() { return std::exchange(perdido_, std::nullopt); }
+
+void DestinoReplica::terminarTramo()
+{
+    tramoAbierto_ = false;
+    copiasDelTramo_.clear();
 }
 
 void DestinoReplica::Cerrar() { cerrar(base_); }

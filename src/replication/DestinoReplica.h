@@ -3,10 +3,13 @@
 #include "database/DB_Dll.h"
 #include "replication/AjustesGrupo.h"
 #include "replication/FalloReplica.h"
+#include "replication/ModGruposEmp.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <optional>
 
@@ -24,6 +27,12 @@ struct DatosDestino {
     QString permisos;                   // "1" in position 1 inserts, 2 updates, 3 deletes
     QStringList excluidas;              // a point of sale's exclusion flags that are set
     std::optional<AjustesGrupo> grupo;  // the group database's settings
+};
+
+// Copies a stretch of grouped writes took with it when it failed, and why.
+struct TramoPerdido {
+    FalloReplica falla;
+    QVector<SolicitudReplica> copias;
 };
 
 // One target during one save, on a quiet database object of its own: opened
@@ -51,6 +60,18 @@ public:
     // Runs a statement that writes, with the error list cleared before it;
     // an insert or update that writes no row has failed as well.
     std::optional<FalloReplica> Ejecutar(FalloReplica::Paso paso, const QString& sentencia);
+    // The copies of a save are written in short transactions, committed by
+    // the rule of the company's long saves (db::GroupedCommits): one commit
+    // per copy would cost more than the copy. A copy is only safe once its
+    // stretch is committed, so the stretch's copies are kept until then: a
+    // failed commit leaves them in TomarPerdido(), and a failed copy rolls the
+    // stretch back and hands them to the caller (Deshacer), to be kept as pending.
+    std::optional<FalloReplica> EmpezarCopia();
+    void CopiaHecha(const SolicitudReplica& solicitud);
+    void Confirmar();
+    QVector<SolicitudReplica> Deshacer();
+    std::optional<TramoPerdido> TomarPerdido();
+
     // Reads rows; a failure is returned, never raised.
     std::optional<FalloReplica> Leer(const QString& sentencia, db::Recordset& filas);
     // The target's columns of `Tabla` that an insert writes, read once per save.
@@ -61,10 +82,15 @@ private:
     bool permite(int posicion) const;
     FalloReplica fallo(FalloReplica::Paso paso, const QString& sentencia, long numero, const QString& descripcion);
     std::optional<FalloReplica> abrirPuntoDeVenta();
+    void terminarTramo();
 
     DatosDestino datos_;
     DB_Dll base_{DB_Dll::PoliticaErrores::Silenciosa};
     bool caido_ = false;
     bool avisado_ = false;
     QHash<QString, QStringList> columnas_;
+    bool tramoAbierto_ = false;
+    QElapsedTimer tramoDesde_;
+    QVector<SolicitudReplica> copiasDelTramo_;
+    std::optional<TramoPerdido> perdido_;
 };

@@ -72,9 +72,24 @@ std::optional<GrabacionReplica::Copia> GrabacionReplica::copiaDe(const Solicitud
     return copia;
 }
 
-GrabacionReplica::GrabacionReplica() { leerDestinos(); }
+GrabacionReplica::GrabacionReplica()
+    : antesDeMostrar_([this] {
+          for (const auto& destino : destinos_) destino->Confirmar();
+      })
+{
+    leerDestinos();
+}
 
-GrabacionReplica::~GrabacionReplica() = default;
+// A save that ended by an error still commits what its targets took.
+GrabacionReplica::~GrabacionReplica()
+{
+    if (terminada_) return;
+    try {
+        Terminar();
+    } catch (...) {
+        // The copies not kept were still in the company's rows: a later save sends them.
+    }
+}
 
 void GrabacionReplica::leerDestinos()
 {
@@ -114,14 +129,22 @@ void GrabacionReplica::Replicar(const SolicitudReplica& solicitud)
     if (!copia) return;
     for (const auto& destino : destinos_) {
         if (!destino->Recibe(copia->tabla)) continue;
+        recuperar(*destino);
         if (destino->Caido()) {
             conservar(*destino, solicitud, kSinConexionEnLaGrabacion);
             continue;
         }
-        if (const auto falla = copiar(*destino, *copia)) {
+        if (auto falla = copiar(*destino, *copia, true)) {
+            // Rolled back before any box: a stretch a failure spoilt must not be committed then.
+            const QVector<SolicitudReplica> deshechas = destino->Deshacer();
+            falla->enlacePerdido = falla->enlacePerdido || destino->Caido();
             registrar(*destino, *falla);
+            for (const SolicitudReplica& deshecha : deshechas) conservar(*destino, deshecha, falla->descripcion);
             conservar(*destino, solicitud, falla->descripcion);
+            continue;
         }
+        destino->CopiaHecha(solicitud);
+        recuperar(*destino);
     }
 }
 
@@ -137,16 +160,33 @@ int GrabacionReplica::ReintentarPendientes()
 
 void GrabacionReplica::Terminar()
 {
-    for (const auto& destino : destinos_) destino->Cerrar();
+    terminada_ = true;
+    for (const auto& destino : destinos_) {
+        destino->Confirmar();
+        recuperar(*destino);
+        destino->Cerrar();
+    }
     for (auto tablas = tablasConPendientesCambiados_.cbegin(); tablas != tablasConPendientesCambiados_.cend(); ++tablas)
         pendientes_.MarcarPuntoDeVenta(tablas.key(), *tablas);
     tablasConPendientesCambiados_.clear();
 }
 
-std::optional<FalloReplica> GrabacionReplica::copiar(DestinoReplica& destino, const Copia& copia)
+std::optional<FalloReplica> GrabacionReplica::copiar(DestinoReplica& destino, const Copia& copia, bool agrupada)
 {
     if (auto falla = destino.Abrir()) return falla;
+    if (agrupada) {
+        if (auto falla = destino.EmpezarCopia()) return falla;
+    }
     return CopiaDeFilas(destino, copia.tabla, copia.claves, copia.condicion).Ejecutar();
+}
+
+// The copies a failed commit took with it are kept as pending.
+void GrabacionReplica::recuperar(DestinoReplica& destino)
+{
+    const std::optional<TramoPerdido> perdido = destino.TomarPerdido();
+    if (!perdido) return;
+    registrar(destino, perdido->falla);
+    for (const SolicitudReplica& copia : perdido->copias) conservar(destino, copia, perdido->falla.descripcion);
 }
 
 // A pending copy for a target that is not among this save's, or that
@@ -155,8 +195,13 @@ bool GrabacionReplica::reintentar(const Pendiente& pendiente)
 {
     DestinoReplica* destino = destinoDe(pendiente);
     const auto copia = copiaDe(pendiente.solicitud);
-    if (!destino || !copia || destino->Caido() || !destino->Recibe(copia->tabla)) return false;
-    if (const auto falla = copiar(*destino, *copia)) {
+    if (!destino || !copia) return false;
+    // A retried copy leaves the list as soon as it is written, so it is
+    // written outside any stretch, committed by itself.
+    destino->Confirmar();
+    recuperar(*destino);
+    if (destino->Caido() || !destino->Recibe(copia->tabla)) return false;
+    if (const auto falla = copiar(*destino, *copia, false)) {
         registrar(*destino, *falla);
         pendientes_.AnotarFallo(pendiente.id, falla->descripcion);
         return false;

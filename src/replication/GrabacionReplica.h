@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ui/BeforeDialog.h"
 #include "replication/DestinoReplica.h"
 #include "replication/ListaPendientes.h"
 #include "replication/ModGruposEmp.h"
@@ -15,7 +16,9 @@
 // then the group database when its settings switch it on; a target without
 // server or database is left out as not set up, so that nothing meant for
 // it reaches another. A target that fails is reported once, with an AUX_ERR
-// row, and every copy it did not take is kept in the pending list.
+// row, and every copy it did not take is kept in the pending list. A
+// target's writes are grouped in short transactions (see DestinoReplica);
+// they are committed before any box is shown and when the save ends.
 class GrabacionReplica {
 public:
     GrabacionReplica();
@@ -29,7 +32,7 @@ public:
     int ReintentarPendientes();
     // The targets that take rows of `Tabla`, named for the operator.
     QStringList Destinos(const QString& Tabla) const;
-    // Closes the targets and sets the points of sale's pending marks.
+    // Commits and closes the targets and sets the points of sale's pending marks.
     void Terminar();
 
 private:
@@ -37,7 +40,8 @@ private:
 
     static std::optional<Copia> copiaDe(const SolicitudReplica& solicitud);
     void leerDestinos();
-    std::optional<FalloReplica> copiar(DestinoReplica& destino, const Copia& copia);
+    std::optional<FalloReplica> copiar(DestinoReplica& destino, const Copia& copia, bool agrupada);
+    void recuperar(DestinoReplica& destino);
     bool reintentar(const Pendiente& pendiente);
     void registrar(DestinoReplica& destino, const FalloReplica& falla);
     void conservar(DestinoReplica& destino, const SolicitudReplica& solicitud, const QString& motivo);
@@ -49,4 +53,6 @@ private:
     ListaPendientes pendientes_;
     QHash<QString, QStringList> tablasConPendientesCambiados_;  // by point of sale
     bool listaAvisada_ = false;
+    bool terminada_ = false;
+    BeforeDialog antesDeMostrar_;
 };

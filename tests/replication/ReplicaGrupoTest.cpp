@@ -234,6 +234,30 @@ TEST_P(ReplicaGrupoTest, ARejectedStatementIsRecordedAndKeptWhileTheOthersAreSer
     EXPECT_EQ(contar("SELECT COUNT(*) FROM AUX_ERR"), 2);
 }
 
+TEST_P(ReplicaGrupoTest, ACopyRefusedHalfWayThroughAStretchKeepsTheWholeStretchPendingUntilItIsSent)
+{
+    seedNative({"CREATE TRIGGER rechazo BEFORE INSERT ON S_TA_EQUIV WHEN NEW.COEFICIENTE > 1000 "
+                "BEGIN SELECT RAISE(ABORT, 'coeficiente rechazado'); END"},
+               kCentro, kPuntos);
+    operador->answer(vb::vbOK);
+    Replicacion& replica = Service<Replicacion>::get();
+    ASSERT_TRUE(replica.IniciarGrabacion());
+    grabar("A1", "CJ", "UN", "3");
+    grabar("A2", "CJ", "UN", "4");
+    grabar("A3", "CJ", "UN", "5000");
+    grabar("A4", "CJ", "UN", "6");
+    replica.TerminarGrabacion();
+
+    EXPECT_EQ(equivalencias(kCentro, kPuntos), QStringList{"A4 CJ UN = 6"}) << "A1 and A2 went back with A3";
+    EXPECT_EQ(pendientes("0001"), 3);
+    EXPECT_EQ(equivalencias(kNorte, kPuntos).size(), 4);
+    EXPECT_EQ(contar("SELECT COUNT(*) FROM AUX_ERR"), 1);
+
+    seedNative({"DROP TRIGGER rechazo"}, kCentro, kPuntos);
+    EXPECT_EQ(replica.ReintentarPendientes(), 0);
+    EXPECT_EQ(equivalencias(kCentro, kPuntos), equivalencias(kNorte, kPuntos));
+}
+
 TEST_P(ReplicaGrupoTest, AGenericDeletionIsReplicatedByItsConditionAndSparesPerArticleRows)
 {
     grabar("A1", "KG", "GR", "1000", "1");

@@ -484,8 +484,14 @@ void OdbcEngine::endTransaction(bool commit)
 {
     SQLHANDLE dbc = connection_->get();
     const SQLRETURN ended = SQLEndTran(SQL_HANDLE_DBC, dbc, commit ? SQL_COMMIT : SQL_ROLLBACK);
+    // Read now: the next call on the handle clears what the driver said.
+    std::optional<EngineFailure> failure;
+    if (!succeeded(ended) && ended != SQL_NO_DATA) {
+        failure = failureOf(SQL_HANDLE_DBC, dbc);
+        failure->situation = situationOf(*failure);
+    }
     SQLSetConnectAttrW(dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
-    check(ended, SQL_HANDLE_DBC, dbc);
+    if (failure) throw *failure;
 }
 
 void OdbcEngine::commitTransaction() { endTransaction(true); }

@@ -33,7 +33,52 @@ bool comparedOrAssigned(const TokenList& tokens, int i)
     return (before >= 0 && isComparison(tokens[before])) || (after < tokens.size() && isComparison(tokens[after]));
 }
 
+// The "(" that holds the token at `i`, if any.
+std::optional<int> enclosingParenthesis(const TokenList& tokens, int i)
+{
+    int depth = 0;
+    for (int j = tokens.previousSignificant(i); j >= 0; j = tokens.previousSignificant(j)) {
+        if (tokens[j].isSymbol(u")")) ++depth;
+        if (tokens[j].isSymbol(u"(") && depth-- == 0) return j;
+    }
+    return std::nullopt;
+}
+
+// A literal standing alone as one item of a VALUES list, "VALUES (1, 'a')";
+// not an argument of a function, whose meaning may depend on its value.
+bool insertedValue(const TokenList& tokens, int i)
+{
+    const int before = tokens.previousSignificant(i);
+    const int after = tokens.nextSignificant(i + 1);
+    if (before < 0 || after >= tokens.size()) return false;
+    const bool separated = tokens[before].isSymbol(u",") || tokens[before].isSymbol(u"(");
+    if (!separated || (!tokens[after].isSymbol(u",") && !tokens[after].isSymbol(u")"))) return false;
+    const std::optional<int> opener = enclosingParenthesis(tokens, i);
+    if (!opener) return false;
+    const int word = tokens.previousSignificant(*opener);
+    return word >= 0 && tokens[word].isWord(u"VALUES");
+}
+
+// Text that a literal spells differently from the value bound for it.
 bool hasTrailingBlank(const SqlToken& literal) { return literal.literalValue().endsWith(u' '); }
+
+// A number that a bound value would round: more digits than a double keeps.
+bool tooPrecise(const SqlToken& literal)
+{
+    constexpr int kDigitsADoubleKeeps = 15;
+    bool whole = false;
+    literal.text.toLongLong(&whole);
+    if (whole) return false;
+    int digits = 0;
+    for (const QChar c : literal.text) digits += c.isDigit() ? 1 : 0;
+    return digits > kDigitsADoubleKeeps;
+}
+
+bool bindable(const SqlToken& token)
+{
+    if (token.kind == SqlToken::Kind::Text) return !hasTrailingBlank(token);
+    return token.kind == SqlToken::Kind::Number && !tooPrecise(token);
+}
 
 // Positions of the literals that become parameters.
 QVector<int> parameterPositions(const TokenList& tokens)
@@ -41,9 +86,7 @@ QVector<int> parameterPositions(const TokenList& tokens)
     QVector<int> positions;
     if (definesObjects(tokens)) return positions;
     for (int i = 0; i < tokens.size(); ++i) {
-        const SqlToken& token = tokens[i];
-        const bool text = token.kind == SqlToken::Kind::Text && !hasTrailingBlank(token);
-        if ((text || token.kind == SqlToken::Kind::Number) && comparedOrAssigned(tokens, i)) positions.append(i);
+        if (bindable(tokens[i]) && (comparedOrAssigned(tokens, i) || insertedValue(tokens, i))) positions.append(i);
     }
     return positions;
 }

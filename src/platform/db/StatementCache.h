@@ -23,11 +23,13 @@ struct BoundStatement {
 };
 
 // Translations of T-SQL batches kept by their shape: the text with the
-// literals compared or assigned by "=", "<>", "<", ">"... taken out. Batches
+// literals compared or assigned by "=", "<>", "<", ">"..., and those of a
+// VALUES list, taken out. Batches
 // that differ only in those literals are translated once and run as the same
 // statement with other values bound, so the engine can reuse its prepared
 // statement. A literal whose translation depends on its value (one with
-// trailing blanks, or one a rewrite changes) stays part of the shape.
+// trailing blanks, or one a rewrite changes) stays part of the shape, and so
+// does a number with more digits than a bound double would keep.
 class StatementCache {
 public:
     // The statements of `batch` for `dialect`; throws what the dialect throws.

@@ -64,6 +64,19 @@ TEST_P(StatementCacheTest, EachLiteralFindsItsOwnRows)
     EXPECT_EQ(equivalences("COEFICIENTE < 5000000000"), 2) << "a number beyond 32 bits";
 }
 
+TEST_P(StatementCacheTest, InsertedValuesArriveAsWrittenWhateverTheirKind)
+{
+    const QString insert = "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) VALUES ";
+    connection.Execute(insert + "('B''1', 'KG', 'GR', 0.001)");
+    connection.Execute(insert + "('B-2', 'KG', 'GR', NULL)");
+    connection.Execute(insert + "('B-3', 'KG', 'GR', 5000000000)");
+    connection.Execute(insert + "('B-4', 'KG', 'GR', 123456789012.123456)");
+    EXPECT_EQ(equivalences("IDARTICULO = 'B''1' AND COEFICIENTE = 0.001"), 1);
+    EXPECT_EQ(equivalences("IDARTICULO = 'B-2' AND COEFICIENTE IS NULL"), 1);
+    EXPECT_EQ(equivalences("IDARTICULO = 'B-3' AND IDUNIDAD = 'KG' AND COEFICIENTE = 5000000000"), 1);
+    EXPECT_EQ(equivalences("COEFICIENTE = 123456789012.123456"), 1) << "every digit the column keeps";
+}
+
 TEST_P(StatementCacheTest, FailuresKeepTheirNumbersWhateverTheLiterals)
 {
     connection.Execute("UPDATE V_TA_UNIDAD SET IdUnidad = 'LT' WHERE IdUnidad = 'UN'");

@@ -256,6 +256,7 @@ bool OdbcEngine::meansLinkLost(const QString& sqlState, const QString& text)
     static const QStringList states{"08S01", "08003", "08007", "08006", "57P01", "57P02", "57P03"};
     if (states.contains(sqlState)) return true;
     static const QStringList texts{"server closed the connection",
+                                   "the connection has been lost",
                                    "no connection to the server",
                                    "could not send data",
                                    "could not receive data",

@@ -64,7 +64,12 @@ void EscrituraGenerica::asignar(db::Recordset& fila, const QString& articulo)
     fila.Fields("IdArticulo").setValue(articulo);
     fila.Fields("IdUnidad").setValue(unidad_);
     fila.Fields("IdUnidad_Equiv").setValue(equivalente_);
-    AsignarCampo(fila, "Coeficiente", coeficiente_);
+    if (coeficienteLeido_) {
+        fila.Fields("Coeficiente").setValue(*coeficienteLeido_);
+    } else {
+        AsignarCampo(fila, "Coeficiente", coeficiente_);
+        coeficienteLeido_ = fila.Fields("Coeficiente").Value();
+    }
     fila.Fields("Paratodos").setValue(1);
     fila.Update();
 }

@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QString>
 
+#include <optional>
+
 class DB_Dll;
 
 // Writes the generic rows of one pair of units, one article at a time, as a
@@ -28,6 +30,7 @@ private:
     QString unidad_;
     QString equivalente_;
     QString coeficiente_;
+    std::optional<Variant> coeficienteLeido_;  // the text read as the column's type, once for every row
     QSet<QString> conFila_;  // by clave()
     db::Recordset nuevas_;
     int agregadas_ = 0;

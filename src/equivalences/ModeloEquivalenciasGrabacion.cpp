@@ -131,9 +131,11 @@ bool ModeloEquivalencias::borrarPorArticulo(TrapErrores& trap)
 // every GroupedCommits::kRowsPerCommit rows or kMillisecondsPerCommit
 // milliseconds. A crash of the program during the save may therefore lose
 // only the last of those short stretches, never rows it said were saved.
+// The targets' copies of a stretch are committed just before it, so that a
+// crash never leaves a target without a row the company kept.
 bool ModeloEquivalencias::grabarEspeciales(AvanceGrabacion& avance, TrapErrores& trap)
 {
-    db::GroupedCommits escrituras(base_.gCnn);
+    db::GroupedCommits escrituras(base_.gCnn, [this] { replicacion_.ConfirmarCopias(); });
     const BeforeDialog antesDeMostrar([&] { escrituras.commitQuietly(); });
     const bool completo = grabarEspecialesPorArticulo(avance, trap, escrituras);
     return trap.paso([&] { escrituras.commit(); }) && completo;
@@ -160,6 +162,12 @@ bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, T
         if (!trap.paso([&] {
                 escrituras.beforeWrite();
                 escritura->Grabar(articulo);
+            })) {
+            return false;
+        }
+        // The copy is asked for before the operator may cancel: a row written is a row copied.
+        if (!trap.paso([&] {
+                pedirReplica(kAltaOModificacion, articulo, U, E);
                 escrituras.afterWrite();
             })) {
             return false;
@@ -168,7 +176,6 @@ bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, T
             avance.Terminar();
             return false;
         }
-        if (!trap.paso([&] { pedirReplica(kAltaOModificacion, articulo, U, E); })) return false;
         if (!trap.paso([&] { articulos.MoveNext(); })) return false;
     }
     avance.Terminar();

@@ -158,14 +158,19 @@ int GrabacionReplica::ReintentarPendientes()
     return quedan;
 }
 
-void GrabacionReplica::Terminar()
+void GrabacionReplica::Confirmar()
 {
-    terminada_ = true;
     for (const auto& destino : destinos_) {
         destino->Confirmar();
         recuperar(*destino);
-        destino->Cerrar();
     }
+}
+
+void GrabacionReplica::Terminar()
+{
+    terminada_ = true;
+    Confirmar();
+    for (const auto& destino : destinos_) destino->Cerrar();
     for (auto tablas = tablasConPendientesCambiados_.cbegin(); tablas != tablasConPendientesCambiados_.cend(); ++tablas)
         pendientes_.MarcarPuntoDeVenta(tablas.key(), *tablas);
     tablasConPendientesCambiados_.clear();

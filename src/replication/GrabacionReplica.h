@@ -32,6 +32,8 @@ public:
     int ReintentarPendientes();
     // The targets that take rows of `Tabla`, named for the operator.
     QStringList Destinos(const QString& Tabla) const;
+    // Commits what the targets took; a stretch that fails is kept as pending.
+    void Confirmar();
     // Commits and closes the targets and sets the points of sale's pending marks.
     void Terminar();
 

@@ -32,6 +32,10 @@ public:
     virtual bool IniciarGrabacion() { return true; }
     virtual void ActualizaGEmpresas(const SolicitudReplica& solicitud) = 0;
     virtual void TerminarGrabacion() {}
+    // Commits what the targets have taken so far in this save: a long save
+    // calls it before it commits the rows those copies come from, so that a
+    // target never lacks a row the company has kept.
+    virtual void ConfirmarCopias() {}
     // Sends again the copies that could not be made before; returns how many
     // are still pending, or nothing, after telling the operator, when a save
     // is under way.

@@ -51,6 +51,11 @@ void ReplicaGrupo::TerminarGrabacion()
     if (grabacion_ && !copiando_) cerrarGrabacion();
 }
 
+void ReplicaGrupo::ConfirmarCopias()
+{
+    if (grabacion_) grabacion_->Confirmar();
+}
+
 std::optional<int> ReplicaGrupo::ReintentarPendientes()
 {
     if (ocupada()) {

@@ -24,6 +24,7 @@ public:
     bool IniciarGrabacion() override;
     void ActualizaGEmpresas(const SolicitudReplica& solicitud) override;
     void TerminarGrabacion() override;
+    void ConfirmarCopias() override;
     std::optional<int> ReintentarPendientes() override;
     QStringList Destinos(const QString& Tabla) override;
 

@@ -4,7 +4,10 @@
 
 namespace db {
 
-GroupedCommits::GroupedCommits(Connection& connection) : connection_(connection) {}
+GroupedCommits::GroupedCommits(Connection& connection, std::function<void()> beforeCommit)
+    : connection_(connection), beforeCommit_(std::move(beforeCommit))
+{
+}
 
 GroupedCommits::~GroupedCommits() { commitQuietly(); }
 
@@ -28,7 +31,8 @@ void GroupedCommits::commit()
 {
     raiseLaterFailure();
     if (!open_) return;
-    open_ = false;
+    open_ = false;  // first: the action below may show a box, which commits again
+    if (beforeCommit_) beforeCommit_();
     connection_.CommitTrans();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 
+#include <functional>
 #include <optional>
 
 namespace db {
@@ -15,12 +16,13 @@ class Connection;
 // committed once it holds `rowsPerCommit` rows or has been open
 // `millisecondsPerCommit`, whichever comes first, and whenever the caller
 // commits. Whatever is still open is committed when the object goes.
+// `beforeCommit`, when given, runs before each commit; it must not raise.
 class GroupedCommits {
 public:
     static constexpr int kRowsPerCommit = 1000;
     static constexpr int kMillisecondsPerCommit = 100;
 
-    explicit GroupedCommits(Connection& connection);
+    explicit GroupedCommits(Connection& connection, std::function<void()> beforeCommit = {});
     ~GroupedCommits();
     GroupedCommits(const GroupedCommits&) = delete;
     GroupedCommits& operator=(const GroupedCommits&) = delete;
@@ -38,6 +40,7 @@ private:
     void raiseLaterFailure();
 
     Connection& connection_;
+    std::function<void()> beforeCommit_;
     bool open_ = false;
     int rows_ = 0;
     QElapsedTimer openFor_;

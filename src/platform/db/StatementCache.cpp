@@ -26,11 +26,22 @@ bool definesObjects(const TokenList& tokens)
     });
 }
 
+bool isLiteral(const TokenList& tokens, int i)
+{
+    return i >= 0 && i < tokens.size()
+           && (tokens[i].kind == SqlToken::Kind::Text || tokens[i].kind == SqlToken::Kind::Number);
+}
+
+// Compared with a column or an expression, or assigned; not one side of a
+// constant such as "1 = 0", which the engine must see to plan the statement.
 bool comparedOrAssigned(const TokenList& tokens, int i)
 {
     const int before = tokens.previousSignificant(i);
     const int after = tokens.nextSignificant(i + 1);
-    return (before >= 0 && isComparison(tokens[before])) || (after < tokens.size() && isComparison(tokens[after]));
+    if (before >= 0 && isComparison(tokens[before])) return !isLiteral(tokens, tokens.previousSignificant(before));
+    if (after < tokens.size() && isComparison(tokens[after]))
+        return !isLiteral(tokens, tokens.nextSignificant(after + 1));
+    return false;
 }
 
 // The "(" that holds the token at `i`, if any.

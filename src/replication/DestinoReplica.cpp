@@ -168,9 +168,12 @@ void DestinoReplica::Confirmar()
         terminarTramo();
     } catch (const ErrorVB& error) {
         FalloReplica falla = fallo(FalloReplica::Paso::Actualizacion, kConfirmarTramo, error.numero, error.descripcion);
-        QVector<SolicitudReplica> copias = Deshacer();
+        const QVector<SolicitudReplica> copias = Deshacer();
         falla.enlacePerdido = falla.enlacePerdido || caido_;
-        perdido_ = TramoPerdido{falla, std::move(copias)};
+        if (perdido_)
+            perdido_->copias += copias;  // an earlier loss not taken yet keeps its report
+        else
+            perdido_ = TramoPerdido{falla, copias};
     }
 }
 

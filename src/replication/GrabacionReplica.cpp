@@ -87,7 +87,7 @@ GrabacionReplica::~GrabacionReplica()
     try {
         Terminar();
     } catch (...) {
-        // The copies not kept were still in the company's rows: a later save sends them.
+        // Nothing may leave a destructor; Terminar has reported what it could.
     }
 }
 

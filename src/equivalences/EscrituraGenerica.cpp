@@ -29,10 +29,13 @@ EscrituraGenerica::EscrituraGenerica(DB_Dll& base, QString unidad, QString equiv
 
 void EscrituraGenerica::Grabar(const QString& articulo)
 {
-    if (conFila_.contains(clave(articulo)))
+    const QString suClave = clave(articulo);
+    if (conFila_.contains(suClave)) {
         cambiarFila(articulo);
-    else
-        agregarFila(articulo);
+        return;
+    }
+    agregarFila(articulo);
+    conFila_.insert(suClave);
 }
 
 void EscrituraGenerica::cambiarFila(const QString& articulo)
@@ -56,7 +59,6 @@ void EscrituraGenerica::agregarFila(const QString& articulo)
         nuevas_.CancelUpdate();  // so that a retry starts a clean row
         throw;
     }
-    conFila_.insert(clave(articulo));
 }
 
 void EscrituraGenerica::asignar(db::Recordset& fila, const QString& articulo)

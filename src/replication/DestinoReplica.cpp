@@ -154,9 +154,7 @@ void DestinoReplica::CopiaHecha(const SolicitudReplica& solicitud)
 {
     if (!tramoAbierto_) return;
     copiasDelTramo_.append(solicitud);
-    if (copiasDelTramo_.size() >= db::GroupedCommits::kRowsPerCommit
-        || tramoDesde_.hasExpired(db::GroupedCommits::kMillisecondsPerCommit))
-        Confirmar();
+    if (db::GroupedCommits::due(static_cast<int>(copiasDelTramo_.size()), tramoDesde_)) Confirmar();
 }
 
 void DestinoReplica::Confirmar()

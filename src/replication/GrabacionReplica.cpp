@@ -72,6 +72,8 @@ std::optional<GrabacionReplica::Copia> GrabacionReplica::copiaDe(const Solicitud
     return copia;
 }
 
+// Before a box, only the commits: a loss they meet is reported after it, by
+// the next copy or by Terminar, since reporting shows a box of its own.
 GrabacionReplica::GrabacionReplica()
     : antesDeMostrar_([this] {
           for (const auto& destino : destinos_) destino->Confirmar();

@@ -68,6 +68,15 @@ private:
     QString code_;
 };
 
+// Installs a lookup whose operator picks `code`; the test keeps a look at it.
+ChosenCode* installLookup(const QString& code)
+{
+    auto chosen = std::make_unique<ChosenCode>(code);
+    ChosenCode* lookup = chosen.get();
+    Service<ConsultaCampos>::install(std::move(chosen));
+    return lookup;
+}
+
 Lbf_CtrlDisplay* openBanner()
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -466,9 +475,7 @@ TEST_F(FrmEquivalenciasTest, TheNumericFieldKeepsOutLettersAndQuotesBecomeAccent
 TEST_F(FrmEquivalenciasTest, FieldsWithoutALookupIgnoreF5AndRightClicks)
 {
     show();
-    auto chosen = std::make_unique<ChosenCode>("CJ");
-    ChosenCode* lookup = chosen.get();
-    Service<ConsultaCampos>::install(std::move(chosen));
+    ChosenCode* lookup = installLookup("CJ");
     enterNewKey("CJ", "GR");
     EXPECT_FALSE(bar().ConsultaEnabled()) << "the coefficient has no lookup table";
     press(Qt::Key_F5);
@@ -479,9 +486,7 @@ TEST_F(FrmEquivalenciasTest, FieldsWithoutALookupIgnoreF5AndRightClicks)
 TEST_F(FrmEquivalenciasTest, ARightClickOpensTheLookupAndTheCodeIsValidatedAsTyped)
 {
     show();
-    auto chosen = std::make_unique<ChosenCode>(" 100 ");
-    ChosenCode* lookup = chosen.get();
-    Service<ConsultaCampos>::install(std::move(chosen));
+    ChosenCode* lookup = installLookup(" 100 ");
     press(Qt::Key_F3);
     QTest::keyClicks(&field(0), "10");
     QTest::mouseClick(&field(0), Qt::RightButton);
@@ -494,9 +499,7 @@ TEST_F(FrmEquivalenciasTest, ARightClickOpensTheLookupAndTheCodeIsValidatedAsTyp
 TEST_F(FrmEquivalenciasTest, ALookupLeftWithoutAChoiceKeepsTheFieldAndDoesNotValidateIt)
 {
     show();
-    auto chosen = std::make_unique<ChosenCode>("");
-    ChosenCode* lookup = chosen.get();
-    Service<ConsultaCampos>::install(std::move(chosen));
+    ChosenCode* lookup = installLookup("");
     press(Qt::Key_F3);
     QTest::keyClicks(&field(0), "A-2");
     QTest::mouseClick(&field(0), Qt::RightButton);
@@ -936,9 +939,7 @@ TEST_F(FrmEquivalenciasTest, F2AfterAValidationMessageSavesNothingOnEitherTab)
 TEST_F(FrmEquivalenciasTest, ADisabledFieldTakesNoMouseActionAndLooksDisabled)
 {
     show("100");
-    auto chosen = std::make_unique<ChosenCode>("CJ");
-    ChosenCode* lookup = chosen.get();
-    Service<ConsultaCampos>::install(std::move(chosen));
+    ChosenCode* lookup = installLookup("CJ");
     press(Qt::Key_F3);
     ASSERT_EQ(focused(), &field(1));
     QTest::mouseClick(&field(0), Qt::RightButton);

@@ -39,6 +39,24 @@ protected:
         agregarPuntoDeVenta("0002", "Norte", kPuntos, kNorte);
     }
 
+    // Centro refuses a coefficient over 1000, as a target's own rule may.
+    void elCentroRechazaCoeficientesAltos()
+    {
+        seedNative({"CREATE TRIGGER rechazo BEFORE INSERT ON S_TA_EQUIV WHEN NEW.COEFICIENTE > 1000 "
+                    "BEGIN SELECT RAISE(ABORT, 'coeficiente rechazado'); END"},
+                   kCentro, kPuntos);
+    }
+
+    // One save of A1, A2... (CJ to UN) with these coefficients; its one box is answered.
+    void grabarEnUnaGrabacion(const QStringList& coeficientes)
+    {
+        operador->answer(vb::vbOK);
+        Replicacion& replica = Service<Replicacion>::get();
+        ASSERT_TRUE(replica.IniciarGrabacion());
+        for (int i = 0; i < coeficientes.size(); ++i) grabar(QString("A%1").arg(i + 1), "CJ", "UN", coeficientes[i]);
+        replica.TerminarGrabacion();
+    }
+
     QStringList cambiosEnElCentro() const
     {
         QStringList columnas;
@@ -136,13 +154,7 @@ TEST_P(ReplicaGrupoTest, TheGroupDatabaseTakesOnlyTheTablesItsSettingsName)
 TEST_P(ReplicaGrupoTest, ADeadPointOfSaleIsReportedOncePerSaveAndWhatItMissedIsSentWhenItIsBack)
 {
     agregarPuntoDeVenta("0003", "Sur", kPuntos, "TPV03", {}, {}, false);
-    operador->answer(vb::vbOK);
-    Replicacion& replica = Service<Replicacion>::get();
-    ASSERT_TRUE(replica.IniciarGrabacion());
-    grabar("A1", "CJ", "UN", "12");
-    grabar("A2", "CJ", "UN", "6");
-    grabar("A3", "CJ", "UN", "3");
-    replica.TerminarGrabacion();
+    grabarEnUnaGrabacion({"12", "6", "3"});
 
     ASSERT_EQ(avisos().size(), 1);
     EXPECT_TRUE(avisos()[0].startsWith("Aviso al operador: No se pudo conectar al Punto de ventas Sur"))
@@ -166,12 +178,7 @@ TEST_P(ReplicaGrupoTest, AGroupDatabaseThatCannotBeOpenedIsReportedOnceAndItsCop
 {
     habilitarGrupo();
     dropDatabase(kBaseGrupo, kGrupo);
-    operador->answer(vb::vbOK);
-    Replicacion& replica = Service<Replicacion>::get();
-    ASSERT_TRUE(replica.IniciarGrabacion());
-    grabar("A1", "CJ", "UN", "12");
-    grabar("A2", "CJ", "UN", "6");
-    replica.TerminarGrabacion();
+    grabarEnUnaGrabacion({"12", "6"});
 
     ASSERT_EQ(avisos().size(), 1) << "no login window and no second message";
     EXPECT_TRUE(avisos()[0].startsWith(QString("Aviso al operador: No se pudo conectar a la base de datos del grupo ")
@@ -181,7 +188,7 @@ TEST_P(ReplicaGrupoTest, AGroupDatabaseThatCannotBeOpenedIsReportedOnceAndItsCop
     EXPECT_EQ(pendientes(""), 2);
 
     createCompanyDatabase(kBaseGrupo, kGrupo);
-    EXPECT_EQ(replica.ReintentarPendientes(), 0);
+    EXPECT_EQ(Service<Replicacion>::get().ReintentarPendientes(), 0);
     EXPECT_EQ(equivalencias(kBaseGrupo, kGrupo), equivalencias(kNorte, kPuntos));
     EXPECT_EQ(avisos().size(), 1);
 }
@@ -209,16 +216,8 @@ TEST_P(ReplicaGrupoTest, ARetryTakesTheRowAsTheCompanyHasItThenAndIsHarmlessTwic
 
 TEST_P(ReplicaGrupoTest, ARejectedStatementIsRecordedAndKeptWhileTheOthersAreServed)
 {
-    seedNative({"CREATE TRIGGER rechazo BEFORE INSERT ON S_TA_EQUIV WHEN NEW.COEFICIENTE > 1000 "
-                "BEGIN SELECT RAISE(ABORT, 'coeficiente rechazado'); END"},
-               kCentro, kPuntos);
-    operador->answer(vb::vbOK);
-    Replicacion& replica = Service<Replicacion>::get();
-    ASSERT_TRUE(replica.IniciarGrabacion());
-    grabar("A1", "CJ", "UN", "5000");
-    grabar("A2", "CJ", "UN", "5001");
-    grabar("A3", "CJ", "UN", "3");
-    replica.TerminarGrabacion();
+    elCentroRechazaCoeficientesAltos();
+    grabarEnUnaGrabacion({"5000", "5001", "3"});
 
     EXPECT_EQ(equivalencias(kCentro, kPuntos), QStringList{"A3 CJ UN = 3"});
     EXPECT_EQ(equivalencias(kNorte, kPuntos).size(), 3);
@@ -236,17 +235,8 @@ TEST_P(ReplicaGrupoTest, ARejectedStatementIsRecordedAndKeptWhileTheOthersAreSer
 
 TEST_P(ReplicaGrupoTest, ACopyRefusedHalfWayThroughAStretchKeepsTheWholeStretchPendingUntilItIsSent)
 {
-    seedNative({"CREATE TRIGGER rechazo BEFORE INSERT ON S_TA_EQUIV WHEN NEW.COEFICIENTE > 1000 "
-                "BEGIN SELECT RAISE(ABORT, 'coeficiente rechazado'); END"},
-               kCentro, kPuntos);
-    operador->answer(vb::vbOK);
-    Replicacion& replica = Service<Replicacion>::get();
-    ASSERT_TRUE(replica.IniciarGrabacion());
-    grabar("A1", "CJ", "UN", "3");
-    grabar("A2", "CJ", "UN", "4");
-    grabar("A3", "CJ", "UN", "5000");
-    grabar("A4", "CJ", "UN", "6");
-    replica.TerminarGrabacion();
+    elCentroRechazaCoeficientesAltos();
+    grabarEnUnaGrabacion({"3", "4", "5000", "6"});
 
     EXPECT_EQ(equivalencias(kCentro, kPuntos), QStringList{"A4 CJ UN = 6"}) << "A1 and A2 went back with A3";
     EXPECT_EQ(pendientes("0001"), 3);
@@ -254,7 +244,7 @@ TEST_P(ReplicaGrupoTest, ACopyRefusedHalfWayThroughAStretchKeepsTheWholeStretchP
     EXPECT_EQ(contar("SELECT COUNT(*) FROM AUX_ERR"), 1);
 
     seedNative({"DROP TRIGGER rechazo"}, kCentro, kPuntos);
-    EXPECT_EQ(replica.ReintentarPendientes(), 0);
+    EXPECT_EQ(Service<Replicacion>::get().ReintentarPendientes(), 0);
     EXPECT_EQ(equivalencias(kCentro, kPuntos), equivalencias(kNorte, kPuntos));
 }
 

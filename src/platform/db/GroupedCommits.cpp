@@ -21,10 +21,14 @@ void GroupedCommits::beforeWrite()
     openFor_.start();
 }
 
+bool GroupedCommits::due(int rows, const QElapsedTimer& openFor)
+{
+    return rows >= kRowsPerCommit || openFor.hasExpired(kMillisecondsPerCommit);
+}
+
 void GroupedCommits::afterWrite()
 {
-    ++rows_;
-    if (rows_ >= kRowsPerCommit || openFor_.hasExpired(kMillisecondsPerCommit)) commit();
+    if (due(++rows_, openFor_)) commit();
 }
 
 void GroupedCommits::commit()

@@ -22,6 +22,10 @@ public:
     static constexpr int kRowsPerCommit = 1000;
     static constexpr int kMillisecondsPerCommit = 100;
 
+    // The rule itself, for writers that keep their own transactions: a
+    // stretch of `rows` writes, open for `openFor`, is to be committed now.
+    static bool due(int rows, const QElapsedTimer& openFor);
+
     explicit GroupedCommits(Connection& connection, std::function<void()> beforeCommit = {});
     ~GroupedCommits();
     GroupedCommits(const GroupedCommits&) = delete;

@@ -155,13 +155,6 @@ QString TsqlLikePattern::regularExpression() const
     return expression + u'$';
 }
 
-bool TsqlLikePattern::matches(const QString& text) const
-{
-    std::vector<char32_t>& folded = foldBuffer();
-    for (const char32_t c : text.toStdU32String()) folded.push_back(likeFolded(c));
-    return matchesFolded(folded);
-}
-
 bool TsqlLikePattern::matchesUtf8(std::string_view text) const
 {
     if (isAscii(text)) return matchesFolded(AsciiText{text});

@@ -16,8 +16,7 @@ class TsqlLikePattern {
 public:
     explicit TsqlLikePattern(const QString& pattern, std::optional<QChar> escape = std::nullopt);
 
-    bool matches(const QString& text) const;
-    // The same for UTF-8 text, read in place: a scan calls this once per row.
+    // Whether UTF-8 `text` matches, read in place: a scan calls this once per row.
     bool matchesUtf8(std::string_view text) const;
     // The same match as an anchored regular expression of PostgreSQL's
     // (advanced) kind, letters in lower case, for a case-insensitive operator.

@@ -3,6 +3,9 @@
 #include "platform/db/tsql/LikeFolding.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace db {
 
@@ -36,7 +39,6 @@ QString literalExpression(char32_t folded)
 std::vector<char32_t>& foldBuffer()
 {
     thread_local std::vector<char32_t> buffer;
-    buffer.clear();
     return buffer;
 }
 
@@ -48,11 +50,19 @@ struct AsciiText {
     char32_t operator[](size_t i) const { return likeFoldedAscii(static_cast<unsigned char>(bytes[i])); }
 };
 
+// Eight bytes at a time: every row of a scan is asked this first.
 bool isAscii(std::string_view text)
 {
-    unsigned char any = 0;
-    for (const char c : text) any |= static_cast<unsigned char>(c);
-    return any < 0x80;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    std::uint64_t any = 0;
+    size_t i = 0;
+    for (; i + sizeof any <= text.size(); i += sizeof any) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        any |= word;
+    }
+    for (; i < text.size(); ++i) any |= static_cast<unsigned char>(text[i]);
+    return (any & kHighBits) == 0;
 }
 
 // One code point of UTF-8 from `text` at `i`, which moves past it; a
@@ -71,6 +81,62 @@ char32_t nextCodePoint(std::string_view text, size_t& i)
     }
     i += extra;
     return c;
+}
+
+template <typename Text>
+bool occursAt(const Text& text, const std::u32string& run, size_t at)
+{
+    if (at + run.size() > text.size()) return false;
+    for (size_t k = 0; k < run.size(); ++k) {
+        if (text[at + k] != run[k]) return false;
+    }
+    return true;
+}
+
+// Where `run` first occurs in `text` at or after `from`; npos when it does not.
+template <typename Text>
+size_t find(const Text& text, const std::u32string& run, size_t from)
+{
+    if (text.size() < run.size()) return std::u32string::npos;
+    for (size_t i = from; i <= text.size() - run.size(); ++i) {
+        if (occursAt(text, run, i)) return i;
+    }
+    return std::u32string::npos;
+}
+
+// The same in ASCII text, eight bytes at a time. Setting a byte's case bit
+// turns an upper-case letter into its lower case and never turns anything
+// else into a letter, so a letter is looked for in either case at once.
+size_t find(const AsciiText& text, const std::u32string& run, size_t from)
+{
+    constexpr std::uint64_t kLowBits = 0x0101010101010101;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    constexpr unsigned char kCaseBit = 0x20;
+    constexpr size_t kWord = sizeof(std::uint64_t);
+    const char32_t head = run[0];
+    if (text.size() < run.size() || head >= 0x80) return std::u32string::npos;
+    const size_t last = text.size() - run.size();
+    const unsigned char caseBit = head >= 'a' && head <= 'z' ? kCaseBit : 0;
+    const std::uint64_t caseBits = kLowBits * caseBit;
+    const std::uint64_t heads = kLowBits * head;
+    size_t i = from;
+    for (; i + kWord <= text.size() && i <= last; i += kWord) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.bytes.data() + i, kWord);
+        const std::uint64_t differences = (word | caseBits) ^ heads;
+        // A byte that is zero has its high bit set here; a byte above one may
+        // too, by a borrow, and is turned down below like any other mismatch.
+        for (std::uint64_t candidates = (differences - kLowBits) & ~differences & kHighBits; candidates != 0;
+             candidates &= candidates - 1) {
+            const size_t at = i + static_cast<size_t>(std::countr_zero(candidates)) / kWord;
+            if (at > last) return std::u32string::npos;
+            if (occursAt(text, run, at)) return at;
+        }
+    }
+    for (; i <= last; ++i) {
+        if ((static_cast<unsigned char>(text.bytes[i]) | caseBit) == head && occursAt(text, run, i)) return i;
+    }
+    return std::u32string::npos;
 }
 
 }  // namespace
@@ -95,6 +161,27 @@ TsqlLikePattern::TsqlLikePattern(const QString& pattern, std::optional<QChar> es
             elements_.push_back({Element::Kind::Literal, likeFolded(c), {}, false});
         }
     }
+    pieces_ = piecesOf(elements_);
+}
+
+std::optional<TsqlLikePattern::Pieces> TsqlLikePattern::piecesOf(const std::vector<Element>& elements)
+{
+    Pieces pieces;
+    std::u32string run;
+    for (const Element& element : elements) {
+        if (element.kind == Element::Kind::Literal) {
+            run += element.literal;
+        } else if (element.kind == Element::Kind::AnyRun) {
+            if (!run.empty()) pieces.runs.push_back(std::move(run));
+            run.clear();
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!run.empty()) pieces.runs.push_back(std::move(run));
+    pieces.anchoredStart = elements.empty() || elements.front().kind != Element::Kind::AnyRun;
+    pieces.anchoredEnd = elements.empty() || elements.back().kind != Element::Kind::AnyRun;
+    return pieces;
 }
 
 std::optional<TsqlLikePattern::Element> TsqlLikePattern::readSet(const std::u32string& pattern, size_t& i)
@@ -157,10 +244,53 @@ QString TsqlLikePattern::regularExpression() const
 
 bool TsqlLikePattern::matchesUtf8(std::string_view text) const
 {
-    if (isAscii(text)) return matchesFolded(AsciiText{text});
+    if (isAscii(text)) return matches(AsciiText{text});
     std::vector<char32_t>& folded = foldBuffer();
-    for (size_t i = 0; i < text.size();) folded.push_back(likeFolded(nextCodePoint(text, i)));
-    return matchesFolded(folded);
+    folded.resize(text.size());  // room for one character per byte, the most there can be
+    size_t count = 0;
+    for (size_t i = 0; i < text.size(); ++count) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            folded[count] = likeFoldedAscii(byte);
+            ++i;
+        } else {
+            folded[count] = likeFolded(nextCodePoint(text, i));
+        }
+    }
+    folded.resize(count);
+    return matches(folded);
+}
+
+template <typename Text>
+bool TsqlLikePattern::matches(const Text& text) const
+{
+    return pieces_ ? matchesPieces(text) : matchesFolded(text);
+}
+
+// Each run is taken where it first occurs after the one before: an earlier
+// place never leaves less room for the runs that follow.
+template <typename Text>
+bool TsqlLikePattern::matchesPieces(const Text& text) const
+{
+    const std::vector<std::u32string>& runs = pieces_->runs;
+    if (runs.empty()) return !pieces_->anchoredStart || text.size() == 0;
+    size_t from = 0;
+    size_t first = 0;
+    if (pieces_->anchoredStart) {
+        if (!occursAt(text, runs[0], 0)) return false;
+        from = runs[0].size();
+        first = 1;
+    }
+    const size_t floating = runs.size() - (pieces_->anchoredEnd ? 1 : 0);
+    for (size_t r = first; r < floating; ++r) {
+        const size_t at = find(text, runs[r], from);
+        if (at == std::u32string::npos) return false;
+        from = at + runs[r].size();
+    }
+    if (!pieces_->anchoredEnd) return true;
+    const std::u32string& last = runs.back();
+    if (runs.size() == 1 && pieces_->anchoredStart) return text.size() == last.size();
+    return text.size() >= from + last.size() && occursAt(text, last, text.size() - last.size());
 }
 
 template <typename Text>

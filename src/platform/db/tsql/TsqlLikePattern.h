@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -37,6 +38,15 @@ private:
         QString regularExpression() const;
     };
 
+    // A pattern of only % and plain characters, as the program's searches are:
+    // the folded runs of characters between the %s, each found in turn.
+    struct Pieces {
+        std::vector<std::u32string> runs;
+        bool anchoredStart = false;  // no % before the first run
+        bool anchoredEnd = false;    // no % after the last run
+    };
+
+    static std::optional<Pieces> piecesOf(const std::vector<Element>& elements);
     // Reads the set that starts at pattern[i] ("["); nullopt when it is never closed.
     static std::optional<Element> readSet(const std::u32string& pattern, size_t& i);
     // Greedy match of folded text that backtracks to the last % when the rest
@@ -47,7 +57,13 @@ private:
     template <typename Text>
     size_t nextStart(const Text& text, size_t from, size_t p) const;
 
+    template <typename Text>
+    bool matchesPieces(const Text& text) const;
+    template <typename Text>
+    bool matches(const Text& text) const;
+
     std::vector<Element> elements_;
+    std::optional<Pieces> pieces_;
 };
 
 }  // namespace db

@@ -29,6 +29,21 @@ TEST(TsqlLikePattern, PercentAndUnderscoreAreWildcards)
     EXPECT_FALSE(like("abc", ""));
 }
 
+TEST(TsqlLikePattern, RunsBetweenPercentsAreFoundAnywhereAndNeverOverlap)
+{
+    EXPECT_TRUE(like("TORNILLO AUTOPERFORANTE 8 X 1/2 GALV", "%perforante%galv%"));
+    EXPECT_TRUE(like(QString(40, u'x') + "A", "%a"));
+    EXPECT_TRUE(like(QString(40, u'a') + "b", "%ab%"));
+    EXPECT_TRUE(like("a`a`a`a`a`a`a`a`X", "%A`x%"));
+    EXPECT_TRUE(like("12345678901234567890", "%8901%"));
+    EXPECT_FALSE(like("12345678901234567890", "%0000%"));
+    EXPECT_FALSE(like("ababa", "%aba%aba%"));
+    EXPECT_TRUE(like("abaaba", "%aba%aba%"));
+    EXPECT_FALSE(like("aba", "ab%ba"));
+    EXPECT_TRUE(like("abba", "ab%ba"));
+    EXPECT_TRUE(like("Azúcar refinada 1 kg", "%AZUCAR%KG"));
+}
+
 TEST(TsqlLikePattern, LettersMatchInEitherCaseAndWithOrWithoutAccents)
 {
     EXPECT_TRUE(like("ÑANDÚ", "ñandú"));

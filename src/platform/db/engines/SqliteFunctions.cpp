@@ -31,6 +31,13 @@ QString textOf(sqlite3_value* value)
     return QString::fromUtf8(utf8, sqlite3_value_bytes(value));
 }
 
+// The value's text in place, as SQLite keeps it.
+std::string_view utf8Of(sqlite3_value* value)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    return {text, static_cast<size_t>(sqlite3_value_bytes(value))};
+}
+
 bool isNull(sqlite3_value* value) { return sqlite3_value_type(value) == SQLITE_NULL; }
 
 void resultText(sqlite3_context* context, const QString& text)
@@ -152,7 +159,7 @@ void releaseCompiledLike(void* compiled)
     std::unique_ptr<CompiledLike> released(static_cast<CompiledLike*>(compiled));
 }
 
-const TsqlLikePattern& likePattern(sqlite3_context* context, sqlite3_value* pattern, std::optional<QChar> escape,
+const TsqlLikePattern& likePattern(sqlite3_context* context, sqlite3_value* pattern, const std::optional<QChar>& escape,
                                    std::optional<TsqlLikePattern>& uncached)
 {
     if (auto* kept = static_cast<CompiledLike*>(sqlite3_get_auxdata(context, 0)); kept && kept->escape == escape)
@@ -177,9 +184,34 @@ void like(sqlite3_context* context, Arguments args)
         escape = escapeText[0];
     }
     std::optional<TsqlLikePattern> uncached;
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(args[1]));
-    const std::string_view utf8(text, static_cast<size_t>(sqlite3_value_bytes(args[1])));
-    sqlite3_result_int(context, likePattern(context, args[0], escape, uncached).matchesUtf8(utf8) ? 1 : 0);
+    sqlite3_result_int(context, likePattern(context, args[0], escape, uncached).matchesUtf8(utf8Of(args[1])) ? 1 : 0);
+}
+
+// TSQL_LIKE_ANY(pattern, text...): true when any text matches; otherwise
+// NULL when a text is NULL, as OR gives, so that NOT (...) keeps its meaning.
+void likeAny(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    const Arguments args(argv, static_cast<size_t>(argc));
+    if (args.size() < 2 || isNull(args[0])) {
+        sqlite3_result_null(context);
+        return;
+    }
+    std::optional<TsqlLikePattern> uncached;
+    const std::optional<QChar> noEscape;
+    const TsqlLikePattern& pattern = likePattern(context, args[0], noEscape, uncached);
+    bool unknown = false;
+    for (sqlite3_value* text : args.subspan(1)) {
+        if (isNull(text)) {
+            unknown = true;
+        } else if (pattern.matchesUtf8(utf8Of(text))) {
+            sqlite3_result_int(context, 1);
+            return;
+        }
+    }
+    if (unknown)
+        sqlite3_result_null(context);
+    else
+        sqlite3_result_int(context, 0);
 }
 
 using Body = void (*)(sqlite3_context*, Arguments);
@@ -218,6 +250,7 @@ const std::array kRegistrations = {
     Registration{"REPLACE", 3, callback<replace>},
     Registration{"LIKE", 2, callback<like>},
     Registration{"LIKE", 3, callback<like>},
+    Registration{LikeAnyFunction, -1, likeAny},
 };
 
 int withoutTrailingBlanks(const char* text, int length)

@@ -1,6 +1,7 @@
 #include "platform/db/tsql/SqliteDialect.h"
 
 #include "platform/db/engines/SqliteFunctions.h"
+#include "platform/db/tsql/TsqlLikeAny.h"
 
 namespace db {
 
@@ -20,6 +21,8 @@ TokenList SqliteDialect::comparedLiteral(const SqlToken& literal) const
 {
     return {literal, SqlToken::blank(), SqlToken::word("COLLATE"), SqlToken::blank(), SqlToken::word("NOCASE")};
 }
+
+void SqliteDialect::adaptToEngine(TokenList& statement) const { joinLikesOfOnePattern(statement, LikeAnyFunction); }
 
 std::unique_ptr<Dialect> makeSqliteDialect() { return std::make_unique<SqliteDialect>(); }
 

@@ -14,6 +14,8 @@ protected:
     QString additionFunction() const override;
     // The literal COLLATE NOCASE, the comparison registerTsqlFunctions gives T-SQL's meaning.
     TokenList comparedLiteral(const SqlToken& literal) const override;
+    // One pattern looked for in several columns is matched in one call.
+    void adaptToEngine(TokenList& statement) const override;
 };
 
 }  // namespace db

@@ -193,6 +193,21 @@ TEST(TsqlDialect, FunctionsThatSqliteSpellsOtherwiseAreRenamed)
     EXPECT_EQ(translated(registered), registered);
 }
 
+TEST(TsqlDialect, OnePatternInSeveralColumnsIsMatchedInOneCall)
+{
+    EXPECT_EQ(translated("select top 100 D,C from T where (D like '%a%b%' or t.C like '%a%b%' ) and X = 0 order by D"),
+              "select D,C from T where (TSQL_LIKE_ANY('%a%b%', D, t.C)) and X = 0 order by D LIMIT 100");
+    const QStringList leftAlone{
+        "SELECT D FROM T WHERE (D LIKE '%a%' OR C LIKE '%b%')",
+        "SELECT D FROM T WHERE (D LIKE '%a%' AND C LIKE '%a%')",
+        "SELECT D FROM T WHERE (X = 1 AND D LIKE '%a%' OR C LIKE '%a%')",
+        "SELECT D FROM T WHERE (D LIKE '%a%' ESCAPE '!' OR C LIKE '%a%')",
+        "SELECT D FROM T WHERE (D NOT LIKE '%a%' OR C LIKE '%a%')",
+        "SELECT D FROM T WHERE (D LIKE '%a%')",
+    };
+    for (const QString& statement : leftAlone) EXPECT_EQ(translated(statement), statement);
+}
+
 TEST(TsqlDialect, PlusBetweenTextsBecomesConcatenation)
 {
     const QString telephones =

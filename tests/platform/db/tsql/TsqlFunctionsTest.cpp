@@ -108,4 +108,23 @@ TEST_P(TsqlFunctionsTest, LikeMatchesEveryLetterInEitherCaseAndKeepsSets)
     EXPECT_EQ(count("Descripcion LIKE 'pi_a colad'"), 0);
 }
 
+// The search boxes' "(a LIKE p OR b LIKE p)", which SQLite matches in one call:
+// a NULL column counts as OR counts it, also under NOT.
+TEST_P(TsqlFunctionsTest, APatternInEitherOfTwoColumnsKeepsTheMeaningOfOr)
+{
+    connection.Execute("INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('AZ', NULL), ('ZZ', NULL), "
+                       "('XY', 'azúcar'), ('QQ', 'Otra')");
+    const auto units = [&](const QString& condition) {
+        QStringList found;
+        for (auto rows = connection.Execute("SELECT IdUnidad FROM V_TA_UNIDAD WHERE " + condition
+                                            + " ORDER BY IdUnidad");
+             !rows.Eof(); rows.MoveNext()) {
+            found << rows.Fields(0).Value().toText();
+        }
+        return found;
+    };
+    EXPECT_EQ(units("(Descripcion LIKE '%AZUCAR%' OR IdUnidad LIKE '%az%')"), QStringList({"AZ", "XY"}));
+    EXPECT_EQ(units("NOT (Descripcion LIKE '%AZUCAR%' OR IdUnidad LIKE '%az%')"), QStringList({"QQ", "UN"}));
+}
+
 ON_EVERY_ENGINE(TsqlFunctionsTest);

@@ -11,6 +11,7 @@
 #include "lookups/Dll_Display.h"
 #include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/AnsiFile.h"
+#include "platform/os/MemoryReuse.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/TextField.h"
@@ -182,6 +183,7 @@ double mostrarEnElCartel()
 
 int main(int argc, char* argv[])
 {
+    os::keepFreedMemoryForReuse();  // as the program does at start
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     QTemporaryDir carpeta;

@@ -10,6 +10,7 @@
 #include "platform/db/engines/SqliteFunctions.h"
 #include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/AnsiFile.h"
+#include "platform/os/MemoryReuse.h"
 #include "platform/os/System.h"
 
 #include <QCoreApplication>
@@ -111,6 +112,7 @@ void imprimir(QTextStream& salida, const QString& como, double emulado, double c
 
 int main(int argc, char* argv[])
 {
+    os::keepFreedMemoryForReuse();  // as the program does at start
     QCoreApplication app(argc, argv);
     QTemporaryDir carpeta;
     qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());

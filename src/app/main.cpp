@@ -7,6 +7,7 @@
 #include "lookups/ArranqueConsultas.h"
 #include "lookups/ConsultaCamposMotor.h"
 #include "lookups/LanzadorNuevo.h"
+#include "platform/os/MemoryReuse.h"
 #include "platform/os/System.h"
 #include "platform/ui/QtDialogs.h"
 #include "replication/ReplicaGrupo.h"
@@ -68,6 +69,7 @@ int PruebaBusqueda()
 
 int main(int argc, char* argv[])
 {
+    os::keepFreedMemoryForReuse();
     const bool verificar = argc > 1 && qstrcmp(argv[1], kVerificar) == 0;
     // The check shows no window, so it runs where there is no display too.
     if (verificar && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -212,9 +212,13 @@ int Recordset::FieldCount() const
     return static_cast<int>(columns_.size());
 }
 
-int Recordset::indexOf(const QString& name) const
+int Recordset::indexOf(QAnyStringView name) const
 {
-    const QString wanted = vb::Trim(name);
+    // Code mostly spells a column as the table does: that needs neither a copy nor folding.
+    for (int i = 0; i < columns_.size(); ++i) {
+        if (QAnyStringView::equal(columns_[i].name, name)) return i;
+    }
+    const QString wanted = vb::Trim(name.toString());
     for (int i = 0; i < columns_.size(); ++i) {
         if (vb::SameText(columns_[i].name, wanted)) return i;
     }
@@ -228,7 +232,7 @@ Field Recordset::Fields(int index)
     return Field(*this, index);
 }
 
-Field Recordset::Fields(const QString& name)
+Field Recordset::Fields(QAnyStringView name)
 {
     requireOpen();
     return Field(*this, indexOf(name));
@@ -245,8 +249,11 @@ void Recordset::requireUpdatable()
 {
     requireOpen();
     if (lockType_ == ado::adLockReadOnly || !core_) throw ErrorMap::objectError(ErrorMap::NotSupported, kSource);
-    if (!table_) table_ = baseTableOf(statement_);
-    if (!table_ || tableColumns().isEmpty()) throw ErrorMap::objectError(ErrorMap::NotSupported, kSource);
+    if (table_) return;  // found by an earlier write
+    const std::optional<QString> table = baseTableOf(statement_);
+    if (!table || core_->tableColumns(*table, kSource).isEmpty())
+        throw ErrorMap::objectError(ErrorMap::NotSupported, kSource);
+    table_ = table;
 }
 
 const QVector<ColumnInfo>& Recordset::tableColumns() { return core_->tableColumns(*table_, kSource); }
@@ -255,7 +262,14 @@ void Recordset::beginEdit()
 {
     requireUpdatable();
     requireCurrent();
-    edit_ = Edit{rows_.at(position_), QVector<bool>(columns_.size(), false), false, position_};
+    edit_ = Edit{rows_.at(position_), noneChanged(), false, position_};
+}
+
+Recordset::ColumnFlags Recordset::noneChanged() const
+{
+    ColumnFlags flags(columns_.size());
+    std::fill(flags.begin(), flags.end(), false);
+    return flags;
 }
 
 void Recordset::assign(int index, const Variant& value)
@@ -271,8 +285,7 @@ void Recordset::AddNew()
 {
     requireUpdatable();
     if (edit_) Update();
-    edit_ = Edit{QVector<Variant>(columns_.size(), Variant::null()), QVector<bool>(columns_.size(), false), true,
-                 position_};
+    edit_ = Edit{QVector<Variant>(columns_.size(), Variant::null()), noneChanged(), true, position_};
     currentDeleted_ = false;
 }
 
@@ -318,11 +331,11 @@ const Recordset::InsertShape& Recordset::insertShape()
 void Recordset::insertRow()
 {
     const InsertShape& shape = insertShape();
-    QVector<Variant> parameters;
+    insertValues_.clear();
     for (int i = 0; i < columns_.size(); ++i) {
-        if (edit_->changed[i]) parameters.append(edit_->values[i]);
+        if (edit_->changed[i]) insertValues_.append(edit_->values[i]);
     }
-    core_->runOwn(shape.statement, parameters, ErrorMap::Context::RecordsetUpdate, kSource);
+    core_->runOwn(shape.statement, insertValues_, ErrorMap::Context::RecordsetUpdate, kSource);
 
     QVector<Variant> row = std::move(edit_->values);
     for (const int i : shape.generated) row[i] = Variant(core_->requireEngine(kSource).lastInsertId());

@@ -3,7 +3,9 @@
 #include "platform/Variant.h"
 #include "platform/db/Engine.h"
 
+#include <QAnyStringView>
 #include <QString>
+#include <QVarLengthArray>
 #include <QVector>
 
 #include <memory>
@@ -79,7 +81,7 @@ public:
 
     int FieldCount() const;
     Field Fields(int index);
-    Field Fields(const QString& name);
+    Field Fields(QAnyStringView name);
 
     void AddNew();
     void Update();
@@ -94,16 +96,18 @@ private:
     friend class Field;
     friend class Connection;
 
+    // Which columns an edit sets; held in place for all but very wide rows.
+    using ColumnFlags = QVarLengthArray<bool, 64>;
     struct Edit {
         QVector<Variant> values;
-        QVector<bool> changed;
+        ColumnFlags changed;
         bool adding = false;
         int returnTo = 0;
     };
     // The INSERT of an added row that sets these columns, and where the
     // columns the table numbers by itself sit among the record set's.
     struct InsertShape {
-        QVector<bool> changed;
+        ColumnFlags changed;
         QString statement;
         QVector<int> generated;
     };
@@ -111,10 +115,11 @@ private:
     void requireOpen() const;
     void requireCurrent() const;
     void requireUpdatable();
-    int indexOf(const QString& name) const;
+    int indexOf(QAnyStringView name) const;
     Variant valueAt(int index) const;
     void assign(int index, const Variant& value);
     void beginEdit();
+    ColumnFlags noneChanged() const;
     QString quoted(const QString& name) const;
     const InsertShape& insertShape();
     void insertRow();
@@ -130,13 +135,14 @@ private:
     int cursorType_ = ado::adOpenForwardOnly;
     int lockType_ = ado::adLockReadOnly;
     QString statement_;  // as the engine ran it: its table is the one rows are written to
-    std::optional<QString> table_;
+    std::optional<QString> table_;  // known once a write has found it with its columns
     QVector<ColumnInfo> columns_;
     QVector<QVector<Variant>> rows_;
     int position_ = 0;
     bool currentDeleted_ = false;
     std::optional<Edit> edit_;
     std::optional<InsertShape> lastInsert_;  // rows added one after another mostly set the same columns
+    QVector<Variant> insertValues_;          // kept between added rows so that each does not allocate a list
 };
 
 }  // namespace db

@@ -41,6 +41,7 @@ TEST_P(RecordsetTest, ReadsRowsForwardWithBofAndEof)
     rows.Open("SELECT IDARTICULO, COEFICIENTE, PARATODOS FROM S_TA_EQUIV ORDER BY IDARTICULO", connection);
     EXPECT_FALSE(rows.Bof());
     EXPECT_EQ(rows.Fields("idarticulo").Value().toText(), "A1");
+    EXPECT_EQ(rows.Fields(" IdArticulo ").Value().toText(), "A1");
     EXPECT_TRUE(rows.Fields("PARATODOS").Value().isNull());
     rows.MoveNext();
     EXPECT_DOUBLE_EQ(rows.Fields("COEFICIENTE").Value().toDouble(), 1000);

@@ -238,7 +238,15 @@ sqlite3_stmt* SqliteEngine::prepare(const QString& statement, bool reusable, Sta
     return prepared;
 }
 
-void SqliteEngine::bind(sqlite3_stmt* statement, const QVector<Variant>& parameters) const
+void SqliteEngine::bindText(sqlite3_stmt* statement, int position, const QString& text)
+{
+    bindBuffer_.resize(static_cast<size_t>(toUtf8_.requiredSpace(text.size())));
+    const char* end = toUtf8_.appendToBuffer(bindBuffer_.data(), text);
+    sqlite3_bind_text(statement, position, bindBuffer_.data(), static_cast<int>(end - bindBuffer_.data()),
+                      SQLITE_TRANSIENT);
+}
+
+void SqliteEngine::bind(sqlite3_stmt* statement, const QVector<Variant>& parameters)
 {
     for (int i = 0; i < parameters.size(); ++i) {
         const Variant& value = parameters[i];
@@ -249,16 +257,8 @@ void SqliteEngine::bind(sqlite3_stmt* statement, const QVector<Variant>& paramet
         case Variant::Type::Boolean: sqlite3_bind_int(statement, position, value.toBool() ? 1 : 0); break;
         case Variant::Type::Integer: sqlite3_bind_int64(statement, position, value.toLong()); break;
         case Variant::Type::Double: sqlite3_bind_double(statement, position, value.toDouble()); break;
-        case Variant::Type::Date: {
-            const QByteArray text = storedDate(value.toDateTime()).toUtf8();
-            sqlite3_bind_text(statement, position, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-            break;
-        }
-        case Variant::Type::Text: {
-            const QByteArray text = value.toText().toUtf8();
-            sqlite3_bind_text(statement, position, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-            break;
-        }
+        case Variant::Type::Date: bindText(statement, position, storedDate(value.toDateTime())); break;
+        case Variant::Type::Text: bindText(statement, position, value.toText()); break;
         }
     }
 }

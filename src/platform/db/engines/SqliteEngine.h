@@ -3,8 +3,10 @@
 #include "platform/db/Engine.h"
 
 #include <QHash>
+#include <QStringEncoder>
 
 #include <memory>
+#include <string>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -63,7 +65,8 @@ private:
     void close();
     [[noreturn]] void fail(int code) const;
     sqlite3_stmt* prepare(const QString& statement, bool reusable, Statement& owned);
-    void bind(sqlite3_stmt* statement, const QVector<Variant>& parameters) const;
+    void bind(sqlite3_stmt* statement, const QVector<Variant>& parameters);
+    void bindText(sqlite3_stmt* statement, int position, const QString& text);
     StatementResult collect(sqlite3_stmt* statement);
 
     QString folder_;
@@ -71,6 +74,9 @@ private:
     sqlite3* connection_ = nullptr;
     int timeoutMilliseconds_ = 30000;
     QHash<QString, sqlite3_stmt*> reusable_;  // prepared statements with parameters, kept for reuse
+    // Bound texts are encoded here: SQLite copies them, so the room serves every bind.
+    QStringEncoder toUtf8_{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
+    std::string bindBuffer_;
     std::unique_ptr<Dialect> dialect_;
 };
 

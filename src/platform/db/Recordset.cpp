@@ -275,9 +275,9 @@ Recordset::ColumnFlags Recordset::noneChanged() const
 void Recordset::assign(int index, const Variant& value)
 {
     if (!edit_) beginEdit();
-    const auto converted = convertFor(columns_.at(index).type, value);
+    auto converted = convertFor(columns_.at(index).type, value);
     if (!converted) throw ErrorMap::objectError(ErrorMap::WrongType, kFieldSource);
-    edit_->values[index] = *converted;
+    edit_->values[index] = std::move(*converted);
     edit_->changed[index] = true;
 }
 

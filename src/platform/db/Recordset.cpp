@@ -84,7 +84,7 @@ std::optional<Variant> convertFor(const ColumnType& type, const Variant& value)
     if (type.isBoolean()) return asBoolean(value);
     if (type.isNumber()) return asNumber(value, type.isWholeNumber());
     if (type.isDate()) return asDate(value);
-    if (type.isText()) return Variant(value.toText());
+    if (type.isText()) return value.type() == Variant::Type::Text ? value : Variant(value.toText());
     return value;
 }
 

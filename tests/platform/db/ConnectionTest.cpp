@@ -1,6 +1,7 @@
 #include "platform/VbText.h"
 #include "platform/db/Connection.h"
 #include "platform/db/StatementLog.h"
+#include "platform/db/engines/SqliteEngine.h"
 #include "support/DatabaseTest.h"
 #include "support/ErrorNumber.h"
 
@@ -180,6 +181,15 @@ protected:
 
     Connection connection;
 };
+
+// A statement kept prepared for reuse keeps nothing of its last run: a marker given no value is NULL.
+TEST_F(SqliteFilesTest, AReusedStatementKeepsNoValueOfItsLastRun)
+{
+    SqliteEngine engine(dataFolder(), kCompany);
+    const QString select = "SELECT ?, ?";
+    EXPECT_EQ(engine.run(select, {Variant("a"), Variant("b")}).rows.at(0).at(1).toText(), "b");
+    EXPECT_TRUE(engine.run(select, {Variant("c")}).rows.at(0).at(1).isNull());
+}
 
 TEST_F(SqliteFilesTest, ADatabaseNameThatIsAPathIsRefusedAndTheFileItNamesIsLeftAlone)
 {

@@ -261,6 +261,12 @@ void SqliteEngine::bind(sqlite3_stmt* statement, const QVector<Variant>& paramet
         case Variant::Type::Text: bindText(statement, position, value.toText()); break;
         }
     }
+    // A reused statement keeps its last values, and the room SQLite holds for
+    // them, until they are bound again; a marker left without a value is NULL.
+    for (int position = static_cast<int>(parameters.size()) + 1; position <= sqlite3_bind_parameter_count(statement);
+         ++position) {
+        sqlite3_bind_null(statement, position);
+    }
 }
 
 StatementResult SqliteEngine::collect(sqlite3_stmt* statement)
@@ -304,9 +310,7 @@ StatementResult SqliteEngine::run(const QString& statement, const QVector<Varian
         bool reusable;
         ~Reset()
         {
-            if (!reusable) return;
-            sqlite3_reset(statement);
-            sqlite3_clear_bindings(statement);
+            if (reusable) sqlite3_reset(statement);
         }
     } reset{prepared, reusable};
     return collect(prepared);

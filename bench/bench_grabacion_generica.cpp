@@ -194,18 +194,20 @@ int main(int argc, char* argv[])
     crearEmpresa(carpeta.filePath("CONJUNTO.sqlite"));
     crearEmpresaConPuntosDeVenta(carpeta, "REPLICA");
 
+    // The set-based statement runs right after the window's save, so that both
+    // meet the machine in the same state.
     abrirEmpresa("VENTANA");
     const double ventana = grabarDesdeLaVentana();
     const long filasVentana = filasEscritas();
+    abrirEmpresa("CONJUNTO");
+    const double conjunto = grabarEnConjunto();
+    const long filasConjunto = filasEscritas();
     abrirEmpresa("REPLICA");
     Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
     const double replicada = grabarDesdeLaVentana();
     Service<Replicacion>::install(nullptr);
     bool copiasCompletas = filasEscritas() == filasVentana;
     for (const char* puntoDeVenta : kPuntosDeVenta) copiasCompletas &= filasEscritas(puntoDeVenta) == filasVentana;
-    abrirEmpresa("CONJUNTO");
-    const double conjunto = grabarEnConjunto();
-    const long filasConjunto = filasEscritas();
     const double cartel = mostrarEnElCartel();
 
     QTextStream salida(stdout);

@@ -124,8 +124,8 @@ size_t find(const AsciiText& text, const std::u32string& run, size_t from)
         std::uint64_t word = 0;
         std::memcpy(&word, text.bytes.data() + i, kWord);
         const std::uint64_t differences = (word | caseBits) ^ heads;
-        // A byte that is zero has its high bit set here; a byte above one may
-        // too, by a borrow, and is turned down below like any other mismatch.
+        // Each byte that matches has its high bit set here. The byte after a
+        // match may have it too, through the borrow; checking turns it down.
         for (std::uint64_t candidates = (differences - kLowBits) & ~differences & kHighBits; candidates != 0;
              candidates &= candidates - 1) {
             const size_t at = i + static_cast<size_t>(std::countr_zero(candidates)) / kWord;

@@ -11,6 +11,7 @@ protected:
     void SetUp() override
     {
         EveryEngineTest::SetUp();
+        if (IsSkipped()) return;
         connection.Open(connectionText());
         observer.Open(connectionText());
     }

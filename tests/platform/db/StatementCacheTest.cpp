@@ -13,6 +13,7 @@ protected:
     void SetUp() override
     {
         EveryEngineTest::SetUp();
+        if (IsSkipped()) return;
         seed(
             {"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('UN', 'Unidad'), ('O''K', 'Comilla'), "
              "('KG', 'Kilogramo')",

@@ -15,6 +15,9 @@
 #include "session/ModGlobal.h"
 #include "vendor/QvFunciones.h"
 
+#include <map>
+#include <tuple>
+
 // Writing what was entered: one equivalence of an article, or a generic one
 // materialised as a row for every article of either unit. A save stopped
 // half-way keeps what it wrote.
@@ -182,13 +185,18 @@ bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, T
     return true;
 }
 
+// One writer per pair and coefficient: each reads the pair's rows once.
 int ModeloEquivalencias::CompletarGenericas(const QVector<Hallazgo>& faltantes)
 {
+    std::map<std::tuple<QString, QString, QString>, EscrituraGenerica> escrituras;
     int escritas = 0;
     for (const Hallazgo& falta : faltantes) {
         if (falta.tipo != Hallazgo::Tipo::FaltaGenerica) continue;
-        EscrituraGenerica(base_, falta.unidad, falta.equivalente, QString::number(falta.generico, 'g', 15))
-            .Grabar(falta.articulo);
+        const QString coeficiente = QString::number(falta.generico, 'g', 15);
+        escrituras
+            .try_emplace({falta.unidad, falta.equivalente, coeficiente}, base_, falta.unidad, falta.equivalente,
+                         coeficiente)
+            .first->second.Grabar(falta.articulo);
         pedirReplica(kAltaOModificacion, falta.articulo, falta.unidad, falta.equivalente);
         ++escritas;
     }

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr long kCursorCliente = 3;
 constexpr QChar kPermitido = u'1';
 // Columns an insert leaves to the target.
 const QStringList kNoSeInsertan{"ID", "IMAGEN", "TRANSMISION", "RECEPCION", "OBSERVACIONES"};
@@ -90,7 +89,7 @@ std::optional<FalloReplica> DestinoReplica::Abrir()
     base_.gDBName = datos_.base;
     base_.gUsuario = datos_.base;
     base_.gUserPassWord = datos_.base;
-    base_.OpenServerADODB(false, kCursorCliente, {}, false, false);
+    base_.OpenServerADODB(false, db::ado::adUseClient, {}, false, false);
     if (abierta(base_)) return std::nullopt;
     return fallo(FalloReplica::Paso::Conexion, {}, 0, kSinConexion);
 }

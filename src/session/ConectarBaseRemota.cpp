@@ -18,7 +18,6 @@ namespace {
 constexpr char kRutina[] = "Conexion Base Remota";
 constexpr char kPuertoSinIntento[] = "3306";
 constexpr int kTiempoComando = 360;
-constexpr long kCursorCliente = 3;
 constexpr int kAnchoCodigoTPV = 4;
 
 // The keys of one set of the central server's settings in the statistics database.
@@ -46,7 +45,7 @@ bool abrirRemota(const QString& servidor, const QString& base, const QString& us
     remota.gUsuario = vb::Trim(usuario);
     remota.gUserPassWord = vb::Trim(password);
     QCoreApplication::processEvents();
-    remota.OpenServerADODB(false, kCursorCliente, {}, true, false);
+    remota.OpenServerADODB(false, db::ado::adUseClient, {}, true, false);
     if (remota.gCnn.State() != db::ado::adStateOpen) return false;
     remota.gCnn.setDefaultDatabase(remota.gDBName);
     remota.gCnn.setCommandTimeout(kTiempoComando);

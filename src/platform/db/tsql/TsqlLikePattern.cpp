@@ -19,6 +19,10 @@ const QString kNeverMatches = QStringLiteral("(?!)");
 
 constexpr char32_t kReplacement = 0xFFFD;
 
+// Eight bytes read as one word: the low bit of each byte, and the high bit of each.
+constexpr std::uint64_t kLowBits = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
 QString character(char32_t c) { return QString::fromUcs4(&c, 1); }
 
 QString escaped(char32_t c, const QString& special)
@@ -53,7 +57,6 @@ struct AsciiText {
 // Eight bytes at a time: every row of a scan is asked this first.
 bool isAscii(std::string_view text)
 {
-    constexpr std::uint64_t kHighBits = 0x8080808080808080;
     std::uint64_t any = 0;
     size_t i = 0;
     for (; i + sizeof any <= text.size(); i += sizeof any) {
@@ -109,8 +112,6 @@ size_t find(const Text& text, const std::u32string& run, size_t from)
 // else into a letter, so a letter is looked for in either case at once.
 size_t find(const AsciiText& text, const std::u32string& run, size_t from)
 {
-    constexpr std::uint64_t kLowBits = 0x0101010101010101;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080;
     constexpr unsigned char kCaseBit = 0x20;
     constexpr size_t kWord = sizeof(std::uint64_t);
     const char32_t head = run[0];

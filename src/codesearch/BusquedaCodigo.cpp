@@ -273,24 +273,19 @@ void BusquedaCodigo::Busqueda()
         Buscar.clear();
         return;
     }
-    const QString sentencia = SentenciasBusqueda::Busqueda(config_, Buscar, idLista);
     TrapErrores trap = TrapErrores::silencioso();
-    (void)trap.paso([&] {
-        db::Recordset filas = base_.gCnn.Execute(sentencia);
-        if (abierto(filas)) llenarLista(filas);
-    });
+    (void)trap.paso([&] { llenarLista(progresiva_.Buscar(base_.gCnn, config_, Buscar, idLista)); });
     Buscar.clear();
 }
 
 // Each entry keeps its whole code beside the text the operator sees.
-void BusquedaCodigo::llenarLista(db::Recordset& filas)
+void BusquedaCodigo::llenarLista(const std::vector<BusquedaProgresiva::Fila>& filas)
 {
-    if (filas.Eof()) return;
+    if (filas.empty()) return;
     LstBusqueda->show();
-    const bool conCodigo = filas.FieldCount() > 1;
-    for (; !filas.Eof(); filas.MoveNext()) {
-        const QString descripcion = FieldVal(filas.Fields(0).Value());
-        const QString codigoFila = conCodigo ? FieldVal(filas.Fields(1).Value()) : descripcion;
+    for (const BusquedaProgresiva::Fila& fila : filas) {
+        const QString descripcion = FieldVal(fila.descripcion);
+        const QString codigoFila = fila.codigo.isEmpty() ? descripcion : FieldVal(fila.codigo);
         auto* entrada = new QListWidgetItem(TextosBusqueda::EntradaLista(descripcion, codigoFila), LstBusqueda);
         entrada->setData(kRolCodigo, codigoFila);
     }
@@ -452,6 +447,7 @@ void BusquedaCodigo::imgMas_Click()
     AltaDirecta alta(base_.gCnn, config_, Cuenta);
     const std::optional<QString> nuevo = alta.Agregar(texto);
     if (!nuevo) return;
+    progresiva_.Olvidar();
     TxtBusqueda->setText(*nuevo);
     ObtieneCodigo(true);
 }

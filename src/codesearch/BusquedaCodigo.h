@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codesearch/BusquedaProgresiva.h"
 #include "codesearch/CalendarioBusqueda.h"
 #include "codesearch/ConfiguracionBusqueda.h"
 #include "platform/ErrorVB.h"
@@ -10,9 +11,6 @@
 #include <QWidget>
 
 class DB_Dll;
-namespace db {
-class Recordset;
-}
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -119,7 +117,7 @@ private:
     bool esFecha() const;
     void leerSwitches();
     void restringirAlVendedor();
-    void llenarLista(db::Recordset& filas);
+    void llenarLista(const std::vector<BusquedaProgresiva::Fila>& filas);
 
     void TxtBusqueda_Change();
     bool teclaEnTexto(QKeyEvent& evento);
@@ -135,6 +133,7 @@ private:
 
     DB_Dll& base_;
     ConfiguracionBusqueda config_;
+    BusquedaProgresiva progresiva_;
     QString connString_;
     qint32 selStartInicial_ = 0;
     bool conexionAbierta_ = false;

@@ -12,7 +12,7 @@ namespace {
 constexpr int kAnchoLista = 4;
 constexpr int kAnchoCampoConfiguracion = 50;
 
-QString top() { return "select top " + QString::number(kFilasBuscadas) + " "; }
+QString top(int filas = kFilasBuscadas) { return "select top " + QString::number(filas) + " "; }
 
 // "like '%<pattern>%'" with the pattern quoted.
 QString contiene(const QString& buscar) { return " like '%" + ComillasDobladas(Patron(buscar)) + "%'"; }
@@ -21,6 +21,13 @@ bool buscaArticulos(const ConfiguracionBusqueda& config)
 {
     return ReglasBusqueda::EsTablaArticulos(config.tabla) || vb::SameText(config.tabla, "VT_MA_ARTICULOS");
 }
+
+bool porLista(const ConfiguracionBusqueda& config, const QString& idLista)
+{
+    return !vb::IsBlank(idLista) && buscaArticulos(config);
+}
+
+bool porModelo(const ConfiguracionBusqueda& config) { return vb::SameText(config.tabla, "MA_MODELOS"); }
 
 QString articulosDeLaLista(const ConfiguracionBusqueda& config, const QString& buscar, const QString& idLista)
 {
@@ -32,6 +39,17 @@ QString articulosDeLaLista(const ConfiguracionBusqueda& config, const QString& b
            + config.condicionExtra + " order by DESCRIPCION ";
 }
 
+// The search of every other table, narrowed by `acotacion` (" and ..." or empty).
+QString generica(const ConfiguracionBusqueda& config, const QString& buscar, const QString& acotacion, int filas,
+                 const QString& orden)
+{
+    const QString& descripcion = config.campoDescripcion;
+    const QString& codigo = config.campoCodigo;
+    return top(filas) + descripcion + "," + codigo + " from " + config.tabla + " where (" + descripcion
+           + contiene(buscar) + " or " + codigo + contiene(buscar) + " )  " + config.condicionExtra + acotacion
+           + " order by " + orden;
+}
+
 QString modelos(const QString& buscar)
 {
     return top() + "NOMBRE from MA_MODELOS where NOMBRE" + contiene(buscar) + "  GROUP BY NOMBRE ";
@@ -41,14 +59,38 @@ QString modelos(const QString& buscar)
 
 QString Patron(const QString& buscar) { return QString(buscar).replace(u' ', u'%'); }
 
+bool Acotable(const ConfiguracionBusqueda& config, const QString& idLista)
+{
+    return !porLista(config, idLista) && !porModelo(config);
+}
+
 QString Busqueda(const ConfiguracionBusqueda& config, const QString& buscar, const QString& idLista)
 {
-    if (!vb::IsBlank(idLista) && buscaArticulos(config)) return articulosDeLaLista(config, buscar, idLista);
-    if (vb::SameText(config.tabla, "MA_MODELOS")) return modelos(buscar);
-    const QString& descripcion = config.campoDescripcion;
-    const QString& codigo = config.campoCodigo;
-    return top() + descripcion + "," + codigo + " from " + config.tabla + " where (" + descripcion + contiene(buscar)
-           + " or " + codigo + contiene(buscar) + " )  " + config.condicionExtra + " order by " + descripcion;
+    if (porLista(config, idLista)) return articulosDeLaLista(config, buscar, idLista);
+    if (porModelo(config)) return modelos(buscar);
+    return generica(config, buscar, {}, kFilasBuscadas, config.campoDescripcion);
+}
+
+QString BusquedaEntreCodigos(const ConfiguracionBusqueda& config, const QString& buscar, const QStringList& codigos,
+                             const std::optional<QString>& antesDe)
+{
+    QStringList literales;
+    literales.reserve(codigos.size());
+    for (const QString& codigo : codigos) literales << EntreComillas(codigo);
+    QString acotacion = " and " + config.campoCodigo + " in (" + literales.join(", ") + ")";
+    if (antesDe) acotacion += " and " + config.campoDescripcion + " < " + EntreComillas(*antesDe);
+    return generica(config, buscar, acotacion, kFilasBuscadas, config.campoDescripcion + ", " + config.campoCodigo);
+}
+
+QString BusquedaDesde(const ConfiguracionBusqueda& config, const QString& buscar, const QString& desde, int filas)
+{
+    return generica(config, buscar, " and " + config.campoDescripcion + " >= " + EntreComillas(desde), filas,
+                    config.campoDescripcion);
+}
+
+QString BusquedaSinDescripcion(const ConfiguracionBusqueda& config, const QString& buscar, int filas)
+{
+    return generica(config, buscar, " and " + config.campoDescripcion + " is null", filas, config.campoDescripcion);
 }
 
 QString TablaTelefonos(const QString& cuenta)

@@ -34,6 +34,20 @@ TEST(SentenciasBusqueda, TypedTextUserAndAccountAreQuoted)
     EXPECT_TRUE(SentenciasBusqueda::TablaTelefonos(" C'1 ").contains("WHERE CUENTA = 'C''1' AND TELEFONO IS NOT NULL"));
 }
 
+TEST(SentenciasBusqueda, ANarrowedSearchQuotesTheCodesAndTheDescriptionItStartsFrom)
+{
+    EXPECT_EQ(SentenciasBusqueda::BusquedaEntreCodigos(kArticulos, "torn", {"A'1", "B"}, "O'Brien"),
+              "select top 100 DESCRIPCION,IDARTICULO from V_MA_ARTICULOS where (DESCRIPCION like '%torn%' or "
+              "IDARTICULO like '%torn%' )  and SUSPENDIDO = 0 and IDARTICULO in ('A''1', 'B') and DESCRIPCION < "
+              "'O''Brien' order by DESCRIPCION, IDARTICULO");
+    EXPECT_TRUE(SentenciasBusqueda::BusquedaDesde(kArticulos, "torn", "O'Brien", 7)
+                    .startsWith("select top 7 DESCRIPCION,IDARTICULO "));
+    EXPECT_TRUE(SentenciasBusqueda::BusquedaDesde(kArticulos, "torn", "O'Brien", 7)
+                    .endsWith("and SUSPENDIDO = 0 and DESCRIPCION >= 'O''Brien' order by DESCRIPCION"));
+    EXPECT_FALSE(SentenciasBusqueda::Acotable(kArticulos, "7"));
+    EXPECT_TRUE(SentenciasBusqueda::Acotable(kUnidades, "7"));
+}
+
 TEST(SentenciasBusqueda, APriceListRestrictsArticleSearchesOnly)
 {
     EXPECT_EQ(SentenciasBusqueda::Busqueda(kArticulos, "sal", "7"),

@@ -219,9 +219,21 @@ QString sinMarcaAdmin(const QString& sql) { return vb::ReplaceText(sql, kMarcaAd
 
 }  // namespace
 
-QString ComillasDobladas(const QString& texto) { return vb::Replace(texto, kComilla, "''"); }
+// Most texts hold no quote: they come back shared, with nothing copied.
+QString ComillasDobladas(const QString& texto)
+{
+    if (!texto.contains(u'\'')) return texto;
+    return QString(texto).replace(u'\'', QStringLiteral("''"));
+}
 
-QString EntreComillas(const QString& texto) { return kComilla + ComillasDobladas(texto) + kComilla; }
+// Built in one piece: it quotes every code of a long save.
+QString EntreComillas(const QString& texto)
+{
+    const QString doblado = ComillasDobladas(texto);
+    QString literal;
+    literal.reserve(doblado.size() + 2);
+    return literal.append(u'\'').append(doblado).append(u'\'');
+}
 
 Variant SQLValue(const Variant& valor, const QString& Tipo)
 {

@@ -20,6 +20,11 @@ namespace {
 constexpr char kExtension[] = ".sqlite";
 constexpr int kMaxReusable = 64;
 
+// SQLite counts its memory under a process-wide lock at every allocation, for
+// statistics nothing here reads. The setting only takes before SQLite starts,
+// hence at load.
+const int kSinEstadisticasDeMemoria = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+
 // A database is a file of the server's folder: a name that is a path would
 // reach files elsewhere.
 bool namesAPath(const QString& database)
@@ -166,7 +171,9 @@ void SqliteEngine::open(const QString& database)
                             0};
     }
     sqlite3* handle = nullptr;
-    const int code = sqlite3_open_v2(path.toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE, nullptr);
+    // A connection is only used by the thread that opened it, so SQLite need not lock it at every call.
+    const int code =
+        sqlite3_open_v2(path.toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
         const QString message = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QString("sqlite3_open_v2");
         sqlite3_close(handle);

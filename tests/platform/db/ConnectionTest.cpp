@@ -183,12 +183,21 @@ protected:
 };
 
 // A statement kept prepared for reuse keeps nothing of its last run: a marker given no value is NULL.
-TEST_F(SqliteFilesTest, AReusedStatementKeepsNoValueOfItsLastRun)
+TEST_F(SqliteFilesTest, EachMarkerReadsItsOwnTextAndAReusedStatementKeepsNoValueOfItsLastRun)
 {
     SqliteEngine engine(dataFolder(), kCompany);
-    const QString select = "SELECT ?, ?";
-    EXPECT_EQ(engine.run(select, {Variant("a"), Variant("b")}).rows.at(0).at(1).toText(), "b");
-    EXPECT_TRUE(engine.run(select, {Variant("c")}).rows.at(0).at(1).isNull());
+    const QString select = "SELECT ?, ?, ?";
+    const QDateTime bisiesto(QDate(2024, 2, 29), QTime(8, 5));
+    const QVector<Variant> fila = engine.run(select, {Variant("año largo"), Variant(""), Variant(bisiesto)}).rows.at(0);
+    EXPECT_EQ(fila.at(0).toText(), "año largo");
+    EXPECT_FALSE(fila.at(1).isNull());
+    EXPECT_EQ(fila.at(1).toText(), "");
+    EXPECT_EQ(fila.at(2).toDateTime(), bisiesto);
+    EXPECT_EQ(engine.run("SELECT ?", {Variant(QString(5000, u'x'))}).rows.at(0).at(0).toText().size(), 5000);
+    const QVector<Variant> otra = engine.run(select, {Variant("c")}).rows.at(0);
+    EXPECT_EQ(otra.at(0).toText(), "c");
+    EXPECT_TRUE(otra.at(1).isNull());
+    EXPECT_TRUE(otra.at(2).isNull());
 }
 
 TEST_F(SqliteFilesTest, ADatabaseNameThatIsAPathIsRefusedAndTheFileItNamesIsLeftAlone)

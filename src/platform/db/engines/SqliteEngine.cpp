@@ -245,16 +245,9 @@ sqlite3_stmt* SqliteEngine::prepare(const QString& statement, bool reusable, Sta
     return prepared;
 }
 
-void SqliteEngine::bindText(sqlite3_stmt* statement, int position, const QString& text)
-{
-    bindBuffer_.resize(static_cast<size_t>(toUtf8_.requiredSpace(text.size())));
-    const char* end = toUtf8_.appendToBuffer(bindBuffer_.data(), text);
-    sqlite3_bind_text(statement, position, bindBuffer_.data(), static_cast<int>(end - bindBuffer_.data()),
-                      SQLITE_TRANSIENT);
-}
-
 void SqliteEngine::bind(sqlite3_stmt* statement, const QVector<Variant>& parameters)
 {
+    BoundTexts texts;
     for (int i = 0; i < parameters.size(); ++i) {
         const Variant& value = parameters[i];
         const int position = i + 1;
@@ -264,15 +257,33 @@ void SqliteEngine::bind(sqlite3_stmt* statement, const QVector<Variant>& paramet
         case Variant::Type::Boolean: sqlite3_bind_int(statement, position, value.toBool() ? 1 : 0); break;
         case Variant::Type::Integer: sqlite3_bind_int64(statement, position, value.toLong()); break;
         case Variant::Type::Double: sqlite3_bind_double(statement, position, value.toDouble()); break;
-        case Variant::Type::Date: bindText(statement, position, storedDate(value.toDateTime())); break;
-        case Variant::Type::Text: bindText(statement, position, value.toText()); break;
+        case Variant::Type::Date: texts.append({position, storedDate(value.toDateTime())}); break;
+        case Variant::Type::Text: texts.append({position, value.toText()}); break;
         }
     }
-    // A reused statement keeps its last values, and the room SQLite holds for
-    // them, until they are bound again; a marker left without a value is NULL.
+    bindTexts(statement, texts);
+    // A reused statement keeps its last values until they are bound again; a
+    // marker left without a value is NULL.
     for (int position = static_cast<int>(parameters.size()) + 1; position <= sqlite3_bind_parameter_count(statement);
          ++position) {
         sqlite3_bind_null(statement, position);
+    }
+}
+
+// The texts are encoded one after another into the engine's buffer and read
+// there by SQLite, uncopied: a statement's values are only read while it
+// runs, and every run binds all of them afresh. Nothing this engine runs may
+// bind while another statement of it runs, or the buffer would change under it.
+void SqliteEngine::bindTexts(sqlite3_stmt* statement, const BoundTexts& texts)
+{
+    qsizetype room = 0;
+    for (const auto& [position, text] : texts) room += toUtf8_.requiredSpace(text.size());
+    bindBuffer_.resize(static_cast<size_t>(room));
+    char* next = bindBuffer_.data();
+    for (const auto& [position, text] : texts) {
+        char* const start = next;
+        next = toUtf8_.appendToBuffer(start, text);
+        sqlite3_bind_text(statement, position, start, static_cast<int>(next - start), SQLITE_STATIC);
     }
 }
 

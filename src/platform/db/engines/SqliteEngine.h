@@ -4,9 +4,11 @@
 
 #include <QHash>
 #include <QStringEncoder>
+#include <QVarLengthArray>
 
 #include <memory>
 #include <string>
+#include <utility>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -60,13 +62,14 @@ private:
         void operator()(sqlite3_stmt* statement) const;
     };
     using Statement = std::unique_ptr<sqlite3_stmt, StatementCloser>;
+    using BoundTexts = QVarLengthArray<std::pair<int, QString>, 16>;  // marker position and text
 
     void open(const QString& database);
     void close();
     [[noreturn]] void fail(int code) const;
     sqlite3_stmt* prepare(const QString& statement, bool reusable, Statement& owned);
     void bind(sqlite3_stmt* statement, const QVector<Variant>& parameters);
-    void bindText(sqlite3_stmt* statement, int position, const QString& text);
+    void bindTexts(sqlite3_stmt* statement, const BoundTexts& texts);
     StatementResult collect(sqlite3_stmt* statement);
 
     QString folder_;
@@ -74,7 +77,7 @@ private:
     sqlite3* connection_ = nullptr;
     int timeoutMilliseconds_ = 30000;
     QHash<QString, sqlite3_stmt*> reusable_;  // prepared statements with parameters, kept for reuse
-    // Bound texts are encoded here: SQLite copies them, so the room serves every bind.
+    // Bound texts, in UTF-8, where SQLite reads them.
     QStringEncoder toUtf8_{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
     std::string bindBuffer_;
     std::unique_ptr<Dialect> dialect_;

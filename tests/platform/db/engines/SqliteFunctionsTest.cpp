@@ -128,4 +128,13 @@ TEST_F(SqliteFunctions, NocaseColumnsCompareAsSqlServerDoes)
     EXPECT_EQ(database.native("SELECT count(*) FROM U WHERE nombre = 'ANA '"), MemoryDatabase::Rows({{"2"}}));
     EXPECT_EQ(database.native("SELECT count(*) FROM U WHERE nombre = 'ñandú'"), MemoryDatabase::Rows({{"1"}}));
     EXPECT_EQ(database.native("SELECT count(DISTINCT nombre) FROM U"), MemoryDatabase::Rows({{"2"}}));
+    // Long runs of equal bytes, as in codes padded with blanks, before the difference.
+    database.native(
+        "CREATE TABLE C (codigo TEXT COLLATE NOCASE); INSERT INTO C VALUES ('          ABC-12'), "
+        "('          abc-11'), ('PROVEEDOR DE ÑANDÚ'), ('proveedor de ñandú  ')");
+    EXPECT_EQ(database.native("SELECT count(*) FROM C WHERE codigo = '          abc-12'"),
+              MemoryDatabase::Rows({{"1"}}));
+    EXPECT_EQ(database.native("SELECT codigo FROM C WHERE codigo < 'PROVEEDOR' ORDER BY codigo"),
+              MemoryDatabase::Rows({{"          abc-11"}, {"          ABC-12"}}));
+    EXPECT_EQ(database.native("SELECT count(DISTINCT codigo) FROM C"), MemoryDatabase::Rows({{"3"}}));
 }

@@ -214,9 +214,13 @@ int Recordset::FieldCount() const
 
 int Recordset::indexOf(QAnyStringView name) const
 {
-    // Code mostly spells a column as the table does: that needs neither a copy nor folding.
+    // Code mostly spells a column as the table does, or in other letter case:
+    // neither needs a copy.
     for (int i = 0; i < columns_.size(); ++i) {
         if (QAnyStringView::equal(columns_[i].name, name)) return i;
+    }
+    for (int i = 0; i < columns_.size(); ++i) {
+        if (QAnyStringView::compare(columns_[i].name, name, Qt::CaseInsensitive) == 0) return i;
     }
     const QString wanted = vb::Trim(name.toString());
     for (int i = 0; i < columns_.size(); ++i) {

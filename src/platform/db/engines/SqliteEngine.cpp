@@ -23,7 +23,7 @@ constexpr int kMaxReusable = 64;
 // SQLite counts its memory under a process-wide lock at every allocation, for
 // statistics nothing here reads. The setting only takes before SQLite starts,
 // hence at load.
-const int kSinEstadisticasDeMemoria = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+const int kNoMemoryStatistics = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
 
 // A database is a file of the server's folder: a name that is a path would
 // reach files elsewhere.

@@ -265,7 +265,7 @@ char foldedAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - '
 // The same comparison made on the bytes, for texts whose first difference is
 // between two ASCII characters: indexes compare codes this way on every
 // lookup, and most codes are ASCII. Nothing when a non-ASCII byte differs.
-std::optional<int> compareAsciiStart(const char* a, int aLength, const char* b, int bLength)
+std::optional<int> compareAtAsciiDifference(const char* a, int aLength, const char* b, int bLength)
 {
     aLength = withoutTrailingBlanks(a, aLength);
     bLength = withoutTrailingBlanks(b, bLength);
@@ -288,7 +288,7 @@ std::optional<int> compareAsciiStart(const char* a, int aLength, const char* b, 
 // either case, and trailing blanks do not count ('ANA' = 'ana  ').
 int compareLikeSqlServer(void*, int leftLength, const void* left, int rightLength, const void* right)
 {
-    if (const auto ascii = compareAsciiStart(static_cast<const char*>(left), leftLength,
+    if (const auto ascii = compareAtAsciiDifference(static_cast<const char*>(left), leftLength,
                                              static_cast<const char*>(right), rightLength)) {
         return *ascii;
     }

@@ -6,6 +6,8 @@
 #include "platform/VbText.h"
 #include "session/ModGlobal.h"
 
+#include <algorithm>
+
 namespace {
 
 // The new rows are added to a record set reopened empty after this many, so
@@ -77,4 +79,16 @@ void EscrituraGenerica::asignar(db::Recordset& fila, const QString& articulo)
 }
 
 // Codes compare as the database compares them: in either case, trailing blanks not counting.
-QString EscrituraGenerica::clave(const QString& articulo) { return vb::RTrim(articulo).toCaseFolded(); }
+// Codes match as the database matches them: trailing blanks and letter case do
+// not count. Most are ASCII, folded here without Unicode's tables.
+QString EscrituraGenerica::clave(const QString& articulo)
+{
+    QString sinBlancos = vb::RTrim(articulo);
+    if (std::ranges::any_of(sinBlancos, [](QChar c) { return c.unicode() >= 0x80; })) return sinBlancos.toCaseFolded();
+    const auto mayuscula = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    if (std::ranges::none_of(std::as_const(sinBlancos), mayuscula)) return sinBlancos;
+    for (QChar& c : sinBlancos) {
+        if (mayuscula(c)) c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return sinBlancos;
+}

@@ -126,6 +126,7 @@ void Recordset::load(StatementResult result, const std::shared_ptr<ConnectionCor
     core_ = core;
     statement_ = std::move(result.statement);
     columns_ = std::move(result.columns);
+    otherSpellings_.clear();
     rows_ = std::move(result.rows);
     table_.reset();
     lastInsert_.reset();
@@ -152,6 +153,7 @@ void Recordset::Close()
     if (edit_) throw ErrorMap::objectError(ErrorMap::NotAllowedWhileEditing, kSource);
     open_ = false;
     columns_.clear();
+    otherSpellings_.clear();
     rows_.clear();
     core_.reset();
 }
@@ -214,17 +216,20 @@ int Recordset::FieldCount() const
 
 int Recordset::indexOf(QAnyStringView name) const
 {
-    // Code mostly spells a column as the table does, or in other letter case:
-    // neither needs a copy.
+    // Other spellings than the table's are remembered as asked, so that a loop
+    // naming a column that way finds it at once, without folding the name.
+    for (const auto& [spelling, index] : otherSpellings_) {
+        if (QAnyStringView::equal(spelling, name)) return index;
+    }
     for (int i = 0; i < columns_.size(); ++i) {
         if (QAnyStringView::equal(columns_[i].name, name)) return i;
     }
-    for (int i = 0; i < columns_.size(); ++i) {
-        if (QAnyStringView::compare(columns_[i].name, name, Qt::CaseInsensitive) == 0) return i;
-    }
     const QString wanted = vb::Trim(name.toString());
     for (int i = 0; i < columns_.size(); ++i) {
-        if (vb::SameText(columns_[i].name, wanted)) return i;
+        if (vb::SameText(columns_[i].name, wanted)) {
+            otherSpellings_.append({name.toString(), i});
+            return i;
+        }
     }
     throw ErrorMap::objectError(ErrorMap::ItemNotFound, kSource);
 }

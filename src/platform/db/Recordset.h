@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace db {
 
@@ -134,9 +135,10 @@ private:
     int cursorLocation_ = ado::adUseClient;
     int cursorType_ = ado::adOpenForwardOnly;
     int lockType_ = ado::adLockReadOnly;
-    QString statement_;  // as the engine ran it: its table is the one rows are written to
+    QString statement_;             // as the engine ran it: its table is the one rows are written to
     std::optional<QString> table_;  // known once a write has found it with its columns
     QVector<ColumnInfo> columns_;
+    mutable QVector<std::pair<QString, int>> otherSpellings_;  // column names asked otherwise than spelt
     QVector<QVector<Variant>> rows_;
     int position_ = 0;
     bool currentDeleted_ = false;

@@ -52,6 +52,9 @@ TEST_P(RecordsetTest, ReadsRowsForwardWithBofAndEof)
     EXPECT_EQ(errorNumber([&] { rows.Fields("NOEXISTE"); }), 3265);
     rows.Close();
     EXPECT_EQ(errorNumber([&] { rows.Eof(); }), 3704);
+    rows.Open("SELECT PARATODOS, IDARTICULO FROM S_TA_EQUIV ORDER BY IDARTICULO", connection);
+    EXPECT_EQ(rows.Fields("idarticulo").Value().toText(), "A1") << "a spelling is looked up again in new rows";
+    rows.Close();
 
     Recordset empty;
     empty.Open("SELECT * FROM S_TA_EQUIV WHERE ID < 0", connection);

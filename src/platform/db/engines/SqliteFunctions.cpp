@@ -289,7 +289,7 @@ std::optional<int> compareAtAsciiDifference(const char* a, int aLength, const ch
 int compareLikeSqlServer(void*, int leftLength, const void* left, int rightLength, const void* right)
 {
     if (const auto ascii = compareAtAsciiDifference(static_cast<const char*>(left), leftLength,
-                                             static_cast<const char*>(right), rightLength)) {
+                                                    static_cast<const char*>(right), rightLength)) {
         return *ascii;
     }
     const QString a = vb::RTrim(QString::fromUtf8(static_cast<const char*>(left), leftLength));

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <type_traits>
 
 namespace db {
 
@@ -126,7 +127,8 @@ void Recordset::load(StatementResult result, const std::shared_ptr<ConnectionCor
     core_ = core;
     statement_ = std::move(result.statement);
     columns_ = std::move(result.columns);
-    otherSpellings_.clear();
+    spellings_.clear();
+    for (int i = 0; i < columns_.size(); ++i) rememberSpelling(columns_[i].name, i);
     rows_ = std::move(result.rows);
     table_.reset();
     lastInsert_.reset();
@@ -153,7 +155,7 @@ void Recordset::Close()
     if (edit_) throw ErrorMap::objectError(ErrorMap::NotAllowedWhileEditing, kSource);
     open_ = false;
     columns_.clear();
-    otherSpellings_.clear();
+    spellings_.clear();
     rows_.clear();
     core_.reset();
 }
@@ -216,22 +218,31 @@ int Recordset::FieldCount() const
 
 int Recordset::indexOf(QAnyStringView name) const
 {
-    // Other spellings than the table's are remembered as asked, so that a loop
-    // naming a column that way finds it at once, without folding the name.
-    for (const auto& [spelling, index] : otherSpellings_) {
-        if (QAnyStringView::equal(spelling, name)) return index;
-    }
-    for (int i = 0; i < columns_.size(); ++i) {
-        if (QAnyStringView::equal(columns_[i].name, name)) return i;
-    }
-    const QString wanted = vb::Trim(name.toString());
+    const std::optional<int> spelt = name.visit([this](auto view) -> std::optional<int> {
+        for (const Spelling& spelling : std::as_const(spellings_)) {
+            if constexpr (std::is_same_v<decltype(view), QUtf8StringView>) {
+                if (QByteArrayView(spelling.utf8) == QByteArrayView(view.data(), view.size())) return spelling.index;
+            } else if (QAnyStringView::equal(spelling.utf16, view)) {
+                return spelling.index;
+            }
+        }
+        return std::nullopt;
+    });
+    if (spelt) return *spelt;
+    const QString asked = name.toString();
+    const QString wanted = vb::Trim(asked);
     for (int i = 0; i < columns_.size(); ++i) {
         if (vb::SameText(columns_[i].name, wanted)) {
-            otherSpellings_.append({name.toString(), i});
+            rememberSpelling(asked, i);
             return i;
         }
     }
     throw ErrorMap::objectError(ErrorMap::ItemNotFound, kSource);
+}
+
+void Recordset::rememberSpelling(const QString& name, int index) const
+{
+    spellings_.append({name, name.toUtf8(), index});
 }
 
 Field Recordset::Fields(int index)

@@ -4,6 +4,7 @@
 #include "platform/db/Engine.h"
 
 #include <QAnyStringView>
+#include <QByteArray>
 #include <QString>
 #include <QVarLengthArray>
 #include <QVector>
@@ -117,6 +118,7 @@ private:
     void requireCurrent() const;
     void requireUpdatable();
     int indexOf(QAnyStringView name) const;
+    void rememberSpelling(const QString& name, int index) const;
     Variant valueAt(int index) const;
     void assign(int index, const Variant& value);
     void beginEdit();
@@ -138,7 +140,16 @@ private:
     QString statement_;             // as the engine ran it: its table is the one rows are written to
     std::optional<QString> table_;  // known once a write has found it with its columns
     QVector<ColumnInfo> columns_;
-    mutable QVector<std::pair<QString, int>> otherSpellings_;  // column names asked otherwise than spelt
+    // A column's name as spelt, in UTF-16 and in UTF-8 (the code's literals
+    // come as UTF-8 and are then compared byte for byte), and where it sits.
+    struct Spelling {
+        QString utf16;
+        QByteArray utf8;
+        int index;
+    };
+    // The columns' own names, then the other spellings asked for, remembered
+    // so that a loop naming a column that way finds it without folding the name.
+    mutable QVector<Spelling> spellings_;
     QVector<QVector<Variant>> rows_;
     int position_ = 0;
     bool currentDeleted_ = false;

@@ -56,6 +56,16 @@ TEST_P(RecordsetTest, ReadsRowsForwardWithBofAndEof)
     EXPECT_EQ(rows.Fields("idarticulo").Value().toText(), "A1") << "a spelling is looked up again in new rows";
     rows.Close();
 
+    // A name comes as UTF-8 (a literal), as UTF-16 or as Latin-1; each finds the column, also with an accent.
+    rows.Open("SELECT IDUNIDAD AS [UNIDAD_AÑO], IDARTICULO FROM S_TA_EQUIV ORDER BY IDARTICULO", connection);
+    EXPECT_EQ(rows.Fields("UNIDAD_AÑO").Value().toText(), "CJ");
+    EXPECT_EQ(rows.Fields(QString("UNIDAD_AÑO")).Value().toText(), "CJ");
+    EXPECT_EQ(rows.Fields(QLatin1StringView("UNIDAD_A\xD1O")).Value().toText(), "CJ");
+    EXPECT_EQ(rows.Fields("unidad_año").Value().toText(), "CJ");
+    EXPECT_EQ(rows.Fields(QLatin1StringView("IDARTICULO")).Value().toText(), "A1");
+    EXPECT_EQ(errorNumber([&] { rows.Fields("UNIDAD_ANO"); }), 3265);
+    rows.Close();
+
     Recordset empty;
     empty.Open("SELECT * FROM S_TA_EQUIV WHERE ID < 0", connection);
     EXPECT_TRUE(empty.Bof());

@@ -78,7 +78,6 @@ void EscrituraGenerica::asignar(db::Recordset& fila, const QString& articulo)
     fila.Update();
 }
 
-// Codes compare as the database compares them: in either case, trailing blanks not counting.
 // Codes match as the database matches them: trailing blanks and letter case do
 // not count. Most are ASCII, folded here without Unicode's tables.
 QString EscrituraGenerica::clave(const QString& articulo)

@@ -2,6 +2,7 @@
 
 #include "codesearch/AltaDirecta.h"
 #include "codesearch/MascaraFecha.h"
+#include "codesearch/PintorEntradas.h"
 #include "codesearch/ReglasBusqueda.h"
 #include "codesearch/SentenciasBusqueda.h"
 #include "codesearch/TextosBusqueda.h"
@@ -90,6 +91,8 @@ BusquedaCodigo::BusquedaCodigo(DB_Dll& base, QWidget* parent)
 {
     TxtBusqueda->setObjectName("TxtBusqueda");
     LstBusqueda->setObjectName("LstBusqueda");
+    LstBusqueda->setItemDelegate(new PintorEntradas(kRolDescripcion, kRolCodigo, LstBusqueda));
+    LstBusqueda->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The flat look: no border, black on white.
     TxtBusqueda->setFrame(false);
     QPalette paleta = TxtBusqueda->palette();
@@ -278,7 +281,7 @@ void BusquedaCodigo::Busqueda()
     Buscar.clear();
 }
 
-// Each entry keeps its whole code beside the text the operator sees.
+// Each entry keeps its description and its whole code beside its text.
 void BusquedaCodigo::llenarLista(const std::vector<BusquedaProgresiva::Fila>& filas)
 {
     if (filas.empty()) return;
@@ -288,6 +291,7 @@ void BusquedaCodigo::llenarLista(const std::vector<BusquedaProgresiva::Fila>& fi
         const QString codigoFila = fila.codigo.isEmpty() ? descripcion : FieldVal(fila.codigo);
         auto* entrada = new QListWidgetItem(TextosBusqueda::EntradaLista(descripcion, codigoFila), LstBusqueda);
         entrada->setData(kRolCodigo, codigoFila);
+        entrada->setData(kRolDescripcion, descripcion);
     }
 }
 

@@ -37,6 +37,7 @@ public:
     static constexpr int kLargoTexto = 50;
     static constexpr int kTiempoSentencias = 60;  // seconds
     static constexpr int kRolCodigo = Qt::UserRole;
+    static constexpr int kRolDescripcion = Qt::UserRole + 1;
 
     explicit BusquedaCodigo(DB_Dll& base, QWidget* parent = nullptr);
 

@@ -44,14 +44,17 @@ double porRecordset(const QString& base, Commits commits)
     filas.Open("SELECT * FROM S_TA_EQUIV WHERE 1 = 0", conexion, db::ado::adOpenDynamic, db::ado::adLockOptimistic);
     std::optional<db::GroupedCommits> agrupados;
     if (commits == Commits::Grouped) agrupados.emplace(conexion);
+    // The units made once, as the program's writers hold theirs, not converted from literals at every row.
+    const QString kilos = "KG";
+    const QString gramos = "GR";
     QElapsedTimer reloj;
     reloj.start();
     for (int i = 0; i < kFilas; ++i) {
         if (agrupados) agrupados->beforeWrite();
         filas.AddNew();
         filas.Fields("IDARTICULO").setValue(articulo(i));
-        filas.Fields("IDUNIDAD").setValue("KG");
-        filas.Fields("IDUNIDAD_EQUIV").setValue("GR");
+        filas.Fields("IDUNIDAD").setValue(kilos);
+        filas.Fields("IDUNIDAD_EQUIV").setValue(gramos);
         filas.Fields("COEFICIENTE").setValue(1000);
         filas.Fields("PARATODOS").setValue(1);
         filas.Update();

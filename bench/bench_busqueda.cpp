@@ -64,6 +64,8 @@ double motorMs(sqlite3* base, const QString& sentencia)
     return milisegundos(reloj);
 }
 
+const char* veredicto(double ms) { return ms <= kObjetivoMs ? "met" : "missed"; }
+
 double mediana(std::vector<double> valores)
 {
     std::ranges::sort(valores);
@@ -112,7 +114,9 @@ int main(int argc, char* argv[])
     QElapsedTimer primera;
     primera.start();
     caja.TxtBusqueda->setText(kNada);
-    salida << "first search through the whole index after opening: " << milisegundos(primera) << " ms in the box\n";
+    const double primeraMs = milisegundos(primera);
+    salida << "first search through the whole index after opening: " << primeraMs
+           << " ms in the box (target <= " << kObjetivoMs << " ms: " << veredicto(primeraMs) << ")\n";
     motorMs(base, SentenciasBusqueda::Busqueda(articulos, kNada, {}));
 
     std::vector<Medida> medidas;
@@ -149,7 +153,6 @@ int main(int argc, char* argv[])
     salida << "median per keystroke: " << mediana(enCaja) << " ms in the box, " << mediana(enMotor)
            << " ms in the engine\n";
     salida << "slowest keystroke: " << peor << " ms in the box, " << *std::ranges::max_element(enMotor)
-           << " ms in the engine (target <= " << kObjetivoMs << " ms: " << (peor <= kObjetivoMs ? "met" : "missed")
-           << ")\n";
+           << " ms in the engine (target <= " << kObjetivoMs << " ms: " << veredicto(peor) << ")\n";
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "codesearch/PintorEntradas.h"
 
+#include "codesearch/BusquedaCodigo.h"
+
 #include <QImage>
 #include <QListWidget>
 #include <QScrollBar>
@@ -10,8 +12,8 @@
 
 namespace {
 
-constexpr int kRolCodigo = Qt::UserRole;
-constexpr int kRolDescripcion = Qt::UserRole + 1;
+constexpr int kRolCodigo = BusquedaCodigo::kRolCodigo;
+constexpr int kRolDescripcion = BusquedaCodigo::kRolDescripcion;
 
 // Whether any pixel of the first row, between the two x (of the viewport), differs from the background.
 bool hayTinta(QListWidget& lista, int desde, int hasta)

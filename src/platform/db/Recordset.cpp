@@ -128,7 +128,6 @@ void Recordset::load(StatementResult result, const std::shared_ptr<ConnectionCor
     statement_ = std::move(result.statement);
     columns_ = std::move(result.columns);
     spellings_.clear();
-    for (int i = 0; i < columns_.size(); ++i) rememberSpelling(columns_[i].name, i);
     rows_ = std::move(result.rows);
     table_.reset();
     lastInsert_.reset();
@@ -218,6 +217,9 @@ int Recordset::FieldCount() const
 
 int Recordset::indexOf(QAnyStringView name) const
 {
+    if (spellings_.isEmpty()) {
+        for (int i = 0; i < columns_.size(); ++i) rememberSpelling(columns_[i].name, i);
+    }
     const std::optional<int> spelt = name.visit([this](auto view) -> std::optional<int> {
         for (const Spelling& spelling : std::as_const(spellings_)) {
             if constexpr (std::is_same_v<decltype(view), QUtf8StringView>) {

@@ -147,8 +147,9 @@ private:
         QByteArray utf8;
         int index;
     };
-    // The columns' own names, then the other spellings asked for, remembered
-    // so that a loop naming a column that way finds it without folding the name.
+    // The columns' own names, taken at the first lookup by name, then the other
+    // spellings asked for, remembered so that a loop naming a column that way
+    // finds it without folding the name.
     mutable QVector<Spelling> spellings_;
     QVector<QVector<Variant>> rows_;
     int position_ = 0;

@@ -83,9 +83,7 @@ const QHash<QString, int>& sizedTextTypes()
     return types;
 }
 
-}  // namespace
-
-ColumnType columnTypeFromDeclared(const QString& declared)
+ColumnType parseDeclared(const QString& declared)
 {
     static const QRegularExpression shape(
         QStringLiteral("^\\s*([a-z ]+?)\\s*(?:\\(\\s*(\\w+)\\s*(?:,[^)]*)?\\))?\\s*$"),
@@ -101,6 +99,17 @@ ColumnType columnTypeFromDeclared(const QString& declared)
         return {*text, size.toLong()};
     }
     return fixedTypes().value(name, ColumnType{ado::adVarChar, 255});
+}
+
+}  // namespace
+
+// A table declares few types, and they are read again at every statement that
+// returns its columns: each is parsed once.
+ColumnType columnTypeFromDeclared(const QString& declared)
+{
+    thread_local QHash<QString, ColumnType> parsed;
+    if (const auto known = parsed.constFind(declared); known != parsed.cend()) return *known;
+    return *parsed.insert(declared, parseDeclared(declared));
 }
 
 }  // namespace db

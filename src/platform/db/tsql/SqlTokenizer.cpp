@@ -9,7 +9,24 @@ namespace db {
 namespace {
 
 // Longest first, so that "<>" is not read as "<" and ">".
-constexpr std::array<QStringView, 7> kTwoCharacterSymbols = {u"<>", u"<=", u">=", u"!=", u"!<", u"!>", u"||"};
+const std::array<QString, 7> kTwoCharacterSymbols = {QStringLiteral("<>"), QStringLiteral("<="), QStringLiteral(">="),
+                                                     QStringLiteral("!="), QStringLiteral("!<"), QStringLiteral("!>"),
+                                                     QStringLiteral("||")};
+
+constexpr char16_t kAsciiLimit = 0x80;
+
+// Each ASCII character as a text of its own, made once: single blanks,
+// commas, parentheses and the like recur in every statement, and their
+// tokens share these instead of each holding a copy.
+const std::array<QString, kAsciiLimit>& asciiCharacters()
+{
+    static const std::array<QString, kAsciiLimit> characters = [] {
+        std::array<QString, kAsciiLimit> made;
+        for (char16_t c = 0; c < kAsciiLimit; ++c) made[c] = QString(QChar(c));
+        return made;
+    }();
+    return characters;
+}
 
 bool isNameStart(QChar c) { return c.isLetter() || c == u'_'; }
 bool isNamePart(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'$' || c == u'#'; }
@@ -30,7 +47,12 @@ QChar SqlTokenizer::peek(int ahead) const
     return i < text_.size() ? text_[i] : QChar();
 }
 
-SqlToken SqlTokenizer::take(SqlToken::Kind kind, int start) const { return {kind, text_.mid(start, pos_ - start)}; }
+SqlToken SqlTokenizer::take(SqlToken::Kind kind, int start) const
+{
+    if (pos_ - start == 1 && text_[start].unicode() < kAsciiLimit)
+        return {kind, asciiCharacters()[text_[start].unicode()]};
+    return {kind, text_.mid(start, pos_ - start)};
+}
 
 SqlToken SqlTokenizer::next()
 {
@@ -115,13 +137,14 @@ SqlToken SqlTokenizer::number()
 
 SqlToken SqlTokenizer::symbol()
 {
-    for (QStringView s : kTwoCharacterSymbols) {
+    for (const QString& s : kTwoCharacterSymbols) {
         if (at(s)) {
             pos_ += static_cast<int>(s.size());
-            return SqlToken::symbol(s.toString());
+            return SqlToken::symbol(s);
         }
     }
-    return SqlToken::symbol(QString(text_[pos_++]));
+    const int start = pos_++;
+    return take(SqlToken::Kind::Symbol, start);
 }
 
 }  // namespace db

@@ -15,7 +15,11 @@ constexpr std::array kPalabrasScriptOracle{"INSERT ",  "DELETE ",      "UPDATE "
                                            "DROP ",    "ALTER ",       "SET TRANSACTION", "COMMIT",
                                            "ROLLBACK", "IF NOT EXIST", "IF EXIST",        "GRANT "};
 
-bool contiene(const QString& texto, const char* palabra) { return vb::ContainsText(texto, palabra); }
+// The words are ASCII: read in place, not made into a text at every statement.
+bool contiene(const QString& texto, const char* palabra)
+{
+    return texto.contains(QLatin1StringView(palabra), Qt::CaseInsensitive);
+}
 
 QString sinMarcaAdmin(const QString& texto) { return vb::ReplaceText(texto, "@Admin_", ""); }
 

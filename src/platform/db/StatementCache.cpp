@@ -5,7 +5,7 @@
 #include "platform/db/tsql/SqlTokenizer.h"
 #include "platform/db/tsql/TsqlTextComparison.h"
 
-#include <QSet>
+#include <array>
 
 namespace db {
 
@@ -20,9 +20,10 @@ const QString kMarker = QStringLiteral("?");
 // Statements whose literals may be definitions rather than values.
 bool definesObjects(const TokenList& tokens)
 {
-    static const QSet<QString> words{"CREATE", "ALTER", "DROP", "EXEC", "EXECUTE", "DECLARE", "PROCEDURE"};
+    static constexpr std::array<QStringView, 7> words{u"CREATE",  u"ALTER",   u"DROP",     u"EXEC",
+                                                      u"EXECUTE", u"DECLARE", u"PROCEDURE"};
     return std::any_of(tokens.begin(), tokens.end(), [](const SqlToken& token) {
-        return token.kind == SqlToken::Kind::Word && words.contains(token.text.toUpper());
+        return std::any_of(words.begin(), words.end(), [&](QStringView word) { return token.isWord(word); });
     });
 }
 
@@ -201,7 +202,7 @@ std::optional<StatementCache::Shape> StatementCache::shapeOf(const Dialect& dial
         } catch (const ErrorVB&) {
             return std::nullopt;
         }
-        Template cut{{QString()}, {}};
+        Template cut{{QString()}, {}, {}};
         for (const SqlToken& token : output) {
             const auto index = sentinelIndex(token);
             if (!index || *index >= parameters.size()) {
@@ -213,6 +214,7 @@ std::optional<StatementCache::Shape> StatementCache::shapeOf(const Dialect& dial
         }
         // A literal a rewrite changed or split would no longer stand for its value.
         if (sentinelTraces(statement) != cut.literals.size()) return std::nullopt;
+        cut.text = cut.pieces.join(kMarker);
         shape.statements.append(cut);
     }
     return shape;
@@ -223,7 +225,7 @@ QVector<BoundStatement> StatementCache::bind(const Shape& shape, const TokenList
 {
     QVector<BoundStatement> statements;
     for (const Template& cut : shape.statements) {
-        BoundStatement statement{cut.pieces.join(kMarker), {}, cut.pieces.first()};
+        BoundStatement statement{cut.text, {}, cut.pieces.first()};
         for (int m = 0; m < cut.literals.size(); ++m) {
             const SqlToken& literal = tokens[parameters[cut.literals[m]]];
             statement.parameters.append(valueOf(literal));

@@ -41,6 +41,7 @@ private:
     struct Template {
         QStringList pieces;
         QVector<int> literals;
+        QString text;  // the pieces joined by markers, as the engine runs it
     };
     struct Shape {
         QVector<Template> statements;

@@ -222,8 +222,9 @@ QString sinMarcaAdmin(const QString& sql) { return vb::ReplaceText(sql, kMarcaAd
 // Most texts hold no quote: they come back shared, with nothing copied.
 QString ComillasDobladas(const QString& texto)
 {
-    if (!texto.contains(u'\'')) return texto;
-    return QString(texto).replace(u'\'', QStringLiteral("''"));
+    const QLatin1StringView comilla(kComilla);
+    if (!texto.contains(comilla)) return texto;
+    return QString(texto).replace(comilla, comilla + comilla);
 }
 
 // Built in one piece: it quotes every code of a long save.
@@ -232,7 +233,7 @@ QString EntreComillas(const QString& texto)
     const QString doblado = ComillasDobladas(texto);
     QString literal;
     literal.reserve(doblado.size() + 2);
-    return literal.append(u'\'').append(doblado).append(u'\'');
+    return literal.append(QLatin1StringView(kComilla)).append(doblado).append(QLatin1StringView(kComilla));
 }
 
 Variant SQLValue(const Variant& valor, const QString& Tipo)

@@ -1,6 +1,7 @@
 #include "codesearch/PintorEntradas.h"
 
 #include "codesearch/BusquedaCodigo.h"
+#include "codesearch/TextosBusqueda.h"
 
 #include <QImage>
 #include <QListWidget>
@@ -36,13 +37,13 @@ TEST(PintorEntradasTest, TheCodeStandsAtTheRightEdgeAndNoEntryScrollsSideways)
     QListWidget lista;
     lista.setItemDelegate(new PintorEntradas(kRolDescripcion, kRolCodigo, &lista));
     lista.resize(300, 120);
-    // The entry's text as the box writes it: the code behind 50 blanks, padded with leading blanks.
+    // The entries' texts as the box writes them; this code is padded with leading blanks.
     const QString codigo = QString(30, u' ') + "10001";
-    auto* corta = new QListWidgetItem("Tuerca" + QString(50, u' ') + codigo, &lista);
+    auto* corta = new QListWidgetItem(TextosBusqueda::EntradaLista("Tuerca", codigo), &lista);
     corta->setData(kRolCodigo, codigo);
     corta->setData(kRolDescripcion, "Tuerca");
     const QString larga = QString("Arandela de presión ").repeated(10);
-    auto* ancha = new QListWidgetItem(larga + QString(50, u' ') + "AR-1", &lista);
+    auto* ancha = new QListWidgetItem(TextosBusqueda::EntradaLista(larga, "AR-1"), &lista);
     ancha->setData(kRolCodigo, "AR-1");
     ancha->setData(kRolDescripcion, larga);
     lista.show();

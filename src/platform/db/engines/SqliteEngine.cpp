@@ -345,9 +345,10 @@ void SqliteEngine::rollbackTransaction() { run("ROLLBACK"); }
 QVector<TableInfo> SqliteEngine::tables()
 {
     QVector<TableInfo> found;
+    // A full-text index is listed as a table; the tables it keeps its data in are not.
     const StatementResult result =
-        run("SELECT name, type FROM sqlite_master WHERE type IN ('table','view') AND name NOT LIKE 'sqlite%' "
-            "ORDER BY name");
+        run("SELECT name, type FROM pragma_table_list WHERE schema = 'main' AND type IN ('table','view','virtual') "
+            "AND name NOT LIKE 'sqlite%' ORDER BY name");
     for (const auto& row : result.rows) found.append({row[0].toText(), row[1].toText() == "view"});
     return found;
 }

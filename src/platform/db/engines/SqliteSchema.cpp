@@ -98,8 +98,9 @@ void createSqliteDatabase(const QString& path, const QStringList& scripts)
     // file is no database: the header is written even when no table is made.
     execute(connection.get(), "PRAGMA user_version = 0");
     for (const QString& script : scripts) execute(connection.get(), script);
-    const QStringList tables =
-        query(connection.get(), "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%'", 1);
+    const QStringList tables = query(
+        connection.get(),
+        "SELECT name FROM pragma_table_list WHERE schema = 'main' AND type = 'table' AND name NOT LIKE 'sqlite%'", 1);
     for (const QString& table : tables) addChecks(connection.get(), table);
     execute(connection.get(), "COMMIT");
 }

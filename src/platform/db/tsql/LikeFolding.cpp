@@ -1,5 +1,6 @@
 #include "platform/db/tsql/LikeFolding.h"
 
+#include <algorithm>
 #include <array>
 
 namespace db {
@@ -42,6 +43,15 @@ const FoldTable& foldTable()
 }  // namespace
 
 char32_t likeFolded(char32_t c) { return c < kTableSize ? foldTable()[c] : c; }
+
+QString likeFoldedText(QStringView text)
+{
+    // Letters outside the first plane fold to themselves, so each half of a
+    // surrogate pair can be taken alone.
+    QString folded(text.size(), Qt::Uninitialized);
+    std::ranges::transform(text, folded.begin(), [](QChar c) { return QChar(foldTable()[c.unicode()]); });
+    return folded;
+}
 
 QString likeVariants(char32_t folded)
 {

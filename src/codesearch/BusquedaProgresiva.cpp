@@ -38,11 +38,14 @@ std::vector<Fila> BusquedaProgresiva::Buscar(db::Connection& conexion, const Con
     // A search that fails leaves nothing for the next one to follow.
     const std::vector<Fila> anteriores = std::exchange(halladas_, {});
     Olvidar();
+    ConfiguracionBusqueda acotada = config;
+    if (SentenciasBusqueda::Acotable(config, idLista))
+        acotada.condicionExtra += indice_.Acotacion(conexion, config, buscar);
     std::vector<Fila> filas;
     if (acota)
-        filas = acotar(conexion, config, buscar, anteriores);
+        filas = acotar(conexion, acotada, buscar, anteriores);
     else
-        leer(conexion.Execute(SentenciasBusqueda::Busqueda(config, buscar, idLista)), filas);
+        leer(conexion.Execute(SentenciasBusqueda::Busqueda(acotada, buscar, idLista)), filas);
     clave_ = clave;
     buscado_ = buscar;
     halladas_ = filas;

@@ -1,5 +1,7 @@
 #include "codesearch/BusquedaProgresiva.h"
+#include "codesearch/IndiceTrigramas.h"
 #include "codesearch/ReglasBusqueda.h"
+#include "codesearch/SentenciasBusqueda.h"
 #include "platform/db/Connection.h"
 #include "support/DatabaseTest.h"
 #include "support/QStringPrinter.h"
@@ -45,6 +47,14 @@ Lista lista(const std::vector<BusquedaProgresiva::Fila>& filas)
     }
     std::ranges::sort(vista.codigos);
     return vista;
+}
+
+// The rows of the search statement as it stands, without any index's help.
+Lista leida(db::Recordset filas)
+{
+    std::vector<BusquedaProgresiva::Fila> leidas;
+    for (; !filas.Eof(); filas.MoveNext()) leidas.push_back({filas.Fields(0).Value(), filas.Fields(1).Value()});
+    return lista(leidas);
 }
 
 void PrintTo(const Lista& vista, std::ostream* salida)
@@ -101,6 +111,36 @@ TEST_P(BusquedaProgresivaTest, ARowAddedBeforeTheLastOneListedShowsOnceTheTextIs
     EXPECT_TRUE(buscar(tecleada, "tornillo ").codigos.contains("T-NUEVO"));
     tecleada.Olvidar();
     EXPECT_TRUE(buscar(tecleada, "tornillo 0").codigos.contains("T-NUEVO"));
+}
+
+// The index narrows a search only where the company keeps one (SQLite's
+// schema does), and never drops a row that the text matches: letters in any
+// case or accent, codes, a text with quotes, across writes to the table.
+TEST_P(BusquedaProgresivaTest, TheTrigramIndexFindsWhatReadingTheTableFinds)
+{
+    seed(
+        {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, Suspendido) VALUES ('CAM-1', 'CAMIÓN de juguete', 0), "
+         "('C\"Q''2', 'Clavo 2\" de 5''', 0), ('X-12345', NULL, 0)"});
+    EXPECT_EQ(IndiceTrigramas().Acotacion(conexion, config, "camion").contains("rowid in"), onSqlite());
+    const auto igualesSinIndice = [this](const QStringList& textos) {
+        for (const QString& texto : textos) {
+            BusquedaProgresiva nueva;
+            EXPECT_EQ(buscar(nueva, texto), leida(conexion.Execute(SentenciasBusqueda::Busqueda(config, texto, {}))))
+                << '"' << texto.toStdString() << '"';
+        }
+    };
+    const QStringList textos{"camion",   "CAMIÓN JUG", "ancora 050", "tor-n",  "12345",    "2345 x",
+                             "tornil_o", "2\" de 5'",  "c\"q'2",     "ion de", "nillo 07", "zzz"};
+    igualesSinIndice(textos);
+    BusquedaProgresiva nueva;
+    EXPECT_EQ(buscar(nueva, "camion").codigos, QStringList{"CAM-1"});
+
+    conexion.Execute("UPDATE V_MA_ARTICULOS SET Descripcion = 'Camioneta' WHERE IdArticulo = 'CAM-1'");
+    conexion.Execute("UPDATE V_MA_ARTICULOS SET IdArticulo = 'X-54321' WHERE IdArticulo = 'X-12345'");
+    conexion.Execute("DELETE FROM V_MA_ARTICULOS WHERE IdArticulo = 'TA-1'");
+    igualesSinIndice(textos + QStringList{"camioneta", "54321"});
+    nueva.Olvidar();
+    EXPECT_TRUE(buscar(nueva, "juguete").codigos.isEmpty());
 }
 
 ON_EVERY_ENGINE(BusquedaProgresivaTest);

@@ -62,7 +62,7 @@ QString IndiceTrigramas::Acotacion(db::Connection& conexion, const Configuracion
 
 bool IndiceTrigramas::existe(db::Connection& conexion, const QString& tabla)
 {
-    const QString buscada = conexion.ConnectionString() + '|' + tabla.trimmed();
+    const QString buscada = conexion.ConnectionString() + '|' + conexion.DefaultDatabase() + '|' + tabla.trimmed();
     if (buscada == buscada_) return existe_;
     db::Recordset tablas = conexion.OpenSchema(db::ado::adSchemaTables, {{}, {}, tabla.trimmed() + kSufijo});
     existe_ = !tablas.Eof();

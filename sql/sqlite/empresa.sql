@@ -22,26 +22,27 @@ CREATE INDEX IX_V_MA_ARTICULOS_IdUnidad ON V_MA_ARTICULOS (IdUnidad);
 CREATE INDEX IX_V_MA_ARTICULOS_Descripcion ON V_MA_ARTICULOS (Descripcion, Suspendido, IdArticulo);
 -- The code search box looks for a piece of text anywhere in an article's
 -- description or code, which no index in that order finds. This one holds
--- every three characters of both, folded as LIKE compares them, under the
--- article's rowid, so that the box reads only the articles that hold all the
--- pieces of a typed text. The program's connections give LIKE_FOLDED.
-CREATE VIRTUAL TABLE V_MA_ARTICULOS_TRIGRAMAS USING fts5(
-    Texto, content = '', detail = 'none', tokenize = 'trigram case_sensitive 1'
+-- every run of one to three characters of both, folded as LIKE compares
+-- them, under the article's rowid, so that the box reads only the articles
+-- holding every run of a typed text. The program's connections give its
+-- tokenizer.
+CREATE VIRTUAL TABLE V_MA_ARTICULOS_FRAGMENTOS USING fts5(
+    Descripcion, IdArticulo, content = '', detail = 'none', tokenize = 'like_fragments'
 );
-CREATE TRIGGER V_MA_ARTICULOS_TRIGRAMAS_ALTA AFTER INSERT ON V_MA_ARTICULOS BEGIN
-    INSERT INTO V_MA_ARTICULOS_TRIGRAMAS (rowid, Texto)
-    VALUES (new.rowid, LIKE_FOLDED(new.Descripcion, new.IdArticulo));
+CREATE TRIGGER V_MA_ARTICULOS_FRAGMENTOS_ALTA AFTER INSERT ON V_MA_ARTICULOS BEGIN
+    INSERT INTO V_MA_ARTICULOS_FRAGMENTOS (rowid, Descripcion, IdArticulo)
+    VALUES (new.rowid, new.Descripcion, new.IdArticulo);
 END;
--- A contentless index forgets a row only when given back the text it took.
-CREATE TRIGGER V_MA_ARTICULOS_TRIGRAMAS_BAJA AFTER DELETE ON V_MA_ARTICULOS BEGIN
-    INSERT INTO V_MA_ARTICULOS_TRIGRAMAS (V_MA_ARTICULOS_TRIGRAMAS, rowid, Texto)
-    VALUES ('delete', old.rowid, LIKE_FOLDED(old.Descripcion, old.IdArticulo));
+-- A contentless index forgets a row only when given back the texts it took.
+CREATE TRIGGER V_MA_ARTICULOS_FRAGMENTOS_BAJA AFTER DELETE ON V_MA_ARTICULOS BEGIN
+    INSERT INTO V_MA_ARTICULOS_FRAGMENTOS (V_MA_ARTICULOS_FRAGMENTOS, rowid, Descripcion, IdArticulo)
+    VALUES ('delete', old.rowid, old.Descripcion, old.IdArticulo);
 END;
-CREATE TRIGGER V_MA_ARTICULOS_TRIGRAMAS_CAMBIO AFTER UPDATE OF IdArticulo, Descripcion ON V_MA_ARTICULOS BEGIN
-    INSERT INTO V_MA_ARTICULOS_TRIGRAMAS (V_MA_ARTICULOS_TRIGRAMAS, rowid, Texto)
-    VALUES ('delete', old.rowid, LIKE_FOLDED(old.Descripcion, old.IdArticulo));
-    INSERT INTO V_MA_ARTICULOS_TRIGRAMAS (rowid, Texto)
-    VALUES (new.rowid, LIKE_FOLDED(new.Descripcion, new.IdArticulo));
+CREATE TRIGGER V_MA_ARTICULOS_FRAGMENTOS_CAMBIO AFTER UPDATE OF IdArticulo, Descripcion ON V_MA_ARTICULOS BEGIN
+    INSERT INTO V_MA_ARTICULOS_FRAGMENTOS (V_MA_ARTICULOS_FRAGMENTOS, rowid, Descripcion, IdArticulo)
+    VALUES ('delete', old.rowid, old.Descripcion, old.IdArticulo);
+    INSERT INTO V_MA_ARTICULOS_FRAGMENTOS (rowid, Descripcion, IdArticulo)
+    VALUES (new.rowid, new.Descripcion, new.IdArticulo);
 END;
 
 CREATE VIEW VT_MA_ARTICULOS AS

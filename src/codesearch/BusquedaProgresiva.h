@@ -1,7 +1,7 @@
 #pragma once
 
 #include "codesearch/ConfiguracionBusqueda.h"
-#include "codesearch/IndiceTrigramas.h"
+#include "codesearch/IndiceFragmentos.h"
 #include "platform/Variant.h"
 
 #include <QString>
@@ -20,7 +20,7 @@ class Connection;
 // on, instead of the whole table from its start; a keystroke costs what the
 // part of the table it has not read yet costs. A row that someone else adds
 // between two keystrokes may only show once the text is shortened. Where the
-// table has a trigram index, each search reads only the rows it points to.
+// table has a search index, each search reads only the rows it points to.
 class BusquedaProgresiva {
 public:
     struct Fila {
@@ -42,5 +42,5 @@ private:
     QString clave_;    // the search's statement with no text: what it reads and how
     QString buscado_;  // the text of the last search
     std::vector<Fila> halladas_;
-    IndiceTrigramas indice_;
+    IndiceFragmentos indice_;
 };

@@ -1,5 +1,5 @@
 #include "codesearch/BusquedaProgresiva.h"
-#include "codesearch/IndiceTrigramas.h"
+#include "codesearch/IndiceFragmentos.h"
 #include "codesearch/ReglasBusqueda.h"
 #include "codesearch/SentenciasBusqueda.h"
 #include "platform/db/Connection.h"
@@ -115,13 +115,14 @@ TEST_P(BusquedaProgresivaTest, ARowAddedBeforeTheLastOneListedShowsOnceTheTextIs
 
 // The index narrows a search only where the company keeps one (SQLite's
 // schema does), and never drops a row that the text matches: letters in any
-// case or accent, codes, a text with quotes, across writes to the table.
-TEST_P(BusquedaProgresivaTest, TheTrigramIndexFindsWhatReadingTheTableFinds)
+// case or accent, codes, a text with quotes, pieces shorter than three
+// characters, across writes to the table.
+TEST_P(BusquedaProgresivaTest, TheSearchIndexFindsWhatReadingTheTableFinds)
 {
     seed(
         {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, Suspendido) VALUES ('CAM-1', 'CAMIÓN de juguete', 0), "
          "('C\"Q''2', 'Clavo 2\" de 5''', 0), ('X-12345', NULL, 0)"});
-    EXPECT_EQ(IndiceTrigramas().Acotacion(conexion, config, "camion").contains("rowid in"), onSqlite());
+    EXPECT_EQ(IndiceFragmentos().Acotacion(conexion, config, "camion").contains("rowid in"), onSqlite());
     const auto igualesSinIndice = [this](const QStringList& textos) {
         for (const QString& texto : textos) {
             BusquedaProgresiva nueva;
@@ -129,8 +130,8 @@ TEST_P(BusquedaProgresivaTest, TheTrigramIndexFindsWhatReadingTheTableFinds)
                 << '"' << texto.toStdString() << '"';
         }
     };
-    const QStringList textos{"camion",   "CAMIÓN JUG", "ancora 050", "tor-n",  "12345",    "2345 x",
-                             "tornil_o", "2\" de 5'",  "c\"q'2",     "ion de", "nillo 07", "zzz"};
+    const QStringList textos{"camion", "CAMIÓN JUG", "ancora 050", "tor-n", "12345", "2345 x", "tornil_o", "2\" de 5'",
+                             "c\"q'2", "ion de",     "nillo 07",   "zzz",   "ó",     "q'",     "x 1"};
     igualesSinIndice(textos);
     BusquedaProgresiva nueva;
     EXPECT_EQ(buscar(nueva, "camion").codigos, QStringList{"CAM-1"});

@@ -3,11 +3,10 @@
 #include "platform/ErrorVB.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
-#include "platform/db/tsql/LikeFolding.h"
+#include "platform/db/engines/SqliteFragments.h"
 #include "platform/db/tsql/TsqlLikePattern.h"
 
 #include <QDateTime>
-#include <QStringList>
 
 #include <sqlite3.h>
 
@@ -217,15 +216,6 @@ void likeAny(sqlite3_context* context, int argc, sqlite3_value** argv)
         sqlite3_result_int(context, 0);
 }
 
-void likeFoldedTexts(sqlite3_context* context, int argc, sqlite3_value** argv)
-{
-    QStringList texts;
-    for (sqlite3_value* value : Arguments(argv, static_cast<size_t>(argc))) {
-        if (!isNull(value)) texts << likeFoldedText(textOf(value));
-    }
-    resultText(context, texts.join(u' '));
-}
-
 using Body = void (*)(sqlite3_context*, Arguments);
 
 // Gives NULL for a NULL argument, as every T-SQL function here does, then runs the body.
@@ -263,7 +253,6 @@ const std::array kRegistrations = {
     Registration{"LIKE", 2, callback<like>},
     Registration{"LIKE", 3, callback<like>},
     Registration{LikeAnyFunction, -1, likeAny},
-    Registration{LikeFoldedFunction, -1, likeFoldedTexts},
 };
 
 int withoutTrailingBlanks(const char* text, int length)
@@ -329,6 +318,7 @@ void registerTsqlFunctions(sqlite3* connection)
                                     nullptr)
         != SQLITE_OK)
         failRegistration(connection, CaseInsensitiveCollation);
+    if (!registerFragmentTokenizer(connection)) failRegistration(connection, FragmentTokenizer);
 }
 
 }  // namespace db

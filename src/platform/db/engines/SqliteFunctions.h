@@ -12,9 +12,6 @@ inline constexpr char RightFunction[] = "TSQL_RIGHT";
 inline constexpr char AddFunction[] = "TSQL_ADD";
 // "(a LIKE p OR b LIKE p)" as one call, so that a scan matches a row's columns in one go.
 inline constexpr char LikeAnyFunction[] = "TSQL_LIKE_ANY";
-// The texts folded as LIKE compares them (LikeFolding), joined by blanks and
-// NULLs left out: what the schema's trigram indexes hold of a row.
-inline constexpr char LikeFoldedFunction[] = "LIKE_FOLDED";
 // The collation the schema gives text columns to compare them as SQL Server does.
 inline constexpr char CaseInsensitiveCollation[] = "NOCASE";
 
@@ -33,12 +30,12 @@ inline constexpr char CaseInsensitiveCollation[] = "NOCASE";
 //   REPLACE(text, find, with)     find matched without regard to case
 //   x LIKE pattern [ESCAPE e]     T-SQL patterns: %, _, [set], [^set], case ignored
 //   TSQL_LIKE_ANY(pattern, x, y...) x LIKE pattern OR y LIKE pattern..., NULLs as OR takes them
-// and LIKE_FOLDED(x, y...), which the schema's triggers call.
 // It also replaces SQLite's NOCASE collation, which folds only ASCII letters and
 // counts trailing blanks, by SQL Server's comparison: any letter in either case
 // and trailing blanks ignored ('ANA' = 'ana  '), so that a NOCASE column
 // compares, groups and orders as the suite's SQL Server columns do. Tools that
-// open the file without it see ASCII-only NOCASE again.
+// open the file without it see ASCII-only NOCASE again. And it registers the
+// full-text tokenizer of the schema's search indexes (SqliteFragments.h).
 // Throws ErrorVB when SQLite refuses a registration.
 void registerTsqlFunctions(sqlite3* connection);
 

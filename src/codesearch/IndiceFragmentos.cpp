@@ -1,11 +1,11 @@
-#include "codesearch/IndiceTrigramas.h"
+#include "codesearch/IndiceFragmentos.h"
 
 #include "codesearch/ReglasBusqueda.h"
 #include "codesearch/SentenciasBusqueda.h"
 #include "database/TextoSQL.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
-#include "platform/db/tsql/LikeFolding.h"
+#include "platform/db/engines/SqliteFragments.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -14,43 +14,51 @@
 
 namespace {
 
-constexpr char kSufijo[] = "_TRIGRAMAS";
-constexpr size_t kLargoTrigrama = 3;
-// Above this many rows holding the pieces, they are dense enough that the
+constexpr char kSufijo[] = "_FRAGMENTOS";
+constexpr size_t kLargoFragmento = db::LongestFragment;
+// Above this many rows holding the runs, they are dense enough that the
 // table read in order gives a hundred of them sooner than sorting them all.
 constexpr int kMaximoFilas = 5000;
 
-// The pieces of the LIKE pattern that stand for themselves, folded: what
-// lies between its wildcards.
+// The pieces of the LIKE pattern that stand for themselves: what lies
+// between its wildcards.
 QStringList piezas(const QString& buscar)
 {
     static const QRegularExpression comodines(QStringLiteral("[%_\\]]+"));
-    return db::likeFoldedText(SentenciasBusqueda::Patron(buscar)).split(comodines, Qt::SkipEmptyParts);
+    return SentenciasBusqueda::Patron(buscar).split(comodines, Qt::SkipEmptyParts);
 }
 
-// Every run of three characters of the pieces, as a full-text query that
-// asks for all of them.
-QString consulta(const QStringList& piezas)
+// The runs of the longest length in the pieces that have them, or else the
+// shorter pieces whole.
+QStringList fragmentos(const QStringList& piezas)
 {
-    QStringList trigramas;
+    QStringList largos;
+    QStringList cortos;
     for (const QString& pieza : piezas) {
         const std::u32string caracteres = pieza.toStdU32String();
-        for (size_t i = 0; i + kLargoTrigrama <= caracteres.size(); ++i) {
-            QString trigrama = QString::fromStdU32String(caracteres.substr(i, kLargoTrigrama));
-            trigramas << '"' + trigrama.replace(u'"', QStringLiteral("\"\"")) + '"';
-        }
+        if (caracteres.size() < kLargoFragmento) cortos << pieza;
+        for (size_t i = 0; i + kLargoFragmento <= caracteres.size(); ++i)
+            largos << QString::fromStdU32String(caracteres.substr(i, kLargoFragmento));
     }
-    trigramas.removeDuplicates();
-    return trigramas.join(u' ');
+    return largos.isEmpty() ? cortos : largos;
+}
+
+// A full-text query that asks for every run.
+QString consulta(QStringList fragmentos)
+{
+    fragmentos.removeDuplicates();
+    for (QString& fragmento : fragmentos) fragmento = '"' + fragmento.replace(u'"', QStringLiteral("\"\"")) + '"';
+    return fragmentos.join(u' ');
 }
 
 }  // namespace
 
-QString IndiceTrigramas::Acotacion(db::Connection& conexion, const ConfiguracionBusqueda& config, const QString& buscar)
+QString IndiceFragmentos::Acotacion(db::Connection& conexion, const ConfiguracionBusqueda& config,
+                                    const QString& buscar)
 {
     // A "[" opens a set of characters, which no piece stands for.
     if (buscar.contains(u'[') || !ReglasBusqueda::EsTablaArticulos(config.tabla)) return {};
-    const QString pregunta = consulta(piezas(buscar));
+    const QString pregunta = consulta(fragmentos(piezas(buscar)));
     if (pregunta.isEmpty() || !existe(conexion, config.tabla)) return {};
     const QString indice = config.tabla.trimmed() + kSufijo;
     const QString deLasFilas = " from " + indice + " where " + indice + " match " + EntreComillas(pregunta);
@@ -60,7 +68,7 @@ QString IndiceTrigramas::Acotacion(db::Connection& conexion, const Configuracion
     return " and rowid in (select rowid" + deLasFilas + ")";
 }
 
-bool IndiceTrigramas::existe(db::Connection& conexion, const QString& tabla)
+bool IndiceFragmentos::existe(db::Connection& conexion, const QString& tabla)
 {
     const QString buscada = conexion.ConnectionString() + '|' + conexion.DefaultDatabase() + '|' + tabla.trimmed();
     if (buscada == buscada_) return existe_;

@@ -46,6 +46,8 @@ void frmReconectar::Empezar(const QString& rutina, const QString& baseDatos)
     reintentar_ = false;
     lblMensaje->setText(rutina + "\r\n" + "Intentando reconectar con el servidor...");
     prgIntentos->setValue(0);
+    // A new series waits for its own last attempt before a retry is offered again.
+    CmdReintentar->setEnabled(false);
     show();
     repaint();
 }

@@ -158,3 +158,15 @@ TEST_P(ReconexionTest, ATransactionIsNeverRunAgain)
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, ReconexionTest, ::testing::Values(TestEngine::PostgreSQL), engineName);
+
+// A series that starts again after its last attempt offers no retry until its own last one.
+TEST(frmReconectarTest, ANewSeriesTakesBackTheRetryOfTheLastOne)
+{
+    frmReconectar ventana;
+    ventana.Empezar("AbrirRecordset", "EMPRESA");
+    ventana.Avanzar(100, true);
+    ASSERT_TRUE(ventana.CmdReintentar->isEnabled());
+    ventana.Empezar("AbrirRecordset", "EMPRESA");
+    EXPECT_FALSE(ventana.CmdReintentar->isEnabled());
+    EXPECT_EQ(ventana.prgIntentos->value(), 0);
+}

@@ -34,13 +34,15 @@ std::vector<Fila> BusquedaProgresiva::Buscar(db::Connection& conexion, const Con
                                              const QString& buscar, const QString& idLista)
 {
     const QString clave = SentenciasBusqueda::Busqueda(config, {}, idLista);
-    const bool acota = SentenciasBusqueda::Acotable(config, idLista) && sigue(clave, buscar);
+    const bool acotable = SentenciasBusqueda::Acotable(config, idLista);
+    const bool acota = acotable && sigue(clave, buscar);
     // A search that fails leaves nothing for the next one to follow.
     const std::vector<Fila> anteriores = std::exchange(halladas_, {});
     Olvidar();
+    // A list that held every row is read again by its codes alone: no index helps that.
+    const bool soloCodigos = acota && std::ssize(anteriores) < kFilasBuscadas;
     ConfiguracionBusqueda acotada = config;
-    if (SentenciasBusqueda::Acotable(config, idLista))
-        acotada.condicionExtra += indice_.Acotacion(conexion, config, buscar);
+    if (acotable && !soloCodigos) acotada.condicionExtra += indice_.Acotacion(conexion, config, buscar);
     std::vector<Fila> filas;
     if (acota)
         filas = acotar(conexion, acotada, buscar, anteriores);

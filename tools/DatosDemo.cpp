@@ -362,6 +362,28 @@ void cargarPuntosDeVenta(sqlite3* base)
     }
 }
 
+// The new database takes the place of an old one through SQLite, page by
+// page: a program that has the old one open keeps its locks and its log, and
+// reads the new content at its next statement. Removing or renaming over the
+// file would leave it writing into a file nobody else sees.
+bool ponerEnLugar(const QString& provisoria, const QString& ruta)
+{
+    if (QFile::exists(ruta)) {
+        const Base origen = abrir(provisoria);
+        const Base destino = abrir(ruta);
+        sqlite3_backup* copia = sqlite3_backup_init(destino.get(), "main", origen.get(), "main");
+        const bool copiada = copia && sqlite3_backup_step(copia, -1) == SQLITE_DONE;
+        sqlite3_backup_finish(copia);
+        // Only a file SQLite cannot read as a database is replaced as a file: no connection can hold it.
+        if (copiada || sqlite3_errcode(destino.get()) != SQLITE_NOTADB) {
+            QFile::remove(provisoria);
+            if (!copiada) throw ErrorVB(-1, "No se puede reemplazar " + ruta + ": " + sqlite3_errmsg(destino.get()));
+            return true;
+        }
+    }
+    return QFile::rename(provisoria, ruta);
+}
+
 using Carga = std::function<void(sqlite3*)>;
 
 // Creates one database from the scripts, fills it in one transaction and
@@ -385,8 +407,7 @@ bool crearBase(const QString& carpetaDatos, const QString& nombre, const QString
         // index would read the file back and forth.
         ejecutar(base.get(), "VACUUM");
     }
-    QFile::remove(ruta);
-    return QFile::rename(provisoria, ruta);
+    return ponerEnLugar(provisoria, ruta);
 }
 
 // The demo's server, added to a server registry that lacks it (such as the

@@ -7,6 +7,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <filesystem>
 
 using namespace db;
 
@@ -257,4 +261,39 @@ TEST_F(SqliteFilesTest, TheServerRegistryIsReadAsUtf8OrElseAsWindows1252)
     writeProgramFile("servidores.ini", registry);
     connection.Open(connectionText());
     EXPECT_EQ(connection.State(), ado::adStateOpen) << "Windows-1252";
+}
+
+// Another program of the suite, or an administrator's sqlite3 shell, opens and
+// closes the company file while the program has it open. It must never take
+// itself for the file's last user and remove the write-ahead log from under
+// the program, or every later save would be seen by nobody else.
+TEST_F(SqliteFilesTest, ASaveIsSeenAtOnceByAnotherProgramThatOpensAndClosesTheFile)
+{
+    const QString sqlite3 = QStandardPaths::findExecutable("sqlite3");
+    ASSERT_FALSE(sqlite3.isEmpty()) << "the sqlite3 shell is installed by the Makefile";
+    const QString path = QDir(dataFolder()).filePath("EMPRESA.sqlite");
+    const auto seenByAnotherProgram = [&] {
+        QProcess shell;
+        shell.start(sqlite3, {path, "SELECT COUNT(*) FROM V_TA_UNIDAD"});
+        EXPECT_TRUE(shell.waitForFinished(30000));
+        return shell.readAllStandardOutput().trimmed().toInt();
+    };
+    const auto logDeletedUnderUs = [] {
+        std::error_code unreadable;
+        for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+            const std::string target = std::filesystem::read_symlink(fd.path(), unreadable).string();
+            if (target.find("EMPRESA.sqlite-wal (deleted)") != std::string::npos) return true;
+        }
+        return false;
+    };
+
+    connection.Open(connectionText());
+    connection.Execute("INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('KG')");
+    Connection second;  // as the search box or a copy opens its own
+    second.Open(connectionText());
+    EXPECT_EQ(seenByAnotherProgram(), 1);
+    EXPECT_FALSE(logDeletedUnderUs());
+    connection.Execute("INSERT INTO V_TA_UNIDAD (IdUnidad) VALUES ('LT')");
+    EXPECT_EQ(seenByAnotherProgram(), 2);
+    EXPECT_FALSE(logDeletedUnderUs());
 }

@@ -7,7 +7,6 @@
 #include "platform/db/engines/SqliteProcedures.h"
 #include "platform/os/System.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -32,14 +31,12 @@ bool namesAPath(const QString& database)
     return database.contains(u'/') || database.contains(u'\\') || database.contains("..");
 }
 
-constexpr char kHeader[] = "SQLite format 3";  // the first 16 bytes of a database, its final NUL included
-
-// SQLite takes any empty file for a new database and writes into it: the file
-// is looked at before SQLite opens it.
-bool isDatabaseFile(const QString& path)
+EngineFailure notADatabase(const QString& name)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(sizeof kHeader) == QByteArray(kHeader, sizeof kHeader);
+    return {Situation::DatabaseNotFound,
+            "No se puede abrir la base de datos \"" + name + "\": su archivo no es una base de SQLite.",
+            {},
+            0};
 }
 
 Situation situationOf(int extendedCode, const QString& message)
@@ -164,12 +161,11 @@ void SqliteEngine::open(const QString& database)
                             {},
                             0};
     }
-    if (!isDatabaseFile(path)) {
-        throw EngineFailure{Situation::DatabaseNotFound,
-                            "No se puede abrir la base de datos \"" + name + "\": su archivo no es una base de SQLite.",
-                            {},
-                            0};
-    }
+    // SQLite takes an empty file for a new database and would write into it.
+    // The size comes from the folder, not from opening the file: closing any
+    // descriptor of it would drop the locks this process's connections hold
+    // on it, and another program would take itself for its last user.
+    if (QFileInfo(path).size() == 0) throw notADatabase(name);
     sqlite3* handle = nullptr;
     // A connection is only used by the thread that opened it, so SQLite need not lock it at every call.
     const int code =
@@ -179,10 +175,15 @@ void SqliteEngine::open(const QString& database)
         sqlite3_close(handle);
         throw EngineFailure{Situation::DatabaseNotFound, message, {}, code};
     }
+    sqlite3_busy_timeout(handle, timeoutMilliseconds_);
+    // SQLite reads the header at the first statement; any other file is refused there.
+    if (sqlite3_exec(handle, "PRAGMA schema_version", nullptr, nullptr, nullptr) == SQLITE_NOTADB) {
+        sqlite3_close(handle);
+        throw notADatabase(name);
+    }
     connection_ = handle;
     database_ = name;
     sqlite3_extended_result_codes(connection_, 1);
-    sqlite3_busy_timeout(connection_, timeoutMilliseconds_);
     registerTsqlFunctions(connection_);
     registerTsqlProcedures(connection_);
     // Each write is committed by itself: the write-ahead log keeps that cheap.

@@ -83,7 +83,8 @@ void addChecks(sqlite3* connection, const QString& table)
 
 void createSqliteDatabase(const QString& path, const QStringList& scripts)
 {
-    QFile::remove(path);
+    // A journal or log left beside the path belongs to the old file: SQLite would play it into the new one.
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"}) QFile::remove(path + suffix);
     sqlite3* raw = nullptr;
     if (sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
         != SQLITE_OK) {

@@ -1,3 +1,4 @@
+#include "app/FinDeLaAplicacion.h"
 #include "app/ModoVerificacion.h"
 #include "codesearch/FrmPruebaBusqueda.h"
 #include "database/DB_Dll.h"
@@ -25,10 +26,11 @@ constexpr char kVerificar[] = "--verificar";
 
 // The program's services, made and installed here and nowhere else; they go
 // before the application object does, since some of them are windows. The
-// desktop and the ending of the process are their defaults.
+// desktop is its default.
 struct Servicios {
     Servicios()
     {
+        Service<ProgramEnd>::install(std::make_unique<FinDeLaAplicacion>());
         Service<Dialogs>::install(std::make_unique<QtDialogs>());
         Service<VentanaAcceso>::install(crearVentanaAcceso());
         Service<VentanaReconexion>::install(std::make_unique<frmReconectar>());
@@ -46,6 +48,7 @@ struct Servicios {
         Service<VentanaReconexion>::install(nullptr);
         Service<VentanaAcceso>::install(nullptr);
         Service<Dialogs>::install(nullptr);
+        Service<ProgramEnd>::install(nullptr);
     }
     Servicios(const Servicios&) = delete;
     Servicios& operator=(const Servicios&) = delete;
@@ -55,14 +58,26 @@ struct Servicios {
 // does and opens the window that tries the code search box instead.
 constexpr char kPruebaBusqueda[] = "--busqueda-codigo";
 
+// The status of a program whose start-up gave up, or was asked to end.
+constexpr int kFinDelInicio = 0;
+
+// The window's loop until it is closed, or until the end of the program is
+// asked for, whose status then holds.
+int Ejecutar(QWidget& ventana)
+{
+    if (programEndRequested()) return *Service<ProgramEnd>::get().requested();
+    ventana.show();
+    const int estado = QApplication::exec();
+    return Service<ProgramEnd>::get().requested().value_or(estado);
+}
+
 int PruebaBusqueda()
 {
     QString conexion;
-    VerificaConexion(false, {}, conexion, db::ado::adUseClient);
+    if (!VerificaConexion(false, {}, conexion, db::ado::adUseClient)) return kFinDelInicio;
     DB_Dll baseBusqueda(DB_Dll::PoliticaErrores::Silenciosa);
     FrmPruebaBusqueda ventana(baseBusqueda, gBaseDatos().gConnString, gSesion().gUsuarioLogeado, gBaseDatos().gDBName);
-    ventana.show();
-    return QApplication::exec();
+    return Ejecutar(ventana);
 }
 
 }  // namespace
@@ -87,7 +102,6 @@ int main(int argc, char* argv[])
     if (pruebaBusqueda) return PruebaBusqueda();
 
     FrmEquivalencias ventana;
-    ventana.Form_Load();
-    ventana.show();
-    return QApplication::exec();
+    if (!ventana.Form_Load()) return kFinDelInicio;
+    return Ejecutar(ventana);
 }

@@ -151,8 +151,9 @@ private:
     QString EjecutarScriptOracle(QString& texto, long& RecordsAffected);
     void ejecutarSinReintento(QString& SentenciaSQL, long& RecordsAffected, db::Recordset* LRCS);
     bool reconectarOPreguntar(int& contador);
-    // The lost-link question of statements and lookups; No ends the program.
-    void preguntarSiReconectar() const;
+    // The lost-link question of statements and lookups: true to try again;
+    // No asks for the program's end.
+    bool preguntarSiReconectar() const;
     int tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, int& contador);
     bool existeEn(const QString& sentencia, db::Recordset* LRCS, bool SoloLectura, bool traducir);
 

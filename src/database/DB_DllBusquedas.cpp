@@ -4,7 +4,7 @@
 
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
-#include "platform/os/ProcessExit.h"
+#include "platform/ProgramEnd.h"
 #include "platform/ui/Dialogs.h"
 #include "vendor/QvFunciones.h"
 
@@ -55,18 +55,21 @@ QString condicionConWhere(const QString& Condicion)
 
 }  // namespace
 
-void DB_Dll::preguntarSiReconectar() const
+bool DB_Dll::preguntarSiReconectar() const
 {
     const QString pregunta = QString("\r\n\r\n\r\n") + "Se perdio la conexion con la base de datos " + gDBName + "\r\n"
                              + " Servidor " + gServidor + "\r\n\r\n" + "Elija SI para reintentar conectarse" + "\r\n"
                              + "Elija NO para cerrar la aplicacion" + "\r\n\r\n\r\n";
-    if (MsgBox(pregunta, vb::vbYesNo + vb::vbCritical, "AVISO AL OPERADOR") != vb::vbYes) terminateProgram();
+    if (MsgBox(pregunta, vb::vbYesNo + vb::vbCritical, "AVISO AL OPERADOR") == vb::vbYes) return true;
+    requestProgramEnd();
+    return false;
 }
 
 // 4 runs the failing step again, 5 goes on, anything else leaves the lookup.
 int DB_Dll::tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, int& contador)
 {
     if (silenciosa()) return tratarEnSilencio(error, contador);
+    if (programEndRequested()) return TrapErrores::Abortar;
     const bool enlacePerdido =
         gCnn.errors().Count() > 0 && gCnn.errors().Item(0).NativeError == db::ErrorMap::LinkLostNative;
     if (enlacePerdido) {
@@ -82,7 +85,7 @@ int DB_Dll::tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, int& co
                     if (++contador < kReintentosSilenciosos) return TrapErrores::Reintentar;
                     break;
                 }
-                preguntarSiReconectar();
+                if (!preguntarSiReconectar()) return TrapErrores::Abortar;
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "database/DB_Dll.h"
 
+#include "platform/ProgramEnd.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
@@ -113,11 +114,11 @@ void DB_Dll::ejecutarSinReintento(QString& SentenciaSQL, long& RecordsAffected, 
 bool DB_Dll::reconectarOPreguntar(int& contador)
 {
     if (ReintentaConectar()) return ++contador < kReintentosSilenciosos;
-    if (silenciosa()) return false;
+    if (silenciosa() || programEndRequested()) return false;
     for (;;) {
         if (ReintentaConectar()) return true;
         if (++contador < kReintentosSilenciosos) continue;
-        preguntarSiReconectar();
+        if (!preguntarSiReconectar()) return false;
     }
 }
 

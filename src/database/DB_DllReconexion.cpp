@@ -1,10 +1,10 @@
 #include "database/DB_Dll.h"
 
 #include "database/VentanaReconexion.h"
+#include "platform/ProgramEnd.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
-#include "platform/os/ProcessExit.h"
 #include "platform/ui/Dialogs.h"
 #include "vendor/QvFunciones.h"
 
@@ -72,9 +72,11 @@ bool DB_Dll::ReintentaConectar()
 int DB_Dll::tratarFalloConPerdida(const ErrorVB& error, int& contador, const QString& rutina)
 {
     if (silenciosa()) return tratarEnSilencio(error, contador);
+    // Once the program is ending, a failure only leaves: nobody is asked any more.
+    if (programEndRequested()) return TrapErrores::Abortar;
     switch (TratarPerdidaConexion(error.numero, contador, rutina)) {
     case Perdida::Reconectado: return TrapErrores::Reintentar;
-    case Perdida::Cerrar: terminateProgram();
+    case Perdida::Cerrar: requestProgramEnd(); return TrapErrores::Abortar;
     case Perdida::NoEsPerdida: break;
     }
     return QvFunciones::TratarError(error, rutina);

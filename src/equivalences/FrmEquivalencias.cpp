@@ -89,24 +89,28 @@ FrmEquivalencias::FrmEquivalencias(DB_Dll& base, Replicacion& replicacion, QWidg
 
 FrmEquivalencias::~FrmEquivalencias() = default;
 
-void FrmEquivalencias::Form_Load()
+bool FrmEquivalencias::Form_Load()
 {
     TrapErrores trap("FORM_LOAD", QvFunciones::TratarError);
     QString conexion;
-    if (!trap.paso([&] { VerificaConexion(false, {}, conexion, db::ado::adUseClient); })) return;
-    if (!trap.paso([this] { AplicarEstiloFormulario(*this, base_.gDBName, true, -1); })) return;
+    bool iniciado = false;
+    if (!trap.paso([&] { iniciado = VerificaConexion(false, {}, conexion, db::ado::adUseClient); }) || !iniciado)
+        return false;
+    // A step that fails from here on leaves the window as far as it got, as the suite does.
+    if (!trap.paso([this] { AplicarEstiloFormulario(*this, base_.gDBName, true, -1); })) return true;
     if (!trap.paso([this] {
             QvFunciones::PrepararFormulario(*this, 0);
             AsignarIconoFormulario(*this);
             QvFunciones::RestablecerEstado(false);
         })) {
-        return;
+        return true;
     }
-    if (!trap.paso([this] { FijarArticulo(gSesion().gParametroAdicional); })) return;
-    if (!trap.paso([this] { Inicializa(); })) return;
+    if (!trap.paso([this] { FijarArticulo(gSesion().gParametroAdicional); })) return true;
+    if (!trap.paso([this] { Inicializa(); })) return true;
     (void)trap.paso([this] { SSTab1->setCurrentIndex(0); });
     // Copies an earlier run could not make go out once the window is up.
     QTimer::singleShot(0, this, [this] { (void)replicacion_.ReintentarPendientes(); });
+    return true;
 }
 
 // --- building the window ----------------------------------------------------------------

@@ -32,8 +32,9 @@ public:
     ~FrmEquivalencias() override;
 
     // The program's start: sign-in and connection, then the window fixed on
-    // the article handed over, if any, in the browse state.
-    void Form_Load();
+    // the article handed over, if any, in the browse state. False when the
+    // start-up gave up and the program is to end.
+    [[nodiscard]] bool Form_Load();
     // Reset to the browse state, listing the fixed article's equivalences.
     void Inicializa();
     // Fixes the window on one article handed over by the suite (empty: none).

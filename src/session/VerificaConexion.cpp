@@ -3,9 +3,9 @@
 #include "database/DB_Dll.h"
 #include "database/TextoSQL.h"
 #include "database/VentanaAcceso.h"
+#include "platform/ProgramEnd.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
-#include "platform/os/ProcessExit.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/VbColor.h"
@@ -50,8 +50,12 @@ void darSesionABase(DB_Dll& base)
     base.gConfidencialidad = sesion.gConfidencialidad;
 }
 
+// How the sequence gives up, from whichever step, to VerificaConexion.
+struct InicioAbandonado {};
+
 // The sequence of one start-up. Every step runs under one treatment: error 5
-// skips the step, any other ends the program without a word.
+// skips the step, any other gives the start-up up without a word; so does
+// the end of the program, asked for during a step.
 class SecuenciaInicio {
 public:
     SecuenciaInicio(bool ultimoValor, const QString& lineaComando, QString& connString, long cursor)
@@ -99,7 +103,7 @@ public:
                        "Atencion!");
                 reconectar = reintentarAcceso();
             });
-            if (!reconectar) terminateProgram(0);
+            if (!reconectar) throw InicioAbandonado{};
             if (!*reconectar) break;
             conectar = true;
         }
@@ -109,15 +113,16 @@ public:
 private:
     void paso(const std::function<void()>& accion)
     {
-        // The treatment either goes on or ends the program.
+        // The treatment either goes on or gives up.
         (void)trap_.paso(accion);
+        if (programEndRequested()) throw InicioAbandonado{};
     }
 
     int tratarError(const ErrorVB& error)
     {
         cerrarCartel();
         if (error.numero == ErroresVB::ArgumentoNoValido) return TrapErrores::Ignorar;
-        terminateProgram(0);
+        throw InicioAbandonado{};
     }
 
     void mostrarCartel()
@@ -152,7 +157,7 @@ private:
         darSesionABase(base);
         paso([&] { base.OpenServerADODB(pideParametros, cursor_, connString_, true, true); });
         RegistraTiempo("VerificaConexion OpenServerADODB", inicio_, "OpenFlag=" + comoTexto(base.gOpenFlag));
-        if (!conexionAbierta(base)) terminateProgram(0);
+        if (!conexionAbierta(base)) throw InicioAbandonado{};
         paso([] { VerificaConexionVX(); });
         RegistraTiempo("VerificaConexion VerificaConexionVX", inicio_);
         paso([&] {
@@ -215,7 +220,7 @@ private:
         for (int intento = 1; intento <= kIntentos; ++intento) {
             DatosAcceso datos{base.gDBName, base.gServidor, sesion.gUsuarioLogeado, sesion.gPasswordUsuario, 0};
             VentanaAcceso* ventana = Service<VentanaAcceso>::find();
-            if (!ventana || !ventana->Mostrar(datos)) terminateProgram(0);
+            if (!ventana || !ventana->Mostrar(datos)) throw InicioAbandonado{};
             if (UsuarioValido(sesion.gUsuarioLogeado, sesion.gPasswordUsuario)) {
                 if (vb::SameText(datos.dbName, base.gDBName) && vb::SameText(datos.servidor, base.gServidor)) {
                     return false;
@@ -229,7 +234,7 @@ private:
         }
         MsgBox("Demasiados intentos para iniciar sesion!\r\nComuniquese con el administrador de sistemas",
                vb::vbCritical, "Atencion!");
-        terminateProgram(0);
+        throw InicioAbandonado{};
     }
 
     void terminar()
@@ -253,9 +258,14 @@ private:
 
 }  // namespace
 
-void VerificaConexion(bool UltimoValor, const QString& LineaComando, QString& ConnString, long lCursor)
+bool VerificaConexion(bool UltimoValor, const QString& LineaComando, QString& ConnString, long lCursor)
 {
-    SecuenciaInicio(UltimoValor, LineaComando, ConnString, lCursor).ejecutar();
+    try {
+        SecuenciaInicio(UltimoValor, LineaComando, ConnString, lCursor).ejecutar();
+        return true;
+    } catch (const InicioAbandonado&) {
+        return false;
+    }
 }
 
 void VerificaConexionVX()

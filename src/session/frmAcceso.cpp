@@ -52,9 +52,10 @@ bool esErrorIgnorado(long numero)
 
 QLabel* etiqueta(const QString& texto, QWidget* padre) { return new QLabel(texto, padre); }
 
-QLineEdit* caja(const QString& ayuda, QWidget* padre)
+QLineEdit* caja(const char* nombre, const QString& ayuda, QWidget* padre)
 {
     auto* nueva = new QLineEdit(padre);
+    nueva->setObjectName(nombre);
     nueva->setToolTip(ayuda);
     return nueva;
 }
@@ -87,14 +88,14 @@ frmAcceso::~frmAcceso() = default;
 void frmAcceso::crearControles()
 {
     framAcceso = new QGroupBox(this);
-    TxtUserId = caja("Ingrese el nombre de usuario", framAcceso);
+    TxtUserId = caja("TxtUserId", "Ingrese el nombre de usuario", framAcceso);
     TxtUserId->setText(" ");
-    TxtUserPassword = caja("Ingrese la contraseña", framAcceso);
+    TxtUserPassword = caja("TxtUserPassword", "Ingrese la contraseña", framAcceso);
     TxtUserPassword->setEchoMode(QLineEdit::Password);
     TxtUserPassword->setStyleSheet("lineedit-password-character: 42");
-    TxtDbName = caja(kPistaBase, framAcceso);
-    TxtServidor = caja(kPistaServidor, framAcceso);
-    TxtPuerto = caja("Ingrese el Puerto ", framAcceso);
+    TxtDbName = caja("TxtDbName", kPistaBase, framAcceso);
+    TxtServidor = caja("TxtServidor", kPistaServidor, framAcceso);
+    TxtPuerto = caja("TxtPuerto", "Ingrese el Puerto ", framAcceso);
     TxtPuerto->setText(kPuertoPorDefecto);
     TxtPuerto->setMaximumWidth(TxtPuerto->fontMetrics().horizontalAdvance("000000") + 12);
     CboPlataformaDB = new QComboBox(framAcceso);

@@ -28,11 +28,8 @@ TEST_F(DB_DllOtrosCaminosTest, WithTheServerGoneTheOperatorDecidesBeforeAnyDate)
 {
     base.gConnString = "PROVIDER=SQLOLEDB;Server=LOCAL;Database =NOEXISTE;";
     operador->answer(vb::vbNo);  // the loss question: do not try again
-    try {
-        FechaServidor();
-        FAIL() << "answering No ends the program";
-    } catch (const ProgramEnded&) {
-    }
+    FechaServidor();
+    EXPECT_TRUE(programEndRequested()) << "answering No ends the program";
     EXPECT_EQ(operador->boxes().last().title, "Conexión a la base de datos");
 }
 

@@ -82,7 +82,7 @@ private:
 TEST_F(ArranqueDemoTest, TheLoginWindowOffersTheDemoAndItsUserOpensTheMainWindow)
 {
     FrmEquivalencias ventana;
-    ventana.Form_Load();
+    ASSERT_TRUE(ventana.Form_Load());
     ventana.show();
 
     EXPECT_EQ(ofrecidas, QStringList{"EMPRESA_DEMO / LOCAL"});

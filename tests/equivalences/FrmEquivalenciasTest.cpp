@@ -249,7 +249,7 @@ protected:
         FijarLineaComandoProceso(
             " ; @server=LOCAL; @dbname=EMPRESA; @usuario=ANA; @Password=Secreto; "
             "@ParametroAdicional=100; quro@ ; @UsuarioLogeado = ANA; @Caja=1;");
-        ventana->Form_Load();
+        ASSERT_TRUE(ventana->Form_Load());
         ventana->show();
     }
 
@@ -835,7 +835,7 @@ TEST_F(FrmEquivalenciasTest, AnArticleThatDoesNotExistIsReportedAndTheWindowStil
         " ; @server=LOCAL; @dbname=EMPRESA; @usuario=EMPRESA; @Password=EMPRESA; "
         "@ParametroAdicional=NOEXISTE; quro@ ; @Caja=1;");
     operador->answer(vb::vbIgnore);
-    ventana->Form_Load();
+    EXPECT_TRUE(ventana->Form_Load());
 
     ASSERT_EQ(operador->boxes().size(), 1) << "the load's error treatment asks what to do";
     EXPECT_TRUE(operador->boxes()[0].title.contains("FORM_LOAD")) << operador->boxes()[0].title.toStdString();

@@ -28,7 +28,7 @@ void resetServices()
 {
     Service<Dialogs>::install(nullptr);
     Service<Desktop>::install(nullptr);
-    Service<ProcessExit>::install(nullptr);
+    Service<ProgramEnd>::install(nullptr);
     Service<VentanaAcceso>::install(nullptr);
     Service<VentanaReconexion>::install(nullptr);
     Service<ConsultaCampos>::install(nullptr);
@@ -68,7 +68,6 @@ void ProgramTest::SetUp()
     auto desktop = std::make_unique<RecordingDesktop>();
     escritorio = desktop.get();
     Service<Desktop>::install(std::move(desktop));
-    Service<ProcessExit>::install(std::make_unique<ThrowingExit>());
     gSesion() = Sesion{};
     FijarLineaComandoProceso({});
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/os/Desktop.h"
-#include "platform/os/ProcessExit.h"
+#include "platform/ProgramEnd.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
@@ -32,20 +32,10 @@ private:
 // back as its default (or stays absent) until a test installs its own.
 void resetServices();
 
-// Thrown instead of ending the test program when the program would end.
-struct ProgramEnded {
-    int code;
-};
-
-class ThrowingExit : public ProcessExit {
-public:
-    [[noreturn]] void exit(int code) override { throw ProgramEnded{code}; }
-};
-
 // A test with its own program folder and temporary folder (EQUIV_CARPETA,
 // TEMP and TMP point into a fresh temporary directory), a scripted operator,
-// a recording desktop, an exit that throws ProgramEnded, an empty session
-// record and no command line.
+// a recording desktop, an end of the program that is only noted, an empty
+// session record and no command line.
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -1,6 +1,8 @@
 // Time per CartelMostrar call over a long loop, as the generic save calls it
 // once per article, against the bare event pumping every call includes.
+#include "Comprobacion.h"
 #include "lookups/Dll_Display.h"
+#include "lookups/LineaCartel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -30,6 +32,16 @@ QStringList descripciones()
     return textos;
 }
 
+// Whether a line of an open banner shows the text.
+bool muestra(const QString& texto)
+{
+    for (QWidget* ventana : QApplication::topLevelWidgets()) {
+        for (const LineaCartel* linea : ventana->findChildren<LineaCartel*>())
+            if (ventana->isVisible() && linea->text() == texto) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -46,6 +58,7 @@ int main(int argc, char* argv[])
     const double soloEventos = microsegundosPorLlamada([](int) { QCoreApplication::processEvents(); });
     const double mismoTexto = microsegundosPorLlamada([&](int) { cartel.CartelMostrar(cancelado, textos.front()); });
     const double textoNuevo = microsegundosPorLlamada([&](int i) { cartel.CartelMostrar(cancelado, textos[i]); });
+    exigir(muestra(textos.back()), "the banner does not show the last line it was given");
     cartel.CartelCerrar();
 
     QTextStream salida(stdout);

@@ -1,6 +1,7 @@
 // Time of the command bar's own work: laying it out, painting it whole and
 // following one hover move (the repaint of the two cells concerned), for the
 // 19 default items and for 1000 items, against bare event pumping.
+#include "Comprobacion.h"
 #include "commandbar/UtilVex.h"
 
 #include <QApplication>
@@ -49,12 +50,24 @@ void moverA(UtilVex& barra, const QString& clave)
     QCoreApplication::processEvents();
 }
 
+// Whether anything was drawn: more than one colour.
+bool pintada(const QImage& imagen)
+{
+    for (int y = 0; y < imagen.height(); ++y)
+        for (int x = 0; x < imagen.width(); ++x)
+            if (imagen.pixel(x, y) != imagen.pixel(0, 0)) return true;
+    return false;
+}
+
 void medir(QTextStream& salida, int cantidad, int veces)
 {
     std::unique_ptr<UtilVex> barra = barraDe(cantidad);
+    exigir(barra->Items().Count() == cantidad, QString("the bar holds %1 items of %2").arg(barra->Items().Count()).arg(cantidad));
     QImage imagen(barra->size(), QImage::Format_ARGB32_Premultiplied);
+    imagen.fill(Qt::transparent);
     const double relayout = milisegundosPorVez(veces, [&](int) { barra->Relayout(); });
     const double pintura = milisegundosPorVez(veces, [&](int) { barra->render(&imagen); });
+    exigir(pintada(imagen), "the bar painted nothing");
     const double hover = milisegundosPorVez(veces * 10, [&](int i) { moverA(*barra, i % 2 ? "NUEVO" : "BORRAR"); });
     salida << "relayout, " << cantidad << " items:   " << relayout << " ms\n";
     salida << "paint, " << cantidad << " items:      " << pintura << " ms (" << barra->width() << " x "

@@ -6,6 +6,7 @@
 // order afresh costs the engine. The target is 100 ms per keystroke.
 //   bench_busqueda [--carpeta <folder>]   (default: bench-busqueda beside the program)
 // The demo company is made on the first run and kept.
+#include "Comprobacion.h"
 #include "DatosDemo.h"
 #include "codesearch/BusquedaCodigo.h"
 #include "codesearch/ReglasBusqueda.h"
@@ -52,17 +53,24 @@ double milisegundos(const QElapsedTimer& reloj) { return reloj.nsecsElapsed() / 
 
 double cpuMs() { return 1e3 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
+struct Lectura {
+    double ms;
+    int filas;
+};
+
 // The statement stepped to its last row on a connection of its own.
-double motorMs(sqlite3* base, const QString& sentencia)
+Lectura motor(sqlite3* base, const QString& sentencia)
 {
     const QString traducida = db::makeSqliteDialect()->translate(sentencia, kEmpresaDemo).first();
     QElapsedTimer reloj;
     reloj.start();
     sqlite3_stmt* consulta = nullptr;
-    sqlite3_prepare_v2(base, traducida.toUtf8().constData(), -1, &consulta, nullptr);
-    while (sqlite3_step(consulta) == SQLITE_ROW) {}
+    exigir(sqlite3_prepare_v2(base, traducida.toUtf8().constData(), -1, &consulta, nullptr) == SQLITE_OK,
+           QString::fromUtf8(sqlite3_errmsg(base)) + " in: " + traducida);
+    int filas = 0;
+    while (sqlite3_step(consulta) == SQLITE_ROW) ++filas;
     sqlite3_finalize(consulta);
-    return milisegundos(reloj);
+    return {milisegundos(reloj), filas};
 }
 
 const char* veredicto(double ms) { return ms <= kObjetivoMs ? "met" : "missed"; }
@@ -104,11 +112,9 @@ int main(int argc, char* argv[])
     ReglasBusqueda::ElegirColumnas(tabla, tabla, {}, articulos);
     ReglasBusqueda::AgregarCondicion(articulos);
 
-    sqlite3* base = nullptr;
-    sqlite3_open_v2(QDir(carpeta).filePath(QString("datos/%1.sqlite").arg(kEmpresaDemo)).toUtf8().constData(), &base,
-                    SQLITE_OPEN_READONLY, nullptr);
-    db::registerTsqlFunctions(base);
-    sqlite3_exec(base, db::kMappedReadsPragma, nullptr, nullptr, nullptr);
+    sqlite3* base =
+        abrirSqlite(QDir(carpeta).filePath(QString("datos/%1.sqlite").arg(kEmpresaDemo)), SQLITE_OPEN_READONLY);
+    ejecutarSqlite(base, db::kMappedReadsPragma);
 
     // A text no article holds first: the box's first search on its connection,
     // and for the engine a read of the whole description index, so that the
@@ -117,9 +123,10 @@ int main(int argc, char* argv[])
     primera.start();
     caja.TxtBusqueda->setText(kNada);
     const double primeraMs = milisegundos(primera);
+    exigir(caja.LstBusqueda->count() == 0, "the box listed articles for a text no article holds");
     salida << "first search after opening, a text no article holds: " << primeraMs
            << " ms in the box (target <= " << kObjetivoMs << " ms: " << veredicto(primeraMs) << ")\n";
-    motorMs(base, SentenciasBusqueda::Busqueda(articulos, kNada, {}));
+    motor(base, SentenciasBusqueda::Busqueda(articulos, kNada, {}));
 
     std::vector<Medida> medidas;
     for (const QString& palabra : kTecleos) {
@@ -132,8 +139,13 @@ int main(int argc, char* argv[])
             caja.TxtBusqueda->setText(texto);
             const double enCaja = milisegundos(reloj);
             const double cpuCaja = cpuMs() - cpuAntes;
-            const double enMotor = motorMs(base, SentenciasBusqueda::Busqueda(articulos, texto, {}));
-            medidas.push_back({texto, enCaja, cpuCaja, enMotor, static_cast<int>(caja.LstBusqueda->count())});
+            const Lectura enMotor = motor(base, SentenciasBusqueda::Busqueda(articulos, texto, {}));
+            const int enLista = static_cast<int>(caja.LstBusqueda->count());
+            exigir(enLista == enMotor.filas, QString("for '%1' the box listed %2 articles, the table holds %3")
+                                                 .arg(texto)
+                                                 .arg(enLista)
+                                                 .arg(enMotor.filas));
+            medidas.push_back({texto, enCaja, cpuCaja, enMotor.ms, enLista});
         }
     }
     sqlite3_close(base);
@@ -148,6 +160,7 @@ int main(int argc, char* argv[])
         cpuCaja.push_back(m.cajaCpuMs);
         enMotor.push_back(m.motorMs);
     }
+    exigir(std::ranges::any_of(medidas, [](const Medida& m) { return m.filas > 0; }), "no keystroke found an article");
     const double peor = *std::ranges::max_element(enCaja);
     salida << "processor time per keystroke in the box: median " << mediana(cpuCaja) << " ms, slowest "
            << *std::ranges::max_element(cpuCaja) << " ms\n";

@@ -3,6 +3,7 @@
 // it, an F5 that matches nothing, one keystroke of the local search over its
 // 1 000 rows, filling the list with 100 000 rows, and a tree of 10 000 codes;
 // each beside what the database alone takes for the same statement.
+#include "Comprobacion.h"
 #include "DatosDemo.h"
 
 #include "database/DB_Dll.h"
@@ -24,6 +25,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTextStream>
+#include <QTreeWidget>
 
 #include <sqlite3.h>
 
@@ -195,11 +197,13 @@ int main(int argc, char* argv[])
         busqueda.start();
         lista.BuscarEnServidor(0);
         f5 = milisegundos(busqueda);
-        if (lista.Modelo->rowCount() != 0) salida << "F5 found rows it should not\n";
+        exigir(lista.Modelo->rowCount() == 0, "the F5 for a text no article holds found rows");
     };
     motor.CampoDevuelto = "IdArticulo";
     reloj.restart();
     motor.ConsultaSearch("V_MA_ARTICULOS");
+    exigir(!sentencia.isEmpty(), "the article lookup did not open");
+    exigir(teclas.filas > 0, "the article lookup listed no article");
     const double abrirBase = ejecutar(sentencia);
     const QString archivo = QDir(carpeta).filePath(QString("datos/%1.sqlite").arg(kEmpresaDemo));
     const double f5Nativo = ejecutarNativo(archivo, kF5Nativo);
@@ -210,6 +214,7 @@ int main(int argc, char* argv[])
     lista.Form_Load();
     const double llenar = milisegundos(reloj);
     const int llenas = lista.Modelo->rowCount();
+    exigir(llenas == 100000, QString("the list was filled with %1 rows of 100000").arg(llenas));
     const double llenarBase = ejecutar(kLlenado);
 
     crearArbol();
@@ -218,6 +223,7 @@ int main(int argc, char* argv[])
     reloj.restart();
     arbol.Form_Load();
     const double armar = milisegundos(reloj);
+    exigir(arbol.TreeV->topLevelItemCount() > 0, "the tree shows no code");
     const double armarBase = ejecutar(arbol.sql);
 
     salida << "open the article lookup:               " << abrir << " ms (target 300; the statement alone " << abrirBase

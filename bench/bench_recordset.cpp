@@ -3,8 +3,10 @@
 // INSERT, the engine's limit; first with each row committed by itself, then
 // with commits grouped as a long save groups them (every 1 000 rows or
 // 100 ms, whichever comes first).
+#include "Comprobacion.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "esquema/GuionEsquema.h"
+#include "platform/Clock.h"
 #include "platform/db/Connection.h"
 #include "platform/db/GroupedCommits.h"
 #include "platform/db/engines/SqliteFunctions.h"
@@ -61,18 +63,18 @@ double porRecordset(const QString& base, Commits commits)
         if (agrupados) agrupados->afterWrite();
     }
     if (agrupados) agrupados->commit();
-    return reloj.nsecsElapsed() / 1e9;
+    const double segundos = reloj.nsecsElapsed() / 1e9;
+    exigir(conexion.Execute("SELECT COUNT(*) FROM S_TA_EQUIV").Fields(0).Value().toLong() == kFilas,
+           "the record set did not write every row");
+    return segundos;
 }
 
 // The same rows through SQLite alone, with the same comparison of codes, grouped by the same rule.
 double porInsercionPreparada(const QString& archivo, Commits commits)
 {
-    sqlite3* base = nullptr;
     // Opened unlocked, as the layer opens its connections.
-    sqlite3_open_v2(archivo.toUtf8().constData(), &base, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    // The codes' comparison of the suite (trailing blanks do not count), which the table's keys use.
-    db::registerTsqlFunctions(base);
-    sqlite3_exec(base, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
+    sqlite3* base = abrirSqlite(archivo, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
+    ejecutarSqlite(base, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL");
     sqlite3_stmt* insertar = nullptr;
     sqlite3_prepare_v2(base,
                        "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
@@ -80,12 +82,12 @@ double porInsercionPreparada(const QString& archivo, Commits commits)
                        -1, &insertar, nullptr);
     QElapsedTimer reloj;
     reloj.start();
-    QElapsedTimer tramo;
+    Clock::Duration tramo{};
     int filasDelTramo = 0;
     for (int i = 0; i < kFilas; ++i) {
         if (commits == Commits::Grouped && filasDelTramo == 0) {
-            sqlite3_exec(base, "BEGIN", nullptr, nullptr, nullptr);
-            tramo.start();
+            ejecutarSqlite(base, "BEGIN");
+            tramo = clockNow();
         }
         const QByteArray codigo = articulo(i).toUtf8();
         sqlite3_bind_text(insertar, 1, codigo.constData(), static_cast<int>(codigo.size()), SQLITE_TRANSIENT);
@@ -93,18 +95,16 @@ double porInsercionPreparada(const QString& archivo, Commits commits)
         sqlite3_bind_text(insertar, 3, "GR", -1, SQLITE_STATIC);
         sqlite3_bind_int(insertar, 4, 1000);
         sqlite3_bind_int(insertar, 5, 1);
-        sqlite3_step(insertar);
-        sqlite3_reset(insertar);
-        if (commits == Commits::Grouped
-            && (++filasDelTramo >= db::GroupedCommits::kRowsPerCommit
-                || tramo.hasExpired(db::GroupedCommits::kMillisecondsPerCommit))) {
-            sqlite3_exec(base, "COMMIT", nullptr, nullptr, nullptr);
+        escribirSqlite(base, insertar);
+        if (commits == Commits::Grouped && db::GroupedCommits::due(++filasDelTramo, tramo)) {
+            ejecutarSqlite(base, "COMMIT");
             filasDelTramo = 0;
         }
     }
-    if (filasDelTramo > 0) sqlite3_exec(base, "COMMIT", nullptr, nullptr, nullptr);
+    if (filasDelTramo > 0) ejecutarSqlite(base, "COMMIT");
     const double segundos = reloj.nsecsElapsed() / 1e9;
     sqlite3_finalize(insertar);
+    exigir(contarSqlite(base, "SELECT COUNT(*) FROM S_TA_EQUIV") == kFilas, "the raw INSERT did not write every row");
     sqlite3_close(base);
     return segundos;
 }

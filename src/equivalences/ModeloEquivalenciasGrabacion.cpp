@@ -131,9 +131,9 @@ bool ModeloEquivalencias::borrarPorArticulo(TrapErrores& trap)
 // article. What the operator is told was written is committed first: the
 // stretch is committed before any box is shown (the cancel question, an
 // error's treatment), when the save ends or is cancelled, and at the latest
-// every GroupedCommits::kRowsPerCommit rows or kMillisecondsPerCommit
-// milliseconds. A crash of the program during the save may therefore lose
-// only the last of those short stretches, never rows it said were saved.
+// every GroupedCommits::kRowsPerCommit rows or kTimePerCommit. A crash of the
+// program during the save may therefore lose only the last of those short
+// stretches, never rows it said were saved.
 // The targets' copies of a stretch are committed just before it, so that a
 // crash never leaves a target without a row the company kept.
 bool ModeloEquivalencias::grabarEspeciales(AvanceGrabacion& avance, TrapErrores& trap)

@@ -145,7 +145,7 @@ std::optional<FalloReplica> DestinoReplica::EmpezarCopia()
         return fallo(FalloReplica::Paso::Actualizacion, kEmpezarTramo, error.numero, error.descripcion);
     }
     tramoAbierto_ = true;
-    tramoDesde_.start();
+    tramoDesde_ = clockNow();
     return std::nullopt;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "database/DB_Dll.h"
+#include "platform/Clock.h"
 #include "replication/AjustesGrupo.h"
 #include "replication/FalloReplica.h"
 #include "replication/ModGruposEmp.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -90,7 +90,7 @@ private:
     bool avisado_ = false;
     QHash<QString, QStringList> columnas_;
     bool tramoAbierto_ = false;
-    QElapsedTimer tramoDesde_;
+    Clock::Duration tramoDesde_{};
     QVector<SolicitudReplica> copiasDelTramo_;
     std::optional<TramoPerdido> perdido_;
 };

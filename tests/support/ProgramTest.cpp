@@ -29,6 +29,7 @@ void resetServices()
     Service<Dialogs>::install(nullptr);
     Service<Desktop>::install(nullptr);
     Service<ProgramEnd>::install(nullptr);
+    Service<Clock>::install(nullptr);
     Service<VentanaAcceso>::install(nullptr);
     Service<VentanaReconexion>::install(nullptr);
     Service<ConsultaCampos>::install(nullptr);
@@ -68,6 +69,9 @@ void ProgramTest::SetUp()
     auto desktop = std::make_unique<RecordingDesktop>();
     escritorio = desktop.get();
     Service<Desktop>::install(std::move(desktop));
+    auto clock = std::make_unique<StillClock>();
+    reloj = clock.get();
+    Service<Clock>::install(std::move(clock));
     gSesion() = Sesion{};
     FijarLineaComandoProceso({});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/os/Desktop.h"
+#include "platform/Clock.h"
 #include "platform/ProgramEnd.h"
 #include "support/ScriptedDialogs.h"
 
@@ -32,10 +33,20 @@ private:
 // back as its default (or stays absent) until a test installs its own.
 void resetServices();
 
+// A clock that stands still until a test moves it.
+class StillClock : public Clock {
+public:
+    Duration now() const override { return now_; }
+    void advance(Duration by) { now_ += by; }
+
+private:
+    Duration now_{};
+};
+
 // A test with its own program folder and temporary folder (EQUIV_CARPETA,
 // TEMP and TMP point into a fresh temporary directory), a scripted operator,
-// a recording desktop, an end of the program that is only noted, an empty
-// session record and no command line.
+// a recording desktop, an end of the program that is only noted, a clock
+// that stands still, an empty session record and no command line.
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -48,6 +59,7 @@ protected:
 
     ScriptedDialogs* operador = nullptr;
     RecordingDesktop* escritorio = nullptr;
+    StillClock* reloj = nullptr;
 
 private:
     QTemporaryDir programDir_;

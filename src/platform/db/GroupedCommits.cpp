@@ -18,17 +18,17 @@ void GroupedCommits::beforeWrite()
     connection_.BeginTrans();
     open_ = true;
     rows_ = 0;
-    openFor_.start();
+    openedAt_ = clockNow();
 }
 
-bool GroupedCommits::due(int rows, const QElapsedTimer& openFor)
+bool GroupedCommits::due(int rows, Clock::Duration openedAt)
 {
-    return rows >= kRowsPerCommit || openFor.hasExpired(kMillisecondsPerCommit);
+    return rows >= kRowsPerCommit || clockNow() - openedAt >= kTimePerCommit;
 }
 
 void GroupedCommits::afterWrite()
 {
-    if (due(++rows_, openFor_)) commit();
+    if (due(++rows_, openedAt_)) commit();
 }
 
 void GroupedCommits::commit()

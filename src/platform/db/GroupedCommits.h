@@ -1,8 +1,7 @@
 #pragma once
 
+#include "platform/Clock.h"
 #include "platform/ErrorVB.h"
-
-#include <QElapsedTimer>
 
 #include <functional>
 #include <optional>
@@ -13,18 +12,18 @@ class Connection;
 
 // The writes of a long run, committed in short stretches instead of one by
 // one: a transaction is opened before the first write of a stretch and
-// committed once it holds `rowsPerCommit` rows or has been open
-// `millisecondsPerCommit`, whichever comes first, and whenever the caller
+// committed once it holds kRowsPerCommit rows or has been open
+// kTimePerCommit by the program's clock, whichever comes first, and whenever the caller
 // commits. Whatever is still open is committed when the object goes.
 // `beforeCommit`, when given, runs before each commit; it must not raise.
 class GroupedCommits {
 public:
     static constexpr int kRowsPerCommit = 1000;
-    static constexpr int kMillisecondsPerCommit = 100;
+    static constexpr Clock::Duration kTimePerCommit{100};
 
     // The rule itself, for writers that keep their own transactions: a
-    // stretch of `rows` writes, open for `openFor`, is to be committed now.
-    static bool due(int rows, const QElapsedTimer& openFor);
+    // stretch of `rows` writes, opened at `openedAt`, is to be committed now.
+    static bool due(int rows, Clock::Duration openedAt);
 
     explicit GroupedCommits(Connection& connection, std::function<void()> beforeCommit = {});
     ~GroupedCommits();
@@ -47,7 +46,7 @@ private:
     std::function<void()> beforeCommit_;
     bool open_ = false;
     int rows_ = 0;
-    QElapsedTimer openFor_;
+    Clock::Duration openedAt_{};
     std::optional<ErrorVB> laterFailure_;
 };
 

@@ -42,6 +42,18 @@ TEST_P(GroupedCommitsTest, NoMoreThanAStretchIsEverLeftUncommittedAndTheRestGoes
     EXPECT_EQ(committedUnits(), rows);
 }
 
+TEST_P(GroupedCommitsTest, AStretchOpenForItsTimeIsCommittedAtItsNextWrite)
+{
+    GroupedCommits commits(connection);
+    write(commits, 1);
+    reloj->advance(GroupedCommits::kTimePerCommit - Clock::Duration(1));
+    write(commits, 2);
+    EXPECT_EQ(committedUnits(), 0);
+    reloj->advance(Clock::Duration(1));
+    write(commits, 3);
+    EXPECT_EQ(committedUnits(), 3);
+}
+
 TEST_P(GroupedCommitsTest, AFailedWriteDoesNotTakeTheRowsBeforeIt)
 {
     GroupedCommits commits(connection);

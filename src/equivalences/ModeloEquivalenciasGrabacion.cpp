@@ -204,13 +204,22 @@ int ModeloEquivalencias::CompletarGenericas(const QVector<Hallazgo>& faltantes)
 }
 
 // One statement, and the same condition for every target: the points of sale
-// would otherwise keep the generic rows the company deleted.
+// would otherwise keep the generic rows the company deleted. The statement
+// leaves its failure in the connection's error list; it goes to the save's
+// treatment like any other, so that a refused deletion is neither taken for
+// done nor copied.
 bool ModeloEquivalencias::borrarEspeciales(TrapErrores& trap)
 {
     const QString condicion =
         "PARATODOS = 1 AND "
         + condicionDelPar(codigoUnidad(Valor("IdUnidad2")), codigoUnidad(Valor("IdUnidad_Equiv2")));
-    if (!trap.paso([&] { base_.EjecutaConsultaSQL("DELETE S_TA_EQUIV WHERE " + condicion); })) return false;
+    const bool borrado = trap.paso([&] {
+        db::Errors& errores = base_.gCnn.errors();
+        errores.Clear();
+        base_.EjecutaConsultaSQL("DELETE S_TA_EQUIV WHERE " + condicion);
+        if (errores.Count() > 0) throw ErrorVB(errores.Item(0).Number, errores.Item(0).Description, "S_TA_EQUIV");
+    });
+    if (!borrado) return false;
     return trap.paso([&] { replicacion_.ActualizaGEmpresas({TablaActiva_, kBaja, {}, condicion}); });
 }
 

@@ -674,6 +674,27 @@ TEST_F(FrmEquivalenciasTest, AGenericDeletionKeepsPerArticleRows)
     EXPECT_EQ(borrado.Claves, (std::array<QString, 6>{}));
 }
 
+TEST_F(FrmEquivalenciasTest, AGenericDeletionTheDatabaseRefusesIsReportedAndNothingIsClearedOrCopied)
+{
+    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
+          "('A-3', 'KG', 'GR', 1000, 1)"});
+    seedNative({"CREATE TRIGGER rechazo BEFORE DELETE ON S_TA_EQUIV BEGIN SELECT RAISE(ABORT, 'baja rechazada'); END"},
+               kCompany, kServer);
+    show();
+    tabs().setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    const QStringList shown = pressAnswering(Qt::Key_F10, {"&Sí", "A&bortar"});
+
+    ASSERT_EQ(shown.size(), 2) << "the question, then the error";
+    EXPECT_TRUE(shown[1].contains("baja rechazada")) << shown[1].toStdString();
+    EXPECT_EQ(count("PARATODOS = 1"), 1);
+    EXPECT_TRUE(replicas->requests.isEmpty());
+    EXPECT_EQ(field(4).text().trimmed(), "KG");
+    EXPECT_EQ(field(5).text().trimmed(), "GR");
+}
+
 TEST_F(FrmEquivalenciasTest, ASecondSaveWhileTheFirstIsCopyingIsRefusedThroughTheRealEventLoop)
 {
     copyForReal();

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr char kTabla[] = "REPLICA_PENDIENTES";
+constexpr const char* kNombreTabla = ListaPendientes::kTabla.nombre;
 constexpr int kLargoError = 250;
 
 QString comillas(const QString& texto) { return EntreComillas(texto); }
@@ -51,20 +51,23 @@ std::optional<db::Recordset> leer(const QString& sentencia)
 
 QString texto(db::Recordset& filas, const QString& columna) { return filas.Fields(columna).Value().textOrEmpty(); }
 
-bool hayPendientesDe(const QString& codigoTPV, const QStringList& tablas)
+// Whether copies of the tables are pending for the point of sale; nothing
+// when the list cannot be read.
+std::optional<bool> hayPendientesDe(const QString& codigoTPV, const QStringList& tablas)
 {
     QStringList lista;
     for (const QString& tabla : tablas) lista.append(comillas(tabla));
-    auto filas = leer(QString("SELECT COUNT(*) AS N FROM ") + kTabla + " WHERE DESTINO = " + comillas(kDestinoTPV)
+    auto filas = leer(QString("SELECT COUNT(*) AS N FROM ") + kNombreTabla + " WHERE DESTINO = " + comillas(kDestinoTPV)
                       + " AND CODIGO_TPV = " + comillas(codigoTPV) + " AND TABLA IN (" + lista.join(u',') + ")");
-    return filas && !filas->Eof() && filas->Fields("N").Value().toLong() > 0;
+    if (!filas || filas->Eof()) return std::nullopt;
+    return filas->Fields("N").Value().toLong() > 0;
 }
 
 }  // namespace
 
 bool ListaPendientes::Agregar(const DatosDestino& destino, const SolicitudReplica& solicitud, const QString& error)
 {
-    auto existente = leer(QString("SELECT ID FROM ") + kTabla + condicionDeEntrada(destino, solicitud));
+    auto existente = leer(QString("SELECT ID FROM ") + kNombreTabla + condicionDeEntrada(destino, solicitud));
     if (!existente) return false;
     if (!existente->Eof()) {
         AnotarFallo(existente->Fields("ID").Value().toLong(), error);
@@ -74,7 +77,7 @@ bool ListaPendientes::Agregar(const DatosDestino& destino, const SolicitudReplic
     for (const QString& clave : solicitud.Claves) valores.append(comillas(clave));
     valores << comillas(solicitud.Condicion) << QString::number(solicitud.Operacion) << "getDate()"
             << comillas(QvFunciones::TextoMaximo(error, kLargoError)) << "1";
-    return ejecutar(QString("INSERT INTO ") + kTabla
+    return ejecutar(QString("INSERT INTO ") + kNombreTabla
                     + " (DESTINO, CODIGO_TPV, TABLA, CLAVE1, CLAVE2, CLAVE3, CLAVE4, CLAVE5, CLAVE6, CONDICION, "
                       "OPERACION, FECHA, ULTIMO_ERROR, INTENTOS) VALUES ("
                     + valores.join(", ") + ")");
@@ -83,7 +86,7 @@ bool ListaPendientes::Agregar(const DatosDestino& destino, const SolicitudReplic
 QVector<Pendiente> ListaPendientes::Todos() const
 {
     QVector<Pendiente> todos;
-    auto filas = leer(QString("SELECT * FROM ") + kTabla + " ORDER BY ID");
+    auto filas = leer(QString("SELECT * FROM ") + kNombreTabla + " ORDER BY ID");
     if (!filas) return todos;
     for (; !filas->Eof(); filas->MoveNext()) {
         Pendiente pendiente;
@@ -102,18 +105,18 @@ QVector<Pendiente> ListaPendientes::Todos() const
 
 bool ListaPendientes::Vacia() const
 {
-    auto filas = leer(QString("SELECT COUNT(*) AS N FROM ") + kTabla);
+    auto filas = leer(QString("SELECT COUNT(*) AS N FROM ") + kNombreTabla);
     return !filas || filas->Eof() || filas->Fields("N").Value().toLong() == 0;
 }
 
 void ListaPendientes::Quitar(qint64 id)
 {
-    (void)ejecutar(QString("DELETE ") + kTabla + " WHERE ID = " + QString::number(id));
+    (void)ejecutar(QString("DELETE ") + kNombreTabla + " WHERE ID = " + QString::number(id));
 }
 
 void ListaPendientes::AnotarFallo(qint64 id, const QString& error)
 {
-    (void)ejecutar(QString("UPDATE ") + kTabla
+    (void)ejecutar(QString("UPDATE ") + kNombreTabla
                    + " SET ULTIMO_ERROR = " + comillas(QvFunciones::TextoMaximo(error, kLargoError))
                    + ", FECHA = getDate(), INTENTOS = INTENTOS + 1 WHERE ID = " + QString::number(id));
 }
@@ -129,7 +132,11 @@ void ListaPendientes::MarcarPuntoDeVenta(const QString& codigoTPV, const QString
         }
     }
     for (const QString& marca : marcas) {
-        const QString valor = hayPendientesDe(codigoTPV, TablasConMarcaPendiente(marca)) ? "1" : "0";
-        (void)ejecutar("UPDATE V_TA_TPV SET " + marca + " = " + valor + " WHERE CODIGO = " + comillas(codigoTPV));
+        // The suite's other programs rely on the mark: a list that cannot be
+        // read leaves it as it is rather than clear it.
+        const std::optional<bool> pendientes = hayPendientesDe(codigoTPV, TablasConMarcaPendiente(marca));
+        if (!pendientes) continue;
+        (void)ejecutar("UPDATE V_TA_TPV SET " + marca + " = " + (*pendientes ? "1" : "0")
+                       + " WHERE CODIGO = " + comillas(codigoTPV));
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/TablasPropias.h"
 #include "replication/ModGruposEmp.h"
 
 #include <QString>
@@ -22,6 +23,16 @@ struct Pendiente {
 // statements run on the company's own database object.
 class ListaPendientes {
 public:
+    // CODIGO_TPV is empty for the group database; the keys and condition are
+    // the request's, in SQL form.
+    static constexpr TablaPropia kTabla{
+        "REPLICA_PENDIENTES",
+        "CREATE TABLE REPLICA_PENDIENTES (ID int IDENTITY(1,1) PRIMARY KEY, DESTINO varchar(10) NOT NULL, "
+        "CODIGO_TPV varchar(4) NOT NULL, TABLA varchar(100) NOT NULL, CLAVE1 varchar(255) NOT NULL, "
+        "CLAVE2 varchar(255) NOT NULL, CLAVE3 varchar(255) NOT NULL, CLAVE4 varchar(255) NOT NULL, "
+        "CLAVE5 varchar(255) NOT NULL, CLAVE6 varchar(255) NOT NULL, CONDICION varchar(1000) NOT NULL, "
+        "OPERACION smallint, FECHA datetime, ULTIMO_ERROR varchar(250), INTENTOS int DEFAULT 0)"};
+
     // Keeps a copy for a target; the same rows already kept for it only get
     // the new error and time. False when the company database refused it.
     bool Agregar(const DatosDestino& destino, const SolicitudReplica& solicitud, const QString& error);

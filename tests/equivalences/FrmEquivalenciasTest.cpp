@@ -849,6 +849,14 @@ TEST_F(FrmEquivalenciasTest, StartedWithAnArticleOnTheCommandLineTheWindowOpensO
     saveScreenshot(*ventana, "inicio.png");
 }
 
+TEST_F(FrmEquivalenciasTest, SigningInToACompanyWithoutTheProgramsOwnTablesCreatesThem)
+{
+    seed({"DROP TABLE REPLICA_PENDIENTES", "DROP TABLE VERIFICACION_EQUIVALENCIAS"});
+    startAsAnaOnArticle100();
+    EXPECT_TRUE(gBaseDatos().ExisteTablaDB("REPLICA_PENDIENTES"));
+    EXPECT_TRUE(gBaseDatos().ExisteTablaDB("VERIFICACION_EQUIVALENCIAS"));
+}
+
 TEST_F(FrmEquivalenciasTest, AnArticleThatDoesNotExistIsReportedAndTheWindowStillOpens)
 {
     gBaseDatos() = DB_Dll();

@@ -1,7 +1,9 @@
 #include "database/DB_Dll.h"
+#include "database/TablasPropias.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
 #include "replication/GrabacionConReplica.h"
+#include "replication/ListaPendientes.h"
 #include "replication/ModGruposEmp.h"
 #include "replication/ReplicaGrupo.h"
 #include "support/PedirReplica.h"
@@ -172,6 +174,28 @@ TEST_P(ReplicaGrupoTest, ADeadPointOfSaleIsReportedOncePerSaveAndWhatItMissedIsS
     EXPECT_EQ(pendientes("0003"), 0);
     EXPECT_EQ(contar("SELECT COUNT(*) FROM V_TA_TPV WHERE CODIGO = '0003' AND PEND_ARTICULOS = 0"), 1);
     EXPECT_EQ(avisos().size(), 1);
+}
+
+// A company of the suite made before the list of pending copies existed.
+TEST_P(ReplicaGrupoTest, WithoutThePendingListTheSuitesMarkStaysAndTheListMadeAtSignInKeepsTheCopies)
+{
+    agregarPuntoDeVenta("0003", "Sur", kPuntos, "TPV03", {}, {}, false);
+    seed({"DROP TABLE REPLICA_PENDIENTES", "UPDATE V_TA_TPV SET PEND_ARTICULOS = 1 WHERE CODIGO = '0003'"});
+    operador->answer(vb::vbOK);
+    operador->answer(vb::vbOK);
+    grabar("A1", "CJ", "UN", "12");
+    ASSERT_EQ(avisos().size(), 2);
+    EXPECT_TRUE(avisos()[1].contains("No se pudo anotar")) << avisos()[1].toStdString();
+    EXPECT_EQ(contar("SELECT COUNT(*) FROM V_TA_TPV WHERE CODIGO = '0003' AND PEND_ARTICULOS = 1"), 1)
+        << "a list that cannot be read leaves the suite's mark alone";
+
+    ASSERT_TRUE(CrearTablasQueFaltan(gBaseDatos(), {ListaPendientes::kTabla}));
+    operador->answer(vb::vbOK);
+    grabar("A2", "CJ", "UN", "6");
+    EXPECT_EQ(pendientes("0003"), 1);
+    createCompanyDatabase("TPV03", kPuntos);
+    EXPECT_EQ(Service<Replicacion>::get().ReintentarPendientes(), 0);
+    EXPECT_EQ(equivalencias("TPV03", kPuntos), QStringList{"A2 CJ UN = 6"});
 }
 
 TEST_P(ReplicaGrupoTest, AGroupDatabaseThatCannotBeOpenedIsReportedOnceAndItsCopiesAreKept)

@@ -2,6 +2,7 @@
 
 #include "platform/db/tsql/TsqlConcatenation.h"
 #include "platform/db/tsql/TsqlLikePattern.h"
+#include "platform/db/tsql/TsqlTableDefinitions.h"
 #include "platform/db/tsql/TsqlTextComparison.h"
 
 #include <QHash>
@@ -34,8 +35,7 @@ QString PostgresDialect::quotedName(const QString& name) const { return TsqlDial
 
 namespace {
 
-// SQL Server's type names in table definitions, as PostgreSQL spells them;
-// text types get the schema's case-insensitive collation.
+// SQL Server's type names in table definitions, as PostgreSQL spells them.
 const QHash<QString, QString>& ddlTypes()
 {
     static const QHash<QString, QString> types{
@@ -54,18 +54,6 @@ const QHash<QString, QString>& ddlTypes()
     return types;
 }
 
-bool isTextType(const QString& word)
-{
-    static const QStringList text{"VARCHAR", "NVARCHAR", "CHAR", "NCHAR", "TEXT", "NTEXT"};
-    return text.contains(word.toUpper());
-}
-
-bool definesTables(const TokenList& statement)
-{
-    const int first = statement.nextSignificant(0);
-    return first < statement.size() && (statement[first].isWord(u"CREATE") || statement[first].isWord(u"ALTER"));
-}
-
 TokenList collated(const char* collation)
 {
     return {SqlToken::blank(), SqlToken::word("COLLATE"), SqlToken::blank(), SqlToken::word(collation)};
@@ -73,19 +61,13 @@ TokenList collated(const char* collation)
 
 void adaptColumnTypes(TokenList& statement)
 {
-    const TokenList collation = collated(PostgresCaseInsensitiveCollation);
     for (int i = 0; i < statement.size(); ++i) {
         if (statement[i].kind != SqlToken::Kind::Word) continue;
-        const QString word = statement[i].text;
-        if (!ddlTypes().contains(word.toUpper()) && !isTextType(word)) continue;
-        if (ddlTypes().contains(word.toUpper())) statement[i].text = ddlTypes().value(word.toUpper());
-        if (!isTextType(word)) continue;
-        int end = i;
-        const int next = statement.nextSignificant(i + 1);
-        if (next < statement.size() && statement[next].isSymbol(u"(")) end = statement.closingParenthesis(next);
-        statement.insert(end + 1, collation);
-        i = end + collation.size();
+        const auto type = ddlTypes().constFind(statement[i].text.toUpper());
+        if (type != ddlTypes().cend()) statement[i].text = *type;
     }
+    collateTextColumns(statement, PostgresCaseInsensitiveCollation);
+    identityAsGenerated(statement);
 }
 
 // Whether the word at `name` calls a T-SQL text function, under its own

@@ -2,6 +2,7 @@
 
 #include "platform/db/engines/SqliteFunctions.h"
 #include "platform/db/tsql/TsqlLikeAny.h"
+#include "platform/db/tsql/TsqlTableDefinitions.h"
 
 namespace db {
 
@@ -22,7 +23,14 @@ TokenList SqliteDialect::comparedLiteral(const SqlToken& literal) const
     return {literal, SqlToken::blank(), SqlToken::word("COLLATE"), SqlToken::blank(), SqlToken::word("NOCASE")};
 }
 
-void SqliteDialect::adaptToEngine(TokenList& statement) const { joinLikesOfOnePattern(statement, LikeAnyFunction); }
+void SqliteDialect::adaptToEngine(TokenList& statement) const
+{
+    if (definesTables(statement)) {
+        collateTextColumns(statement, QStringLiteral("NOCASE"));
+        identityAsRowId(statement);
+    }
+    joinLikesOfOnePattern(statement, LikeAnyFunction);
+}
 
 std::unique_ptr<Dialect> makeSqliteDialect() { return std::make_unique<SqliteDialect>(); }
 

@@ -1,6 +1,7 @@
 #include "platform/ErrorVB.h"
 #include "platform/db/Dialect.h"
 #include "platform/db/ErrorMap.h"
+#include "support/ErrorNumber.h"
 #include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
@@ -165,6 +166,18 @@ TEST(TsqlDialect, OwnerAndCurrentDatabaseAreDroppedFromNames)
     EXPECT_EQ(
         translated("ALTER TABLE dbo.S_TA_EQUIV ADD Activo bit Not Null  CONSTRAINT DF_S_TA_EQUIV_Activo DEFAULT (1)"),
         "ALTER TABLE S_TA_EQUIV ADD Activo bit Not Null  CONSTRAINT DF_S_TA_EQUIV_Activo DEFAULT (1)");
+}
+
+TEST(TsqlDialect, TableDefinitionsCompareTextsWithoutCaseAndNumberTheirIdentityColumnAsTheRowId)
+{
+    EXPECT_EQ(withComparisonMarkers("CREATE TABLE T (ID int IDENTITY(1,1) PRIMARY KEY, a varchar(10) NOT NULL, b int)"),
+              QStringList{"CREATE TABLE T (ID integer PRIMARY KEY AUTOINCREMENT, a varchar(10) COLLATE NOCASE NOT NULL, "
+                          "b int)"});
+    EXPECT_EQ(withComparisonMarkers("ALTER TABLE T ADD Nota char(4) NULL"),
+              QStringList{"ALTER TABLE T ADD Nota char(4) COLLATE NOCASE NULL"});
+    EXPECT_EQ(errorNumber([] { translated("CREATE TABLE T (ID int IDENTITY(1,1), a int)"); }),
+              db::ErrorMap::ErrorsInCommand)
+        << "SQLite numbers only its primary key";
 }
 
 TEST(TsqlDialect, BracketsBecomeDoubleQuotes)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <initializer_list>
+
+class DB_Dll;
+
+// A table of the program's own in the company database. Its definition is
+// SQL Server's text, which the engine's dialect translates, so that each
+// engine gets its own types, numbering and case-insensitive texts.
+struct TablaPropia {
+    const char* nombre;
+    const char* definicion;
+};
+
+// Creates those the company lacks, as the program signs in to it: a company
+// of the suite made before these tables existed has none of them. False when
+// one could not be created; the rest are created all the same.
+bool CrearTablasQueFaltan(DB_Dll& base, std::initializer_list<TablaPropia> tablas);

@@ -4,12 +4,12 @@
 #include "database/VentanaAcceso.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
+#include "platform/db/EngineFactory.h"
 #include "platform/db/ErrorMap.h"
 #include "platform/os/Desktop.h"
 #include "platform/os/DesktopShortcut.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
-#include "platform/ui/VbColor.h"
 #include "session/BasesRegistradas.h"
 #include "session/Sesion.h"
 #include "styling/EstiloFormulario.h"
@@ -37,7 +37,9 @@ constexpr char kPistaUsuario[] = "Ingrese el usuario";
 constexpr char kPistaBase[] = "ingrese el nombre de la base de datos";
 constexpr char kPistaServidor[] = "ingrese el nombre del servidor e instancia";
 constexpr char kPuertoPorDefecto[] = "1433";
-constexpr qint32 kColorPista = 2;
+constexpr char kSinConexiones[] =
+    "No hay conexiones registradas en este equipo.\nPara probar el programa, cree la empresa de demostración "
+    "con el comando «crear-demo» y vuelva a abrirlo.";
 constexpr char kProgramaOdbc[] = "ODBC.exe";
 constexpr char kTituloAccesoDirecto[] = "Acceso Directo";
 
@@ -89,7 +91,6 @@ void frmAcceso::crearControles()
 {
     framAcceso = new QGroupBox(this);
     TxtUserId = caja("TxtUserId", "Ingrese el nombre de usuario", framAcceso);
-    TxtUserId->setText(" ");
     TxtUserPassword = caja("TxtUserPassword", "Ingrese la contraseña", framAcceso);
     TxtUserPassword->setEchoMode(QLineEdit::Password);
     TxtUserPassword->setStyleSheet("lineedit-password-character: 42");
@@ -121,6 +122,9 @@ void frmAcceso::crearControles()
     Label8->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
 
     lstBases = new QListWidget(this);
+    lblSinConexiones = etiqueta(kSinConexiones, this);
+    lblSinConexiones->setObjectName("lblSinConexiones");
+    lblSinConexiones->setWordWrap(true);
     bcAceptar = new QPushButton("Conectar", this);
     bcCancelar = new QPushButton("Cancelar", this);
     CmdRegistrar = new QPushButton("Registrar", this);
@@ -151,6 +155,7 @@ void frmAcceso::crearControles()
     auto* registradas = new QVBoxLayout;
     registradas->addWidget(Label1[1]);
     registradas->addWidget(lstBases, 1);
+    registradas->addWidget(lblSinConexiones);
     auto* botonesRegistro = new QHBoxLayout;
     botonesRegistro->addWidget(CmdRegistrar);
     botonesRegistro->addWidget(CmdLineaComando);
@@ -186,6 +191,7 @@ void frmAcceso::conectarEventos()
     for (QLineEdit* cajaTexto : {TxtDbName, TxtServidor, TxtUserPassword}) {
         connect(cajaTexto, &QLineEdit::textChanged, this, [this, cajaTexto] { MensajeInicial(*cajaTexto); });
     }
+    connect(TxtServidor, &QLineEdit::textChanged, this, &frmAcceso::mostrarMotor);
     lstBases->installEventFilter(this);
     connect(lstBases, &QListWidget::currentRowChanged, this, [this](int fila) {
         if (fila >= 0) AsignarDatosBase();
@@ -236,6 +242,7 @@ void frmAcceso::llenarlist()
         }
     });
     if (lstBases->count() > 0) lstBases->setCurrentRow(0);
+    lblSinConexiones->setVisible(lstBases->count() == 0);
 }
 
 bool frmAcceso::DatosBase(const QString& Nombre)
@@ -280,14 +287,21 @@ void frmAcceso::MensajeInicial(QLineEdit& Caja)
         pista = kPistaBase;
     else if (&Caja == TxtServidor)
         pista = kPistaServidor;
+    // The hint is the box's placeholder, never its text: typing into the box
+    // must not add to it, and a box left empty passes nothing.
+    Caja.setPlaceholderText(pista);
     const QString texto = vb::Trim(Caja.text());
     if (!texto.isEmpty() && texto != pista) return;
-    // Setting the hint changes the text again; the second pass finds it in place.
-    if (Caja.text() != pista) Caja.setText(pista);
-    QPalette colores = Caja.palette();
-    colores.setColor(QPalette::Text, vb::ToQColor(kColorPista));
-    Caja.setPalette(colores);
-    Caja.selectAll();
+    if (!Caja.text().isEmpty()) Caja.clear();
+}
+
+// The engine the server is registered with, where the suite would show its
+// platform: a server of servidores.ini may be a folder of SQLite files or an
+// ODBC data source; any other is SQL Server.
+void frmAcceso::mostrarMotor()
+{
+    const QString servidor = vb::Trim(TxtServidor->text());
+    CboPlataformaDB->setItemText(0, db::engineNameOf(servidor.left(servidor.indexOf(u':'))));
 }
 
 // --- the buttons -------------------------------------------------------------------------------

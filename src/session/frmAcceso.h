@@ -51,6 +51,7 @@ public:
     QList<QLabel*> Label1;  // title, "Conexiones registradas", "AUTENTICACION"
     QLabel* Label7;
     QLabel* Label8;
+    QLabel* lblSinConexiones;  // how to make the demo, when nothing is registered
 
     // The buttons and the link, as the operator uses them.
     void bcAceptar_Click();
@@ -74,6 +75,7 @@ private:
     bool DatosBase(const QString& Nombre);
     void AsignarDatosBase();
     void MensajeInicial(QLineEdit& Caja);
+    void mostrarMotor();
     void RegistrarBases();
     bool ExisteBaseDeDatos(const QString& Servidor, const QString& Dbname, const QString& Usuario,
                            const QString& Password, const QString& Proveedor);

@@ -49,12 +49,12 @@ TEST_F(frmAccesoTest, TheWindowOpensWithItsCaptionsTipsAndHints)
 {
     frmAcceso ventana;
     EXPECT_EQ(ventana.windowTitle(), "Control de Acceso");
-    EXPECT_EQ(ventana.TxtUserId->text(), "Ingrese el usuario") << "a blank box shows its hint";
-    EXPECT_EQ(ventana.TxtUserId->palette().color(QPalette::Text), QColor(2, 0, 0));
-    EXPECT_EQ(ventana.TxtUserPassword->text(), "");
+    for (QLineEdit* caja : {ventana.TxtUserId, ventana.TxtUserPassword, ventana.TxtDbName, ventana.TxtServidor})
+        EXPECT_EQ(caja->text(), "") << "a blank box shows its hint, but holds nothing";
+    EXPECT_EQ(ventana.TxtUserId->placeholderText(), "Ingrese el usuario");
     EXPECT_EQ(ventana.TxtUserPassword->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(ventana.TxtDbName->text(), "ingrese el nombre de la base de datos");
-    EXPECT_EQ(ventana.TxtServidor->text(), "ingrese el nombre del servidor e instancia");
+    EXPECT_EQ(ventana.TxtDbName->placeholderText(), "ingrese el nombre de la base de datos");
+    EXPECT_EQ(ventana.TxtServidor->placeholderText(), "ingrese el nombre del servidor e instancia");
     EXPECT_EQ(ventana.TxtPuerto->text(), "1433");
     EXPECT_EQ(ventana.TxtUserId->toolTip(), "Ingrese el nombre de usuario");
     EXPECT_EQ(ventana.TxtUserPassword->toolTip(), "Ingrese la contraseña");
@@ -72,10 +72,38 @@ TEST_F(frmAccesoTest, TheWindowOpensWithItsCaptionsTipsAndHints)
     EXPECT_EQ(ventana.Label1[2]->text(), "AUTENTICACION");
     EXPECT_EQ(ventana.Label7->text(), "QURO VEX");
     EXPECT_EQ(ventana.lstBases->count(), 0) << "no BASES.TXT, no registered connections";
+    EXPECT_FALSE(ventana.lblSinConexiones->isHidden());
+    EXPECT_TRUE(ventana.lblSinConexiones->text().contains("crear-demo")) << "says how to make the demo";
 
     ventana.TxtDbName->setText("   ");
-    EXPECT_EQ(ventana.TxtDbName->text(), "ingrese el nombre de la base de datos") << "emptied, the hint comes back";
-    EXPECT_EQ(ventana.TxtDbName->selectedText(), ventana.TxtDbName->text()) << "typing replaces the hint";
+    EXPECT_EQ(ventana.TxtDbName->text(), "") << "blanks leave the box empty, its hint showing";
+}
+
+// A clerk clicks into the user box, where the hint shows, and types.
+TEST_F(frmAccesoTest, WhatIsTypedIntoABoxShowingItsHintIsAllItHolds)
+{
+    registrarEmpresa();
+    frmAcceso ventana;
+    ventana.show();
+    QApplication::setActiveWindow(&ventana);
+    QTest::mouseClick(ventana.TxtUserId, Qt::LeftButton);
+    QTest::keyClicks(ventana.TxtUserId, "ADMIN");
+    EXPECT_EQ(ventana.TxtUserId->text(), "ADMIN");
+    EXPECT_TRUE(ventana.lblSinConexiones->isHidden()) << "a registered connection is listed instead";
+}
+
+TEST_F(frmAccesoTest, ThePlatformIsTheEngineTheServerIsRegisteredWith)
+{
+    writeProgramFile("servidores.ini",
+                     registryEntry() + "[PG]\r\nmotor=odbc\r\ncadena=Driver={PostgreSQL Unicode};Server=x;\r\n");
+    frmAcceso ventana;
+    ventana.TxtServidor->setText("local");
+    EXPECT_EQ(ventana.CboPlataformaDB->itemText(0), "SQLite");
+    ventana.TxtServidor->setText("PG");
+    EXPECT_EQ(ventana.CboPlataformaDB->itemText(0), "PostgreSQL Unicode");
+    ventana.TxtServidor->setText("SRV1:1433");
+    EXPECT_EQ(ventana.CboPlataformaDB->itemText(0), "SQL Server");
+    EXPECT_EQ(ventana.CboPlataformaDB->itemText(1), "ORACLE");
 }
 
 TEST_F(frmAccesoTest, EnterWalksTheBoxesDownToConectar)
@@ -265,9 +293,9 @@ TEST_F(frmAccesoTest, AsTheLoginWindowItIsFilledAndReportsWhatWasTyped)
     });
     DatosAcceso datos{"EMPRESA", "LOCAL", "", "* *", 0};
     ASSERT_TRUE(login->Mostrar(datos));
-    EXPECT_EQ(relleno, "LOCAL|EMPRESA|* *|SQL Server");
+    EXPECT_EQ(relleno, "LOCAL|EMPRESA|* *|SQLite");
     EXPECT_EQ(datos.usuario, "ANA");
-    EXPECT_EQ(datos.dbName, "ingrese el nombre de la base de datos") << "a box left with its hint passes the hint";
+    EXPECT_EQ(datos.dbName, "") << "a box left with its hint passes nothing";
     EXPECT_EQ(gSesion().gUsuarioLogeado, "ANA");
     EXPECT_EQ(gSesion().gPasswordUsuario, "* *");
 
@@ -277,6 +305,12 @@ TEST_F(frmAccesoTest, AsTheLoginWindowItIsFilledAndReportsWhatWasTyped)
 
 TEST_F(frmAccesoTest, Screenshot)
 {
+    {
+        frmAcceso primeraVez;
+        primeraVez.show();
+        QDir().mkpath(CAPTURAS_DIR);
+        EXPECT_TRUE(primeraVez.grab().save(QDir(CAPTURAS_DIR).filePath("acceso-sin-conexiones.png")));
+    }
     writeProgramFile("BASES.TXT",
                      "EMPRESA_DEMO / LOCAL,EMPRESA_DEMO,EMPRESA_DEMO,x,LOCAL\r\n"
                      "EMP01 / SRV1,EMP01,EMP01,x,srv1:1433\r\n");

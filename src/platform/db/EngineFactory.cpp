@@ -9,6 +9,7 @@
 #include "platform/os/System.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace db {
 
@@ -38,6 +39,17 @@ QString withLogin(const QString& cadena, const QString& user, const QString& pas
 }
 
 }  // namespace
+
+QString engineNameOf(const QString& server)
+{
+    const QString engine = registryValue(server, "motor");
+    if (vb::SameText(engine, "sqlite")) return QStringLiteral("SQLite");
+    if (!vb::SameText(engine, "odbc")) return QStringLiteral("SQL Server");
+    static const QRegularExpression driver(QStringLiteral("driver\\s*=\\s*\\{?([^};]+)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch nombre = driver.match(registryValue(server, "cadena"));
+    return nombre.hasMatch() ? vb::Trim(nombre.captured(1)) : QStringLiteral("ODBC");
+}
 
 QString freeTdsText(const ConnectionString& text)
 {

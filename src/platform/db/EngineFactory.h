@@ -17,6 +17,10 @@ class ConnectionString;
 // own: UTF-8, or Windows-1252 when it is not valid UTF-8.
 inline constexpr char kServerRegistryFile[] = "servidores.ini";
 
+// The engine of a server name as a person names it: "SQLite", the ODBC
+// driver the registry's text names, or "SQL Server" for a server not registered.
+QString engineNameOf(const QString& server);
+
 // The FreeTDS text for a SQL Server "host", "host:port" or "host\instance".
 QString freeTdsText(const ConnectionString& text);
 

@@ -102,6 +102,7 @@ int main(int argc, char* argv[])
     if (pruebaBusqueda) return PruebaBusqueda();
 
     FrmEquivalencias ventana;
+    QObject::connect(&ventana, &FrmEquivalencias::Descargada, &app, &QApplication::quit);
     if (!ventana.Form_Load()) return kFinDelInicio;
     return Ejecutar(ventana);
 }

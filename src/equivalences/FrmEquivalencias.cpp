@@ -536,6 +536,5 @@ void FrmEquivalencias::Form_Unload()
     QvFunciones::RestablecerEstado(false);
     modelo_.LiberarRegistro();
     hide();
-    // The program ends by returning from main().
-    QCoreApplication::exit(0);
+    emit Descargada();
 }

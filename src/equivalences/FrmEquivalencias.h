@@ -49,6 +49,10 @@ public:
     bool HayError() const { return modelo_.HayError(); }
     bool ArticuloFijo() const { return modelo_.ArticuloFijo(); }
 
+signals:
+    // The window was unloaded (CERRAR, or closed): the program is to end.
+    void Descargada();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

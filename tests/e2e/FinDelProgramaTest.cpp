@@ -108,6 +108,14 @@ TEST_F(FinDelProgramaTest, EveryStartUpThatGivesUpEndsTheProgramWithStatusZero)
     EXPECT_TRUE(demasiados.relato.contains("hizo \"Atencion! > Aceptar\"")) << demasiados.relato.toStdString();
 }
 
+TEST_F(FinDelProgramaTest, EscInTheWindowClosesItAndEndsTheProgramWithStatusZero)
+{
+    const Final final = ejecutar({lineaDemo(kEmpresaDemo, kClaveDemo)}, {"Actualización de Equivalencias > tecla Escape"});
+    esperarFinNormal(final, 0);
+    EXPECT_TRUE(final.relato.contains("hizo \"Actualización de Equivalencias > tecla Escape\""))
+        << final.relato.toStdString();
+}
+
 TEST_F(FinDelProgramaTest, AConsistencyCheckThatCannotSignInEndsWithStatusTwo)
 {
     esperarFinNormal(ejecutar({"--verificar", lineaDemo(kEmpresaDemo, "mala")}, {}), 2);

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -884,11 +885,9 @@ TEST_F(FrmEquivalenciasTest, TheSpreadsheetAndTheCloseCommands)
     EXPECT_TRUE(escritorio->opened[0].endsWith(".xlsx"));
     ventana->UtilVex1_Click("REPORTE");
     EXPECT_TRUE(operador->boxes().isEmpty());
-    // The application's own loop, as main() runs it: a nested loop would
-    // leave the request to quit pending, and every later modal box of this
-    // process would close before it is answered.
-    QTimer::singleShot(0, [this] { ventana->UtilVex1_Click("CERRAR"); });
-    EXPECT_EQ(QCoreApplication::exec(), 0) << "the program's loop ends";
+    QSignalSpy descargada(ventana.get(), &FrmEquivalencias::Descargada);
+    ventana->UtilVex1_Click("CERRAR");
+    EXPECT_EQ(descargada.count(), 1) << "the program is told to end";
     EXPECT_FALSE(ventana->isVisible());
 }
 

@@ -69,7 +69,7 @@ std::optional<QString> AltaDirecta::Agregar(const QString& texto)
     // Any failure is told with the statement that failed, and the add ends.
     TrapErrores trap("imgMas_Click", [this](const ErrorVB&, const QString&) {
         avisarFallo();
-        return TrapErrores::Abortar;
+        return Respuesta::Salir;
     });
     bool existe = false;
     if (!trap.paso([&] { existe = detalleExistente(texto); })) return std::nullopt;

@@ -174,7 +174,7 @@ void BusquedaCodigo::AbrirConexion()
         return;
     }
     TrapErrores trap({}, [this](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        return RespuestaDelBoton(TratamientoErrores(error, kBotonesTratamiento, rutina));
     });
     db::Connection& conexion = base_.gCnn;
     if (!trap.paso([&] {
@@ -205,8 +205,8 @@ QString BusquedaCodigo::sp_Cfg(const QString& campo, QString& ValorAux)
 {
     // Ignorar goes on with the next step; any other answer gives an empty value.
     TrapErrores trap("sp_Cfg", [this](const ErrorVB& error, const QString& rutina) {
-        const int respuesta = TratamientoErrores(error, kBotonesTratamiento, rutina);
-        return respuesta == TrapErrores::Ignorar ? respuesta : static_cast<int>(TrapErrores::Abortar);
+        const Respuesta respuesta = RespuestaDelBoton(TratamientoErrores(error, kBotonesTratamiento, rutina));
+        return respuesta == Respuesta::Seguir ? respuesta : Respuesta::Salir;
     });
     ValorAux.clear();
     db::Recordset filas;

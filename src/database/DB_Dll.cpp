@@ -1,42 +1,17 @@
 #include "database/DB_Dll.h"
 
 #include "database/TextoSQL.h"
-#include "database/VentanaAcceso.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
-#include "platform/os/System.h"
-#include "platform/ui/Dialogs.h"
-#include "vendor/TratamientoErrores.h"
-
-#include <QCoreApplication>
 
 namespace {
-
 constexpr int kTiempoConexion = 3;
-constexpr char kCR[] = "\r";
-constexpr char kCRLF[] = "\r\n";
-
-void dejarCorrerEventos() { QCoreApplication::processEvents(); }
-
 }  // namespace
-
-DB_Dll& gBaseDatos()
-{
-    static DB_Dll baseDatos;
-    return baseDatos;
-}
-
-DB_Dll& gBaseDatosVX()
-{
-    static DB_Dll estadisticas;
-    return estadisticas;
-}
 
 int DB_Dll::TratamientoErrores(const ErrorVB& CodErr, int Botones, const QString& Rutina) const
 {
-    if (silenciosa()) throw CodErr;
-    return TratamientoErroresBaseDatos(CodErr, Botones, Rutina, gLogErr);
+    return manejo_->TratamientoErrores(CodErr, Botones, Rutina, gLogErr);
 }
 
 bool DB_Dll::esOracle() const { return vb::ContainsText(gConnString, "ORACLE"); }
@@ -58,9 +33,8 @@ void DB_Dll::ArmarCadenaConexion()
 
 void DB_Dll::ParametrosConexion()
 {
-    VentanaAcceso* ventana = silenciosa() ? nullptr : Service<VentanaAcceso>::find();
     DatosAcceso datos{gDBName, gServidor, gUsuarioLogeado, gPasswordUsuario, 0};
-    if (!ventana || !ventana->Mostrar(datos)) {
+    if (!manejo_->PedirParametros(datos)) {
         gOpenFlag = false;
         return;
     }
@@ -79,43 +53,26 @@ void DB_Dll::ParametrosConexion()
     }
 }
 
-// What to do with a failure of OpenServerADODB: 4 try the step again, anything else ends.
-int DB_Dll::tratarFalloApertura(const ErrorVB& error, bool& cerroUnaVez, bool MuestraError)
+// What to do with a failure of OpenServerADODB: try the step again, or end.
+Respuesta DB_Dll::tratarFalloApertura(const ErrorVB& error, bool& cerroUnaVez, bool MuestraError)
 {
     const auto cerrarYReintentar = [&] {
         cerroUnaVez = true;
         if (gCnn.State() != db::ado::adStateClosed) gCnn.Close();
-        return TrapErrores::Reintentar;
+        return Respuesta::Reintentar;
     };
-    if (!MuestraError || silenciosa()) {
-        if (error.numero == db::ErrorMap::AlreadyOpen && !cerroUnaVez) return cerrarYReintentar();
+    const bool yaAbierta = gCnn.errors().Count() == 0 || !MuestraError || Silencioso();
+    if (yaAbierta && error.numero == db::ErrorMap::AlreadyOpen && !cerroUnaVez) return cerrarYReintentar();
+    if (!MuestraError || !manejo_->ReintentarApertura(error, gCnn.errors(), enlace(), gUsuario)) {
         gOpenFlag = false;
-        return 0;
-    }
-    if (gCnn.errors().Count() == 0) {
-        if (error.numero == db::ErrorMap::AlreadyOpen && !cerroUnaVez) return cerrarYReintentar();
-        MsgBox(error.descripcion);
-        return 0;
-    }
-    const db::DbError& primero = gCnn.errors().Item(0);
-    const QString pregunta =
-        " Estado de Sql: " + primero.SQLState + kCR + "Numero de Error: " + QString::number(primero.Number) + kCR
-        + "Descripcion: " + primero.Description + kCR + "Codigo Nativo: " + QString::number(primero.NativeError) + kCR
-        + kCRLF + "Nombre de Proceso: " + os::executableName() + kCR + kCRLF + kCRLF
-        + "1. Verifique el Usuario, contraseña y base de datos" + kCRLF
-        + "2. Verifique el nombre del servidor, quizas necesite agregarle el nombre de la instancia, por ejemplo : "
-        + gServidor + "\\QUROVEX" + kCRLF + "3. Verifique si el inicio de sesion para el usuario " + gUsuario
-        + " existe" + kCRLF + kCRLF + kCRLF + " - Desea Intentarlo Nuevamente??? ";
-    if (MsgBox(pregunta, vb::vbYesNo + vb::vbCritical, " Error de Conexion a Base de Datos") != vb::vbYes) {
-        gOpenFlag = false;
-        return 0;
+        return Respuesta::Salir;
     }
     gCnn.errors().Clear();
     ParametrosConexion();
     // Leaving the parameters window ends the attempts instead of retrying the old ones.
-    if (!gOpenFlag) return 0;
+    if (!gOpenFlag) return Respuesta::Salir;
     ArmarCadenaConexion();
-    return TrapErrores::Reintentar;
+    return Respuesta::Reintentar;
 }
 
 void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString& ConnString, bool ValidaAdmin,
@@ -164,10 +121,10 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
 
 bool DB_Dll::BuscarBase()
 {
-    CmdDlg.setTitulo("Buscar Base de Datos");
-    CmdDlg.setFiltro("Base de Datos de Microsoft Access |*.MDB");
-    if (!CmdDlg.Mostrar()) return false;
-    gDBName = CmdDlg.NombreArchivo();
+    const std::optional<QString> archivo =
+        manejo_->ElegirArchivo("Buscar Base de Datos", "Base de Datos de Microsoft Access |*.MDB");
+    if (!archivo) return false;
+    gDBName = *archivo;
     return true;
 }
 
@@ -185,7 +142,6 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
             gConnString = cadena + clave;
             return;
         } catch (const ErrorVB& error) {
-            if (silenciosa()) return;
             const QString estado = gCnn.errors().Count() > 0 ? gCnn.errors().Item(0).SQLState : QString();
             if (estado == "3024" || estado == "3051" || estado == "3044") {
                 if (!BuscarBase()) return;
@@ -194,11 +150,10 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
             if (estado == "3031") {
                 const bool usarClaveGuardada = !gIgnoraPassWord.isNull() && gIgnoraPassWord.toBool();
                 clave = usarClaveGuardada ? "Jet OLEDB:Database Password=" + gUserPassWord + ";"
-                                          : " Jet OLEDB:Database Password="
-                                                + InputBox("ingrese el password:", "Password Access") + ";";
+                                          : " Jet OLEDB:Database Password=" + manejo_->PedirClave() + ";";
                 continue;
             }
-            MsgBox(QString::number(error.numero) + "  " + error.descripcion, vb::vbCritical);
+            manejo_->FalloDeArchivo(error);
             return;
         }
     }
@@ -228,7 +183,7 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, db::Recordset& LRCS, db::Conn
         })) {
         return;
     }
-    dejarCorrerEventos();
+    manejo_->DespuesDeLeer();
 }
 
 void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, db::Recordset& LRCS, db::Connection* Conexionactiva,
@@ -242,12 +197,12 @@ void DB_Dll::CierraRecordset(db::Recordset& LrcsTemp)
 {
     TrapErrores trap("CierraRecordset", [this, &LrcsTemp](const ErrorVB& error, const QString& rutina) {
         if (error.numero != db::ErrorMap::NotAllowedWhileEditing)
-            return TratamientoErrores(error, kBotonesTratamiento, rutina);
+            return RespuestaDelBoton(TratamientoErrores(error, kBotonesTratamiento, rutina));
         (void)TrapErrores::silencioso().paso([&] {
             LrcsTemp.CancelUpdate();
             if (LrcsTemp.State() != db::ado::adStateClosed) LrcsTemp.Close();
         });
-        return 0;
+        return Respuesta::Salir;
     });
     (void)trap.paso([&] {
         if (LrcsTemp.State() != db::ado::adStateClosed) LrcsTemp.Close();

@@ -1,34 +1,32 @@
 #pragma once
 
+#include "database/ManejoFallos.h"
 #include "platform/ErrorVB.h"
+#include "platform/TrapErrores.h"
 #include "platform/Variant.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
-#include "vendor/QvDialogoArchivo.h"
 #include "vendor/TratamientoErrores.h"
 
 #include <QString>
 
-class VentanaReconexion;
+#include <memory>
 
 // The suite's database class: one connection (gCnn) and everything the
 // program asks of it. It knows SQL Server through "SQLOLEDB" (the usual
-// case), Oracle and Microsoft Access files. The process shares one instance,
-// gBaseDatos(); the statistics, remote and replication links are instances of
-// their own.
+// case), Oracle and Microsoft Access files. What it cannot settle by itself
+// when something fails it hands to the failure handler it is made with: the
+// company and statistics databases ask the operator; the databases that
+// replication and the remote link write to are quiet, so that their failures
+// never raise the company server's questions, never open the login window
+// and never end the program.
 class DB_Dll {
 public:
-    // What the class does with a failure: ask the operator, as the company
-    // and statistics databases do, or hand it to the caller without a word,
-    // as the databases that replication and the remote link write to must:
-    // their failures never raise the company server's questions, never open
-    // the login window and never end the program. A quiet lookup or record
-    // set raises the failure to its caller; a quiet statement leaves it in
-    // the connection's error list.
-    enum class PoliticaErrores { Interactiva, Silenciosa };
-
-    explicit DB_Dll(PoliticaErrores politica = PoliticaErrores::Interactiva) : politica_(politica) {}
-    PoliticaErrores Politica() const { return politica_; }
+    explicit DB_Dll(std::unique_ptr<ManejoFallos> manejo = std::make_unique<ManejoSilencioso>())
+        : manejo_(std::move(manejo))
+    {
+    }
+    bool Silencioso() const { return manejo_->Silencioso(); }
 
     static constexpr char pJETOLEDB40[] = "Microsoft.Jet.OLEDB.4.0";
     static constexpr char pJETOLEDB35[] = "Microsoft.Jet.OLEDB.3.51";
@@ -36,7 +34,6 @@ public:
     static constexpr char pORACLE[] = "OraOLEDB.Oracle.1";
 
     // Public fields, in their declaration order.
-    QvDialogoArchivo CmdDlg;
     bool gOpenFlag = false;
     Variant gIgnoraPassWord;
     db::Connection gCnn;
@@ -145,41 +142,35 @@ private:
     void ParametrosConexion();
     bool BuscarBase();
     bool esOracle() const;
-    int tratarFalloApertura(const ErrorVB& error, bool& cerroUnaVez, bool MuestraError);
+    Respuesta tratarFalloApertura(const ErrorVB& error, bool& cerroUnaVez, bool MuestraError);
 
     QString DescartarSentenciaOracle(QString& texto) const;
     QString EjecutarScriptOracle(QString& texto, long& RecordsAffected);
     void ejecutarSinReintento(QString& SentenciaSQL, long& RecordsAffected, db::Recordset* LRCS);
     bool reconectarOPreguntar(int& contador);
-    // The lost-link question of statements and lookups: true to try again;
-    // No asks for the program's end.
-    bool preguntarSiReconectar() const;
-    int tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, int& contador);
+    Respuesta tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, int& contador);
     bool existeEn(const QString& sentencia, db::Recordset* LRCS, bool SoloLectura, bool traducir);
 
     Perdida TratarPerdidaConexion(long NumeroError, int& Intentos, const QString& Rutina);
     // The treatment of AbrirRecordset and AsegurarConexion: a lost link first,
-    // then the library's error dialog (4 retry, 5 next, anything else leave).
-    int tratarFalloConPerdida(const ErrorVB& error, int& contador, const QString& rutina);
-    bool ReconectarConVentana(int Intentos, const QString& Rutina);
-    bool seriesDeReconexion(VentanaReconexion* ventana, int Intentos, const QString& Rutina);
+    // then the library's error dialog, whose button answers.
+    Respuesta tratarFalloConPerdida(const ErrorVB& error, int& contador, const QString& rutina);
+    EnlaceBase enlace(const QString& rutina = {}) const { return {gServidor, gDBName, rutina}; }
 
     // Quiet reconnections before the operator is asked: statements and
     // lookups try three times, a lost link found by the other routines twice.
     static constexpr int kReintentosSilenciosos = 3;
     static constexpr int kReconexionesAntesDePreguntar = 2;
 
-    bool silenciosa() const { return politica_ == PoliticaErrores::Silenciosa; }
     // A quiet object's treatment: one quiet reconnection for a lost link,
     // then the failure goes to the caller.
-    int tratarEnSilencio(const ErrorVB& error, int& contador);
+    Respuesta tratarEnSilencio(const ErrorVB& error, int& contador);
     // A failed statement of a quiet object is always in the error list.
     void anotarFallo(const ErrorVB& error);
 
-    PoliticaErrores politica_;
+    std::unique_ptr<ManejoFallos> manejo_;
     int contadorAbrirRecordset_ = 0;
     int contadorAsegurarConexion_ = 0;
-    bool preguntaPerdidaVisible_ = false;
 };
 
 // The process-wide instance, created on first use.

@@ -65,31 +65,31 @@ bool DB_Dll::preguntarSiReconectar() const
     return false;
 }
 
-// 4 runs the failing step again, 5 goes on, anything else leaves the lookup.
-int DB_Dll::tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, int& contador)
+// Whether to run the failing step again, go on, or leave the lookup.
+Respuesta DB_Dll::tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, int& contador)
 {
     if (silenciosa()) return tratarEnSilencio(error, contador);
-    if (programEndRequested()) return TrapErrores::Abortar;
+    if (programEndRequested()) return Respuesta::Salir;
     const bool enlacePerdido =
         gCnn.errors().Count() > 0 && gCnn.errors().Item(0).NativeError == db::ErrorMap::LinkLostNative;
     if (enlacePerdido) {
         if (ReintentaConectar()) {
-            if (++contador < kReintentosSilenciosos) return TrapErrores::Reintentar;
+            if (++contador < kReintentosSilenciosos) return Respuesta::Reintentar;
         } else {
             for (;;) {
                 const bool reconectado = ReintentaConectar();
                 if (busqueda == Busqueda::Datos) {
-                    if (reconectado) return TrapErrores::Reintentar;
+                    if (reconectado) return Respuesta::Reintentar;
                     if (++contador < kReintentosSilenciosos) continue;
                 } else if (reconectado) {
-                    if (++contador < kReintentosSilenciosos) return TrapErrores::Reintentar;
+                    if (++contador < kReintentosSilenciosos) return Respuesta::Reintentar;
                     break;
                 }
-                if (!preguntarSiReconectar()) return TrapErrores::Abortar;
+                if (!preguntarSiReconectar()) return Respuesta::Salir;
             }
         }
     }
-    return MsgBox(error.descripcion, vb::vbAbortRetryIgnore + vb::vbCritical, "Aviso al Operador");
+    return RespuestaDelBoton(MsgBox(error.descripcion, vb::vbAbortRetryIgnore + vb::vbCritical, "Aviso al Operador"));
 }
 
 bool DB_Dll::existeEn(const QString& sentencia, db::Recordset* LRCS, bool SoloLectura, bool traducir)
@@ -177,7 +177,7 @@ Variant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado, co
 
     int contador = 0;
     TrapErrores trap("DatosTabla", [&](const ErrorVB& error, const QString&) {
-        if (IgnoraError) return 0;
+        if (IgnoraError) return Respuesta::Salir;
         return tratarFalloBusqueda(error, Busqueda::Datos, contador);
     });
     Variant resultado = QString();

@@ -23,7 +23,7 @@ void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString&
                       const Variant& ValorDefault)
 {
     TrapErrores trap("errAddField", [this](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        return RespuestaDelBoton(TratamientoErrores(error, kBotonesTratamiento, rutina));
     });
     (void)trap.paso([&] {
         const QString nulos = PermiteNulos ? " Null " : " Not Null ";
@@ -37,7 +37,7 @@ void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString&
 bool DB_Dll::ExisteTablaDB(const QString& Tabla)
 {
     TrapErrores trap("VerificaCampos", [this](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        return RespuestaDelBoton(TratamientoErrores(error, kBotonesTratamiento, rutina));
     });
     bool existe = false;
     (void)trap.paso([&] {
@@ -51,7 +51,7 @@ bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo)
 {
     if (vb::ContainsText(gProveedor, "ORACLE")) return true;
     TrapErrores trap("VerificaCampos", [this](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        return RespuestaDelBoton(TratamientoErrores(error, kBotonesTratamiento, rutina));
     });
     bool existe = false;
     (void)trap.paso([&] {

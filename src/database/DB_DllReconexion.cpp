@@ -69,14 +69,14 @@ bool DB_Dll::ReintentaConectar()
     return gOpenFlag;
 }
 
-int DB_Dll::tratarFalloConPerdida(const ErrorVB& error, int& contador, const QString& rutina)
+Respuesta DB_Dll::tratarFalloConPerdida(const ErrorVB& error, int& contador, const QString& rutina)
 {
     if (silenciosa()) return tratarEnSilencio(error, contador);
     // Once the program is ending, a failure only leaves: nobody is asked any more.
-    if (programEndRequested()) return TrapErrores::Abortar;
+    if (programEndRequested()) return Respuesta::Salir;
     switch (TratarPerdidaConexion(error.numero, contador, rutina)) {
-    case Perdida::Reconectado: return TrapErrores::Reintentar;
-    case Perdida::Cerrar: requestProgramEnd(); return TrapErrores::Abortar;
+    case Perdida::Reconectado: return Respuesta::Reintentar;
+    case Perdida::Cerrar: requestProgramEnd(); return Respuesta::Salir;
     case Perdida::NoEsPerdida: break;
     }
     return QvFunciones::TratarError(error, rutina);
@@ -137,10 +137,10 @@ bool DB_Dll::seriesDeReconexion(VentanaReconexion* ventana, int Intentos, const 
     }
 }
 
-int DB_Dll::tratarEnSilencio(const ErrorVB& error, int& contador)
+Respuesta DB_Dll::tratarEnSilencio(const ErrorVB& error, int& contador)
 {
     const bool perdida =
         std::find(kNumerosDePerdida.begin(), kNumerosDePerdida.end(), error.numero) != kNumerosDePerdida.end();
-    if (perdida && ++contador < kReintentosSilenciosos && ReintentaConectar()) return TrapErrores::Reintentar;
+    if (perdida && ++contador < kReintentosSilenciosos && ReintentaConectar()) return Respuesta::Reintentar;
     throw error;
 }

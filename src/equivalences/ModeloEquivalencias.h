@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/TrapErrores.h"
 #include "platform/db/Recordset.h"
 
 #include <QObject>
@@ -14,7 +15,6 @@ class DB_Dll;
 struct ErrorVB;
 struct Hallazgo;
 class Replicacion;
-class TrapErrores;
 namespace db {
 class GroupedCommits;
 }
@@ -158,7 +158,7 @@ private:
     bool grabarEspecialesPorArticulo(AvanceGrabacion& avance, TrapErrores& trap, db::GroupedCommits& escrituras);
     bool borrarEspeciales(TrapErrores& trap);
     void pedirReplica(long operacion, const QString& articulo, const QString& unidad, const QString& equivalente);
-    int tratarErrorDeGrabacion(const ErrorVB& error, bool& repetir, std::optional<ErrorDeConversion>& conversion);
+    Respuesta tratarErrorDeGrabacion(const ErrorVB& error, bool& repetir, std::optional<ErrorDeConversion>& conversion);
 
     DB_Dll& base_;
     Replicacion& replicacion_;

@@ -26,8 +26,6 @@ namespace {
 
 constexpr long kAltaOModificacion = 1;
 constexpr long kBaja = 3;
-// What the save's own treatment answers when it dealt with the failure itself: leave.
-constexpr int kSalir = 0;
 
 bool esCampoGrabado(const QString& dataField)
 {
@@ -72,9 +70,8 @@ bool ModeloEquivalencias::grabarSegunModo(AvanceGrabacion& avance, TrapErrores& 
     return true;
 }
 
-// 4 repeats the failing step, 5 goes on with the next, anything else ends the save.
-int ModeloEquivalencias::tratarErrorDeGrabacion(const ErrorVB& error, bool& repetir,
-                                                std::optional<ErrorDeConversion>& conversion)
+Respuesta ModeloEquivalencias::tratarErrorDeGrabacion(const ErrorVB& error, bool& repetir,
+                                                      std::optional<ErrorDeConversion>& conversion)
 {
     HayError_ = true;
     QvFunciones::RestablecerEstado(false);
@@ -84,18 +81,18 @@ int ModeloEquivalencias::tratarErrorDeGrabacion(const ErrorVB& error, bool& repe
         RegistroActual.CancelUpdate();
         modo_ = Modo::Modificacion;
         repetir = true;
-        return kSalir;
+        return Respuesta::Salir;
     }
     if (error.numero == db::ErrorMap::WrongType) {
         conversion = ErrorDeConversion{"Error en conversion de datos", campoEnCurso_};
-        return kSalir;
+        return Respuesta::Salir;
     }
     db::Errors& errores = base_.gCnn.errors();
     if (errores.Count() > 0 && errores.Item(0).NativeError == db::ErrorMap::ProviderConversionNative) {
         conversion = ErrorDeConversion{"Error en conversion de datos ", campoEnCurso_};
         RegistroActual.CancelUpdate();
         errores.Clear();
-        return kSalir;
+        return Respuesta::Salir;
     }
     return QvFunciones::TratarError(error, "Actualizar Datos");
 }

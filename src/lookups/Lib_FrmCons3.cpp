@@ -180,7 +180,7 @@ void Lib_FrmCons3::disponerControles()
 void Lib_FrmCons3::Form_Load()
 {
     TrapErrores trap("FORM_LOAD", [](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        return QvFunciones::TratarError(error, rutina);
     });
     // Columns sized while loading are not the operator's widths.
     const QScopedValueRollback ajustando(ajustandoAnchos_, true);
@@ -431,7 +431,7 @@ void Lib_FrmCons3::FijarAnchoOpciones(int twips)
 void Lib_FrmCons3::Aceptar()
 {
     TrapErrores trap("HScroll1_Change", [](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        return QvFunciones::TratarError(error, rutina);
     });
     (void)trap.paso([this] {
         if (CheckBoxes) {
@@ -526,7 +526,7 @@ void Lib_FrmCons3::InformarFaltante()
                               + EntreComillas(QvFunciones::FormatoCodigo(codigo, 25)) + "," + EntreComillas(descripcion)
                               + "," + EntreComillas(usuario) + ")";
     TrapErrores trap("Form_KeyDown", [](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        return QvFunciones::TratarError(error, rutina);
     });
     (void)trap.paso([&] {
         DB_Dll& base = gBaseDatos();

@@ -35,12 +35,7 @@ constexpr char kConsultaFamilias[] =
 constexpr int kNivelesMarcados = 6;
 constexpr QSize kTamano(520, 560);
 
-TrapErrores Trampa(const QString& rutina)
-{
-    return TrapErrores(rutina, [](const ErrorVB& error, const QString& nombre) {
-        return TratamientoErrores(error, kBotonesTratamiento, nombre);
-    });
-}
+TrapErrores Trampa(const QString& rutina) { return TrapErrores(rutina, QvFunciones::TratarError); }
 
 QString Texto(db::Recordset& registros, int campo) { return QvFunciones::ValorATexto(registros.Fields(campo).Value()); }
 

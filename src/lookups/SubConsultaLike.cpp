@@ -267,7 +267,7 @@ void SubConsultaLike(const QString& Tabla, QString& TextoBuscado, QString& Resul
                      const QString& Where, DatosAdicionales* Datos)
 {
     TrapErrores trap("SubConsultaLike", [](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        return QvFunciones::TratarError(error, rutina);
     });
     ConsultaLike consulta(Tabla, TextoBuscado, SoloNoSuspendidos, Where);
     std::optional<Busqueda> busqueda;

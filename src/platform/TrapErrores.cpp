@@ -1,5 +1,16 @@
 #include "platform/TrapErrores.h"
 
+#include "platform/MessageBoxCodes.h"
+
+Respuesta RespuestaDelBoton(int boton)
+{
+    switch (boton) {
+    case vb::vbRetry: return Respuesta::Reintentar;
+    case vb::vbIgnore: return Respuesta::Seguir;
+    default: return Respuesta::Salir;
+    }
+}
+
 TrapErrores::TrapErrores(QString rutina, Tratamiento tratamiento)
     : rutina_(std::move(rutina)), tratamiento_(std::move(tratamiento))
 {
@@ -15,13 +26,9 @@ bool TrapErrores::paso(const std::function<void()>& accion)
             return true;
         } catch (const ErrorVB& error) {
             ultimoError_ = error;
-            if (!tratamiento_) {
-                ultimaRespuesta_ = Ignorar;
-                return true;
-            }
-            ultimaRespuesta_ = tratamiento_(error, rutina_);
-            if (ultimaRespuesta_ == Reintentar) continue;
-            return ultimaRespuesta_ == Ignorar;
+            ultimaRespuesta_ = tratamiento_ ? tratamiento_(error, rutina_) : Respuesta::Seguir;
+            if (ultimaRespuesta_ == Respuesta::Reintentar) continue;
+            return ultimaRespuesta_ == Respuesta::Seguir;
         }
     }
 }

@@ -1,24 +1,27 @@
 #pragma once
 
 #include "platform/ErrorVB.h"
-#include "platform/ui/Dialogs.h"
 
 #include <functional>
 #include <optional>
 
+// What a routine does after one of its steps failed, as its error treatment
+// answers: run the step again, go on with the next one, or leave the routine.
+// Every treatment answers with it; the error dialogs' buttons Reintentar and
+// Ignorar stand for the first two, any other button for leaving.
+enum class Respuesta { Reintentar, Seguir, Salir };
+
+// The answer a button of an error dialog stands for (4 Reintentar, 5 Ignorar).
+Respuesta RespuestaDelBoton(int boton);
+
 // Runs the steps of a routine that traps its own errors. A step that throws
-// ErrorVB goes to the routine's error treatment: answer 4 repeats the step,
-// 5 goes on with the next one, anything else tells the routine to leave.
+// ErrorVB goes to the routine's error treatment, which answers what to do.
 //
-//   TrapErrores trap("Cfg", TratamientoErrores);
+//   TrapErrores trap("Cfg", TratamientoDeRutina);
 //   if (!trap.paso([&] { ... })) return {};
 class TrapErrores {
 public:
-    // The answers of the error dialog that a routine acts on; any other
-    // answer (0 when nothing was shown) leaves the routine.
-    enum Respuesta : int { Abortar = vb::vbAbort, Reintentar = vb::vbRetry, Ignorar = vb::vbIgnore };
-
-    using Tratamiento = std::function<int(const ErrorVB& error, const QString& rutina)>;
+    using Tratamiento = std::function<Respuesta(const ErrorVB& error, const QString& rutina)>;
 
     TrapErrores(QString rutina, Tratamiento tratamiento);
 
@@ -28,13 +31,13 @@ public:
     // True when the routine goes on with its next step.
     [[nodiscard]] bool paso(const std::function<void()>& accion);
 
-    // The last failure seen, and what the operator answered to it.
+    // The last failure seen, and what the treatment answered to it.
     const std::optional<ErrorVB>& ultimoError() const { return ultimoError_; }
-    int ultimaRespuesta() const { return ultimaRespuesta_; }
+    std::optional<Respuesta> ultimaRespuesta() const { return ultimaRespuesta_; }
 
 private:
     QString rutina_;
     Tratamiento tratamiento_;
     std::optional<ErrorVB> ultimoError_;
-    int ultimaRespuesta_ = 0;
+    std::optional<Respuesta> ultimaRespuesta_;
 };

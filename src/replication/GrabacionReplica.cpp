@@ -11,6 +11,7 @@
 #include "replication/FalloReplica.h"
 #include "session/RegistroFallas.h"
 #include "vendor/TratamientoErrores.h"
+#include "vendor/QvFunciones.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ GrabacionReplica::~GrabacionReplica()
 void GrabacionReplica::leerDestinos()
 {
     TrapErrores trap(kRutina, [](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        return QvFunciones::TratarError(error, rutina);
     });
     db::Recordset puntos;
     gBaseDatos().AbrirRecordset(kPuntosDeVenta, puntos);

@@ -11,6 +11,7 @@
 #include "services/Navegador.h"
 #include "session/Sesion.h"
 #include "vendor/TratamientoErrores.h"
+#include "vendor/QvFunciones.h"
 
 namespace {
 
@@ -72,11 +73,6 @@ qint32 IniciarConSesion(const QString& ruta, const QString& parametrosSesion)
     return static_cast<qint32>(tarea);
 }
 
-int TratarErrorMenuExes(const ErrorVB& error, const QString& rutina)
-{
-    return TratamientoErrores(error, kBotonesTratamiento, rutina);
-}
-
 }  // namespace
 
 void MenuExes(QString& Programa, QString& Parametro, qint32& Resultado)
@@ -96,7 +92,7 @@ void MenuExes(QString& Programa, QString& Parametro, qint32& Resultado)
         return;
     }
     const QString ruta = EsRuta(programa) ? programa : os::findFileIgnoringCase(os::programFolder(), programa);
-    TrapErrores trap("MenuExes", TratarErrorMenuExes);
+    TrapErrores trap("MenuExes", QvFunciones::TratarError);
     if (!trap.paso([&] { Resultado = IniciarConSesion(ruta, parametrosSesion); })) return;
     if (Resultado == 0)
         MsgBox("Opcion no Implementada!\rComuniquese con su proveedor de sistemas", vb::vbCritical, kTituloAtencion);

@@ -123,8 +123,8 @@ bool ConectarBaseRemota(const QString& Servidor, const QString& DbName, const QS
 {
     if (vb::Trim(Puerto) == kPuertoSinIntento) return false;
     TrapErrores trap(kRutina, [](const ErrorVB& error, const QString& rutina) {
-        if (error.numero == db::ErrorMap::ObjectClosed) return static_cast<int>(TrapErrores::Ignorar);
-        return TratamientoErrores(error, vb::vbRetryCancel, rutina);
+        if (error.numero == db::ErrorMap::ObjectClosed) return Respuesta::Seguir;
+        return RespuestaDelBoton(TratamientoErrores(error, vb::vbRetryCancel, rutina));
     });
     bool abierta = false;
     if (!trap.paso([] { cerrarRemota(); })) return false;

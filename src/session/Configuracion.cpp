@@ -247,8 +247,8 @@ QString Cfg(const QString& Clave, QString& ValorAux, const QString& Grupo)
     if (!esGrupoDatos(Grupo)) sentencia += " AND GRUPO ='" + ComillasDobladas(Grupo) + "'";
     // Here Reintentar is not offered a second run: only Ignorar goes on.
     TrapErrores trap("Cfg", [](const ErrorVB& error, const QString& rutina) {
-        const int respuesta = TratamientoErrores(error, kBotonesTratamiento, rutina);
-        return respuesta == TrapErrores::Ignorar ? respuesta : 0;
+        const Respuesta respuesta = QvFunciones::TratarError(error, rutina);
+        return respuesta == Respuesta::Seguir ? respuesta : Respuesta::Salir;
     });
     const std::optional<QString> valor = leerFila(base, tabla, sentencia, Clave, ValorAux, trap);
     if (!valor) return {};
@@ -283,7 +283,7 @@ QString CfgVX(const QString& Clave, QString& ValorAux)
     const QString sentencia = QString("SELECT VALOR, valoraux FROM ") + kTablaPorDefecto
                               + " with(nolock)  WHERE CLAVE = '" + ComillasDobladas(vb::Trim(Clave)) + "'";
     TrapErrores trap("CfgVX", [](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        return QvFunciones::TratarError(error, rutina);
     });
     return leerFila(base, kTablaPorDefecto, sentencia, Clave, ValorAux, trap).value_or(QString());
 }

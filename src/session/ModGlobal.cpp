@@ -60,7 +60,7 @@ void GActualizarDatoScript(const QStringList& Sentencias, bool& HuboError, long&
 {
     HuboError = false;
     TrapErrores trap("GActualizarDatoScript", [](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        return QvFunciones::TratarError(error, rutina);
     });
     DB_Dll& base = gBaseDatos();
 

@@ -118,10 +118,10 @@ private:
         if (programEndRequested()) throw InicioAbandonado{};
     }
 
-    int tratarError(const ErrorVB& error)
+    Respuesta tratarError(const ErrorVB& error)
     {
         cerrarCartel();
-        if (error.numero == ErroresVB::ArgumentoNoValido) return TrapErrores::Ignorar;
+        if (error.numero == ErroresVB::ArgumentoNoValido) return Respuesta::Seguir;
         throw InicioAbandonado{};
     }
 

@@ -231,7 +231,7 @@ bool frmAcceso::eventFilter(QObject* watched, QEvent* event)
 void frmAcceso::llenarlist()
 {
     TrapErrores trap("FormLoad", [](const ErrorVB& error, const QString& rutina) {
-        return TratamientoErrores(error, kBotonesTratamiento, rutina);
+        return QvFunciones::TratarError(error, rutina);
     });
     const BasesRegistradas registro;
     ArchivoBases = registro.ruta();
@@ -248,8 +248,8 @@ void frmAcceso::llenarlist()
 bool frmAcceso::DatosBase(const QString& Nombre)
 {
     TrapErrores trap("DatosBase", [](const ErrorVB& error, const QString& rutina) {
-        (void)TratamientoErrores(error, kBotonesTratamiento, rutina);
-        return 0;
+        (void)QvFunciones::TratarError(error, rutina);
+        return Respuesta::Salir;
     });
     std::optional<ConexionRegistrada> conexion;
     (void)trap.paso([&] { conexion = BasesRegistradas(ArchivoBases).buscar(Nombre); });
@@ -348,13 +348,13 @@ void frmAcceso::CmdRegistrar_Click()
     terminarRegistro();
 }
 
-int frmAcceso::tratarErrorDeRegistro(const ErrorVB& error, bool& fallo)
+Respuesta frmAcceso::tratarErrorDeRegistro(const ErrorVB& error, bool& fallo)
 {
-    if (esErrorIgnorado(error.numero)) return TrapErrores::Ignorar;
+    if (esErrorIgnorado(error.numero)) return Respuesta::Seguir;
     const QString numero = (error.numero < 0 ? "" : " ") + QString::number(error.numero);
     MsgBox("SQL Server start failed.  \rSQL-DMO error:  " + numero + " " + error.descripcion);
     fallo = true;
-    return 0;
+    return Respuesta::Salir;
 }
 
 bool frmAcceso::registrarConexion(TrapErrores& trap)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ErrorVB.h"
+#include "platform/TrapErrores.h"
 
 #include <QDialog>
 #include <QList>
@@ -14,7 +15,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class TrapErrores;
 class VentanaAcceso;
 
 // The login window: database server, database and application user with its
@@ -85,7 +85,7 @@ private:
     bool conectaConUsuario();
     // Starts ODBC.exe when it is there and lists the connections again.
     void terminarRegistro();
-    int tratarErrorDeRegistro(const ErrorVB& error, bool& fallo);
+    Respuesta tratarErrorDeRegistro(const ErrorVB& error, bool& fallo);
 
     QString ArchivoBases;
     QString ServidorRegistrado;

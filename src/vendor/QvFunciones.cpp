@@ -47,9 +47,9 @@ QString QvFunciones::FormatoCodigo(const QString& codigo, int ancho)
     return limpio;
 }
 
-int QvFunciones::TratarError(const ErrorVB& error, const QString& rutina)
+Respuesta QvFunciones::TratarError(const ErrorVB& error, const QString& rutina)
 {
-    return TratamientoErrores(error, kBotonesTratamiento, rutina);
+    return RespuestaDelBoton(TratamientoErrores(error, kBotonesTratamiento, rutina));
 }
 
 QString QvFunciones::ValorATexto(const Variant& valor) { return valor.textOrEmpty(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ErrorVB.h"
+#include "platform/TrapErrores.h"
 #include "platform/Variant.h"
 
 #include <QString>
@@ -36,8 +37,9 @@ class QvFunciones {
 public:
     static QString FormatoCodigo(const QString& codigo, int ancho);
 
-    // Same dialog, log and answers as TratamientoErrores.
-    static int TratarError(const ErrorVB& error, const QString& rutina);
+    // The routines' usual error treatment: TratamientoErrores's dialog with
+    // Abortar, Reintentar and Ignorar, and its log; the button as the answer.
+    static Respuesta TratarError(const ErrorVB& error, const QString& rutina);
 
     static QString ValorATexto(const Variant& valor);
     static double TextoAMoneda(const QString& texto);

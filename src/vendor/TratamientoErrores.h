@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/ErrorVB.h"
+#include "platform/MessageBoxCodes.h"
 
 #include <QString>
-
-#include "platform/ui/Dialogs.h"
 
 // Abort, Retry and Ignore buttons with the critical-error icon.
 inline constexpr int kBotonesTratamiento = vb::vbAbortRetryIgnore + vb::vbCritical;

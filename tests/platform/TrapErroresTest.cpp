@@ -1,4 +1,5 @@
 #include "platform/TrapErrores.h"
+#include "platform/ui/Dialogs.h"
 
 #include <QStringList>
 
@@ -8,7 +9,7 @@ namespace {
 
 // A treatment that answers from a list and remembers what it was shown.
 struct Respuestas {
-    QList<int> respuestas;
+    QList<Respuesta> respuestas;
     QStringList vistos;
 
     TrapErrores::Tratamiento tratamiento()
@@ -34,7 +35,7 @@ TEST(TrapErrores, StepsWithoutFailureGoOn)
 
 TEST(TrapErrores, RetryRepeatsTheFailingStep)
 {
-    Respuestas operador{{4, 4}, {}};
+    Respuestas operador{{Respuesta::Reintentar, Respuesta::Reintentar}, {}};
     TrapErrores trap("Cfg", operador.tratamiento());
     int intentos = 0;
     EXPECT_TRUE(trap.paso([&] {
@@ -44,15 +45,23 @@ TEST(TrapErrores, RetryRepeatsTheFailingStep)
     EXPECT_EQ(operador.vistos, QStringList({"Cfg:13", "Cfg:13"}));
 }
 
-TEST(TrapErrores, IgnoreGoesOnAndAnythingElseLeaves)
+TEST(TrapErrores, GoingOnTakesTheNextStepAndLeavingEndsTheRoutine)
 {
-    Respuestas operador{{5, 3}, {}};
+    Respuestas operador{{Respuesta::Seguir, Respuesta::Salir}, {}};
     TrapErrores trap("R", operador.tratamiento());
     EXPECT_TRUE(trap.paso([] { throw ErrorVB(5, "x"); }));
     EXPECT_FALSE(trap.paso([] { throw ErrorVB(6, "y"); }));
     ASSERT_TRUE(trap.ultimoError().has_value());
     EXPECT_EQ(trap.ultimoError()->numero, 6);
-    EXPECT_EQ(trap.ultimaRespuesta(), 3);
+    EXPECT_EQ(trap.ultimaRespuesta(), Respuesta::Salir);
+}
+
+TEST(TrapErrores, RetryAndIgnoreAreTheButtonsThatDoNotLeave)
+{
+    EXPECT_EQ(RespuestaDelBoton(vb::vbRetry), Respuesta::Reintentar);
+    EXPECT_EQ(RespuestaDelBoton(vb::vbIgnore), Respuesta::Seguir);
+    for (int otro : {0, vb::vbOK, vb::vbCancel, vb::vbAbort, vb::vbYes, vb::vbNo})
+        EXPECT_EQ(RespuestaDelBoton(otro), Respuesta::Salir) << otro;
 }
 
 TEST(TrapErrores, SilentVariantSkipsFailures)

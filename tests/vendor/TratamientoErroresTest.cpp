@@ -131,7 +131,7 @@ TEST_F(TratamientoErroresTest, TheDatabaseCopyHonoursItsErrorFile)
 TEST_F(TratamientoErroresTest, TheLibrarysTratarErrorIsTheSameTreatment)
 {
     operador->answer(4);
-    EXPECT_EQ(QvFunciones::TratarError(kTypeMismatch, "AbrirRecordset"), 4);
+    EXPECT_EQ(QvFunciones::TratarError(kTypeMismatch, "AbrirRecordset"), Respuesta::Reintentar);
     EXPECT_EQ(operador->boxes()[0].title, "Equivalencias - AbrirRecordset Aviso al operador!!! - 2 ");
     EXPECT_EQ(operador->boxes()[0].buttons, 18);
     EXPECT_TRUE(unicaLinea(logTemporal()).second.endsWith(" Respondio : Reintentar\r\n"));

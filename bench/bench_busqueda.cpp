@@ -102,7 +102,7 @@ int main(int argc, char* argv[])
                << " s\n";
     salida.flush();
 
-    DB_Dll baseCaja(DB_Dll::PoliticaErrores::Silenciosa);
+    DB_Dll baseCaja;
     BusquedaCodigo caja(baseCaja);
     caja.setConnString(conexionDemo());
     caja.Usuario = kUsuarioDemo;

@@ -17,6 +17,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
+#include "session/BasesDeDatos.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -17,6 +17,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/TextField.h"
 #include "replication/ReplicaGrupo.h"
+#include "session/BasesDeDatos.h"
 #include "vendor/QvFunciones.h"
 
 #include <QApplication>

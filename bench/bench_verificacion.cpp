@@ -9,6 +9,7 @@
 #include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
+#include "session/BasesDeDatos.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,6 +5,7 @@
 #include "equivalences/InformeVerificacion.h"
 #include "platform/ErrorVB.h"
 #include "platform/db/Recordset.h"
+#include "session/BasesDeDatos.h"
 #include "session/ParametrosSesion.h"
 #include "session/VerificaConexion.h"
 

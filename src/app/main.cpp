@@ -2,8 +2,7 @@
 #include "app/ModoVerificacion.h"
 #include "codesearch/FrmPruebaBusqueda.h"
 #include "database/DB_Dll.h"
-#include "database/VentanaAcceso.h"
-#include "database/frmReconectar.h"
+#include "session/VentanaAcceso.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ArranqueConsultas.h"
 #include "lookups/ConsultaCamposMotor.h"
@@ -13,6 +12,7 @@
 #include "platform/ui/QtDialogs.h"
 #include "replication/ReplicaGrupo.h"
 #include "services/LanzadorMenuExes.h"
+#include "session/BasesDeDatos.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 #include "session/VerificaConexion.h"
@@ -33,7 +33,6 @@ struct Servicios {
         Service<ProgramEnd>::install(std::make_unique<FinDeLaAplicacion>());
         Service<Dialogs>::install(std::make_unique<QtDialogs>());
         Service<VentanaAcceso>::install(crearVentanaAcceso());
-        Service<VentanaReconexion>::install(std::make_unique<frmReconectar>());
         Service<ConsultasArranque>::install(std::make_unique<ArranqueConsultas>());
         Service<LanzadorNuevo>::install(std::make_unique<LanzadorMenuExes>());
         Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
@@ -45,7 +44,6 @@ struct Servicios {
         Service<Replicacion>::install(nullptr);
         Service<LanzadorNuevo>::install(nullptr);
         Service<ConsultasArranque>::install(nullptr);
-        Service<VentanaReconexion>::install(nullptr);
         Service<VentanaAcceso>::install(nullptr);
         Service<Dialogs>::install(nullptr);
         Service<ProgramEnd>::install(nullptr);
@@ -75,7 +73,7 @@ int PruebaBusqueda()
 {
     QString conexion;
     if (!VerificaConexion(false, {}, conexion, db::ado::adUseClient)) return kFinDelInicio;
-    DB_Dll baseBusqueda(DB_Dll::PoliticaErrores::Silenciosa);
+    DB_Dll baseBusqueda;
     FrmPruebaBusqueda ventana(baseBusqueda, gBaseDatos().gConnString, gSesion().gUsuarioLogeado, gBaseDatos().gDBName);
     return Ejecutar(ventana);
 }

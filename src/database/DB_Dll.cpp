@@ -61,8 +61,9 @@ Respuesta DB_Dll::tratarFalloApertura(const ErrorVB& error, bool& cerroUnaVez, b
         if (gCnn.State() != db::ado::adStateClosed) gCnn.Close();
         return Respuesta::Reintentar;
     };
-    const bool yaAbierta = gCnn.errors().Count() == 0 || !MuestraError || Silencioso();
-    if (yaAbierta && error.numero == db::ErrorMap::AlreadyOpen && !cerroUnaVez) return cerrarYReintentar();
+    // An object already open is closed and opened again once, unless the server gave reasons to ask about.
+    const bool sinPregunta = gCnn.errors().Count() == 0 || !MuestraError || Silencioso();
+    if (sinPregunta && error.numero == db::ErrorMap::AlreadyOpen && !cerroUnaVez) return cerrarYReintentar();
     if (!MuestraError || !manejo_->ReintentarApertura(error, gCnn.errors(), enlace(), gUsuario)) {
         gOpenFlag = false;
         return Respuesta::Salir;

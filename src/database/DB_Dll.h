@@ -173,7 +173,3 @@ private:
     int contadorAsegurarConexion_ = 0;
 };
 
-// The process-wide instance, created on first use.
-DB_Dll& gBaseDatos();
-// The statistics database (VX_ESTADISTICAS), which start-up opens beside it.
-DB_Dll& gBaseDatosVX();

@@ -1,11 +1,9 @@
 #include "database/DB_Dll.h"
-#include "database/TextoSQL.h"
-#include "platform/db/ErrorMap.h"
 
+#include "database/TextoSQL.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
-#include "platform/ProgramEnd.h"
-#include "platform/ui/Dialogs.h"
+#include "platform/db/ErrorMap.h"
 #include "vendor/QvFunciones.h"
 
 #include <optional>
@@ -55,21 +53,10 @@ QString condicionConWhere(const QString& Condicion)
 
 }  // namespace
 
-bool DB_Dll::preguntarSiReconectar() const
-{
-    const QString pregunta = QString("\r\n\r\n\r\n") + "Se perdio la conexion con la base de datos " + gDBName + "\r\n"
-                             + " Servidor " + gServidor + "\r\n\r\n" + "Elija SI para reintentar conectarse" + "\r\n"
-                             + "Elija NO para cerrar la aplicacion" + "\r\n\r\n\r\n";
-    if (MsgBox(pregunta, vb::vbYesNo + vb::vbCritical, "AVISO AL OPERADOR") == vb::vbYes) return true;
-    requestProgramEnd();
-    return false;
-}
-
 // Whether to run the failing step again, go on, or leave the lookup.
 Respuesta DB_Dll::tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, int& contador)
 {
-    if (silenciosa()) return tratarEnSilencio(error, contador);
-    if (programEndRequested()) return Respuesta::Salir;
+    if (Silencioso()) return tratarEnSilencio(error, contador);
     const bool enlacePerdido =
         gCnn.errors().Count() > 0 && gCnn.errors().Item(0).NativeError == db::ErrorMap::LinkLostNative;
     if (enlacePerdido) {
@@ -85,11 +72,11 @@ Respuesta DB_Dll::tratarFalloBusqueda(const ErrorVB& error, Busqueda busqueda, i
                     if (++contador < kReintentosSilenciosos) return Respuesta::Reintentar;
                     break;
                 }
-                if (!preguntarSiReconectar()) return Respuesta::Salir;
+                if (!manejo_->ReintentarTrasPerdida(enlace())) return Respuesta::Salir;
             }
         }
     }
-    return RespuestaDelBoton(MsgBox(error.descripcion, vb::vbAbortRetryIgnore + vb::vbCritical, "Aviso al Operador"));
+    return manejo_->FalloDeBusqueda(error);
 }
 
 bool DB_Dll::existeEn(const QString& sentencia, db::Recordset* LRCS, bool SoloLectura, bool traducir)

@@ -1,10 +1,8 @@
 #include "database/DB_Dll.h"
 
-#include "platform/ProgramEnd.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
-#include "platform/ui/Dialogs.h"
 
 #include <array>
 
@@ -114,11 +112,11 @@ void DB_Dll::ejecutarSinReintento(QString& SentenciaSQL, long& RecordsAffected, 
 bool DB_Dll::reconectarOPreguntar(int& contador)
 {
     if (ReintentaConectar()) return ++contador < kReintentosSilenciosos;
-    if (silenciosa() || programEndRequested()) return false;
+    if (Silencioso()) return false;
     for (;;) {
         if (ReintentaConectar()) return true;
         if (++contador < kReintentosSilenciosos) continue;
-        if (!preguntarSiReconectar()) return false;
+        if (!manejo_->ReintentarTrasPerdida(enlace())) return false;
     }
 }
 
@@ -138,7 +136,7 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected, db
             ejecutarSinReintento(SentenciaSQL, RecordsAffected, LRCS);
             return;
         } catch (const ErrorVB& fallo) {
-            if (silenciosa()) anotarFallo(fallo);
+            if (Silencioso()) anotarFallo(fallo);
             const db::DbError* error = primerError(gCnn);
             if (!error || contiene(SentenciaSQL, "TRANS")) return;
             if (error->NativeError == db::ErrorMap::LinkLostNative) {
@@ -170,8 +168,7 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected, d
 
     try {
         if (!contiene(gCnn.ConnectionString(), "ORACLE") && !AsegurarConexion()) {
-            if (!silenciosa())
-                MsgBox("No hay conexión con el servidor. Intentá de nuevo en unos segundos.", vb::vbExclamation);
+            manejo_->SinConexion();
             return;
         }
         ejecutarSinReintento(SentenciaSQL, RecordsAffected, LRCS);
@@ -183,10 +180,8 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected, d
         }
         const bool callado =
             std::find(kErroresCallados.begin(), kErroresCallados.end(), error.numero) != kErroresCallados.end();
-        if (silenciosa()) anotarFallo(error);
-        if (!callado && !contiene(SentenciaSQL, "TRANS") && !silenciosa()) {
-            MsgBox(error.descripcion, vb::vbCritical, "Aviso al operador!!!");
-        }
+        if (Silencioso()) anotarFallo(error);
+        if (!callado && !contiene(SentenciaSQL, "TRANS")) manejo_->FalloDeSentencia(error);
     }
 }
 

@@ -1,19 +1,10 @@
 #include "database/DB_Dll.h"
 
-#include "database/VentanaReconexion.h"
-#include "platform/ProgramEnd.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
-#include "platform/ui/Dialogs.h"
-#include "vendor/QvFunciones.h"
-
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <array>
-#include <cmath>
 
 // Noticing that the connection is gone and getting it back.
 
@@ -21,18 +12,12 @@ namespace {
 
 constexpr std::array kNumerosDePerdida{db::ErrorMap::ObjectClosed, db::ErrorMap::ConnectionUnusable,
                                        db::ErrorMap::LinkLostNumber};
-constexpr int kIntentosPorSerie = 10;
-constexpr int kPausaEntreIntentosMs = 500;
 constexpr int kTiempoReconexion = 5;
 constexpr int kTiempoComandoReconexion = 10;
 
-void dejarCorrerEventos() { QCoreApplication::processEvents(); }
-
-void esperar(int milisegundos)
+bool esPerdida(long numero)
 {
-    QEventLoop espera;
-    QTimer::singleShot(milisegundos, &espera, &QEventLoop::quit);
-    espera.exec();
+    return std::find(kNumerosDePerdida.begin(), kNumerosDePerdida.end(), numero) != kNumerosDePerdida.end();
 }
 
 }  // namespace
@@ -71,22 +56,18 @@ bool DB_Dll::ReintentaConectar()
 
 Respuesta DB_Dll::tratarFalloConPerdida(const ErrorVB& error, int& contador, const QString& rutina)
 {
-    if (silenciosa()) return tratarEnSilencio(error, contador);
-    // Once the program is ending, a failure only leaves: nobody is asked any more.
-    if (programEndRequested()) return Respuesta::Salir;
+    if (Silencioso()) return tratarEnSilencio(error, contador);
     switch (TratarPerdidaConexion(error.numero, contador, rutina)) {
     case Perdida::Reconectado: return Respuesta::Reintentar;
-    case Perdida::Cerrar: requestProgramEnd(); return Respuesta::Salir;
+    case Perdida::Cerrar: return Respuesta::Salir;
     case Perdida::NoEsPerdida: break;
     }
-    return QvFunciones::TratarError(error, rutina);
+    return manejo_->TratarError(error, rutina);
 }
 
 DB_Dll::Perdida DB_Dll::TratarPerdidaConexion(long NumeroError, int& Intentos, const QString& Rutina)
 {
-    const bool esPerdida =
-        std::find(kNumerosDePerdida.begin(), kNumerosDePerdida.end(), NumeroError) != kNumerosDePerdida.end();
-    if (!esPerdida) return Perdida::NoEsPerdida;
+    if (!esPerdida(NumeroError)) return Perdida::NoEsPerdida;
     if (Intentos < kReconexionesAntesDePreguntar) {
         ++Intentos;
         if (ReintentaConectar()) {
@@ -94,53 +75,17 @@ DB_Dll::Perdida DB_Dll::TratarPerdidaConexion(long NumeroError, int& Intentos, c
             return Perdida::Reconectado;
         }
     }
-    // Another failure is already asking: this one takes the ordinary way.
-    if (preguntaPerdidaVisible_) return Perdida::NoEsPerdida;
-    preguntaPerdidaVisible_ = true;
-    const int respuesta =
-        MsgBox("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (" + gServidor + ") " + "\r\n\r\n"
-                   + "¿Querés que intentemos reconectar (Sí) " + "\r\n" + "o cerrar la aplicación (No)?",
-               vb::vbYesNo + vb::vbCritical, "Conexión a la base de datos");
-    preguntaPerdidaVisible_ = false;
-    if (respuesta != vb::vbYes) return Perdida::Cerrar;
-    if (!ReconectarConVentana(kIntentosPorSerie, Rutina)) return Perdida::Cerrar;
-    Intentos = 0;
-    return Perdida::Reconectado;
-}
-
-bool DB_Dll::ReconectarConVentana(int Intentos, const QString& Rutina)
-{
-    VentanaReconexion* ventana = Service<VentanaReconexion>::find();
-    const bool reconectado = seriesDeReconexion(ventana, Intentos, Rutina);
-    if (ventana) ventana->Ocultar();
-    return reconectado;
-}
-
-// Series of attempts until one reconnects or the operator cancels; without a
-// window to cancel in, one series only.
-bool DB_Dll::seriesDeReconexion(VentanaReconexion* ventana, int Intentos, const QString& Rutina)
-{
-    for (;;) {
-        if (ventana) ventana->Empezar(Rutina, gDBName);
-        dejarCorrerEventos();
-        for (int i = 1; i <= Intentos; ++i) {
-            if (ventana && (ventana->Cancelar() || ventana->Reintentar())) break;
-            if (ventana) ventana->Avanzar(static_cast<int>(std::lround(i * 100.0 / Intentos)), i == Intentos);
-            dejarCorrerEventos();
-            if (ReintentaConectar()) return true;
-            esperar(kPausaEntreIntentosMs);
-            dejarCorrerEventos();
-        }
-        if (!ventana || ventana->Cancelar()) return false;
-        if (gOpenFlag) return true;
-        Intentos = kIntentosPorSerie;
+    switch (manejo_->PerdidaDeConexion(enlace(Rutina), [this] { return ReintentaConectar(); })) {
+    case Respuesta::Reintentar: Intentos = 0; return Perdida::Reconectado;
+    case Respuesta::Salir: return Perdida::Cerrar;
+    case Respuesta::Seguir: break;
     }
+    return Perdida::NoEsPerdida;
 }
 
 Respuesta DB_Dll::tratarEnSilencio(const ErrorVB& error, int& contador)
 {
-    const bool perdida =
-        std::find(kNumerosDePerdida.begin(), kNumerosDePerdida.end(), error.numero) != kNumerosDePerdida.end();
-    if (perdida && ++contador < kReintentosSilenciosos && ReintentaConectar()) return Respuesta::Reintentar;
+    if (esPerdida(error.numero) && ++contador < kReintentosSilenciosos && ReintentaConectar())
+        return Respuesta::Reintentar;
     throw error;
 }

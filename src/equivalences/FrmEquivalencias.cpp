@@ -19,6 +19,7 @@
 #include "replication/ListaPendientes.h"
 #include "replication/ModGruposEmp.h"
 #include "session/AparienciaVentanas.h"
+#include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
 #include "session/VerificaConexion.h"
 #include "styling/EstiloFormulario.h"

@@ -3,6 +3,7 @@
 #include "database/DB_Dll.h"
 #include "lookups/CuadrosAnimacion.h"
 #include "lookups/LineaCartel.h"
+#include "session/BasesDeDatos.h"
 #include "styling/EstiloFormulario.h"
 #include "vendor/QvFunciones.h"
 

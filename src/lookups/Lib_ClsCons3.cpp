@@ -12,6 +12,7 @@
 #include "platform/os/AnsiFile.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Twips.h"
+#include "session/BasesDeDatos.h"
 #include "session/Configuracion.h"
 #include "vendor/QvFunciones.h"
 

@@ -16,6 +16,7 @@
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/VbColor.h"
+#include "session/BasesDeDatos.h"
 #include "session/Configuracion.h"
 #include "session/Sesion.h"
 #include "styling/EstiloFormulario.h"

@@ -7,6 +7,7 @@
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/Recordset.h"
+#include "session/BasesDeDatos.h"
 #include "styling/EstiloFormulario.h"
 #include "vendor/QvFunciones.h"
 #include "vendor/TratamientoErrores.h"

@@ -5,6 +5,7 @@
 #include "replication/CondicionReplica.h"
 #include "replication/DestinoReplica.h"
 #include "replication/ValorReplica.h"
+#include "session/BasesDeDatos.h"
 
 #include <QHash>
 #include <QSet>

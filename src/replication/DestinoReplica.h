@@ -85,7 +85,7 @@ private:
     void terminarTramo();
 
     DatosDestino datos_;
-    DB_Dll base_{DB_Dll::PoliticaErrores::Silenciosa};
+    DB_Dll base_;  // quiet: a target's failures never ask the operator
     bool caido_ = false;
     bool avisado_ = false;
     QHash<QString, QStringList> columnas_;

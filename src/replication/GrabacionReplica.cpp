@@ -9,6 +9,7 @@
 #include "replication/CondicionReplica.h"
 #include "replication/CopiaDeFilas.h"
 #include "replication/FalloReplica.h"
+#include "session/BasesDeDatos.h"
 #include "session/RegistroFallas.h"
 #include "vendor/TratamientoErrores.h"
 #include "vendor/QvFunciones.h"

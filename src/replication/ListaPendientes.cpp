@@ -5,6 +5,7 @@
 #include "platform/VbText.h"
 #include "replication/CatalogoReplica.h"
 #include "replication/DestinoReplica.h"
+#include "session/BasesDeDatos.h"
 #include "vendor/QvFunciones.h"
 
 #include <optional>

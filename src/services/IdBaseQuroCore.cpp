@@ -5,6 +5,7 @@
 #include "platform/os/AnsiFile.h"
 #include "platform/ui/Dialogs.h"
 #include "services/ModQuroCore.h"
+#include "session/BasesDeDatos.h"
 #include "session/Configuracion.h"
 
 #include <QStringList>

@@ -9,6 +9,7 @@
 #include "platform/ui/Dialogs.h"
 #include "services/ModQuroCore.h"
 #include "services/Navegador.h"
+#include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
 #include "vendor/TratamientoErrores.h"
 #include "vendor/QvFunciones.h"

@@ -8,6 +8,7 @@
 #include "services/IdBaseQuroCore.h"
 #include "services/Navegador.h"
 #include "services/TextoURL.h"
+#include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
 
 #include <QHostAddress>

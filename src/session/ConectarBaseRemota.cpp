@@ -5,6 +5,7 @@
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
+#include "session/BasesDeDatos.h"
 #include "session/Configuracion.h"
 #include "session/FechaServidor.h"
 #include "session/VerificaConexion.h"
@@ -114,7 +115,7 @@ bool abrirCentral(const ClavesCentral& claves, const QString& servidor)
 
 DB_Dll& gBaseRemota()
 {
-    static DB_Dll remota(DB_Dll::PoliticaErrores::Silenciosa);
+    static DB_Dll remota;
     return remota;
 }
 

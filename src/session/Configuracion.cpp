@@ -6,6 +6,7 @@
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
 #include "platform/os/System.h"
+#include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
 #include "session/TextoABooleano.h"
 #include "vendor/QvFunciones.h"

@@ -3,6 +3,7 @@
 #include "database/DB_Dll.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
+#include "session/BasesDeDatos.h"
 #include "session/Configuracion.h"
 #include "session/Sesion.h"
 

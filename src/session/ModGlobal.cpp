@@ -6,6 +6,7 @@
 #include "platform/db/ErrorMap.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
+#include "session/BasesDeDatos.h"
 #include "session/RegistroFallas.h"
 #include "session/TextoABooleano.h"
 #include "vendor/QvFunciones.h"

@@ -6,6 +6,7 @@
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/os/System.h"
+#include "session/BasesDeDatos.h"
 #include "session/ModGlobal.h"
 #include "session/Sesion.h"
 #include "vendor/QvFunciones.h"

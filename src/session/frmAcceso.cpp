@@ -1,7 +1,7 @@
 #include "session/frmAcceso.h"
 
 #include "database/DB_Dll.h"
-#include "database/VentanaAcceso.h"
+#include "session/VentanaAcceso.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/EngineFactory.h"
@@ -10,6 +10,8 @@
 #include "platform/os/DesktopShortcut.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
+#include "session/BasesDeDatos.h"
+#include "session/ManejoInteractivo.h"
 #include "session/BasesRegistradas.h"
 #include "session/Sesion.h"
 #include "styling/EstiloFormulario.h"
@@ -409,7 +411,7 @@ bool frmAcceso::ExisteBaseDeDatos(const QString& Servidor, const QString& Dbname
 // The second try: the user and password typed as the database login.
 bool frmAcceso::conectaConUsuario()
 {
-    DB_Dll prueba;
+    DB_Dll prueba(std::make_unique<ManejoInteractivo>());
     prueba.gServidor = TxtServidor->text();
     prueba.gUsuario = TxtUserId->text();
     prueba.gUserPassWord = TxtUserPassword->text();

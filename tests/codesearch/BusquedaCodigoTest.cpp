@@ -82,7 +82,7 @@ protected:
         return conexion.Execute("SELECT count(*) FROM V_TA_UNIDAD").Fields(0).Value().toLong();
     }
 
-    DB_Dll base{DB_Dll::PoliticaErrores::Silenciosa};
+    DB_Dll base;
     std::unique_ptr<BusquedaCodigo> caja;
     QStringList codigos;
 };

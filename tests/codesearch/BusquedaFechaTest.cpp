@@ -27,7 +27,7 @@ protected:
 
     int celdaDelDia(int dia) const { return caja->IndCaption(QString::number(dia)); }
 
-    DB_Dll base{DB_Dll::PoliticaErrores::Silenciosa};
+    DB_Dll base;
     std::unique_ptr<BusquedaCodigo> caja;
     QStringList codigos;
 };

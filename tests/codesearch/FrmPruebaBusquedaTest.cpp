@@ -25,7 +25,7 @@ protected:
         ventana->show();
     }
 
-    DB_Dll base{DB_Dll::PoliticaErrores::Silenciosa};
+    DB_Dll base;
     std::unique_ptr<FrmPruebaBusqueda> ventana;
 };
 

@@ -1,5 +1,6 @@
 #include "database/DB_Dll.h"
 #include "platform/db/StatementLog.h"
+#include "session/BasesDeDatos.h"
 #include "support/DatabaseTest.h"
 
 class DB_DllEsquemaTest : public EveryEngineTest {

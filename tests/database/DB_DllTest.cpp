@@ -1,5 +1,6 @@
 #include "database/DB_Dll.h"
 #include "platform/db/StatementLog.h"
+#include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
 #include "support/DatabaseTest.h"
 #include "support/ScriptedLogin.h"
@@ -255,7 +256,7 @@ TEST_P(DB_DllTest, ASecondObjectWorksOnItsOwnDatabaseAndReportsItsFailuresToItsC
     createCompanyDatabase("OTRA");
     seed({"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('UN', 'Unidad')"});
     openCompany();
-    DB_Dll otra(DB_Dll::PoliticaErrores::Silenciosa);
+    DB_Dll otra;
     otra.gServidor = kServer;
     otra.gDBName = otra.gUsuario = otra.gUserPassWord = "OTRA";
     otra.OpenServerADODB(false, 3, {}, false, true);
@@ -280,7 +281,7 @@ TEST_P(DB_DllTest, ASecondObjectWorksOnItsOwnDatabaseAndReportsItsFailuresToItsC
     otra.gCnn.errors().Clear();
     otra.EjecutaConsultaSQL("DELETE FROM V_TA_UNIDAD");
     EXPECT_GT(otra.gCnn.errors().Count(), 0) << "a statement that could not run is a failure";
-    DB_Dll ida(DB_Dll::PoliticaErrores::Silenciosa);
+    DB_Dll ida;
     ida.gServidor = kServer;
     ida.gDBName = ida.gUsuario = ida.gUserPassWord = "OTRA";
     ida.OpenServerADODB(false, 3, {}, false, true);

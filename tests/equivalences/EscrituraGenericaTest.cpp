@@ -1,5 +1,6 @@
 #include "database/DB_Dll.h"
 #include "equivalences/EscrituraGenerica.h"
+#include "session/BasesDeDatos.h"
 #include "support/DatabaseTest.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include "database/DB_Dll.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "platform/ui/TextField.h"
+#include "session/BasesDeDatos.h"
 #include "support/DatabaseTest.h"
 #include "support/ServerControl.h"
 

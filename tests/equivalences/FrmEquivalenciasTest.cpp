@@ -12,6 +12,8 @@
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
 #include "replication/ReplicaGrupo.h"
+#include "session/BasesDeDatos.h"
+#include "session/ManejoInteractivo.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 #include "support/DatabaseTest.h"
@@ -246,7 +248,7 @@ protected:
     {
         seed({"INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password) VALUES ('ANA', 'QURO', '"
               + QvFunciones::Encriptar("Secreto") + "')"});
-        gBaseDatos() = DB_Dll();
+        gBaseDatos() = DB_Dll(std::make_unique<ManejoInteractivo>());
         FijarLineaComandoProceso(
             " ; @server=LOCAL; @dbname=EMPRESA; @usuario=ANA; @Password=Secreto; "
             "@ParametroAdicional=100; quro@ ; @UsuarioLogeado = ANA; @Caja=1;");
@@ -860,7 +862,7 @@ TEST_F(FrmEquivalenciasTest, SigningInToACompanyWithoutTheProgramsOwnTablesCreat
 
 TEST_F(FrmEquivalenciasTest, AnArticleThatDoesNotExistIsReportedAndTheWindowStillOpens)
 {
-    gBaseDatos() = DB_Dll();
+    gBaseDatos() = DB_Dll(std::make_unique<ManejoInteractivo>());
     FijarLineaComandoProceso(
         " ; @server=LOCAL; @dbname=EMPRESA; @usuario=EMPRESA; @Password=EMPRESA; "
         "@ParametroAdicional=NOEXISTE; quro@ ; @Caja=1;");

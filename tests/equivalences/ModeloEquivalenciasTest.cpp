@@ -2,6 +2,7 @@
 #include "equivalences/AvanceGrabacion.h"
 #include "equivalences/ModeloEquivalencias.h"
 #include "replication/ModGruposEmp.h"
+#include "session/BasesDeDatos.h"
 #include "support/DatabaseTest.h"
 #include "support/QStringPrinter.h"
 

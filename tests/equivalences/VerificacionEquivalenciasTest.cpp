@@ -3,6 +3,7 @@
 #include "equivalences/ModeloEquivalencias.h"
 #include "equivalences/VerificacionEquivalencias.h"
 #include "replication/ModGruposEmp.h"
+#include "session/BasesDeDatos.h"
 #include "support/DatabaseTest.h"
 #include "support/QStringPrinter.h"
 

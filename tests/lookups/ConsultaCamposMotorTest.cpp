@@ -8,6 +8,7 @@
 #include "lookups/ModeloConsulta.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/TextField.h"
+#include "session/BasesDeDatos.h"
 #include "support/OperadorReal.h"
 #include "support/QStringPrinter.h"
 

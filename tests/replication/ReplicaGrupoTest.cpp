@@ -6,6 +6,7 @@
 #include "replication/ListaPendientes.h"
 #include "replication/ModGruposEmp.h"
 #include "replication/ReplicaGrupo.h"
+#include "session/BasesDeDatos.h"
 #include "support/PedirReplica.h"
 #include "replication/ReplicaTest.h"
 #include "support/QStringPrinter.h"

@@ -3,6 +3,7 @@
 #include "database/DB_Dll.h"
 #include "database/TextoSQL.h"
 #include "replication/ReplicaGrupo.h"
+#include "session/BasesDeDatos.h"
 #include "support/PedirReplica.h"
 #include "session/Sesion.h"
 #include "vendor/QvFunciones.h"

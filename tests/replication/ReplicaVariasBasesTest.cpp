@@ -8,6 +8,7 @@
 #include "replication/ModGruposEmp.h"
 #include "replication/ReplicaGrupo.h"
 #include "replication/ReplicaTest.h"
+#include "session/BasesDeDatos.h"
 #include "support/QStringPrinter.h"
 #include "support/ServerControl.h"
 

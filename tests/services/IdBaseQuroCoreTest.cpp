@@ -1,5 +1,6 @@
 #include "database/DB_Dll.h"
 #include "services/IdBaseQuroCore.h"
+#include "session/BasesDeDatos.h"
 #include "support/DatabaseTest.h"
 #include "support/QStringPrinter.h"
 

@@ -4,6 +4,7 @@
 #include "services/EdgeDePrueba.h"
 #include "services/LanzadorMenuExes.h"
 #include "services/MenuExes.h"
+#include "session/BasesDeDatos.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 #include "support/ProgramTest.h"

@@ -6,6 +6,7 @@
 #include "services/ModQuroCore.h"
 #include "services/PortalFalso.h"
 #include "services/TextoURL.h"
+#include "session/BasesDeDatos.h"
 #include "session/Configuracion.h"
 #include "session/Sesion.h"
 #include "support/DatabaseTest.h"

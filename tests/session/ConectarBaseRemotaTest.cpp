@@ -1,4 +1,5 @@
 #include "database/DB_Dll.h"
+#include "session/BasesDeDatos.h"
 #include "session/ConectarBaseRemota.h"
 #include "session/Configuracion.h"
 #include "session/VerificaConexion.h"

@@ -1,6 +1,7 @@
 #include "database/DB_Dll.h"
 #include "platform/db/StatementLog.h"
 #include "platform/os/System.h"
+#include "session/BasesDeDatos.h"
 #include "session/ModGlobal.h"
 #include "support/DatabaseTest.h"
 

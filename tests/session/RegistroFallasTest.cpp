@@ -1,5 +1,6 @@
 #include "database/DB_Dll.h"
 #include "platform/os/System.h"
+#include "session/BasesDeDatos.h"
 #include "session/RegistroFallas.h"
 #include "session/Sesion.h"
 #include "support/DatabaseTest.h"

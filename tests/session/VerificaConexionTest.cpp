@@ -5,6 +5,7 @@
 #include "lookups/LineaCartel.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
+#include "session/BasesDeDatos.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 #include "session/VerificaConexion.h"

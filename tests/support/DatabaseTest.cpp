@@ -1,8 +1,7 @@
 #include "support/DatabaseTest.h"
 
 #include "database/DB_Dll.h"
-#include "database/VentanaAcceso.h"
-#include "database/frmReconectar.h"
+#include "session/VentanaAcceso.h"
 #include "esquema/GuionEsquema.h"
 #include "lookups/Lib_ClsCons3.h"
 #include "platform/db/Connection.h"
@@ -10,6 +9,8 @@
 #include "platform/db/engines/OdbcEngine.h"
 #include "platform/db/engines/SqliteEngine.h"
 #include "platform/db/engines/SqliteSchema.h"
+#include "session/BasesDeDatos.h"
+#include "session/ManejoInteractivo.h"
 #include "session/ConectarBaseRemota.h"
 #include "session/Configuracion.h"
 #include "session/Sesion.h"
@@ -91,9 +92,9 @@ void createPostgresDatabase(const QString& name, const QString& templateName, co
 
 void resetSharedObjects()
 {
-    gBaseDatos() = DB_Dll();
-    gBaseDatosVX() = DB_Dll();
-    gBaseRemota() = DB_Dll(DB_Dll::PoliticaErrores::Silenciosa);
+    gBaseDatos() = DB_Dll(std::make_unique<ManejoInteractivo>());
+    gBaseDatosVX() = DB_Dll(std::make_unique<ManejoInteractivo>());
+    gBaseRemota() = DB_Dll();
     DescartarConsulta();
     gTablaConfiguracion().clear();
     CfgQuitarDelCache({}, {}, {});
@@ -113,8 +114,6 @@ void DatabaseTest::SetUp()
     ProgramTest::SetUp();
     if (!onSqlite() && !postgresAvailable()) GTEST_SKIP() << "no hay un servidor PostgreSQL de prueba";
     resetSharedObjects();
-    // As the program has it: the window shown while a lost server is sought.
-    Service<VentanaReconexion>::install(std::make_unique<frmReconectar>());
     servers_ = {{kServer, engine_}};
     QDir(programFolder()).mkpath(kLocalFolder);
     writeRegistry();

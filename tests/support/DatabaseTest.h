@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/Recordset.h"
+#include "session/BasesDeDatos.h"
 #include "support/ProgramTest.h"
 
 #include <QMap>

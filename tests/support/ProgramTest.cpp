@@ -1,7 +1,6 @@
 #include "support/ProgramTest.h"
 
-#include "database/VentanaAcceso.h"
-#include "database/VentanaReconexion.h"
+#include "session/VentanaAcceso.h"
 #include "lookups/ArranqueConsultas.h"
 #include "lookups/ConsultaCampos.h"
 #include "lookups/LanzadorNuevo.h"
@@ -31,7 +30,6 @@ void resetServices()
     Service<ProgramEnd>::install(nullptr);
     Service<Clock>::install(nullptr);
     Service<VentanaAcceso>::install(nullptr);
-    Service<VentanaReconexion>::install(nullptr);
     Service<ConsultaCampos>::install(nullptr);
     Service<Replicacion>::install(nullptr);
     Service<LanzadorNuevo>::install(nullptr);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "database/VentanaAcceso.h"
+#include "session/VentanaAcceso.h"
 #include "session/Sesion.h"
 
 #include <QQueue>

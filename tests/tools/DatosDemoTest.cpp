@@ -3,6 +3,8 @@
 #include "database/TextoSQL.h"
 #include "platform/db/Connection.h"
 #include "replication/ReplicaGrupo.h"
+#include "session/BasesDeDatos.h"
+#include "session/ManejoInteractivo.h"
 #include "support/PedirReplica.h"
 #include "session/BasesRegistradas.h"
 #include "support/ProgramTest.h"
@@ -125,7 +127,7 @@ TEST_F(DatosDemoTest, AnEquivalenceSavedInTheDemoCompanyReachesBothDemoPointsOfS
             << puntoDeVenta;
     }
     EXPECT_TRUE(operador->boxes().isEmpty());
-    gBaseDatos() = DB_Dll();
+    gBaseDatos() = DB_Dll(std::make_unique<ManejoInteractivo>());
 }
 
 TEST_F(DatosDemoTest, TheDemoCompanyIsRegisteredOnceForTheLoginWindow)

@@ -1,4 +1,4 @@
-#include "database/frmReconectar.h"
+#include "session/frmReconectar.h"
 
 #include "styling/EstiloFormulario.h"
 #include "vendor/QvFunciones.h"

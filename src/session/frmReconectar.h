@@ -1,7 +1,5 @@
 #pragma once
 
-#include "database/VentanaReconexion.h"
-
 #include <QDialog>
 
 class QLabel;
@@ -9,16 +7,18 @@ class QProgressBar;
 class QPushButton;
 
 // The small window shown while the program keeps trying to reach the server.
-class frmReconectar : public QDialog, public VentanaReconexion {
+class frmReconectar : public QDialog {
     Q_OBJECT
 public:
     explicit frmReconectar(QWidget* parent = nullptr);
 
-    void Empezar(const QString& rutina, const QString& baseDatos) override;
-    void Avanzar(int porcentaje, bool ultimoIntento) override;
-    bool Cancelar() const override { return cancelar_; }
-    bool Reintentar() const override { return reintentar_; }
-    void Ocultar() override { hide(); }
+    // A new series of attempts for `rutina` on the database `baseDatos`:
+    // both buttons unpressed, no progress yet, shown without blocking.
+    void Empezar(const QString& rutina, const QString& baseDatos);
+    // The share of the series done; retrying by hand is offered on the last attempt.
+    void Avanzar(int porcentaje, bool ultimoIntento);
+    bool Cancelar() const { return cancelar_; }
+    bool Reintentar() const { return reintentar_; }
 
     QLabel* lblMensaje;
     QProgressBar* prgIntentos;

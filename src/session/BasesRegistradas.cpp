@@ -85,7 +85,7 @@ void BasesRegistradas::agregar(const ConexionRegistrada& conexion) const
     const QStringList campos{vb::Trim(conexion.nombre), vb::Trim(conexion.base), vb::Trim(conexion.login),
                              QvFunciones::Encriptar(vb::Trim(conexion.password)), vb::Trim(conexion.servidor)};
     const QString registro = (ultimaLineaConTexto ? QString(os::kCrLf) : QString()) + campos.join(u',') + os::kCrLf;
-    if (!os::appendAnsiText(ruta_, registro))
+    if (!os::appendAnsiText(ruta_, registro, os::Readers::OwnerOnly))
         throw ErrorVB(ErroresVB::ErrorDeAccesoARuta, "Error de acceso a la ruta o el archivo");
 }
 

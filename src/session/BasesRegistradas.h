@@ -37,7 +37,8 @@ public:
     // The first record whose trimmed name equals the trimmed `nombre`, case counting.
     std::optional<ConexionRegistrada> buscar(const QString& nombre) const;
     // Appends a record, on a line of its own, each field trimmed; creates the
-    // file. Raises an error when the file cannot be written.
+    // file, readable by its owner only, as the passwords are merely encoded.
+    // Raises an error when the file cannot be written.
     void agregar(const ConexionRegistrada& conexion) const;
 
     // The name of a connection: "EMP01 / SRV1" for "emp01" on "srv1:1433".

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 class BasesRegistradasTest : public ProgramTest {
 protected:
     QString ruta() const { return QDir(programFolder()).filePath("BASES.TXT"); }
@@ -88,4 +90,12 @@ TEST_F(BasesRegistradasTest, TheFileOfAnotherProgramFolderCanBeNamed)
     ASSERT_TRUE(bases.conexiones().has_value());
     EXPECT_EQ(bases.conexiones()->size(), 1);
     EXPECT_FALSE(BasesRegistradas().existe()) << "the program folder's own is another file";
+}
+
+TEST_F(BasesRegistradasTest, TheFileIsCreatedReadableByItsOwnerOnly)
+{
+    BasesRegistradas().agregar({"EMP01 / SRV1", "emp01", "emp01", "emp01", "srv1"});
+    struct stat datos {};
+    ASSERT_EQ(::stat(QFile::encodeName(ruta()).constData(), &datos), 0);
+    EXPECT_EQ(datos.st_mode & 0777, 0600u) << "its passwords are only encoded";
 }

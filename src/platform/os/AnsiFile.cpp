@@ -76,10 +76,20 @@ QStringList lines(const QString& text)
     return found;
 }
 
-bool writeBytes(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode)
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+bool writeBytes(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode,
+                Readers readers = Readers::Everyone)
 {
     QFile file(path);
-    if (!file.open(mode)) return false;
+    if (readers == Readers::Everyone) {
+        if (!file.open(mode)) return false;
+    } else {
+        // Created with the owner's rights only, so that no one else can open it in between; one
+        // made before with wider rights is narrowed where we may.
+        if (!file.open(mode, kOwnerOnly)) return false;
+        file.setPermissions(kOwnerOnly);
+    }
     return file.write(bytes) == bytes.size() && file.flush();
 }
 
@@ -112,9 +122,9 @@ std::optional<QStringList> readUtf8OrAnsiLines(const QString& path)
     return lines(utf8.hasError() ? fromAnsi(*bytes) : text);
 }
 
-bool appendAnsiText(const QString& path, const QString& text)
+bool appendAnsiText(const QString& path, const QString& text, Readers readers)
 {
-    return writeBytes(path, toAnsi(text), QIODevice::WriteOnly | QIODevice::Append);
+    return writeBytes(path, toAnsi(text), QIODevice::WriteOnly | QIODevice::Append, readers);
 }
 
 bool writeAnsiFile(const QString& path, const QString& text)

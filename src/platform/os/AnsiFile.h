@@ -21,8 +21,12 @@ std::optional<QStringList> readAnsiLines(const QString& path);
 // The lines of one of the program's own files: UTF-8 (a byte order mark
 // skipped), or Windows-1252 when the bytes are not valid UTF-8.
 std::optional<QStringList> readUtf8OrAnsiLines(const QString& path);
+// Who may read a file we write: a file that holds a password is its owner's
+// alone (0600), also when it was there before with wider rights.
+enum class Readers { Everyone, OwnerOnly };
+
 // Appends the text as it is (the caller writes its own line ends); creates the file.
-bool appendAnsiText(const QString& path, const QString& text);
+bool appendAnsiText(const QString& path, const QString& text, Readers readers = Readers::Everyone);
 // Replaces the file's content.
 bool writeAnsiFile(const QString& path, const QString& text);
 

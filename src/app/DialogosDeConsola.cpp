@@ -1,14 +1,9 @@
 #include "app/DialogosDeConsola.h"
 
-#include <QTextStream>
+#include "session/OpcionesPrograma.h"
 
-#include <cstdio>
-
-namespace {
-
-void escribir(const QString& title, const QString& prompt) { QTextStream(stderr) << title << ": " << prompt << '\n'; }
-
-}  // namespace
+#include <QDialog>
+#include <QRegularExpression>
 
 int DialogosDeConsola::messageBox(const QString& prompt, int buttons, const QString& title)
 {
@@ -27,4 +22,23 @@ QString DialogosDeConsola::inputBox(const QString& prompt, const QString& title,
 
 std::optional<QString> DialogosDeConsola::openFile(const QString&, const QString&) { return std::nullopt; }
 
-void DialogosDeConsola::showModal(QDialog&) {}
+void DialogosDeConsola::showModal(QDialog& window) { escribir(window.windowTitle(), "no se abre sin pantalla."); }
+
+void DialogosDeConsola::escribir(const QString& titulo, const QString& texto)
+{
+    const QString linea = UnaLinea(texto);
+    AvisarEnConsola(titulo.trimmed().isEmpty() ? linea : titulo.trimmed() + ": " + linea);
+    ++escritos_;
+}
+
+QString UnaLinea(const QString& texto)
+{
+    static const QRegularExpression saltos(QStringLiteral("\r\n|\n|\r"));
+    QStringList primerParrafo;
+    for (const QString& linea : texto.split(saltos)) {
+        const QString recortada = linea.trimmed();
+        if (recortada.isEmpty() && !primerParrafo.isEmpty()) break;
+        if (!recortada.isEmpty()) primerParrafo.append(recortada);
+    }
+    return primerParrafo.join("; ");
+}

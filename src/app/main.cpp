@@ -13,16 +13,23 @@
 #include "replication/ReplicaGrupo.h"
 #include "services/LanzadorMenuExes.h"
 #include "session/BasesDeDatos.h"
+#include "session/OpcionesPrograma.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 #include "session/VerificaConexion.h"
 #include "session/frmAcceso.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
 
 namespace {
 
-constexpr char kVerificar[] = "--verificar";
+constexpr char kVerificar[] = "verificar";
+constexpr char kFormato[] = "formato";
 
 // The program's services, made and installed here and nowhere else; they go
 // before the application object does, since some of them are windows. The
@@ -54,7 +61,48 @@ struct Servicios {
 
 // "equivalencias --busqueda-codigo <command line>" signs in as the program
 // does and opens the window that tries the code search box instead.
-constexpr char kPruebaBusqueda[] = "--busqueda-codigo";
+constexpr char kPruebaBusqueda[] = "busqueda-codigo";
+
+// The program's options. The suite's command line is the positional argument;
+// given in pieces, they are joined by blanks, and after its first piece
+// nothing is taken for an option.
+void DefinirOpciones(QCommandLineParser& opciones)
+{
+    opciones.setApplicationDescription(
+        "Actualización de Equivalencias: las equivalencias entre unidades de medida de los artículos de la empresa.\n"
+        "Sin línea de la suite, pide la conexión en la ventana \"Control de Acceso\".");
+    AgregarAyudaYVersion(opciones);
+    opciones.addOption({kVerificar,
+                        "Verifica las equivalencias sin ventana: escribe los hallazgos en la salida y termina con 0 "
+                        "si no hay ninguno, 1 si los hay y 2 si no pudo verificar."});
+    opciones.addOption(
+        {kFormato, "Formato de los hallazgos de --verificar: " + FormatosDeSalida().join(", ") + " (tsv si se omite).",
+         "formato", FormatosDeSalida().first()});
+    opciones.addOption({kPruebaBusqueda, "Abre la ventana que prueba el cuadro de búsqueda de códigos."});
+    opciones.addPositionalArgument("linea",
+                                   "La línea de la suite, por ejemplo \"; @server=LOCAL; @dbname=EMPRESA_DEMO; "
+                                   "@usuario=ADMIN; @Password=quro; @UsuarioLogeado = ADMIN; @Caja=1;\".",
+                                   "[linea]");
+    opciones.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+}
+
+QString RevisarOpciones(const QCommandLineParser& opciones)
+{
+    if (FormatoDeSalida(opciones.value(kFormato))) return {};
+    return "Formato desconocido: '" + opciones.value(kFormato) + "'; se admite " + FormatosDeSalida().join(", ") + ".";
+}
+
+// Without a window, as from cron: no display is needed, and Qt gets a folder
+// of its own for run-time files instead of warning on each run that the
+// session has none. The folder goes when the program ends.
+std::unique_ptr<QTemporaryDir> PrepararSinPantalla()
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) return nullptr;
+    auto carpeta = std::make_unique<QTemporaryDir>();
+    if (carpeta->isValid()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(carpeta->path()));
+    return carpeta;
+}
 
 // The status of a program whose start-up gave up, or was asked to end.
 constexpr int kFinDelInicio = 0;
@@ -83,21 +131,25 @@ int PruebaBusqueda()
 int main(int argc, char* argv[])
 {
     os::keepFreedMemoryForReuse();
-    const bool verificar = argc > 1 && qstrcmp(argv[1], kVerificar) == 0;
-    // The check shows no window, so it runs where there is no display too.
-    if (verificar && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QStringList argumentos = ArgumentosDelProceso(argc, argv);
+    QCommandLineParser opciones;
+    DefinirOpciones(opciones);
+    if (SoloConsola(opciones, argumentos, RevisarOpciones)) {
+        QCoreApplication consola(argc, argv);
+        return ResponderEnConsola(opciones, argumentos, RevisarOpciones);
+    }
+    const QString linea = opciones.positionalArguments().join(u' ');
+    const bool verificar = opciones.isSet(kVerificar);
+    const std::unique_ptr<QTemporaryDir> carpetaDeEjecucion = verificar ? PrepararSinPantalla() : nullptr;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Equivalencias");
-    QStringList argumentos = QApplication::arguments().mid(1);
     // Installed, the program writes its files in the user's own folder,
     // which the first start makes from the package's templates.
     os::prepareProgramFolder(os::programFolder(), os::templateFolderFor(os::executableFolder()));
-    if (verificar) return VerificarDesdeConsola(argumentos.mid(1).join(u' '));
-    const bool pruebaBusqueda = !argumentos.isEmpty() && argumentos.first() == kPruebaBusqueda;
-    if (pruebaBusqueda) argumentos.removeFirst();
-    FijarLineaComandoProceso(argumentos.join(u' '));
+    if (verificar) return VerificarDesdeConsola(linea, *FormatoDeSalida(opciones.value(kFormato)));
+    FijarLineaComandoProceso(linea);
     const Servicios servicios;
-    if (pruebaBusqueda) return PruebaBusqueda();
+    if (opciones.isSet(kPruebaBusqueda)) return PruebaBusqueda();
 
     FrmEquivalencias ventana;
     QObject::connect(&ventana, &FrmEquivalencias::Descargada, &app, &QApplication::quit);

@@ -3,30 +3,33 @@
 #include "equivalences/CodigosEquivalencia.h"
 #include "esquema/GuionEsquema.h"
 #include "platform/ErrorVB.h"
+#include "platform/Variant.h"
+#include "platform/db/DbErrors.h"
 #include "platform/db/EngineFactory.h"
+#include "platform/db/engines/OdbcEngine.h"
 #include "platform/db/engines/SqliteFunctions.h"
 #include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/AnsiFile.h"
 #include "platform/os/PrivateProfile.h"
 #include "platform/os/System.h"
 #include "session/BasesRegistradas.h"
+#include "session/VerificaConexion.h"
 #include "vendor/QvFunciones.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringList>
-#include <QVariant>
 
 #include <sqlite3.h>
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <tuple>
 
 namespace {
 
-constexpr char kEstadisticas[] = "VX_ESTADISTICAS";
 constexpr char kCarpetaDatos[] = "datos";
 constexpr std::array kPuntosDeVenta{std::pair{"0001", "TPV01_DEMO"}, std::pair{"0002", "TPV02_DEMO"}};
 constexpr int kAnchoUnidadNegocio = 4;
@@ -125,7 +128,7 @@ Base abrir(const QString& ruta)
     return Base(conexion);
 }
 
-void ejecutar(sqlite3* conexion, const QString& sql)
+void ejecutarEn(sqlite3* conexion, const QString& sql)
 {
     char* mensaje = nullptr;
     if (sqlite3_exec(conexion, sql.toUtf8().constData(), nullptr, nullptr, &mensaje) == SQLITE_OK) return;
@@ -134,54 +137,95 @@ void ejecutar(sqlite3* conexion, const QString& sql)
     throw ErrorVB(-1, texto + " en: " + sql.left(120));
 }
 
-// Inserts rows through one prepared statement with "?" markers.
-class Insercion {
+// Where the demo's rows go: a new SQLite file, or a database of a server.
+class Destino {
 public:
-    Insercion(sqlite3* conexion, const QString& sql) : conexion_(conexion)
-    {
-        if (sqlite3_prepare_v2(conexion, sql.toUtf8().constData(), -1, &sentencia_, nullptr) != SQLITE_OK) {
-            throw ErrorVB(-1, QString::fromUtf8(sqlite3_errmsg(conexion)) + " en: " + sql);
-        }
-    }
-    ~Insercion() { sqlite3_finalize(sentencia_); }
-    Insercion(const Insercion&) = delete;
-    Insercion& operator=(const Insercion&) = delete;
+    virtual ~Destino() = default;
+    virtual void ejecutar(const QString& sql) = 0;
+    // Runs a statement with "?" markers for one row; it is prepared at its first row.
+    virtual void fila(const QString& sql, const QVector<Variant>& valores) = 0;
+};
 
-    void fila(const QVariantList& valores)
+class ArchivoSqlite : public Destino {
+public:
+    explicit ArchivoSqlite(sqlite3* conexion) : conexion_(conexion) {}
+
+    void ejecutar(const QString& sql) override { ejecutarEn(conexion_, sql); }
+
+    void fila(const QString& sql, const QVector<Variant>& valores) override
     {
+        sqlite3_stmt* sentencia = preparada(sql);
         for (int i = 0; i < valores.size(); ++i) {
-            const QVariant& valor = valores[i];
-            if (valor.isNull()) {
-                sqlite3_bind_null(sentencia_, i + 1);
-            } else if (valor.typeId() == QMetaType::Int) {
-                sqlite3_bind_int(sentencia_, i + 1, valor.toInt());
-            } else if (valor.typeId() == QMetaType::Double) {
-                sqlite3_bind_double(sentencia_, i + 1, valor.toDouble());
-            } else {
-                const QByteArray texto = valor.toString().toUtf8();
-                sqlite3_bind_text(sentencia_, i + 1, texto.constData(), static_cast<int>(texto.size()),
+            const Variant& valor = valores[i];
+            switch (valor.type()) {
+            case Variant::Type::Empty:
+            case Variant::Type::Null: sqlite3_bind_null(sentencia, i + 1); break;
+            case Variant::Type::Boolean:
+            case Variant::Type::Integer: sqlite3_bind_int64(sentencia, i + 1, valor.toLong()); break;
+            case Variant::Type::Double: sqlite3_bind_double(sentencia, i + 1, valor.toDouble()); break;
+            case Variant::Type::Text:
+            case Variant::Type::Date: {
+                const QByteArray texto = valor.toText().toUtf8();
+                sqlite3_bind_text(sentencia, i + 1, texto.constData(), static_cast<int>(texto.size()),
                                   SQLITE_TRANSIENT);
+                break;
+            }
             }
         }
-        if (sqlite3_step(sentencia_) != SQLITE_DONE) {
-            throw ErrorVB(-1, QString::fromUtf8(sqlite3_errmsg(conexion_)));
-        }
-        sqlite3_reset(sentencia_);
+        if (sqlite3_step(sentencia) != SQLITE_DONE) throw ErrorVB(-1, QString::fromUtf8(sqlite3_errmsg(conexion_)));
+        sqlite3_reset(sentencia);
     }
 
 private:
+    struct Finalizar {
+        void operator()(sqlite3_stmt* sentencia) const { sqlite3_finalize(sentencia); }
+    };
+
+    sqlite3_stmt* preparada(const QString& sql)
+    {
+        auto& sentencia = preparadas_[sql];
+        if (sentencia) return sentencia.get();
+        sqlite3_stmt* nueva = nullptr;
+        if (sqlite3_prepare_v2(conexion_, sql.toUtf8().constData(), -1, &nueva, nullptr) != SQLITE_OK)
+            throw ErrorVB(-1, QString::fromUtf8(sqlite3_errmsg(conexion_)) + " en: " + sql);
+        sentencia.reset(nueva);
+        return nueva;
+    }
+
     sqlite3* conexion_;
-    sqlite3_stmt* sentencia_ = nullptr;
+    std::map<QString, std::unique_ptr<sqlite3_stmt, Finalizar>> preparadas_;
 };
 
-QString guion(const QString& nombre)
+// A database of a server, through its own login.
+class BaseServidor : public Destino {
+public:
+    explicit BaseServidor(db::Engine& motor) : motor_(motor) {}
+    void ejecutar(const QString& sql) override { motor_.run(sql); }
+    void fila(const QString& sql, const QVector<Variant>& valores) override { motor_.run(sql, valores); }
+
+private:
+    db::Engine& motor_;
+};
+
+// Inserts rows through one statement with "?" markers.
+class Insercion {
+public:
+    Insercion(Destino& destino, QString sql) : destino_(destino), sql_(std::move(sql)) {}
+    void fila(const QVector<Variant>& valores) { destino_.fila(sql_, valores); }
+
+private:
+    Destino& destino_;
+    QString sql_;
+};
+
+QString guion(const QString& nombre, const QString& motor)
 {
-    const QString texto = GuionEsquema(nombre);
+    const QString texto = GuionEsquema(nombre, motor);
     if (texto.isEmpty()) throw ErrorVB(53, "Falta el guion " + nombre);
     return texto;
 }
 
-void cargarUnidades(sqlite3* base)
+void cargarUnidades(Destino& base)
 {
     static const std::array<std::pair<const char*, const char*>, 14> unidades{{
         {"UN", "Unidad"},
@@ -212,7 +256,7 @@ QString codigoFamilia(const char* prefijo, int producto, int variante = -1)
 }
 
 // Article families in three levels: the family, its products, their variants.
-void cargarFamilias(sqlite3* base)
+void cargarFamilias(Destino& base)
 {
     Insercion familia(base, "INSERT INTO V_TA_FAMILIAS (IdFamilia, Descripcion) VALUES (?, ?)");
     for (const Familia& f : familias()) {
@@ -229,33 +273,32 @@ void cargarFamilias(sqlite3* base)
 }
 
 // A few rows in the tables the lookups of the suite's other entities read.
-void cargarTablasDeConsulta(sqlite3* base)
+void cargarTablasDeConsulta(Destino& base)
 {
-    ejecutar(base,
-             "INSERT INTO V_TA_DEPOSITO (IdDeposito, Descripcion, Unidad) VALUES ('   1', 'Depósito central', '   1'), "
-             "('   2', 'Depósito Norte', '   1')");
-    ejecutar(
-        base,
+    base.ejecutar(
+        "INSERT INTO V_TA_DEPOSITO (IdDeposito, Descripcion, Unidad) VALUES ('   1', 'Depósito central', '   1'), "
+        "('   2', 'Depósito Norte', '   1')");
+    base.ejecutar(
         "INSERT INTO MA_CLIENTES (Codigo, Razon_Social, Codigo_Sucursal, Contacto, Numero_Documento, Dada_De_Baja) "
         "VALUES ('   1', 'Almacén Don José', '     1', 'José Pérez', '20123456789', 0), "
         "('   2', 'Supermercado La Esquina', '     1', 'Marta Gómez', '30712345678', 0), "
         "('   3', 'Kiosco El Paso', '     1', 'Luis Díaz', '20987654321', 1)");
-    ejecutar(base,
-             "INSERT INTO MA_PROVEEDORES (Codigo, Razon_Social, Dada_De_Baja) VALUES "
-             "('   1', 'Molinos del Plata S.A.', 0), ('   2', 'Distribuidora Ferretera', 0)");
-    ejecutar(base,
-             "INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('   1', 'Carlos Ruiz'), ('   2', 'Ana Sosa')");
-    ejecutar(base, "INSERT INTO V_TA_TECNICOS (IdTecnico, Nombre) VALUES ('   1', 'Jorge Benítez')");
-    ejecutar(base,
-             "INSERT INTO V_TA_TAREAS (IdTarea, Descripcion) VALUES ('   1', 'Instalación'), ('   2', 'Reparación')");
-    ejecutar(base,
-             "INSERT INTO MA_CUENTAS (Codigo, Descripcion) VALUES ('1', 'Activo'), ('11', 'Caja y bancos'), "
-             "('1101', 'Caja'), ('1102', 'Bancos'), ('2', 'Pasivo'), ('21', 'Proveedores')");
+    base.ejecutar(
+        "INSERT INTO MA_PROVEEDORES (Codigo, Razon_Social, Dada_De_Baja) VALUES "
+        "('   1', 'Molinos del Plata S.A.', 0), ('   2', 'Distribuidora Ferretera', 0)");
+    base.ejecutar(
+        "INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('   1', 'Carlos Ruiz'), ('   2', 'Ana Sosa')");
+    base.ejecutar("INSERT INTO V_TA_TECNICOS (IdTecnico, Nombre) VALUES ('   1', 'Jorge Benítez')");
+    base.ejecutar(
+        "INSERT INTO V_TA_TAREAS (IdTarea, Descripcion) VALUES ('   1', 'Instalación'), ('   2', 'Reparación')");
+    base.ejecutar(
+        "INSERT INTO MA_CUENTAS (Codigo, Descripcion) VALUES ('1', 'Activo'), ('11', 'Caja y bancos'), "
+        "('1101', 'Caja'), ('1102', 'Bancos'), ('2', 'Pasivo'), ('21', 'Proveedores')");
 }
 
 // Articles, each with its base unit and family, a few of them suspended, and
 // the per-article equivalences a clerk would have recorded for some of them.
-void cargarArticulos(sqlite3* base, int cantidad)
+void cargarArticulos(Destino& base, int cantidad)
 {
     Secuencia azar(20251209);
     Insercion articulo(base,
@@ -286,7 +329,7 @@ void cargarArticulos(sqlite3* base, int cantidad)
 }
 
 // Generic equivalences: one row per article whose base unit is either unit.
-void cargarEquivalenciasGenericas(sqlite3* base)
+void cargarEquivalenciasGenericas(Destino& base)
 {
     static const std::array<std::tuple<const char*, const char*, double>, 3> genericas{{
         {"KG", "GR", 1000.0},
@@ -294,42 +337,42 @@ void cargarEquivalenciasGenericas(sqlite3* base)
         {"M", "CM", 100.0},
     }};
     for (const auto& [unidad, equivalente, coeficiente] : genericas) {
-        ejecutar(base, QString("INSERT OR REPLACE INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, "
-                               "PARATODOS) SELECT IdArticulo, '%1', '%2', %3, 1 FROM V_MA_ARTICULOS "
-                               "WHERE IdUnidad IN ('%1', '%2')")
-                           .arg(codigoUnidad(unidad), codigoUnidad(equivalente))
-                           .arg(coeficiente));
+        base.ejecutar(QString("INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, "
+                              "PARATODOS) SELECT IdArticulo, '%1', '%2', %3, 1 FROM V_MA_ARTICULOS "
+                              "WHERE IdUnidad IN ('%1', '%2')")
+                          .arg(codigoUnidad(unidad), codigoUnidad(equivalente))
+                          .arg(coeficiente));
     }
 }
 
-void cargarUsuariosYMenu(sqlite3* base)
+void cargarUsuariosYMenu(Destino& base)
 {
     Insercion usuario(base,
                       "INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password, Administrador, UNegocio, "
                       "verproforma, CLASEPUSA) VALUES (?, 'QURO', ?, ?, ?, 0, ?)");
     usuario.fila({kUsuarioDemo, QvFunciones::Encriptar(kClaveDemo), 1,
                   QvFunciones::FormatoCodigo("1", kAnchoUnidadNegocio), "A,B"});
-    usuario.fila({"VENTAS", QvFunciones::Encriptar("ventas"), 0, QVariant(), "A"});
-    ejecutar(base,
-             "INSERT INTO TA_MENU (Clave, Nombre, Proceso) VALUES "
-             "('STK010', 'Equivalencias de unidades', 'EQUIVALENCIAS'),"
-             "('STK001', 'Artículos', 'ARTICULOS')");
+    usuario.fila({"VENTAS", QvFunciones::Encriptar("ventas"), 0, Variant::null(), "A"});
+    base.ejecutar(
+        "INSERT INTO TA_MENU (Clave, Nombre, Proceso) VALUES "
+        "('STK010', 'Equivalencias de unidades', 'EQUIVALENCIAS'),"
+        "('STK001', 'Artículos', 'ARTICULOS')");
     // D010301 lets the demo user add units (and other general tables) from the code search box.
-    ejecutar(base,
-             "INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('ADMIN', 'STK010'), ('ADMIN', 'STK001'), "
-             "('VENTAS', 'STK001'), ('ADMIN', 'D010301')");
-    ejecutar(base,
-             "INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion, razon_social, Cuit, PDV) VALUES "
-             "('   1', 'Casa central', 'Distribuidora del Sur S.A.', '30-71234567-8', '0001')");
+    base.ejecutar(
+        "INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('ADMIN', 'STK010'), ('ADMIN', 'STK001'), "
+        "('VENTAS', 'STK001'), ('ADMIN', 'D010301')");
+    base.ejecutar(
+        "INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion, razon_social, Cuit, PDV) VALUES "
+        "('   1', 'Casa central', 'Distribuidora del Sur S.A.', '30-71234567-8', '0001')");
 }
 
-void cargarConfiguracion(sqlite3* base, bool empresa)
+void cargarConfiguracion(Destino& base, bool empresa)
 {
     Insercion ajuste(base,
                      "INSERT INTO TA_CONFIGURACION (GRUPO, CLAVE, VALOR, VALORAUX, PoliticaNegocio) "
                      "VALUES (?, ?, ?, ?, 0)");
     if (!empresa) {
-        ajuste.fila({"BaseDeDatos", "TIMEOUT", "45", QVariant()});
+        ajuste.fila({"BaseDeDatos", "TIMEOUT", "45", Variant::null()});
         return;
     }
     const std::array<std::pair<const char*, const char*>, 12> ajustes{{
@@ -346,11 +389,11 @@ void cargarConfiguracion(sqlite3* base, bool empresa)
         {"GRP_DESHABILITADO", "1"},
         {"CANTIDADDECIMALES", "2"},
     }};
-    for (const auto& [clave, valor] : ajustes) ajuste.fila({"DATOS", clave, valor, QVariant()});
+    for (const auto& [clave, valor] : ajustes) ajuste.fila({"DATOS", clave, valor, Variant::null()});
     ajuste.fila({"DATOS", "GRP_TABLAS", "", "|S_TA_EQUIV|"});
 }
 
-void cargarPuntosDeVenta(sqlite3* base)
+void cargarPuntosDeVenta(Destino& base, const QString& servidor)
 {
     Insercion punto(base,
                     "INSERT INTO V_TA_TPV (CODIGO, Descripcion, Server, Dbname, Usuario, Password, INTERNET, "
@@ -358,7 +401,7 @@ void cargarPuntosDeVenta(sqlite3* base)
     const std::array<const char*, 2> nombres{"Sucursal Centro", "Sucursal Norte"};
     for (size_t i = 0; i < kPuntosDeVenta.size(); ++i) {
         const auto& [codigo, baseDatos] = kPuntosDeVenta[i];
-        punto.fila({codigo, nombres[i], kServidorDemo, baseDatos, baseDatos, baseDatos});
+        punto.fila({codigo, nombres[i], servidor, baseDatos, baseDatos, baseDatos});
     }
 }
 
@@ -384,28 +427,64 @@ bool ponerEnLugar(const QString& provisoria, const QString& ruta)
     return QFile::rename(provisoria, ruta);
 }
 
-using Carga = std::function<void(sqlite3*)>;
+using Carga = std::function<void(Destino&)>;
 
-// Creates one database from the scripts, fills it in one transaction and
-// compacts it; returns whether it was written.
-bool crearBase(const QString& carpetaDatos, const QString& nombre, const QStringList& guiones, const Carga& cargar,
-               bool reemplazar)
+// One database of the demo: its login's password, its schema scripts (those
+// of the engine's compatibility first, where it has them) and its rows.
+struct BaseDemo {
+    QString nombre;
+    QString clave;
+    QStringList guiones;
+    Carga cargar;
+};
+
+QVector<BaseDemo> basesDemo(const OpcionesDemo& opciones, const QString& servidor)
 {
-    const QString ruta = QDir(carpetaDatos).filePath(nombre + ".sqlite");
+    const QStringList empresa{"configuracion.sql", "empresa.sql"};
+    QVector<BaseDemo> bases{{kEmpresaDemo, kEmpresaDemo, empresa, [&opciones, servidor](Destino& base) {
+                                 cargarUnidades(base);
+                                 cargarFamilias(base);
+                                 cargarArticulos(base, opciones.articulos);
+                                 cargarTablasDeConsulta(base);
+                                 cargarEquivalenciasGenericas(base);
+                                 cargarUsuariosYMenu(base);
+                                 cargarConfiguracion(base, true);
+                                 cargarPuntosDeVenta(base, servidor);
+                             }}};
+    for (const auto& [codigo, nombre] : kPuntosDeVenta) {
+        bases.append({nombre, nombre, empresa, [](Destino& base) {
+                          cargarUnidades(base);
+                          cargarConfiguracion(base, true);
+                      }});
+    }
+    bases.append({kBaseEstadisticas, kClaveEstadisticas, {"configuracion.sql"}, [](Destino& base) {
+                      cargarConfiguracion(base, false);
+                  }});
+    return bases;
+}
+
+// Creates one SQLite database from the scripts, fills it in one transaction
+// and compacts it; returns whether it was written.
+bool crearArchivo(const QString& carpetaDatos, const BaseDemo& demo, bool reemplazar)
+{
+    const QString ruta = QDir(carpetaDatos).filePath(demo.nombre + ".sqlite");
     if (QFile::exists(ruta) && !reemplazar) return false;
     QStringList textos;
-    for (const QString& g : guiones) textos.append(guion(g));
+    for (const QString& g : demo.guiones) textos.append(guion(g, kEsquemaSqlite));
     const QString provisoria = ruta + ".nueva";
     db::createSqliteDatabase(provisoria, textos);
     {
         Base base = abrir(provisoria);
-        ejecutar(base.get(), "BEGIN");
-        cargar(base.get());
-        ejecutar(base.get(), "COMMIT");
+        {
+            ArchivoSqlite destino(base.get());
+            destino.ejecutar("BEGIN");
+            demo.cargar(destino);
+            destino.ejecutar("COMMIT");
+        }
         // Rewritten once filled, so that each index lies in order in the file:
         // built row by row its pages are scattered, and a search that scans an
         // index would read the file back and forth.
-        ejecutar(base.get(), "VACUUM");
+        ejecutarEn(base.get(), "VACUUM");
     }
     return ponerEnLugar(provisoria, ruta);
 }
@@ -422,52 +501,84 @@ void registrarServidorDemo(const QString& carpeta)
 
 // The demo's company among the registered connections, so that the login
 // window offers it to a program started without a command line.
-void registrarConexionDemo(const QString& carpeta)
+void registrarConexionDemo(const QString& carpeta, const QString& servidor)
 {
     const BasesRegistradas bases = BasesRegistradas::EnCarpeta(carpeta);
-    const QString nombre = BasesRegistradas::NombreConexion(kEmpresaDemo, kServidorDemo);
+    const QString nombre = BasesRegistradas::NombreConexion(kEmpresaDemo, servidor);
     if (bases.buscar(nombre)) return;
-    bases.agregar({nombre, kEmpresaDemo, kEmpresaDemo, kEmpresaDemo, kServidorDemo});
+    bases.agregar({nombre, kEmpresaDemo, kEmpresaDemo, kEmpresaDemo, servidor});
+}
+
+int crearEnCarpeta(const OpcionesDemo& opciones)
+{
+    const QString carpetaDatos = QDir(opciones.carpeta).filePath(kCarpetaDatos);
+    QDir().mkpath(carpetaDatos);
+    registrarServidorDemo(opciones.carpeta);
+    registrarConexionDemo(opciones.carpeta, kServidorDemo);
+    int escritas = 0;
+    for (const BaseDemo& demo : basesDemo(opciones, kServidorDemo))
+        escritas += crearArchivo(carpetaDatos, demo, opciones.reemplazar) ? 1 : 0;
+    return escritas;
+}
+
+// On a PostgreSQL server: the database where its administrator signs in, and
+// how long a login may wait for it.
+constexpr char kBaseAdministracion[] = "postgres";
+constexpr int kEsperaServidor = 15;
+
+QString entreComillas(const QString& nombre) { return '"' + nombre + '"'; }
+
+// Makes one database on the server, owned by its login, which runs the
+// scripts and fills it in one transaction; returns whether it was written.
+bool crearEnServidor(db::OdbcEngine& administrador, const QString& cadena, const BaseDemo& demo, bool reemplazar)
+{
+    const QString base = entreComillas(demo.nombre);
+    const bool existe = !administrador.run("SELECT 1 FROM pg_database WHERE datname = ?", {demo.nombre}).rows.isEmpty();
+    if (existe && !reemplazar) return false;
+    if (existe) administrador.run("DROP DATABASE " + base + " WITH (FORCE)");
+    // The login may be there already, from another company of the server.
+    const QString login = base + " LOGIN PASSWORD '" + demo.clave + "'";
+    administrador.run("DO $$ BEGIN CREATE ROLE " + login + "; EXCEPTION WHEN duplicate_object THEN ALTER ROLE " + login
+                      + "; END $$");
+    administrador.run("CREATE DATABASE " + base + " OWNER " + base + " ENCODING 'UTF8' TEMPLATE template0");
+
+    db::OdbcEngine propia(db::odbcTextWithLogin(cadena, demo.nombre, demo.clave), demo.nombre, kEsperaServidor);
+    for (const QString& g : QStringList{"compat.sql"} + demo.guiones) propia.run(guion(g, kEsquemaPostgresql));
+    BaseServidor destino(propia);
+    propia.beginTransaction();
+    demo.cargar(destino);
+    propia.commitTransaction();
+    return true;
+}
+
+int crearEnServidorOdbc(const OpcionesDemo& opciones)
+{
+    const QString registro = os::findFileIgnoringCase(opciones.carpeta, db::kServerRegistryFile);
+    const auto valor = [&](const char* clave) {
+        return os::readProfileString(registro, opciones.servidor, clave, {}, os::ProfileEncoding::Utf8OrAnsi).trimmed();
+    };
+    const QString cadena = valor("cadena");
+    if (valor("motor").compare("odbc", Qt::CaseInsensitive) != 0 || cadena.isEmpty())
+        throw ErrorVB(-1,
+                      "El servidor " + opciones.servidor + " no figura en " + registro + " con motor=odbc y cadena=.");
+    try {
+        db::OdbcEngine administrador(db::odbcTextWithLogin(cadena, opciones.administrador, opciones.claveAdministrador),
+                                     kBaseAdministracion, kEsperaServidor);
+        int escritas = 0;
+        for (const BaseDemo& demo : basesDemo(opciones, opciones.servidor))
+            escritas += crearEnServidor(administrador, cadena, demo, opciones.reemplazar) ? 1 : 0;
+        registrarConexionDemo(opciones.carpeta, opciones.servidor);
+        return escritas;
+    } catch (const db::EngineFailure& falla) {
+        throw ErrorVB(-1, opciones.servidor + ": " + falla.description.trimmed());
+    }
 }
 
 }  // namespace
 
 int crearDatosDemo(const OpcionesDemo& opciones)
 {
-    const QString carpetaDatos = QDir(opciones.carpeta).filePath(kCarpetaDatos);
-    QDir().mkpath(carpetaDatos);
-    registrarServidorDemo(opciones.carpeta);
-    registrarConexionDemo(opciones.carpeta);
-
-    const QStringList empresa{"configuracion.sql", "empresa.sql"};
-    int escritas = 0;
-    const auto contar = [&](bool escrita) { escritas += escrita ? 1 : 0; };
-    contar(crearBase(
-        carpetaDatos, kEmpresaDemo, empresa,
-        [&](sqlite3* base) {
-            cargarUnidades(base);
-            cargarFamilias(base);
-            cargarArticulos(base, opciones.articulos);
-            cargarTablasDeConsulta(base);
-            cargarEquivalenciasGenericas(base);
-            cargarUsuariosYMenu(base);
-            cargarConfiguracion(base, true);
-            cargarPuntosDeVenta(base);
-        },
-        opciones.reemplazar));
-    for (const auto& [codigo, nombre] : kPuntosDeVenta) {
-        contar(crearBase(
-            carpetaDatos, nombre, empresa,
-            [](sqlite3* base) {
-                cargarUnidades(base);
-                cargarConfiguracion(base, true);
-            },
-            opciones.reemplazar));
-    }
-    contar(crearBase(
-        carpetaDatos, kEstadisticas, {"configuracion.sql"}, [](sqlite3* base) { cargarConfiguracion(base, false); },
-        opciones.reemplazar));
-    return escritas;
+    return opciones.servidor.isEmpty() ? crearEnCarpeta(opciones) : crearEnServidorOdbc(opciones);
 }
 
 QString conexionDemo()

@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-QString GuionEsquema(const QString& nombre)
+QString GuionEsquema(const QString& nombre, const QString& motor)
 {
-    QFile archivo(":/sql/sqlite/" + nombre);
+    QFile archivo(":/sql/" + motor + "/" + nombre);
     if (!archivo.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(archivo.readAll());
 }

@@ -26,8 +26,6 @@ namespace {
 
 constexpr char kTituloCartel[] = "Conectando Base de Datos";
 constexpr char kArchivoAyuda[] = "htmlhelp/zavevirevav.chm";
-constexpr char kBaseEstadisticas[] = "VX_ESTADISTICAS";
-constexpr char kClaveEstadisticas[] = "KR_TEMPLANZADAS";
 constexpr qint16 kTiempoEsperaPorDefecto = 45;
 constexpr long kLecturaSinConfirmar = 256;
 constexpr int kIntentos = 3;

@@ -5,6 +5,10 @@
 // The program's start-up: session parameters, the company database, the
 // statistics database, the most used settings and the signed-in user.
 
+// The statistics database beside every company, and its login's password.
+inline constexpr char kBaseEstadisticas[] = "VX_ESTADISTICAS";
+inline constexpr char kClaveEstadisticas[] = "KR_TEMPLANZADAS";
+
 // True when the company database is open, the session is filled and the user
 // is valid; false when the start-up gave up (the operator cancelled, the
 // database could not be opened, too many tries, a failed step, the end of the

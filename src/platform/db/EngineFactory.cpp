@@ -30,15 +30,14 @@ QString folderOf(const QString& server)
 
 constexpr int kSqlServerPort = 1433;
 
-// The registry's ODBC text with the login filled in; the database stays {base}.
-QString withLogin(const QString& cadena, const QString& user, const QString& password)
+}  // namespace
+
+QString odbcTextWithLogin(const QString& cadena, const QString& user, const QString& password)
 {
     return QString(cadena)
         .replace("{usuario}", user, Qt::CaseInsensitive)
         .replace("{clave}", password, Qt::CaseInsensitive);
 }
-
-}  // namespace
 
 QString engineNameOf(const QString& server)
 {
@@ -82,15 +81,16 @@ std::unique_ptr<Engine> openEngine(const ConnectionString& text, int timeoutSeco
                                 {},
                                 0};
         }
-        return std::make_unique<OdbcEngine>(withLogin(cadena, text.user(), text.password()), text.dataSource(),
+        return std::make_unique<OdbcEngine>(odbcTextWithLogin(cadena, text.user(), text.password()), text.dataSource(),
                                             timeoutSeconds);
     }
     const QString server = text.server();
     const QString engine = registryValue(server, "motor");
     if (vb::SameText(engine, "sqlite")) return std::make_unique<SqliteEngine>(folderOf(server), text.database());
     if (vb::SameText(engine, "odbc")) {
-        return std::make_unique<OdbcEngine>(withLogin(registryValue(server, "cadena"), text.user(), text.password()),
-                                            text.database(), timeoutSeconds);
+        return std::make_unique<OdbcEngine>(
+            odbcTextWithLogin(registryValue(server, "cadena"), text.user(), text.password()), text.database(),
+            timeoutSeconds);
     }
     return std::make_unique<OdbcEngine>(freeTdsText(text), text.database(), timeoutSeconds);
 }

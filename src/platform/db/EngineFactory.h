@@ -21,6 +21,9 @@ inline constexpr char kServerRegistryFile[] = "servidores.ini";
 // driver the registry's text names, or "SQL Server" for a server not registered.
 QString engineNameOf(const QString& server);
 
+// A registry's ODBC text with the login filled in; the database stays {base}.
+QString odbcTextWithLogin(const QString& cadena, const QString& user, const QString& password);
+
 // The FreeTDS text for a SQL Server "host", "host:port" or "host\instance".
 QString freeTdsText(const ConnectionString& text);
 

@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 BUILD_PKGS := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
               libgtest-dev libgmock-dev fonts-dejavu-core \
               libsqlite3-dev sqlite3 libxlsxwriter-dev unzip unixodbc-dev tdsodbc \
-              postgresql odbc-postgresql dpkg-dev file desktop-file-utils
+              postgresql odbc-postgresql dpkg-dev file desktop-file-utils lintian
 
 .PHONY: all build run busqueda test bench package deps clean
 
@@ -37,8 +37,11 @@ busqueda: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The Debian package, in $(BUILD)/.
-package: build
+# The Debian package, in $(BUILD)/: only what it installs is built.
+PACKAGE_TARGETS := equivalencias crear-demo documentos_paquete
+
+package: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target $(PACKAGE_TARGETS)
 	cd $(BUILD) && cpack -G DEB
 
 bench: build

@@ -24,11 +24,8 @@ falla() {
 }
 
 # --- the package ------------------------------------------------------------------
-(cd "$tmp" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/cpack") >"$tmp/cpack.log" 2>&1 ||
-  { cat "$tmp/cpack.log"; falla "cpack no hizo el paquete"; }
-debs=("$tmp"/cpack/*.deb)
-[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || falla "cpack no dejó un solo .deb"
-deb=${debs[0]}
+source "$(dirname "$0")/hacer-paquete.sh"
+hacer_paquete "$build" "$tmp"
 
 depende=$(dpkg-deb -f "$deb" Depends)
 for paquete in libqt6widgets6 libqt6svg6 libsqlite3-0 'libodbc[0-9]+' 'libxlsxwriter[0-9]+' odbc-postgresql tdsodbc; do
@@ -51,7 +48,15 @@ for plantilla in du000ra.ini servidores.ini; do
 done
 icono=$raiz/usr/share/icons/hicolor/scalable/apps/equivalencias.svg
 cmp -s "$fuentes/src/session/iconos/VEZAZUDAREV.svg" "$icono" || falla "falta o difiere el icono"
-ajenos=$(find "$raiz" -type f | grep -vE "^$raiz/usr/(bin|share/(equivalencias|applications|icons/hicolor))/" || true)
+for pagina in equivalencias crear-demo; do
+  zcat "$raiz/usr/share/man/man1/$pagina.1.gz" 2>/dev/null | cmp -s "$fuentes/paquete/$pagina.1" - ||
+    falla "falta o difiere la página de manual de $pagina"
+done
+cmp -s "$fuentes/paquete/copyright" "$raiz/usr/share/doc/equivalencias/copyright" || falla "falta o difiere copyright"
+zcat "$raiz/usr/share/doc/equivalencias/changelog.gz" 2>/dev/null | cmp -s "$fuentes/paquete/changelog" - ||
+  falla "falta o difiere el changelog"
+ajenos=$(find "$raiz" -type f |
+  grep -vE "^$raiz/usr/(bin|share/(equivalencias|applications|icons/hicolor|man/man1|doc/equivalencias))/" || true)
 [[ -z $ajenos ]] || falla "archivos fuera de su lugar: $ajenos"
 
 # --- the menu entry ---------------------------------------------------------------

@@ -16,9 +16,10 @@ struct OpcionesDemo {
     QString carpeta;  // the program folder
     int articulos = 3000;
     bool reemplazar = false;  // rebuild databases that already exist
-    QString servidor;         // an ODBC server of servidores.ini; empty for LOCAL
-    QString administrador;    // a login of that server that may create logins and databases
-    QString claveAdministrador;
+    // Given empty, so that an initialisation may leave them out.
+    QString servidor = {};       // an ODBC server of servidores.ini; empty for LOCAL
+    QString administrador = {};  // a login of that server that may create logins and databases
+    QString claveAdministrador = {};
 };
 
 inline constexpr char kServidorDemo[] = "LOCAL";

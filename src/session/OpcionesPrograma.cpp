@@ -59,15 +59,14 @@ void AgregarAyudaYVersion(QCommandLineParser& opciones)
 
 bool SoloConsola(QCommandLineParser& opciones, const QStringList& argumentos, const RevisionOpciones& revisar)
 {
-    const bool leidas = opciones.parse(argumentos);
-    return !leidas || opciones.isSet(kAyuda) || opciones.isSet(kVersion) || !errorDe(opciones, revisar).isEmpty();
+    opciones.parse(argumentos);
+    return opciones.isSet(kAyuda) || opciones.isSet(kVersion) || !errorDe(opciones, revisar).isEmpty();
 }
 
 int ResponderEnConsola(QCommandLineParser& opciones, const QStringList& argumentos, const RevisionOpciones& revisar)
 {
     TraduccionOpciones traduccion;
     QCoreApplication::installTranslator(&traduccion);
-    QCoreApplication::setApplicationVersion(EQUIV_VERSION);
     // Again, so that the parser's errors come in Spanish.
     opciones.parse(argumentos);
     const QString error = errorDe(opciones, revisar);
@@ -77,7 +76,7 @@ int ResponderEnConsola(QCommandLineParser& opciones, const QStringList& argument
     }
     QTextStream salida(stdout);
     if (opciones.isSet(kVersion))
-        salida << os::executableName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        salida << os::executableName() << ' ' << EQUIV_VERSION << '\n';
     else
         salida << opciones.helpText();
     return 0;

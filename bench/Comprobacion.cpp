@@ -18,8 +18,7 @@ void exigir(bool hecho, const QString& falta)
 sqlite3* abrirSqlite(const QString& archivo, int modo)
 {
     sqlite3* base = nullptr;
-    exigir(sqlite3_open_v2(archivo.toUtf8().constData(), &base, modo, nullptr) == SQLITE_OK,
-           "cannot open " + archivo);
+    exigir(sqlite3_open_v2(archivo.toUtf8().constData(), &base, modo, nullptr) == SQLITE_OK, "cannot open " + archivo);
     db::registerTsqlFunctions(base);
     return base;
 }

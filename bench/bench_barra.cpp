@@ -62,7 +62,8 @@ bool pintada(const QImage& imagen)
 void medir(QTextStream& salida, int cantidad, int veces)
 {
     std::unique_ptr<UtilVex> barra = barraDe(cantidad);
-    exigir(barra->Items().Count() == cantidad, QString("the bar holds %1 items of %2").arg(barra->Items().Count()).arg(cantidad));
+    exigir(barra->Items().Count() == cantidad,
+           QString("the bar holds %1 items of %2").arg(barra->Items().Count()).arg(cantidad));
     QImage imagen(barra->size(), QImage::Format_ARGB32_Premultiplied);
     imagen.fill(Qt::transparent);
     const double relayout = milisegundosPorVez(veces, [&](int) { barra->Relayout(); });

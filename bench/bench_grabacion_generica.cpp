@@ -230,7 +230,8 @@ int main(int argc, char* argv[])
         const Tiempo unConjunto = grabarEnConjunto();
         filasConjunto = filasEscritas();
         // Every article is in kilograms or grams, so the pair gets a row for each.
-        exigir(filasVentana == kArticulos, QString("the window's save wrote %1 rows of %2").arg(filasVentana).arg(kArticulos));
+        exigir(filasVentana == kArticulos,
+               QString("the window's save wrote %1 rows of %2").arg(filasVentana).arg(kArticulos));
         exigir(filasConjunto == kArticulos,
                QString("the INSERT ... SELECT wrote %1 rows of %2").arg(filasConjunto).arg(kArticulos));
         if (vuelta == 0) primeraVentana = unaVentana.reloj;

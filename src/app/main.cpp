@@ -2,7 +2,6 @@
 #include "app/ModoVerificacion.h"
 #include "codesearch/FrmPruebaBusqueda.h"
 #include "database/DB_Dll.h"
-#include "session/VentanaAcceso.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ArranqueConsultas.h"
 #include "lookups/ConsultaCamposMotor.h"
@@ -16,6 +15,7 @@
 #include "session/OpcionesPrograma.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
+#include "session/VentanaAcceso.h"
 #include "session/VerificaConexion.h"
 #include "session/frmAcceso.h"
 

@@ -172,4 +172,3 @@ private:
     int contadorAbrirRecordset_ = 0;
     int contadorAsegurarConexion_ = 0;
 };
-

@@ -11,8 +11,8 @@
 #include "replication/FalloReplica.h"
 #include "session/BasesDeDatos.h"
 #include "session/RegistroFallas.h"
-#include "vendor/TratamientoErrores.h"
 #include "vendor/QvFunciones.h"
+#include "vendor/TratamientoErrores.h"
 
 namespace {
 
@@ -97,9 +97,8 @@ GrabacionReplica::~GrabacionReplica()
 
 void GrabacionReplica::leerDestinos()
 {
-    TrapErrores trap(kRutina, [](const ErrorVB& error, const QString& rutina) {
-        return QvFunciones::TratarError(error, rutina);
-    });
+    TrapErrores trap(
+        kRutina, [](const ErrorVB& error, const QString& rutina) { return QvFunciones::TratarError(error, rutina); });
     db::Recordset puntos;
     gBaseDatos().AbrirRecordset(kPuntosDeVenta, puntos);
     while (puntos.State() == db::ado::adStateOpen && !puntos.Eof()) {

@@ -283,9 +283,8 @@ QString CfgVX(const QString& Clave, QString& ValorAux)
     if (!abierta(base)) return {};
     const QString sentencia = QString("SELECT VALOR, valoraux FROM ") + kTablaPorDefecto
                               + " with(nolock)  WHERE CLAVE = '" + ComillasDobladas(vb::Trim(Clave)) + "'";
-    TrapErrores trap("CfgVX", [](const ErrorVB& error, const QString& rutina) {
-        return QvFunciones::TratarError(error, rutina);
-    });
+    TrapErrores trap(
+        "CfgVX", [](const ErrorVB& error, const QString& rutina) { return QvFunciones::TratarError(error, rutina); });
     return leerFila(base, kTablaPorDefecto, sentencia, Clave, ValorAux, trap).value_or(QString());
 }
 

@@ -2,7 +2,6 @@
 
 #include "database/DB_Dll.h"
 #include "database/TextoSQL.h"
-#include "session/VentanaAcceso.h"
 #include "platform/ProgramEnd.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
@@ -17,6 +16,7 @@
 #include "session/RegistroTiempos.h"
 #include "session/Sesion.h"
 #include "session/ValidacionUsuario.h"
+#include "session/VentanaAcceso.h"
 #include "vendor/QvAplicacion.h"
 #include "vendor/QvFunciones.h"
 

@@ -1,7 +1,7 @@
 #include "database/DB_Dll.h"
-#include "session/frmReconectar.h"
 #include "platform/ProgramEnd.h"
 #include "session/BasesDeDatos.h"
+#include "session/frmReconectar.h"
 #include "support/DatabaseTest.h"
 #include "support/ServerControl.h"
 

@@ -1,10 +1,10 @@
 #include "DatosDemo.h"
 #include "database/DB_Dll.h"
-#include "session/VentanaAcceso.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "platform/ui/QtDialogs.h"
 #include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
+#include "session/VentanaAcceso.h"
 #include "session/frmAcceso.h"
 #include "support/DatabaseTest.h"
 

@@ -15,8 +15,9 @@
 namespace {
 
 constexpr int kPlazoMs = 120000;  // a hang, not a slow machine
-constexpr char kLineaDemo[] = "; @server=LOCAL; @dbname=%1; @usuario=ADMIN; @Password=%2; @ParametroAdicional=%3; "
-                              "quro@ ; @UsuarioLogeado = ADMIN; @Caja=1;";
+constexpr char kLineaDemo[] =
+    "; @server=LOCAL; @dbname=%1; @usuario=ADMIN; @Password=%2; @ParametroAdicional=%3; "
+    "quro@ ; @UsuarioLogeado = ADMIN; @Caja=1;";
 
 QString lineaDemo(const QString& base, const QString& clave, const QString& articulo = {})
 {
@@ -110,7 +111,8 @@ TEST_F(FinDelProgramaTest, EveryStartUpThatGivesUpEndsTheProgramWithStatusZero)
 
 TEST_F(FinDelProgramaTest, EscInTheWindowClosesItAndEndsTheProgramWithStatusZero)
 {
-    const Final final = ejecutar({lineaDemo(kEmpresaDemo, kClaveDemo)}, {"Actualización de Equivalencias > tecla Escape"});
+    const Final final =
+        ejecutar({lineaDemo(kEmpresaDemo, kClaveDemo)}, {"Actualización de Equivalencias > tecla Escape"});
     esperarFinNormal(final, 0);
     EXPECT_TRUE(final.relato.contains("hizo \"Actualización de Equivalencias > tecla Escape\""))
         << final.relato.toStdString();
@@ -143,14 +145,14 @@ TEST_P(FinConServidorTest, CerrarSistemaInTheReconnectionWindowEndsTheProgramWit
     const QString ventanaLista = QDir(tempFolder()).filePath("ventana");
     const QString servidorCaido = QDir(tempFolder()).filePath("caido");
     const QString principal = "Actualización de Equivalencias";
-    const Final final = ejecutar({lineaDemo(kCompany, "Secreto", "A1")},
-                                 {principal + " > avisar " + ventanaLista, principal + " > esperar " + servidorCaido,
-                                  principal + " > tecla F3", "Conexión a la base de datos > Sí",
-                                  "Intentando reconectar con el servidor... > Cerrar Sistema"},
-                                 ventanaLista, [&] {
-                                     servidor.stop();
-                                     QFile(servidorCaido).open(QIODevice::WriteOnly);
-                                 });
+    const Final final = ejecutar(
+        {lineaDemo(kCompany, "Secreto", "A1")},
+        {principal + " > avisar " + ventanaLista, principal + " > esperar " + servidorCaido, principal + " > tecla F3",
+         "Conexión a la base de datos > Sí", "Intentando reconectar con el servidor... > Cerrar Sistema"},
+        ventanaLista, [&] {
+            servidor.stop();
+            QFile(servidorCaido).open(QIODevice::WriteOnly);
+        });
     esperarFinNormal(final, 0);
     EXPECT_TRUE(final.relato.contains("hizo \"Intentando reconectar con el servidor... > Cerrar Sistema\""))
         << final.relato.toStdString();

@@ -679,8 +679,9 @@ TEST_F(FrmEquivalenciasTest, AGenericDeletionKeepsPerArticleRows)
 
 TEST_F(FrmEquivalenciasTest, AGenericDeletionTheDatabaseRefusesIsReportedAndNothingIsClearedOrCopied)
 {
-    seed({"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
-          "('A-3', 'KG', 'GR', 1000, 1)"});
+    seed(
+        {"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
+         "('A-3', 'KG', 'GR', 1000, 1)"});
     seedNative({"CREATE TRIGGER rechazo BEFORE DELETE ON S_TA_EQUIV BEGIN SELECT RAISE(ABORT, 'baja rechazada'); END"},
                kCompany, kServer);
     show();

@@ -6,9 +6,9 @@
 #include "replication/ListaPendientes.h"
 #include "replication/ModGruposEmp.h"
 #include "replication/ReplicaGrupo.h"
+#include "replication/ReplicaTest.h"
 #include "session/BasesDeDatos.h"
 #include "support/PedirReplica.h"
-#include "replication/ReplicaTest.h"
 #include "support/QStringPrinter.h"
 
 #include <QTimer>

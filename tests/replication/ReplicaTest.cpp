@@ -4,8 +4,8 @@
 #include "database/TextoSQL.h"
 #include "replication/ReplicaGrupo.h"
 #include "session/BasesDeDatos.h"
-#include "support/PedirReplica.h"
 #include "session/Sesion.h"
+#include "support/PedirReplica.h"
 #include "vendor/QvFunciones.h"
 
 namespace {

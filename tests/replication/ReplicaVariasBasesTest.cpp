@@ -134,8 +134,9 @@ TEST_P(ReplicaVariasBasesTest, AGenericSaveWithAPointOfSaleStoppedHalfWayKeepsTh
     EXPECT_EQ(equivalencias(kCentro, kPuntos), empresa);
     EXPECT_EQ(equivalencias(kBaseGrupo, kGrupo), empresa);
     ASSERT_EQ(avisos().size(), 2);
-    EXPECT_TRUE(avisos()[0].contains("\nSe replicará a: el Punto de ventas Centro, el Punto de ventas Norte, "
-                                     "la base de datos del grupo "))
+    EXPECT_TRUE(
+        avisos()[0].contains("\nSe replicará a: el Punto de ventas Centro, el Punto de ventas Norte, "
+                             "la base de datos del grupo "))
         << "the question before the save names the targets: " << avisos()[0].toStdString();
     EXPECT_TRUE(avisos()[1].startsWith("Aviso al operador: No se pudo conectar al Punto de ventas Norte"))
         << avisos()[1].toStdString();

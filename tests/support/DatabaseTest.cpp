@@ -1,7 +1,6 @@
 #include "support/DatabaseTest.h"
 
 #include "database/DB_Dll.h"
-#include "session/VentanaAcceso.h"
 #include "esquema/GuionEsquema.h"
 #include "lookups/Lib_ClsCons3.h"
 #include "platform/db/Connection.h"
@@ -10,10 +9,11 @@
 #include "platform/db/engines/SqliteEngine.h"
 #include "platform/db/engines/SqliteSchema.h"
 #include "session/BasesDeDatos.h"
-#include "session/ManejoInteractivo.h"
 #include "session/ConectarBaseRemota.h"
 #include "session/Configuracion.h"
+#include "session/ManejoInteractivo.h"
 #include "session/Sesion.h"
+#include "session/VentanaAcceso.h"
 
 #include <QCoreApplication>
 #include <QDir>

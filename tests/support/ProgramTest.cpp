@@ -1,6 +1,5 @@
 #include "support/ProgramTest.h"
 
-#include "session/VentanaAcceso.h"
 #include "lookups/ArranqueConsultas.h"
 #include "lookups/ConsultaCampos.h"
 #include "lookups/LanzadorNuevo.h"
@@ -9,6 +8,7 @@
 #include "replication/ModGruposEmp.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
+#include "session/VentanaAcceso.h"
 
 namespace {
 constexpr const char* kVariables[] = {os::kProgramFolderVariable, "TEMP", "TMP", "TMPDIR"};

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/os/Desktop.h"
 #include "platform/Clock.h"
 #include "platform/ProgramEnd.h"
+#include "platform/os/Desktop.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "session/VentanaAcceso.h"
 #include "session/Sesion.h"
+#include "session/VentanaAcceso.h"
 
 #include <QQueue>
 #include <QVector>

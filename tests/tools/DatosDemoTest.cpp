@@ -4,9 +4,9 @@
 #include "platform/db/Connection.h"
 #include "replication/ReplicaGrupo.h"
 #include "session/BasesDeDatos.h"
+#include "session/BasesRegistradas.h"
 #include "session/ManejoInteractivo.h"
 #include "support/PedirReplica.h"
-#include "session/BasesRegistradas.h"
 #include "support/ProgramTest.h"
 #include "vendor/QvFunciones.h"
 

@@ -36,8 +36,10 @@ std::pair<int, int> nextIdentity(const TokenList& statement, int from)
 int endOfColumn(const TokenList& statement, int inside)
 {
     for (int i = inside; i < statement.size(); ++i) {
-        if (statement[i].isSymbol(u"(")) i = statement.closingParenthesis(i);
-        else if (statement[i].isSymbol(u",") || statement[i].isSymbol(u")")) return i;
+        if (statement[i].isSymbol(u"("))
+            i = statement.closingParenthesis(i);
+        else if (statement[i].isSymbol(u",") || statement[i].isSymbol(u")"))
+            return i;
     }
     return statement.size();
 }
@@ -52,7 +54,8 @@ bool definesTables(const TokenList& statement)
 
 void collateTextColumns(TokenList& statement, const QString& collation)
 {
-    const TokenList collated{SqlToken::blank(), SqlToken::word("COLLATE"), SqlToken::blank(), SqlToken::word(collation)};
+    const TokenList collated{SqlToken::blank(), SqlToken::word("COLLATE"), SqlToken::blank(),
+                             SqlToken::word(collation)};
     for (int i = 0; i < statement.size(); ++i) {
         if (!isTextType(statement[i])) continue;
         const int end = endOfType(statement, i);
@@ -63,7 +66,8 @@ void collateTextColumns(TokenList& statement, const QString& collation)
 
 void identityAsGenerated(TokenList& statement)
 {
-    for (auto [first, last] = nextIdentity(statement, 0); first >= 0; std::tie(first, last) = nextIdentity(statement, first + 1)) {
+    for (auto [first, last] = nextIdentity(statement, 0); first >= 0;
+         std::tie(first, last) = nextIdentity(statement, first + 1)) {
         statement.replace(first, last + 1,
                           {SqlToken::word("GENERATED"), SqlToken::blank(), SqlToken::word("BY"), SqlToken::blank(),
                            SqlToken::word("DEFAULT"), SqlToken::blank(), SqlToken::word("AS"), SqlToken::blank(),
@@ -73,12 +77,14 @@ void identityAsGenerated(TokenList& statement)
 
 void identityAsRowId(TokenList& statement)
 {
-    for (auto [first, last] = nextIdentity(statement, 0); first >= 0; std::tie(first, last) = nextIdentity(statement, first)) {
+    for (auto [first, last] = nextIdentity(statement, 0); first >= 0;
+         std::tie(first, last) = nextIdentity(statement, first)) {
         const int type = statement.previousSignificant(first);
         const int end = endOfColumn(statement, last + 1);
         int key = -1;
         for (int i = last + 1; i < end; ++i) {
-            if (statement[i].isWord(u"PRIMARY") && statement.wordFollows(i + 1, u"KEY")) key = statement.nextSignificant(i + 1);
+            if (statement[i].isWord(u"PRIMARY") && statement.wordFollows(i + 1, u"KEY"))
+                key = statement.nextSignificant(i + 1);
         }
         if (type < 0 || key < 0) refuseConstruct("IDENTITY without PRIMARY KEY");
         statement.insert(key + 1, {SqlToken::blank(), SqlToken::word("AUTOINCREMENT")});

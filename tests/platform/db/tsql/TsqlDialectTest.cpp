@@ -170,9 +170,10 @@ TEST(TsqlDialect, OwnerAndCurrentDatabaseAreDroppedFromNames)
 
 TEST(TsqlDialect, TableDefinitionsCompareTextsWithoutCaseAndNumberTheirIdentityColumnAsTheRowId)
 {
-    EXPECT_EQ(withComparisonMarkers("CREATE TABLE T (ID int IDENTITY(1,1) PRIMARY KEY, a varchar(10) NOT NULL, b int)"),
-              QStringList{"CREATE TABLE T (ID integer PRIMARY KEY AUTOINCREMENT, a varchar(10) COLLATE NOCASE NOT NULL, "
-                          "b int)"});
+    EXPECT_EQ(
+        withComparisonMarkers("CREATE TABLE T (ID int IDENTITY(1,1) PRIMARY KEY, a varchar(10) NOT NULL, b int)"),
+        QStringList{"CREATE TABLE T (ID integer PRIMARY KEY AUTOINCREMENT, a varchar(10) COLLATE NOCASE NOT NULL, "
+                    "b int)"});
     EXPECT_EQ(withComparisonMarkers("ALTER TABLE T ADD Nota char(4) NULL"),
               QStringList{"ALTER TABLE T ADD Nota char(4) COLLATE NOCASE NULL"});
     EXPECT_EQ(errorNumber([] { translated("CREATE TABLE T (ID int IDENTITY(1,1), a int)"); }),

@@ -174,6 +174,11 @@ QString DatabaseTest::dataFolder(const QString& server) const
     return QDir(programFolder()).filePath(folder);
 }
 
+QString DatabaseTest::sqliteFile(const QString& database, const QString& server) const
+{
+    return QDir(dataFolder(server)).filePath(database + ".sqlite");
+}
+
 void DatabaseTest::createCompanyDatabase(const QString& name, const QString& server) const
 {
     if (engineOf(server) == TestEngine::SQLite)

@@ -70,6 +70,8 @@ protected:
     void dropDatabase(const QString& name, const QString& server = kServer) const;
     // The SQLite server's folder.
     QString dataFolder(const QString& server = kServer) const;
+    // The file of a database of the SQLite server.
+    QString sqliteFile(const QString& database = kCompany, const QString& server = kServer) const;
     // The lines of servidores.ini that register "LOCAL" on this engine.
     QString registryEntry(const QString& server = kServer) const;
     // Opens gBaseDatos() on EMPRESA as the start-up does, signed in as `usuario`.

@@ -4,11 +4,10 @@
 #include "platform/db/engines/SqliteEngine.h"
 #include "support/DatabaseTest.h"
 #include "support/ErrorNumber.h"
+#include "support/SqliteShell.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include <filesystem>
 
@@ -269,14 +268,8 @@ TEST_F(SqliteFilesTest, TheServerRegistryIsReadAsUtf8OrElseAsWindows1252)
 // the program, or every later save would be seen by nobody else.
 TEST_F(SqliteFilesTest, ASaveIsSeenAtOnceByAnotherProgramThatOpensAndClosesTheFile)
 {
-    const QString sqlite3 = QStandardPaths::findExecutable("sqlite3");
-    ASSERT_FALSE(sqlite3.isEmpty()) << "the sqlite3 shell is installed by the Makefile";
-    const QString path = QDir(dataFolder()).filePath("EMPRESA.sqlite");
     const auto seenByAnotherProgram = [&] {
-        QProcess shell;
-        shell.start(sqlite3, {path, "SELECT COUNT(*) FROM V_TA_UNIDAD"});
-        EXPECT_TRUE(shell.waitForFinished(30000));
-        return shell.readAllStandardOutput().trimmed().toInt();
+        return runSqliteShell({sqliteFile(), "SELECT COUNT(*) FROM V_TA_UNIDAD"}).output.trimmed().toInt();
     };
     const auto logDeletedUnderUs = [] {
         std::error_code unreadable;

@@ -1,10 +1,13 @@
 #include "DatosDemo.h"
 
+#include "codesearch/IndiceFragmentos.h"
+#include "codesearch/ReglasBusqueda.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "esquema/GuionEsquema.h"
 #include "platform/ErrorVB.h"
 #include "platform/Variant.h"
 #include "platform/db/DbErrors.h"
+#include "platform/db/Dialect.h"
 #include "platform/db/EngineFactory.h"
 #include "platform/db/engines/OdbcEngine.h"
 #include "platform/db/engines/SqliteFunctions.h"
@@ -137,6 +140,18 @@ void ejecutarEn(sqlite3* conexion, const QString& sql)
     throw ErrorVB(-1, texto + " en: " + sql.left(120));
 }
 
+// Every article the table's triggers noted goes into its search index, as
+// the program's searches would take them in, a few at a time.
+void indexarArticulos(sqlite3* base)
+{
+    QString tabla = "V_MA_ARTICULOS";
+    ConfiguracionBusqueda articulos;
+    ReglasBusqueda::ElegirColumnas(tabla, tabla, {}, articulos);
+    const std::unique_ptr<db::Dialect> sqlite = db::makeSqliteDialect();
+    for (const QString& sentencia : IndiceFragmentos::PuestaAlDia(articulos, std::nullopt)) {
+        for (const QString& traducida : sqlite->translate(sentencia, kEmpresaDemo)) ejecutarEn(base, traducida);
+    }
+
 // Where the demo's rows go: a new SQLite file, or a database of a server.
 class Destino {
 public:
@@ -144,6 +159,8 @@ public:
     virtual void ejecutar(const QString& sql) = 0;
     // Runs a statement with "?" markers for one row; it is prepared at its first row.
     virtual void fila(const QString& sql, const QVector<Variant>& valores) = 0;
+    // Only a SQLite company keeps the articles' search index.
+    virtual void indexarArticulos() {}
 };
 
 class ArchivoSqlite : public Destino {
@@ -151,6 +168,7 @@ public:
     explicit ArchivoSqlite(sqlite3* conexion) : conexion_(conexion) {}
 
     void ejecutar(const QString& sql) override { ejecutarEn(conexion_, sql); }
+    void indexarArticulos() override { ::indexarArticulos(conexion_); }
 
     void fila(const QString& sql, const QVector<Variant>& valores) override
     {
@@ -328,6 +346,8 @@ void cargarArticulos(Destino& base, int cantidad)
     }
 }
 
+}
+
 // Generic equivalences: one row per article whose base unit is either unit.
 void cargarEquivalenciasGenericas(Destino& base)
 {
@@ -445,6 +465,7 @@ QVector<BaseDemo> basesDemo(const OpcionesDemo& opciones, const QString& servido
                                  cargarUnidades(base);
                                  cargarFamilias(base);
                                  cargarArticulos(base, opciones.articulos);
+                                 base.indexarArticulos();
                                  cargarTablasDeConsulta(base);
                                  cargarEquivalenciasGenericas(base);
                                  cargarUsuariosYMenu(base);

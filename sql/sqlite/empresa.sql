@@ -23,26 +23,40 @@ CREATE INDEX IX_V_MA_ARTICULOS_Descripcion ON V_MA_ARTICULOS (Descripcion, Suspe
 -- The code search box looks for a piece of text anywhere in an article's
 -- description or code, which no index in that order finds. This one holds
 -- every run of one to three characters of both, folded as LIKE compares
--- them, under the article's rowid, so that the box reads only the articles
--- holding every run of a typed text. The program's connections give its
--- tokenizer.
-CREATE VIRTUAL TABLE V_MA_ARTICULOS_FRAGMENTOS USING fts5(
-    Descripcion, IdArticulo, content = '', detail = 'none', tokenize = 'like_fragments'
+-- them, so that the box reads only the articles holding every run of a typed
+-- text. The suite's other programs and an administrator's tools write
+-- articles too, without the program's folding: the triggers only note which
+-- articles were written, and the program brings the index up to date from
+-- that note before it searches. Nothing here needs more than plain SQLite.
+CREATE VIRTUAL TABLE V_MA_ARTICULOS_INDICE USING fts5(
+    Fragmentos, content = '', detail = 'none', columnsize = 0, tokenize = 'ascii'
 );
-CREATE TRIGGER V_MA_ARTICULOS_FRAGMENTOS_ALTA AFTER INSERT ON V_MA_ARTICULOS BEGIN
-    INSERT INTO V_MA_ARTICULOS_FRAGMENTOS (rowid, Descripcion, IdArticulo)
-    VALUES (new.rowid, new.Descripcion, new.IdArticulo);
+-- What the index holds of each article, under the index's row number. A
+-- contentless index forgets a row only when given back what it took. An
+-- article is known by its code, which a VACUUM or a dump and restore keep;
+-- Fila, its rowid when it was taken in, finds it sooner while they have not
+-- renumbered the table.
+CREATE TABLE V_MA_ARTICULOS_INDEXADOS (
+    Id          integer PRIMARY KEY,
+    Fila        integer,
+    IdArticulo  text COLLATE NOCASE NOT NULL,
+    Descripcion text COLLATE NOCASE
+);
+CREATE INDEX IX_V_MA_ARTICULOS_INDEXADOS_IdArticulo ON V_MA_ARTICULOS_INDEXADOS (IdArticulo);
+-- The codes of the articles written since the index last caught up, a
+-- change of code under both codes.
+CREATE TABLE V_MA_ARTICULOS_CAMBIOS (
+    Id         integer PRIMARY KEY,
+    IdArticulo text
+);
+CREATE TRIGGER V_MA_ARTICULOS_CAMBIOS_ALTA AFTER INSERT ON V_MA_ARTICULOS BEGIN
+    INSERT INTO V_MA_ARTICULOS_CAMBIOS (IdArticulo) VALUES (new.IdArticulo);
 END;
--- A contentless index forgets a row only when given back the texts it took.
-CREATE TRIGGER V_MA_ARTICULOS_FRAGMENTOS_BAJA AFTER DELETE ON V_MA_ARTICULOS BEGIN
-    INSERT INTO V_MA_ARTICULOS_FRAGMENTOS (V_MA_ARTICULOS_FRAGMENTOS, rowid, Descripcion, IdArticulo)
-    VALUES ('delete', old.rowid, old.Descripcion, old.IdArticulo);
+CREATE TRIGGER V_MA_ARTICULOS_CAMBIOS_BAJA AFTER DELETE ON V_MA_ARTICULOS BEGIN
+    INSERT INTO V_MA_ARTICULOS_CAMBIOS (IdArticulo) VALUES (old.IdArticulo);
 END;
-CREATE TRIGGER V_MA_ARTICULOS_FRAGMENTOS_CAMBIO AFTER UPDATE OF IdArticulo, Descripcion ON V_MA_ARTICULOS BEGIN
-    INSERT INTO V_MA_ARTICULOS_FRAGMENTOS (V_MA_ARTICULOS_FRAGMENTOS, rowid, Descripcion, IdArticulo)
-    VALUES ('delete', old.rowid, old.Descripcion, old.IdArticulo);
-    INSERT INTO V_MA_ARTICULOS_FRAGMENTOS (rowid, Descripcion, IdArticulo)
-    VALUES (new.rowid, new.Descripcion, new.IdArticulo);
+CREATE TRIGGER V_MA_ARTICULOS_CAMBIOS_CAMBIO AFTER UPDATE OF IdArticulo, Descripcion ON V_MA_ARTICULOS BEGIN
+    INSERT INTO V_MA_ARTICULOS_CAMBIOS (IdArticulo) VALUES (old.IdArticulo), (new.IdArticulo);
 END;
 
 CREATE VIEW VT_MA_ARTICULOS AS

@@ -42,7 +42,10 @@ std::vector<Fila> BusquedaProgresiva::Buscar(db::Connection& conexion, const Con
     // A list that held every row is read again by its codes alone: no index helps that.
     const bool soloCodigos = acota && std::ssize(anteriores) < kFilasBuscadas;
     ConfiguracionBusqueda acotada = config;
-    if (acotable && !soloCodigos) acotada.condicionExtra += indice_.Acotacion(conexion, config, buscar);
+    if (acotable && !soloCodigos) {
+        indice_.PonerAlDia(conexion, config);
+        acotada.condicionExtra += indice_.Acotacion(conexion, config, buscar);
+    }
     std::vector<Fila> filas;
     if (acota)
         filas = acotar(conexion, acotada, buscar, anteriores);

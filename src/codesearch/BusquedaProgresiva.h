@@ -20,7 +20,8 @@ class Connection;
 // on, instead of the whole table from its start; a keystroke costs what the
 // part of the table it has not read yet costs. A row that someone else adds
 // between two keystrokes may only show once the text is shortened. Where the
-// table has a search index, each search reads only the rows it points to.
+// table has a search index, each search first brings it up to date with what
+// other programs wrote, then reads only the rows it points to.
 class BusquedaProgresiva {
 public:
     struct Fila {

@@ -5,6 +5,9 @@
 #include "platform/db/Connection.h"
 #include "support/DatabaseTest.h"
 #include "support/QStringPrinter.h"
+#include "support/SqliteShell.h"
+
+#include <sqlite3.h>
 
 #include <algorithm>
 
@@ -62,6 +65,28 @@ void PrintTo(const Lista& vista, std::ostream* salida)
     *salida << vista.descripciones.size() << " rows: " << vista.codigos.join(' ').toStdString();
 }
 
+// Another program of the suite on a SQLite company: SQLite alone, with
+// nothing of this program registered.
+class OtroPrograma {
+public:
+    explicit OtroPrograma(const QString& archivo)
+    {
+        EXPECT_EQ(sqlite3_open_v2(archivo.toUtf8().constData(), &base_, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    }
+    ~OtroPrograma() { sqlite3_close(base_); }
+    OtroPrograma(const OtroPrograma&) = delete;
+    OtroPrograma& operator=(const OtroPrograma&) = delete;
+
+    void ejecutar(const QString& sentencia)
+    {
+        EXPECT_EQ(sqlite3_exec(base_, sentencia.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK)
+            << sqlite3_errmsg(base_) << " in: " << sentencia.toStdString();
+    }
+
+private:
+    sqlite3* base_ = nullptr;
+};
+
 }  // namespace
 
 class BusquedaProgresivaTest : public EveryEngineTest {
@@ -75,12 +100,43 @@ protected:
         QString tabla = "V_MA_ARTICULOS";
         ReglasBusqueda::ElegirColumnas(tabla, tabla, {}, config);
         ReglasBusqueda::AgregarCondicion(config);
+        // As the demo creator leaves a company: every article in the search index.
+        if (onSqlite()) {
+            conexion.BeginTrans();
+            for (const QString& sentencia : IndiceFragmentos::PuestaAlDia(config, std::nullopt))
+                conexion.Execute(sentencia);
+            conexion.CommitTrans();
+        }
     }
 
     Lista buscar(BusquedaProgresiva& busqueda, const QString& texto)
     {
         return lista(busqueda.Buscar(conexion, config, texto, {}));
     }
+
+    // The codes that a new search of `texto` lists on `base`, checked against
+    // what reading the table lists.
+    QStringList comoLaTabla(db::Connection& base, const QString& texto)
+    {
+        const Lista hallada = lista(BusquedaProgresiva().Buscar(base, config, texto, {}));
+        EXPECT_EQ(hallada, leida(base.Execute(SentenciasBusqueda::Busqueda(config, texto, {}))))
+            << '"' << texto.toStdString() << '"';
+        return hallada.codigos;
+    }
+
+    // Writes as another program of the suite writes the company.
+    void escribirComoOtroPrograma(const QStringList& sentencias)
+    {
+        if (!onSqlite()) {
+            seed(sentencias);
+            return;
+        }
+        OtroPrograma otro(sqliteFile());
+        for (const QString& sentencia : sentencias) otro.ejecutar(sentencia);
+    }
+
+    // The articles written since the search index last caught up.
+    long anotados() const { return read("SELECT COUNT(*) FROM V_MA_ARTICULOS_CAMBIOS").Fields(0).Value().toLong(); }
 
     db::Connection conexion;
     ConfiguracionBusqueda config;
@@ -122,7 +178,7 @@ TEST_P(BusquedaProgresivaTest, TheSearchIndexFindsWhatReadingTheTableFinds)
     seed(
         {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, Suspendido) VALUES ('CAM-1', 'CAMIÓN de juguete', 0), "
          "('C\"Q''2', 'Clavo 2\" de 5''', 0), ('X-12345', NULL, 0)"});
-    EXPECT_EQ(IndiceFragmentos().Acotacion(conexion, config, "camion").contains("rowid in"), onSqlite());
+    EXPECT_EQ(IndiceFragmentos().Acotacion(conexion, config, "camion").isEmpty(), !onSqlite());
     const auto igualesSinIndice = [this](const QStringList& textos) {
         for (const QString& texto : textos) {
             BusquedaProgresiva nueva;
@@ -142,6 +198,83 @@ TEST_P(BusquedaProgresivaTest, TheSearchIndexFindsWhatReadingTheTableFinds)
     igualesSinIndice(textos + QStringList{"camioneta", "54321"});
     nueva.Olvidar();
     EXPECT_TRUE(buscar(nueva, "juguete").codigos.isEmpty());
+}
+
+// Another program writes articles with nothing of this one: a new article, a
+// new description, a new code and a deletion are listed as the table holds
+// them, and on SQLite the search index takes them in.
+TEST_P(BusquedaProgresivaTest, ArticlesAnotherProgramWritesAreListedAsTheTableHoldsThem)
+{
+    escribirComoOtroPrograma(
+        {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, Suspendido) VALUES ('D-1', 'Destornillador plano', 0)",
+         "UPDATE V_MA_ARTICULOS SET Descripcion = 'Arandela 050' WHERE IdArticulo = 'TU-1'",
+         "UPDATE V_MA_ARTICULOS SET IdArticulo = 'TA-99' WHERE IdArticulo = 'TA-1'",
+         "DELETE FROM V_MA_ARTICULOS WHERE IdArticulo = 'T149'"});
+    EXPECT_EQ(comoLaTabla(conexion, "destornill"), QStringList{"D-1"});
+    EXPECT_EQ(comoLaTabla(conexion, "arandela"), QStringList{"TU-1"});
+    EXPECT_TRUE(comoLaTabla(conexion, "tuerca").isEmpty());
+    EXPECT_EQ(comoLaTabla(conexion, "ta-9"), QStringList{"TA-99"});
+    EXPECT_EQ(comoLaTabla(conexion, "ancora"), QStringList{"TA-99"});
+    EXPECT_EQ(comoLaTabla(conexion, "illo 074"), QStringList{"T148"});
+    if (onSqlite()) {
+        EXPECT_EQ(anotados(), 0) << "the index caught up";
+    }
+}
+
+// A search never waits for another program that is writing the company: the
+// articles it wrote are listed meanwhile, and the index takes them in at the
+// first search after it lets go.
+TEST_P(BusquedaProgresivaTest, TheIndexCatchesUpOnceAnotherProgramLetsGoOfTheFile)
+{
+    if (!onSqlite()) GTEST_SKIP() << "the search index is SQLite's";
+    OtroPrograma otro(sqliteFile());
+    otro.ejecutar(
+        "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, Suspendido) VALUES ('D-1', 'Destornillador', 0)");
+    otro.ejecutar("BEGIN IMMEDIATE");
+    EXPECT_EQ(comoLaTabla(conexion, "destornillador"), QStringList{"D-1"});
+    EXPECT_EQ(anotados(), 1);
+    otro.ejecutar("COMMIT");
+    EXPECT_EQ(comoLaTabla(conexion, "destornillador"), QStringList{"D-1"});
+    EXPECT_EQ(anotados(), 0);
+}
+
+// Notes beyond what one search takes in wait for the next searches, which
+// list what the table holds all the same.
+TEST_P(BusquedaProgresivaTest, NotesAreTakenInABatchPerSearch)
+{
+    if (!onSqlite()) GTEST_SKIP() << "the search index is SQLite's";
+    QStringList filas;
+    for (int i = 0; i <= IndiceFragmentos::kCambiosPorBusqueda; ++i) filas << QString("('P%1', 'Perno %1', 0)").arg(i);
+    escribirComoOtroPrograma(
+        {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, Suspendido) VALUES " + filas.join(", ")});
+    EXPECT_TRUE(comoLaTabla(conexion, "perno 5").contains("P50"));
+    EXPECT_EQ(anotados(), 1);
+    EXPECT_EQ(comoLaTabla(conexion, "perno").size(), IndiceFragmentos::kCambiosPorBusqueda + 1);
+    EXPECT_EQ(anotados(), 0);
+}
+
+// An administrator dumps the company with the sqlite3 shell and restores it
+// into a new file. Deleted articles leave gaps that the restore closes, so
+// that articles get other rowids: the index knows them by their codes.
+TEST_P(BusquedaProgresivaTest, ACompanyDumpedAndRestoredByTheShellSearchesAsBefore)
+{
+    if (!onSqlite()) GTEST_SKIP() << "a dump of SQLite's shell";
+    conexion.Execute("DELETE FROM V_MA_ARTICULOS WHERE IdArticulo IN ('T000', 'T001', 'T050')");
+    BusquedaProgresiva tecleada;
+    buscar(tecleada, "tornillo");
+    ASSERT_EQ(anotados(), 0);
+
+    const ShellRun volcado = runSqliteShell({sqliteFile(), ".dump"});
+    ASSERT_EQ(volcado.exitCode, 0) << volcado.errors.toStdString();
+    const ShellRun restauracion = runSqliteShell({"-bail", sqliteFile("RESTAURADA")}, volcado.output);
+    ASSERT_EQ(restauracion.exitCode, 0) << restauracion.errors.toStdString();
+    db::Connection restaurada;
+    restaurada.Open(connectionText("RESTAURADA"));
+    EXPECT_FALSE(IndiceFragmentos().Acotacion(restaurada, config, "nillo 07").isEmpty());
+    EXPECT_FALSE(comoLaTabla(restaurada, "nillo 07").isEmpty());
+    EXPECT_EQ(comoLaTabla(restaurada, "illo 074"), (QStringList{"T148", "T149"}));
+    EXPECT_EQ(comoLaTabla(restaurada, "ancora"), QStringList{"TA-1"});
+    EXPECT_EQ(comoLaTabla(restaurada, "tor-n1"), QStringList{"TOR-N1"});
 }
 
 ON_EVERY_ENGINE(BusquedaProgresivaTest);

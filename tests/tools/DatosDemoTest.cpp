@@ -2,6 +2,7 @@
 #include "database/DB_Dll.h"
 #include "database/TextoSQL.h"
 #include "platform/db/Connection.h"
+#include "platform/db/engines/SqliteFragments.h"
 #include "replication/ReplicaGrupo.h"
 #include "session/BasesDeDatos.h"
 #include "session/BasesRegistradas.h"
@@ -88,6 +89,30 @@ TEST_F(DatosDemoTest, TheCompanyHasArticlesUnitsEquivalencesAndASignedUser)
                        "WHERE TA_TAREAS.USUARIO = 'ADMIN' AND TA_MENU.Proceso LIKE '%equivalencias%'")
                      .Eof());
     EXPECT_EQ(query("SELECT COUNT(*) FROM V_TA_TPV").Fields(0).Value().toLong(), 2);
+}
+
+// The demo company's search index holds every article, as the program would
+// have taken them in: each run is found in exactly the articles whose
+// description or code holds it, and no article is left noted.
+TEST_F(DatosDemoTest, TheDemoCompanysSearchIndexHoldsEveryArticle)
+{
+    crearDatosDemo(opciones(200));
+    EXPECT_EQ(query("SELECT COUNT(*) FROM V_MA_ARTICULOS_CAMBIOS").Fields(0).Value().toLong(), 0);
+    for (const QString fragmento : {"tor", "ó", "a", "2,", "-0"}) {
+        const long enLaTabla = query("SELECT COUNT(*) FROM V_MA_ARTICULOS WHERE Descripcion LIKE '%" + fragmento
+                                     + "%' OR IdArticulo LIKE '%" + fragmento + "%'")
+                                   .Fields(0)
+                                   .Value()
+                                   .toLong();
+        EXPECT_GT(enLaTabla, 0) << fragmento.toStdString();
+        EXPECT_EQ(query("SELECT COUNT(*) FROM V_MA_ARTICULOS_INDICE WHERE V_MA_ARTICULOS_INDICE MATCH '\""
+                        + db::fragmentToken(fragmento) + "\"'")
+                      .Fields(0)
+                      .Value()
+                      .toLong(),
+                  enLaTabla)
+            << fragmento.toStdString();
+    }
 }
 
 // Replaced while a program has the company open, as another clerk's may be.

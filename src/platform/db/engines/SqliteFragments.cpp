@@ -2,27 +2,35 @@
 
 #include "platform/db/tsql/LikeFolding.h"
 
-#include <QString>
-
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <array>
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace db {
 
 namespace {
 
-using TokenCallback = int (*)(void*, int, const char*, int, int, int);
+constexpr char kHexDigits[] = "0123456789abcdef";
 
 bool continuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
-// Offsets are those of the folded text: with no positions kept, nothing reads them.
-int tokenize(Fts5Tokenizer*, void* context, int flags, const char* text, int length, TokenCallback token)
+void appendToken(std::string& tokens, std::string_view run)
 {
-    const QByteArray folded = likeFoldedText(QString::fromUtf8(text, length)).toUtf8();
-    const int size = static_cast<int>(folded.size());
-    if (flags & FTS5_TOKENIZE_QUERY) return token(context, 0, folded.constData(), size, 0, size);
+    for (const char byte : run) {
+        const auto value = static_cast<unsigned char>(byte);
+        tokens += kHexDigits[value >> 4];
+        tokens += kHexDigits[value & 0xF];
+    }
+}
+
+// The token of every run of a folded UTF-8 text, each followed by a blank.
+void appendRuns(std::string& tokens, const QByteArray& folded)
+{
+    const auto size = static_cast<int>(folded.size());
     // Where the characters read since the last blank start, latest first.
     std::array<int, LongestFragment> starts{};
     int held = 0;
@@ -37,43 +45,30 @@ int tokenize(Fts5Tokenizer*, void* context, int flags, const char* text, int len
         starts[0] = start;
         held = std::min(held + 1, LongestFragment);
         for (int i = 0; i < held; ++i) {
-            if (const int result = token(context, 0, folded.constData() + starts[i], end - starts[i], starts[i], end);
-                result != SQLITE_OK)
-                return result;
+            appendToken(tokens, std::string_view(folded.constData() + starts[i], static_cast<size_t>(end - starts[i])));
+            tokens += ' ';
         }
     }
-    return SQLITE_OK;
-}
-
-// The tokenizer keeps no state: any non-null handle serves.
-int create(void*, const char**, int, Fts5Tokenizer** tokenizer)
-{
-    static char handle;
-    *tokenizer = reinterpret_cast<Fts5Tokenizer*>(&handle);
-    return SQLITE_OK;
-}
-
-void release(Fts5Tokenizer*) {}
-
-fts5_api* fullTextApi(sqlite3* connection)
-{
-    fts5_api* api = nullptr;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(connection, "SELECT fts5(?1)", -1, &statement, nullptr) == SQLITE_OK) {
-        sqlite3_bind_pointer(statement, 1, static_cast<void*>(&api), "fts5_api_ptr", nullptr);
-        sqlite3_step(statement);
-    }
-    sqlite3_finalize(statement);
-    return api;
 }
 
 }  // namespace
 
-bool registerFragmentTokenizer(sqlite3* connection)
+QString fragmentToken(QStringView run)
 {
-    static fts5_tokenizer tokenizer{create, release, tokenize};
-    fts5_api* api = fullTextApi(connection);
-    return api && api->xCreateTokenizer(api, FragmentTokenizer, nullptr, &tokenizer, nullptr) == SQLITE_OK;
+    std::string token;
+    appendToken(token, likeFoldedText(run).toUtf8().toStdString());
+    return QString::fromStdString(token);
+}
+
+void fragmentsFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    std::string tokens;
+    for (sqlite3_value* text : std::span(argv, static_cast<size_t>(argc))) {
+        if (sqlite3_value_type(text) == SQLITE_NULL) continue;
+        const auto* utf8 = reinterpret_cast<const char*>(sqlite3_value_text(text));
+        appendRuns(tokens, likeFoldedText(QString::fromUtf8(utf8, sqlite3_value_bytes(text))).toUtf8());
+    }
+    sqlite3_result_text(context, tokens.data(), static_cast<int>(tokens.size()), SQLITE_TRANSIENT);
 }
 
 }  // namespace db

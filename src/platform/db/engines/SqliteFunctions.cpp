@@ -253,6 +253,7 @@ const std::array kRegistrations = {
     Registration{"LIKE", 2, callback<like>},
     Registration{"LIKE", 3, callback<like>},
     Registration{LikeAnyFunction, -1, likeAny},
+    Registration{FragmentsFunction, -1, fragmentsFunction},
 };
 
 int withoutTrailingBlanks(const char* text, int length)
@@ -318,7 +319,6 @@ void registerTsqlFunctions(sqlite3* connection)
                                     nullptr)
         != SQLITE_OK)
         failRegistration(connection, CaseInsensitiveCollation);
-    if (!registerFragmentTokenizer(connection)) failRegistration(connection, FragmentTokenizer);
 }
 
 }  // namespace db

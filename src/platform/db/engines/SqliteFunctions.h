@@ -30,12 +30,12 @@ inline constexpr char CaseInsensitiveCollation[] = "NOCASE";
 //   REPLACE(text, find, with)     find matched without regard to case
 //   x LIKE pattern [ESCAPE e]     T-SQL patterns: %, _, [set], [^set], case ignored
 //   TSQL_LIKE_ANY(pattern, x, y...) x LIKE pattern OR y LIKE pattern..., NULLs as OR takes them
+//   LIKE_FRAGMENTS(x, y...)       what a search index keeps of the texts (SqliteFragments.h)
 // It also replaces SQLite's NOCASE collation, which folds only ASCII letters and
 // counts trailing blanks, by SQL Server's comparison: any letter in either case
 // and trailing blanks ignored ('ANA' = 'ana  '), so that a NOCASE column
 // compares, groups and orders as the suite's SQL Server columns do. Tools that
-// open the file without it see ASCII-only NOCASE again. And it registers the
-// full-text tokenizer of the schema's search indexes (SqliteFragments.h).
+// open the file without it see ASCII-only NOCASE again.
 // Throws ErrorVB when SQLite refuses a registration.
 void registerTsqlFunctions(sqlite3* connection);
 

@@ -1,4 +1,5 @@
 #include "platform/db/MemoryDatabase.h"
+#include "platform/db/engines/SqliteFragments.h"
 #include "support/QStringPrinter.h"
 
 #include <QDateTime>
@@ -137,4 +138,17 @@ TEST_F(SqliteFunctions, NocaseColumnsCompareAsSqlServerDoes)
     EXPECT_EQ(database.native("SELECT codigo FROM C WHERE codigo < 'PROVEEDOR' ORDER BY codigo"),
               MemoryDatabase::Rows({{"          abc-11"}, {"          ABC-12"}}));
     EXPECT_EQ(database.native("SELECT count(DISTINCT codigo) FROM C"), MemoryDatabase::Rows({{"3"}}));
+}
+
+// What a search index keeps of a row's texts: every run of one to three
+// characters between blanks, folded as LIKE compares, each as the token that
+// SQLite's "ascii" tokenizer keeps whole (its UTF-8 bytes in hexadecimal).
+// A query's run gives the same token.
+TEST_F(SqliteFunctions, LikeFragmentsAreTheFoldedRunsOfEachTextBetweenBlanks)
+{
+    EXPECT_EQ(value("LIKE_FRAGMENTS('Ab c')"), "61 62 6162 63 ");
+    EXPECT_EQ(value("LIKE_FRAGMENTS('ÁÑo', NULL, 'x-1')"),
+              "61 c3b1 61c3b1 6f c3b16f 61c3b16f 78 2d 782d 31 2d31 782d31 ");
+    EXPECT_EQ(value("LIKE_FRAGMENTS(NULL)"), "");
+    EXPECT_EQ(db::fragmentToken(u"añO"), "61c3b16f");
 }

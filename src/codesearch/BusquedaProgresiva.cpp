@@ -48,7 +48,7 @@ std::vector<Fila> BusquedaProgresiva::Buscar(db::Connection& conexion, const Con
     }
     std::vector<Fila> filas;
     if (acota)
-        filas = acotar(conexion, acotada, buscar, anteriores);
+        filas = acotar(conexion, config, acotada, buscar, anteriores);
     else
         leer(conexion.Execute(SentenciasBusqueda::Busqueda(acotada, buscar, idLista)), filas);
     clave_ = clave;
@@ -75,8 +75,11 @@ bool BusquedaProgresiva::sigue(const QString& clave, const QString& buscar) cons
     });
 }
 
+// The listed rows are read again by their codes alone, which no index narrows
+// further; the rest of the table as `acotada` narrows it.
 std::vector<Fila> BusquedaProgresiva::acotar(db::Connection& conexion, const ConfiguracionBusqueda& config,
-                                             const QString& buscar, const std::vector<Fila>& anteriores)
+                                             const ConfiguracionBusqueda& acotada, const QString& buscar,
+                                             const std::vector<Fila>& anteriores)
 {
     std::vector<Fila> filas;
     if (anteriores.empty()) return filas;
@@ -91,9 +94,9 @@ std::vector<Fila> BusquedaProgresiva::acotar(db::Connection& conexion, const Con
     leer(conexion.Execute(SentenciasBusqueda::BusquedaEntreCodigos(config, buscar, codigos, ultima)), filas);
     const auto faltan = [&filas] { return kFilasBuscadas - static_cast<int>(filas.size()); };
     if (faltan() > 0)
-        leer(conexion.Execute(SentenciasBusqueda::BusquedaDesde(config, buscar, ultima, faltan())), filas);
+        leer(conexion.Execute(SentenciasBusqueda::BusquedaDesde(acotada, buscar, ultima, faltan())), filas);
     // Engines that sort rows with no description last list them after the others.
     if (faltan() > 0)
-        leer(conexion.Execute(SentenciasBusqueda::BusquedaSinDescripcion(config, buscar, faltan())), filas);
+        leer(conexion.Execute(SentenciasBusqueda::BusquedaSinDescripcion(acotada, buscar, faltan())), filas);
     return filas;
 }

@@ -38,7 +38,8 @@ public:
 private:
     bool sigue(const QString& clave, const QString& buscar) const;
     static std::vector<Fila> acotar(db::Connection& conexion, const ConfiguracionBusqueda& config,
-                                    const QString& buscar, const std::vector<Fila>& anteriores);
+                                    const ConfiguracionBusqueda& acotada, const QString& buscar,
+                                    const std::vector<Fila>& anteriores);
 
     QString clave_;    // the search's statement with no text: what it reads and how
     QString buscado_;  // the text of the last search

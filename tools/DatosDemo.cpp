@@ -151,6 +151,7 @@ void indexarArticulos(sqlite3* base)
     for (const QString& sentencia : IndiceFragmentos::PuestaAlDia(articulos, std::nullopt)) {
         for (const QString& traducida : sqlite->translate(sentencia, kEmpresaDemo)) ejecutarEn(base, traducida);
     }
+}
 
 // Where the demo's rows go: a new SQLite file, or a database of a server.
 class Destino {
@@ -344,8 +345,6 @@ void cargarArticulos(Destino& base, int cantidad)
                                porCaja ? unidad : codigoUnidad("BOL"), porCaja ? 12.0 : 25.0});
         }
     }
-}
-
 }
 
 // Generic equivalences: one row per article whose base unit is either unit.

@@ -18,7 +18,7 @@
 #include "platform/ui/TextField.h"
 #include "replication/ReplicaGrupo.h"
 #include "session/BasesDeDatos.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -17,7 +17,7 @@
 #include "platform/os/System.h"
 #include "session/BasesRegistradas.h"
 #include "session/VerificaConexion.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QDir>
 #include <QFile>

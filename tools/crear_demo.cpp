@@ -3,7 +3,7 @@
 #include "platform/ErrorVB.h"
 #include "platform/os/System.h"
 #include "session/OpcionesPrograma.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -7,7 +7,7 @@
 #include "platform/db/Connection.h"
 #include "platform/os/AnsiFile.h"
 #include "platform/ui/Dialogs.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QDateTime>
 #include <QStringList>

@@ -14,7 +14,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/Twips.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QComboBox>
 #include <QDate>

@@ -5,7 +5,7 @@
 #include "codesearch/ConfiguracionBusqueda.h"
 #include "platform/ErrorVB.h"
 #include "platform/Variant.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/TratamientoErrores.h"
 
 #include <QString>
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include "platform/VbText.h"
 #include "platform/ui/KeyCodes.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <algorithm>
 

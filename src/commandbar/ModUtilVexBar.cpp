@@ -8,8 +8,8 @@
 #include "platform/os/CommandLine.h"
 #include "platform/os/PrivateProfile.h"
 #include "platform/os/System.h"
-#include "vendor/QvIni.h"
-#include "vendor/QvSistema.h"
+#include "suitesupport/QvIni.h"
+#include "suitesupport/QvSistema.h"
 
 #include <QStringList>
 

@@ -6,7 +6,7 @@
 #include "platform/Variant.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/TratamientoErrores.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <optional>
 

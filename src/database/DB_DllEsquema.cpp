@@ -2,7 +2,7 @@
 
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/TratamientoErrores.h"
 
 // Looking at the structure of the open database and adding a missing column.
 

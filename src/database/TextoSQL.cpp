@@ -3,7 +3,7 @@
 #include "platform/ErrorVB.h"
 #include "platform/VbText.h"
 #include "platform/os/System.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "equivalences/CodigosEquivalencia.h"
 
 #include "database/TextoSQL.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 QString codigoArticulo(const QString& texto) { return QvFunciones::FormatoCodigo(texto, kAnchoArticulo); }
 

@@ -23,9 +23,9 @@
 #include "session/Sesion.h"
 #include "session/VerificaConexion.h"
 #include "styling/EstiloFormulario.h"
-#include "vendor/QvCampos.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/QvPlanilla.h"
+#include "suitesupport/QvCampos.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/QvPlanilla.h"
 
 #include <QApplication>
 #include <QCloseEvent>

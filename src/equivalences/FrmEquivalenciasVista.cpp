@@ -13,8 +13,8 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
-#include "vendor/QvCampos.h"
-#include "vendor/QvPlanilla.h"
+#include "suitesupport/QvCampos.h"
+#include "suitesupport/QvPlanilla.h"
 
 #include <QLabel>
 

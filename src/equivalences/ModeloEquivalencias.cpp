@@ -5,7 +5,7 @@
 #include "equivalences/CodigosEquivalencia.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <stdexcept>
 

@@ -13,7 +13,7 @@
 #include "platform/ui/BeforeDialog.h"
 #include "replication/ModGruposEmp.h"
 #include "session/ModGlobal.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <map>
 #include <tuple>

@@ -5,7 +5,7 @@
 #include "equivalences/RelacionInversa.h"
 #include "platform/ErrorVB.h"
 #include "platform/VbText.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 // Checking what was entered, one field at a time, and the line that states
 // the relation in words.

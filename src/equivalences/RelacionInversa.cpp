@@ -2,7 +2,7 @@
 
 #include "equivalences/NumeroEscrito.h"
 #include "platform/VbText.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 #include "platform/VbText.h"
 #include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QFile>
 

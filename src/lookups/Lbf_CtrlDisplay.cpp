@@ -5,7 +5,7 @@
 #include "lookups/LineaCartel.h"
 #include "session/BasesDeDatos.h"
 #include "styling/EstiloFormulario.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

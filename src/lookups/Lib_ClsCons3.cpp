@@ -14,7 +14,7 @@
 #include "platform/ui/Twips.h"
 #include "session/BasesDeDatos.h"
 #include "session/Configuracion.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -20,8 +20,8 @@
 #include "session/Configuracion.h"
 #include "session/Sesion.h"
 #include "styling/EstiloFormulario.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/TratamientoErrores.h"
 
 #include <QComboBox>
 #include <QDateTime>

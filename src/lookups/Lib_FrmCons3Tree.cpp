@@ -9,8 +9,8 @@
 #include "platform/db/Recordset.h"
 #include "session/BasesDeDatos.h"
 #include "styling/EstiloFormulario.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/TratamientoErrores.h"
 
 #include <QComboBox>
 #include <QFrame>

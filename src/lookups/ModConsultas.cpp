@@ -8,7 +8,7 @@
 #include "platform/VbText.h"
 #include "platform/os/System.h"
 #include "session/Sesion.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QFile>
 

@@ -11,8 +11,8 @@
 #include "platform/ui/Dialogs.h"
 #include "session/Configuracion.h"
 #include "session/Sesion.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/TratamientoErrores.h"
 
 #include <optional>
 

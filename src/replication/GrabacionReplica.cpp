@@ -11,8 +11,8 @@
 #include "replication/FalloReplica.h"
 #include "session/BasesDeDatos.h"
 #include "session/RegistroFallas.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/TratamientoErrores.h"
 
 namespace {
 

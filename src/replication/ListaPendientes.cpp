@@ -6,7 +6,7 @@
 #include "replication/CatalogoReplica.h"
 #include "replication/DestinoReplica.h"
 #include "session/BasesDeDatos.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <optional>
 

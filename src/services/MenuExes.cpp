@@ -11,8 +11,8 @@
 #include "services/Navegador.h"
 #include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/TratamientoErrores.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "session/Configuracion.h"
 #include "session/FechaServidor.h"
 #include "session/VerificaConexion.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/TratamientoErrores.h"
 
 #include <QCoreApplication>
 

@@ -9,8 +9,8 @@
 #include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
 #include "session/TextoABooleano.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/TratamientoErrores.h"
 
 #include <QHash>
 #include <QSet>

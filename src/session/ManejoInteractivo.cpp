@@ -6,8 +6,8 @@
 #include "platform/ui/Dialogs.h"
 #include "session/VentanaAcceso.h"
 #include "session/frmReconectar.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/TratamientoErrores.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -9,8 +9,8 @@
 #include "session/BasesDeDatos.h"
 #include "session/RegistroFallas.h"
 #include "session/TextoABooleano.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/TratamientoErrores.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include "platform/os/CommandLine.h"
 #include "platform/ui/Dialogs.h"
 #include "session/Sesion.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/QvIni.h"
-#include "vendor/QvSistema.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/QvIni.h"
+#include "suitesupport/QvSistema.h"
 
 #include <QStringList>
 

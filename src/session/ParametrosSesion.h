@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vendor/QvIni.h"
+#include "suitesupport/QvIni.h"
 
 #include <QString>
 

@@ -9,8 +9,8 @@
 #include "session/BasesDeDatos.h"
 #include "session/FechaServidor.h"
 #include "session/Sesion.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/QvSistema.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/QvSistema.h"
 
 #include <QDateTime>
 

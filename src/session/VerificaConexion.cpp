@@ -17,8 +17,8 @@
 #include "session/Sesion.h"
 #include "session/ValidacionUsuario.h"
 #include "session/VentanaAcceso.h"
-#include "vendor/QvAplicacion.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvAplicacion.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QFileInfo>
 

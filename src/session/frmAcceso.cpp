@@ -15,9 +15,9 @@
 #include "session/Sesion.h"
 #include "session/VentanaAcceso.h"
 #include "styling/EstiloFormulario.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/QvSistema.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/QvSistema.h"
+#include "suitesupport/TratamientoErrores.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

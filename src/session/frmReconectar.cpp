@@ -1,7 +1,7 @@
 #include "session/frmReconectar.h"
 
 #include "styling/EstiloFormulario.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

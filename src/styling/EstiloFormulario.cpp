@@ -5,8 +5,8 @@
 #include "platform/VbText.h"
 #include "platform/os/System.h"
 #include "styling/EstadoInicio.h"
-#include "vendor/QvIni.h"
-#include "vendor/QvSistema.h"
+#include "suitesupport/QvIni.h"
+#include "suitesupport/QvSistema.h"
 
 #include <QApplication>
 #include <QCheckBox>

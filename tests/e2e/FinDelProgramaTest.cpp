@@ -1,7 +1,7 @@
 #include "DatosDemo.h"
 #include "support/DatabaseTest.h"
 #include "support/ServerControl.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 #include "platform/db/Connection.h"
 #include "support/ProgramTest.h"
 #include "support/QStringPrinter.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -19,7 +19,7 @@
 #include "support/DatabaseTest.h"
 #include "support/OperadorReal.h"
 #include "support/QStringPrinter.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -10,7 +10,7 @@
 #include "session/Sesion.h"
 #include "support/OperadorReal.h"
 #include "support/QStringPrinter.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QApplication>
 #include <QComboBox>

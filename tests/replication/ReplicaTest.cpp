@@ -6,7 +6,7 @@
 #include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
 #include "support/PedirReplica.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 namespace {
 

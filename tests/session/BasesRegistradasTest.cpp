@@ -1,7 +1,7 @@
 #include "platform/os/AnsiFile.h"
 #include "session/BasesRegistradas.h"
 #include "support/ProgramTest.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QDir>
 #include <QFile>

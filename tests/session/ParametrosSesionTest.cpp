@@ -1,7 +1,7 @@
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
 #include "support/ProgramTest.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "session/Sesion.h"
 #include "session/ValidacionUsuario.h"
 #include "support/DatabaseTest.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/QvSistema.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/QvSistema.h"
 
 #include <QDateTime>
 

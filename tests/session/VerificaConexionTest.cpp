@@ -11,7 +11,7 @@
 #include "session/VerificaConexion.h"
 #include "support/DatabaseTest.h"
 #include "support/ScriptedLogin.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "session/VentanaAcceso.h"
 #include "session/frmAcceso.h"
 #include "support/DatabaseTest.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QApplication>
 #include <QComboBox>

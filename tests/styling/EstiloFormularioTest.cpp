@@ -2,7 +2,7 @@
 #include "platform/ui/VbColor.h"
 #include "styling/EstiloFormulario.h"
 #include "support/ProgramTest.h"
-#include "vendor/QvSistema.h"
+#include "suitesupport/QvSistema.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -9,7 +9,7 @@
 #include "session/ManejoInteractivo.h"
 #include "support/PedirReplica.h"
 #include "support/ProgramTest.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QCryptographicHash>
 #include <QDir>

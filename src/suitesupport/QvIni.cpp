@@ -1,4 +1,4 @@
-#include "vendor/QvIni.h"
+#include "suitesupport/QvIni.h"
 
 #include "platform/ErrorVB.h"
 #include "platform/VbText.h"

@@ -1,5 +1,5 @@
 #include "support/ProgramTest.h"
-#include "vendor/QvIni.h"
+#include "suitesupport/QvIni.h"
 
 using QvIniTest = ProgramTest;
 

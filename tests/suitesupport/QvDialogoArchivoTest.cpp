@@ -1,5 +1,5 @@
 #include "support/ProgramTest.h"
-#include "vendor/QvDialogoArchivo.h"
+#include "suitesupport/QvDialogoArchivo.h"
 
 using QvDialogoArchivoTest = ProgramTest;
 

@@ -1,4 +1,4 @@
-#include "vendor/QvAplicacion.h"
+#include "suitesupport/QvAplicacion.h"
 
 namespace {
 QString& carpetaPrograma()

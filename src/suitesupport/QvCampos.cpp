@@ -1,11 +1,11 @@
-#include "vendor/QvCampos.h"
+#include "suitesupport/QvCampos.h"
 
 #include "platform/VbText.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/TextField.h"
-#include "vendor/ConexionesPropias.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/ConexionesPropias.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "platform/ErrorVB.h"
 #include "support/DatabaseTest.h"
-#include "vendor/QvPlanilla.h"
+#include "suitesupport/QvPlanilla.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,7 +1,7 @@
 #include "platform/db/Connection.h"
 #include "platform/ui/TextField.h"
 #include "support/DatabaseTest.h"
-#include "vendor/QvCampos.h"
+#include "suitesupport/QvCampos.h"
 
 #include <QWidget>
 

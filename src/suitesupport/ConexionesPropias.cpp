@@ -1,4 +1,4 @@
-#include "vendor/ConexionesPropias.h"
+#include "suitesupport/ConexionesPropias.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/ErrorMap.h"

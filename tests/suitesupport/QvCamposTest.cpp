@@ -1,5 +1,5 @@
 #include "platform/ui/TextField.h"
-#include "vendor/QvCampos.h"
+#include "suitesupport/QvCampos.h"
 
 #include <QApplication>
 #include <QTest>

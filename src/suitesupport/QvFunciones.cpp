@@ -1,7 +1,7 @@
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include "platform/VbText.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/TratamientoErrores.h"
 
 #include <QApplication>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "vendor/QvDialogoArchivo.h"
+#include "suitesupport/QvDialogoArchivo.h"
 
 #include "platform/ui/Dialogs.h"
 

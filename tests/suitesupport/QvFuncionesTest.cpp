@@ -1,5 +1,5 @@
 #include "platform/ErrorVB.h"
-#include "vendor/QvFunciones.h"
+#include "suitesupport/QvFunciones.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "vendor/QvSistema.h"
+#include "suitesupport/QvSistema.h"
 
 #include "platform/VbText.h"
 #include "platform/os/Desktop.h"

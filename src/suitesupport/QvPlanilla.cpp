@@ -1,12 +1,12 @@
-#include "vendor/QvPlanilla.h"
+#include "suitesupport/QvPlanilla.h"
 
 #include "platform/ErrorVB.h"
 #include "platform/VbText.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/os/System.h"
-#include "vendor/ConexionesPropias.h"
-#include "vendor/QvSistema.h"
+#include "suitesupport/ConexionesPropias.h"
+#include "suitesupport/QvSistema.h"
 
 #include <QDateTime>
 #include <QRegularExpression>

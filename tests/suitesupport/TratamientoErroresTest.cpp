@@ -1,7 +1,7 @@
 #include "platform/os/AnsiFile.h"
 #include "support/ProgramTest.h"
-#include "vendor/QvFunciones.h"
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/QvFunciones.h"
+#include "suitesupport/TratamientoErrores.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "vendor/TratamientoErrores.h"
+#include "suitesupport/TratamientoErrores.h"
 
 #include "platform/VbText.h"
 #include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
-#include "vendor/QvSistema.h"
+#include "suitesupport/QvSistema.h"
 
 #include <QDateTime>
 

@@ -1,6 +1,6 @@
 #include "support/ProgramTest.h"
-#include "vendor/QvAplicacion.h"
-#include "vendor/QvSistema.h"
+#include "suitesupport/QvAplicacion.h"
+#include "suitesupport/QvSistema.h"
 
 using QvSistemaTest = ProgramTest;
 

@@ -166,6 +166,7 @@ int main(int argc, char* argv[])
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    BasesDeDatos bases;
     QTextStream salida(stdout);
     const QString carpeta = argc > 1 ? QString(argv[1]) : QDir(app.applicationDirPath()).filePath("demo-1000000");
     QElapsedTimer reloj;
@@ -209,7 +210,7 @@ int main(int argc, char* argv[])
     const QString archivo = QDir(carpeta).filePath(QString("datos/%1.sqlite").arg(kEmpresaDemo));
     const double f5Nativo = ejecutarNativo(archivo, kF5Nativo);
 
-    Lib_FrmCons3 lista;
+    Lib_FrmCons3 lista(bases.empresa);
     lista.sql = kLlenado;
     reloj.restart();
     lista.Form_Load();
@@ -219,7 +220,7 @@ int main(int argc, char* argv[])
     const double llenarBase = ejecutar(kLlenado);
 
     crearArbol();
-    Lib_FrmCons3Tree arbol;
+    Lib_FrmCons3Tree arbol(bases.empresa);
     arbol.sql = "select Codigo, Descripcion from BENCH_ARBOL order by Codigo";
     reloj.restart();
     arbol.Form_Load();

@@ -165,7 +165,7 @@ Tiempo medir(Trabajo trabajo)
 
 Tiempo grabarDesdeLaVentana()
 {
-    FrmEquivalencias ventana;
+    FrmEquivalencias ventana(gBaseDatos(), Service<Replicacion>::get());
     ventana.show();
     ventana.FijarArticulo({});
     ventana.Inicializa();
@@ -203,6 +203,7 @@ int main(int argc, char* argv[])
     os::keepFreedMemoryForReuse();  // as the program does at start
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    BasesDeDatos bases;
     QTemporaryDir carpeta;
     qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());
     os::writeAnsiFile(carpeta.filePath("servidores.ini"), "[BENCH]\r\nmotor=sqlite\r\ncarpeta=.\r\n");
@@ -239,7 +240,7 @@ int main(int argc, char* argv[])
         conjunto = std::min(conjunto, unConjunto, mejor);
     }
     abrirEmpresa("REPLICA");
-    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
+    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>(gBaseDatos()));
     const double replicada = grabarDesdeLaVentana().reloj;
     Service<Replicacion>::install(nullptr);
     exigir(filasEscritas() == kArticulos, "the replicated save did not write every row");

@@ -5,7 +5,6 @@
 #include "platform/ErrorVB.h"
 #include "platform/VbText.h"
 #include "platform/db/Recordset.h"
-#include "session/BasesDeDatos.h"
 #include "session/OpcionesPrograma.h"
 #include "session/ParametrosSesion.h"
 #include "session/VerificaConexion.h"
@@ -31,7 +30,7 @@ QString FaltanParametros(const QString& linea)
 
 }  // namespace
 
-int VerificarDesdeConsola(const QString& lineaComando, FormatoInforme formato)
+int VerificarDesdeConsola(DB_Dll& empresa, const QString& lineaComando, FormatoInforme formato)
 {
     const QString faltan = FaltanParametros(lineaComando);
     if (!faltan.isEmpty()) {
@@ -49,7 +48,7 @@ int VerificarDesdeConsola(const QString& lineaComando, FormatoInforme formato)
             return kSinVerificacion;
         }
         QTextStream salida(stdout);
-        const qsizetype hallazgos = ImprimirVerificacion(gBaseDatos(), salida, formato);
+        const qsizetype hallazgos = ImprimirVerificacion(empresa, salida, formato);
         if (hallazgos == 0) return 0;
         AvisarEnConsola(QString::number(hallazgos) + (hallazgos == 1 ? " hallazgo." : " hallazgos."));
         return 1;

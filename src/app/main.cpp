@@ -33,16 +33,16 @@ constexpr char kFormato[] = "formato";
 
 // The program's services, made and installed here and nowhere else; they go
 // before the application object does, since some of them are windows. The
-// desktop is its default.
+// desktop is its default. Those that reach the company database are handed it.
 struct Servicios {
-    Servicios()
+    explicit Servicios(DB_Dll& empresa)
     {
         Service<ProgramEnd>::install(std::make_unique<FinDeLaAplicacion>());
         Service<Dialogs>::install(std::make_unique<QtDialogs>());
         Service<VentanaAcceso>::install(crearVentanaAcceso());
         Service<ConsultasArranque>::install(std::make_unique<ArranqueConsultas>());
-        Service<LanzadorNuevo>::install(std::make_unique<LanzadorMenuExes>());
-        Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
+        Service<LanzadorNuevo>::install(std::make_unique<LanzadorMenuExes>(empresa));
+        Service<Replicacion>::install(std::make_unique<ReplicaGrupo>(empresa));
         Service<ConsultaCampos>::install(std::make_unique<ConsultaCamposMotor>());
     }
     ~Servicios()
@@ -117,12 +117,12 @@ int Ejecutar(QWidget& ventana)
     return Service<ProgramEnd>::get().requested().value_or(estado);
 }
 
-int PruebaBusqueda()
+int PruebaBusqueda(const DB_Dll& empresa)
 {
     QString conexion;
     if (!VerificaConexion(false, {}, conexion, db::ado::adUseClient)) return kFinDelInicio;
     DB_Dll baseBusqueda;
-    FrmPruebaBusqueda ventana(baseBusqueda, gBaseDatos().gConnString, gSesion().gUsuarioLogeado, gBaseDatos().gDBName);
+    FrmPruebaBusqueda ventana(baseBusqueda, empresa.gConnString, gSesion().gUsuarioLogeado, empresa.gDBName);
     return Ejecutar(ventana);
 }
 
@@ -146,12 +146,13 @@ int main(int argc, char* argv[])
     // Installed, the program writes its files in the user's own folder,
     // which the first start makes from the package's templates.
     os::prepareProgramFolder(os::programFolder(), os::templateFolderFor(os::executableFolder()));
-    if (verificar) return VerificarDesdeConsola(linea, *FormatoDeSalida(opciones.value(kFormato)));
+    BasesDeDatos bases;
+    if (verificar) return VerificarDesdeConsola(bases.empresa, linea, *FormatoDeSalida(opciones.value(kFormato)));
     FijarLineaComandoProceso(linea);
-    const Servicios servicios;
-    if (opciones.isSet(kPruebaBusqueda)) return PruebaBusqueda();
+    const Servicios servicios(bases.empresa);
+    if (opciones.isSet(kPruebaBusqueda)) return PruebaBusqueda(bases.empresa);
 
-    FrmEquivalencias ventana;
+    FrmEquivalencias ventana(bases.empresa, Service<Replicacion>::get());
     QObject::connect(&ventana, &FrmEquivalencias::Descargada, &app, &QApplication::quit);
     if (!ventana.Form_Load()) return kFinDelInicio;
     return Ejecutar(ventana);

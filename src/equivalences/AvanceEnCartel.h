@@ -7,6 +7,9 @@
 // press is confirmed with the operator before the save stops.
 class AvanceEnCartel : public AvanceGrabacion {
 public:
+    // The banner takes the look of the database `baseDatos`.
+    explicit AvanceEnCartel(const QString& baseDatos) { cartel_.setBaseDatos(baseDatos); }
+
     void Empezar(const QString& titulo) override;
     bool Seguir(const QString& articulo) override;
     void Terminar() override;

@@ -19,7 +19,6 @@
 #include "replication/ListaPendientes.h"
 #include "replication/ModGruposEmp.h"
 #include "session/AparienciaVentanas.h"
-#include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
 #include "session/VerificaConexion.h"
 #include "styling/EstiloFormulario.h"
@@ -74,11 +73,6 @@ void pintar(QWidget& campo, qint32 fondo, qint32 texto)
 }
 
 }  // namespace
-
-FrmEquivalencias::FrmEquivalencias(QWidget* parent)
-    : FrmEquivalencias(gBaseDatos(), Service<Replicacion>::get(), parent)
-{
-}
 
 FrmEquivalencias::FrmEquivalencias(DB_Dll& base, Replicacion& replicacion, QWidget* parent)
     : QWidget(parent), base_(base), replicacion_(replicacion), modelo_(base, replicacion)

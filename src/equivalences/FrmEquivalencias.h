@@ -26,8 +26,7 @@ class UtilVex;
 class FrmEquivalencias : public QWidget {
     Q_OBJECT
 public:
-    // On the company database, replicating through the installed service.
-    explicit FrmEquivalencias(QWidget* parent = nullptr);
+    // On the company database `base`, copying what it saves through `replicacion`.
     FrmEquivalencias(DB_Dll& base, Replicacion& replicacion, QWidget* parent = nullptr);
     ~FrmEquivalencias() override;
 

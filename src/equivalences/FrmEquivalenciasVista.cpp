@@ -176,7 +176,7 @@ void FrmEquivalencias::DetalleOn(bool Off)
 
 void FrmEquivalencias::ActualizarDatos()
 {
-    AvanceEnCartel cartel;
+    AvanceEnCartel cartel(base_.gDBName);
     if (const auto conversion = modelo_.ActualizarDatos(cartel)) mostrarErrorDeConversion(*conversion);
 }
 
@@ -208,7 +208,7 @@ void FrmEquivalencias::Verificar()
         return;
     }
     GuardarHallazgos(base_, hallazgos);
-    Lib_FrmCons3 lista;
+    Lib_FrmCons3 lista(base_);
     lista.setWindowTitle(kTituloVerificacion);
     lista.sql = kConsultaHallazgos;
     lista.CampoDevuelto = "ID";

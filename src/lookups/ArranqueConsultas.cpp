@@ -11,11 +11,12 @@ namespace {
 constexpr char kArchivoMascaras[] = "consultas.vtx";
 }
 
-void ArranqueConsultas::MostrarCartel(const QString& titulo, const QStringList& lineas)
+void ArranqueConsultas::MostrarCartel(const QString& baseDatos, const QString& titulo, const QStringList& lineas)
 {
     const auto linea = [&lineas](int i) {
         return i < lineas.size() ? std::optional<Variant>(Variant(lineas[i])) : std::nullopt;
     };
+    cartel_.setBaseDatos(baseDatos);
     cartel_.CartelInicio(titulo, false);
     bool cancelado = false;
     cartel_.CartelMostrar(cancelado, linea(0), linea(1), linea(2));

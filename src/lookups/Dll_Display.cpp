@@ -11,7 +11,7 @@ Dll_Display::~Dll_Display() = default;
 
 void Dll_Display::CartelInicio(const QString& Titulo, bool PermiteCancelar)
 {
-    ventana_ = std::make_unique<Lbf_CtrlDisplay>();
+    ventana_ = std::make_unique<Lbf_CtrlDisplay>(baseDatos_);
     ventana_->FijarSiempreVisible(siempreVisible_);
     ventana_->Iniciar(Titulo, PermiteCancelar);
     desdeEventos_.invalidate();

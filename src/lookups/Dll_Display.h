@@ -51,10 +51,13 @@ public:
     // Write-only: true keeps the banner above every other window. It holds for
     // the open banner and for the ones this instance opens later.
     void setSiempre_Visible(bool valor);
+    // Write-only: the database whose look the banners this instance opens take.
+    void setBaseDatos(const QString& valor) { baseDatos_ = valor; }
 
 private:
     std::unique_ptr<Lbf_CtrlDisplay> ventana_;
     bool siempreVisible_ = false;
+    QString baseDatos_;
     QElapsedTimer desdeEventos_;
     int pasosSinEventos_ = 0;
 };

@@ -1,9 +1,7 @@
 #include "lookups/Lbf_CtrlDisplay.h"
 
-#include "database/DB_Dll.h"
 #include "lookups/CuadrosAnimacion.h"
 #include "lookups/LineaCartel.h"
-#include "session/BasesDeDatos.h"
 #include "styling/EstiloFormulario.h"
 #include "suitesupport/QvFunciones.h"
 
@@ -22,7 +20,7 @@ constexpr int kSeparacion = 14;
 constexpr int kInterlineado = 4;
 }  // namespace
 
-Lbf_CtrlDisplay::Lbf_CtrlDisplay()
+Lbf_CtrlDisplay::Lbf_CtrlDisplay(const QString& BaseDatos)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       CmdDisplayCancelar(new QPushButton(kTextoCancelar, this)),
       Image1(new QLabel(this)),
@@ -37,7 +35,7 @@ Lbf_CtrlDisplay::Lbf_CtrlDisplay()
     setWindowOpacity(kOpacidad);
     connect(Timer1, &QTimer::timeout, this, &Lbf_CtrlDisplay::Timer1_Timer);
     connect(CmdDisplayCancelar, &QPushButton::clicked, this, &Lbf_CtrlDisplay::CmdDisplayCancelar_Click);
-    AplicarEstiloFormulario(*this, gBaseDatos().gDBName);
+    AplicarEstiloFormulario(*this, BaseDatos);
 }
 
 // Picture on the left, the lines beside it, the button under the lines. The

@@ -25,7 +25,8 @@ public:
     static inline const QString kTextoCancelar = "&Cancelar";
     static inline const QString kTextoAbortado = "Abortado";
 
-    Lbf_CtrlDisplay();
+    // The window takes the look of the database `BaseDatos`.
+    explicit Lbf_CtrlDisplay(const QString& BaseDatos = {});
 
     // Caption, cancel button shown or hidden, fitted, centred, animating, shown.
     void Iniciar(const QString& titulo, bool permiteCancelar);

@@ -67,7 +67,7 @@ std::unique_ptr<Lib_ClsCons3>& Instancia()
 
 }  // namespace
 
-Lib_ClsCons3::Lib_ClsCons3()
+Lib_ClsCons3::Lib_ClsCons3(DB_Dll& base) : base_(base)
 {
     TrapErrores silencio = TrapErrores::silencioso();
     const std::array niveles{&StkNivel1, &StkNivel2, &StkNivel3, &StkNivel4};
@@ -162,9 +162,8 @@ QString Lib_ClsCons3::ColumnasPorDefecto(const QString& tabla, QString& campoBus
         campoBusqueda = fijas.busqueda;
         return fijas.columnas;
     }
-    DB_Dll& base = gBaseDatos();
     db::Recordset fila;
-    base.AbrirRecordset("select top 1 * from " + tabla, fila);
+    base_.AbrirRecordset("select top 1 * from " + tabla, fila);
     QString lista;
     for (int i = 0; fila.State() == db::ado::adStateOpen && i < fila.FieldCount(); ++i) {
         const QString nombre = fila.Fields(i).Name();
@@ -176,13 +175,13 @@ QString Lib_ClsCons3::ColumnasPorDefecto(const QString& tabla, QString& campoBus
         }
         lista = nombre + "," + lista;
     }
-    base.CierraRecordset(fila);
+    base_.CierraRecordset(fila);
     return lista;
 }
 
 void Lib_ClsCons3::MostrarLista(const QString& sentencia, const ArgumentosConsulta& argumentos)
 {
-    Lib_FrmCons3 ventana;
+    Lib_FrmCons3 ventana(base_);
     ventana.StkNivel1 = StkNivel1;
     ventana.StkNivel2 = StkNivel2;
     ventana.StkNivel3 = StkNivel3;
@@ -192,7 +191,7 @@ void Lib_ClsCons3::MostrarLista(const QString& sentencia, const ArgumentosConsul
     ventana.OrdenarPorLwv = !vb::ContainsText(sentencia, "ORDER BY");
     ventana.FiltroInicial = argumentos.Clave;
     ventana.CampoBusqueda = argumentos.CampoBusqueda;
-    if (gConnString.isEmpty()) gConnString = gBaseDatos().gConnString;
+    if (gConnString.isEmpty()) gConnString = base_.gConnString;
     ventana.sql = sentencia;
     ventana.CampoDevuelto = CampoDevuelto;
     ventana.CheckBoxes = Checks;
@@ -211,7 +210,7 @@ void Lib_ClsCons3::MostrarLista(const QString& sentencia, const ArgumentosConsul
 
 void Lib_ClsCons3::MostrarArbol(const QString& sentencia)
 {
-    Lib_FrmCons3Tree ventana;
+    Lib_FrmCons3Tree ventana(base_);
     ventana.sql = sentencia;
     ventana.CampoDevuelto = CampoDevuelto;
     ventana.CheckBoxes = Checks;
@@ -238,7 +237,7 @@ void Lib_ClsCons3::MostrarOpciones(Lib_FrmCons3& ventana, const QString& titulo,
 
 qint32 Lib_ClsCons3::CheckOpciones(const QString& Titulo, const QStringList& Opc)
 {
-    Lib_FrmCons3 ventana;
+    Lib_FrmCons3 ventana(base_);
     ventana.PrepararOpciones(Titulo, true);
     QStringList filas;
     for (const QString& opcion : Opc) {
@@ -252,7 +251,7 @@ qint32 Lib_ClsCons3::CheckOpciones(const QString& Titulo, const QStringList& Opc
 
 QString Lib_ClsCons3::MenuOpciones(const QString& Titulo, const QStringList& Opc)
 {
-    Lib_FrmCons3 ventana;
+    Lib_FrmCons3 ventana(base_);
     ventana.PrepararOpciones(Titulo, false);
     for (const QString& opcion : Opc) ventana.AgregarOpcion(opcion, false);
     MostrarOpciones(ventana, Titulo, Opc);
@@ -271,7 +270,7 @@ QString Lib_ClsCons3::ConsultaDesdeArchivo(const QString& Titulo, const QString&
 Lib_ClsCons3& gConsulta()
 {
     std::unique_ptr<Lib_ClsCons3>& motor = Instancia();
-    if (!motor) motor = std::make_unique<Lib_ClsCons3>();
+    if (!motor) motor = std::make_unique<Lib_ClsCons3>(gBaseDatos());
     return *motor;
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class DB_Dll;
 class Lib_FrmCons3;
 struct RegistroConsulta;
 
@@ -25,11 +26,12 @@ struct ArgumentosConsulta {
 // The lookup search engine: settles the statement of a lookup (from the
 // definition file, from the caller or from the table's own columns), shows
 // it in the list or tree window and keeps what the operator chose. The
-// process has one, gConsulta().
+// process has one, gConsulta(), on the company database.
 class Lib_ClsCons3 {
 public:
-    // Reads the stock colours, "MostrarStockenConsultas" and "UsaConsultaLike".
-    Lib_ClsCons3();
+    // Searches `base`. Reads the stock colours, "MostrarStockenConsultas" and
+    // "UsaConsultaLike".
+    explicit Lib_ClsCons3(DB_Dll& base);
 
     Variant StkNivel1, StkNivel2, StkNivel3, StkNivel4;
     QString MuestraStock;
@@ -66,10 +68,11 @@ private:
     // The list window as a picker of texts, shown and read.
     void MostrarOpciones(Lib_FrmCons3& ventana, const QString& titulo, const QStringList& filas);
 
+    DB_Dll& base_;
     bool CfgUsaConsultaLIKE = false;
 };
 
-// The process-wide engine, created on first use.
+// The process-wide engine, created on first use over the company database.
 Lib_ClsCons3& gConsulta();
 // Drops it: the next gConsulta() is a new one that reads its settings again.
 void DescartarConsulta();

@@ -16,7 +16,6 @@
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/VbColor.h"
-#include "session/BasesDeDatos.h"
 #include "session/Configuracion.h"
 #include "session/Sesion.h"
 #include "styling/EstiloFormulario.h"
@@ -101,7 +100,7 @@ int IndiceDeCampo(db::Recordset& registros, const QString& nombre)
 
 }  // namespace
 
-Lib_FrmCons3::Lib_FrmCons3(QWidget* parent)
+Lib_FrmCons3::Lib_FrmCons3(DB_Dll& base, QWidget* parent)
     : QDialog(parent),
       Label1(new QLabel("CONSULTA", this)),
       lblFieldName(new QLabel(this)),
@@ -112,7 +111,8 @@ Lib_FrmCons3::Lib_FrmCons3(QWidget* parent)
       cmdCancelar(new QPushButton("&Cancelar", Frame1)),
       CmdNueva(new QPushButton("&Nueva Busqueda", Frame1)),
       CmdNuevo(new QPushButton("N&uevo", Frame1)),
-      CmdTodos(new QPushButton("&Marcar", Frame1))
+      CmdTodos(new QPushButton("&Marcar", Frame1)),
+      base_(base)
 {
     setWindowTitle(kTitulo);
     CmbSearch = new CajasBusqueda(*ListView1, *this, this);
@@ -144,7 +144,7 @@ Lib_FrmCons3::Lib_FrmCons3(QWidget* parent)
     connect(CmbSearch, &CajasBusqueda::TextoCambiado, this, &Lib_FrmCons3::BuscarEnLista);
     connect(CmbSearch, &CajasBusqueda::Enfocada, this,
             [this](int caja) { lblFieldName->setText(CmbSearch->Campo(caja)); });
-    AplicarEstiloFormulario(*this, gBaseDatos().gDBName);
+    AplicarEstiloFormulario(*this, base_.gDBName);
 }
 
 Lib_FrmCons3::~Lib_FrmCons3()
@@ -203,7 +203,7 @@ void Lib_FrmCons3::Form_Load()
     SqlActual = sql;
 
     db::Recordset registros;
-    if (!trap.paso([&] { gBaseDatos().AbrirRecordset(QString(sql), registros); })) return;
+    if (!trap.paso([&] { base_.AbrirRecordset(QString(sql), registros); })) return;
     // A statement that did not run was already reported by the database class.
     if (registros.State() == db::ado::adStateClosed) return;
     Modelo->setConMarcas(CheckBoxes);
@@ -213,7 +213,7 @@ void Lib_FrmCons3::Form_Load()
     ListView1->horizontalHeader()->setSortIndicatorShown(OrdenarPorLwv);
     if (OrdenarPorLwv) OrdenarLista(0, Qt::AscendingOrder);
     if (!vb::IsBlank(FiltroInicial)) CmbSearch->Caja(0)->setEditText(FiltroInicial);
-    if (!trap.paso([&] { gBaseDatos().CierraRecordset(registros); })) return;
+    if (!trap.paso([&] { base_.CierraRecordset(registros); })) return;
     LeerAnchosGuardados();
     CalcularAncho();
     if (isVisible()) return;
@@ -521,7 +521,7 @@ void Lib_FrmCons3::InformarFaltante()
                vb::vbQuestion + vb::vbYesNo, "Atención!")
         != vb::vbYes)
         return;
-    const QString usuario = vb::IsBlank(gSesion().gUsuarioLogeado) ? gBaseDatos().gUsuario : gSesion().gUsuarioLogeado;
+    const QString usuario = vb::IsBlank(gSesion().gUsuarioLogeado) ? base_.gUsuario : gSesion().gUsuarioLogeado;
     const QString sentencia = "INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,Usuario) values('"
                               + QDateTime::currentDateTime().toString("yyyy-MM-ddTHH:mm:ss") + "',"
                               + EntreComillas(QvFunciones::FormatoCodigo(codigo, 25)) + "," + EntreComillas(descripcion)
@@ -530,12 +530,11 @@ void Lib_FrmCons3::InformarFaltante()
         return QvFunciones::TratarError(error, rutina);
     });
     (void)trap.paso([&] {
-        DB_Dll& base = gBaseDatos();
-        base.gCnn.errors().Clear();
-        base.EjecutaConsultaSQL(sentencia);
+        base_.gCnn.errors().Clear();
+        base_.EjecutaConsultaSQL(sentencia);
         // The database class keeps a failed statement's error in the list: the operator must hear of it.
-        if (base.gCnn.errors().Count() > 0) {
-            const db::DbError& error = base.gCnn.errors().Item(0);
+        if (base_.gCnn.errors().Count() > 0) {
+            const db::DbError& error = base_.gCnn.errors().Item(0);
             throw ErrorVB(error.Number, error.Description, "V_MV_FALTANTES");
         }
     });

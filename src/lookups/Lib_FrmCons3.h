@@ -9,6 +9,7 @@
 #include <optional>
 
 class CajasBusqueda;
+class DB_Dll;
 class ModeloConsulta;
 class QFrame;
 class QKeyEvent;
@@ -28,7 +29,8 @@ class Recordset;
 class Lib_FrmCons3 : public QDialog {
     Q_OBJECT
 public:
-    explicit Lib_FrmCons3(QWidget* parent = nullptr);
+    // Lists what `base` answers.
+    explicit Lib_FrmCons3(DB_Dll& base, QWidget* parent = nullptr);
     // Saves the column widths the operator gave, when there are any.
     ~Lib_FrmCons3() override;
 
@@ -113,6 +115,7 @@ private:
     int FilaSeleccionada() const;
     QString ValorDeFila(int fila, const QString& columna) const;
 
+    DB_Dll& base_;
     bool EsConsultaArticulos = false;
     QString SqlOriginal;
     QString SqlActual;

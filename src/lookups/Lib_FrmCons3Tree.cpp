@@ -7,7 +7,6 @@
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/Recordset.h"
-#include "session/BasesDeDatos.h"
 #include "styling/EstiloFormulario.h"
 #include "suitesupport/QvFunciones.h"
 #include "suitesupport/TratamientoErrores.h"
@@ -42,7 +41,7 @@ QString Texto(db::Recordset& registros, int campo) { return QvFunciones::ValorAT
 
 }  // namespace
 
-Lib_FrmCons3Tree::Lib_FrmCons3Tree(QWidget* parent)
+Lib_FrmCons3Tree::Lib_FrmCons3Tree(DB_Dll& base, QWidget* parent)
     : QDialog(parent),
       lblFieldName(new QLabel("Buscar:", this)),
       CmbSearch(new QComboBox(this)),
@@ -51,6 +50,7 @@ Lib_FrmCons3Tree::Lib_FrmCons3Tree(QWidget* parent)
       CmdAceptar(new QPushButton("&Aceptar", Frame1)),
       CmdCancelar(new QPushButton("&Cancelar", Frame1)),
       CmdNueva(new QPushButton("&Nueva Busqueda", Frame1)),
+      base_(base),
       arbol_(std::make_unique<ArbolCodigos>(*TreeV))
 {
     setWindowTitle(kTitulo);
@@ -68,7 +68,7 @@ Lib_FrmCons3Tree::Lib_FrmCons3Tree(QWidget* parent)
     connect(CmdAceptar, &QPushButton::clicked, this, &Lib_FrmCons3Tree::Aceptar);
     connect(CmdCancelar, &QPushButton::clicked, this, &Lib_FrmCons3Tree::Cancelar);
     connect(CmdNueva, &QPushButton::clicked, this, &Lib_FrmCons3Tree::NuevaBusqueda);
-    AplicarEstiloFormulario(*this, gBaseDatos().gDBName);
+    AplicarEstiloFormulario(*this, base_.gDBName);
     resize(kTamano);
 }
 
@@ -114,13 +114,13 @@ void Lib_FrmCons3Tree::ArmarTreeVFamilias()
     arbol_->Reiniciar(CheckBoxes);
     sql = kConsultaFamilias;
     db::Recordset registros;
-    if (!trap.paso([&] { gBaseDatos().AbrirRecordset(sql, registros); })) return;
+    if (!trap.paso([&] { base_.AbrirRecordset(sql, registros); })) return;
     if (registros.State() == db::ado::adStateClosed) return;
     (void)trap.paso([&] {
         for (; !registros.Eof(); registros.MoveNext())
             arbol_->AgregarBajo(Texto(registros, 0), Texto(registros, 1), Texto(registros, 2));
     });
-    gBaseDatos().CierraRecordset(registros);
+    base_.CierraRecordset(registros);
 }
 
 void Lib_FrmCons3Tree::ArmarTreeVAutomatico()
@@ -129,13 +129,13 @@ void Lib_FrmCons3Tree::ArmarTreeVAutomatico()
     const QScopedValueRollback callado(propagando_, true);
     arbol_->Reiniciar(CheckBoxes);
     db::Recordset registros;
-    if (!trap.paso([&] { gBaseDatos().AbrirRecordset(QString(sql), registros); })) return;
+    if (!trap.paso([&] { base_.AbrirRecordset(QString(sql), registros); })) return;
     if (registros.State() == db::ado::adStateClosed) return;
     (void)trap.paso([&] {
         for (; !registros.Eof(); registros.MoveNext())
             arbol_->AgregarPorPrefijo(Texto(registros, 0), Texto(registros, 1));
     });
-    gBaseDatos().CierraRecordset(registros);
+    base_.CierraRecordset(registros);
 }
 
 void Lib_FrmCons3Tree::BuscarEnArbol(const QString& texto)
@@ -187,9 +187,8 @@ void Lib_FrmCons3Tree::MarcaCambiada(QTreeWidgetItem* nodo)
 QString Lib_FrmCons3Tree::ValorAceptado(const QString& codigo) const
 {
     db::Recordset fila;
-    DB_Dll& base = gBaseDatos();
     const auto valor = [&](const QString& tabla, const QString& columna) -> std::optional<QString> {
-        if (!base.ExisteEnTabla(tabla, codigo, columna, &fila)) return std::nullopt;
+        if (!base_.ExisteEnTabla(tabla, codigo, columna, &fila)) return std::nullopt;
         return QvFunciones::ValorATexto(fila.Fields(columna).Value());
     };
     const QString campo = vb::Trim(CampoDevuelto);

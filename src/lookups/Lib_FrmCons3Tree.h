@@ -7,6 +7,7 @@
 #include <memory>
 
 class ArbolCodigos;
+class DB_Dll;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -22,7 +23,8 @@ class QTreeWidgetItem;
 class Lib_FrmCons3Tree : public QDialog {
     Q_OBJECT
 public:
-    explicit Lib_FrmCons3Tree(QWidget* parent = nullptr);
+    // Shows what `base` answers.
+    explicit Lib_FrmCons3Tree(DB_Dll& base, QWidget* parent = nullptr);
     ~Lib_FrmCons3Tree() override;
 
     QString sql;
@@ -62,6 +64,7 @@ private:
     QString ValorAceptado(const QString& codigo) const;
     void AgregarMarcados();
 
+    DB_Dll& base_;
     std::unique_ptr<ArbolCodigos> arbol_;
     bool propagando_ = false;
 };

@@ -5,7 +5,6 @@
 #include "replication/CondicionReplica.h"
 #include "replication/DestinoReplica.h"
 #include "replication/ValorReplica.h"
-#include "session/BasesDeDatos.h"
 
 #include <QHash>
 #include <QSet>
@@ -50,8 +49,13 @@ struct CopiaDeFilas::Filas {
     }
 };
 
-CopiaDeFilas::CopiaDeFilas(DestinoReplica& destino, QString Tabla, QStringList claves, QString Condicion)
-    : destino_(destino), tabla_(std::move(Tabla)), claves_(std::move(claves)), condicion_(std::move(Condicion))
+CopiaDeFilas::CopiaDeFilas(DB_Dll& empresa, DestinoReplica& destino, QString Tabla, QStringList claves,
+                           QString Condicion)
+    : empresa_(empresa),
+      destino_(destino),
+      tabla_(std::move(Tabla)),
+      claves_(std::move(claves)),
+      condicion_(std::move(Condicion))
 {
 }
 
@@ -91,15 +95,14 @@ std::optional<FalloReplica> CopiaDeFilas::leerDestino(Filas& filas)
 // restricted view would hide rows and so delete them from the target.
 std::optional<FalloReplica> CopiaDeFilas::leerEmpresa(Filas& filas) const
 {
-    DB_Dll& base = gBaseDatos();
     const QString sentencia = "SELECT * FROM " + tabla_ + condicion_;
     try {
-        db::Recordset leidas = base.gCnn.Execute(sentencia);
+        db::Recordset leidas = empresa_.gCnn.Execute(sentencia);
         filas = Filas::de(leidas);
         return std::nullopt;
     } catch (const ErrorVB& error) {
         // Not to be taken later for a failure of the window's own statements.
-        base.gCnn.errors().Clear();
+        empresa_.gCnn.errors().Clear();
         return FalloReplica{FalloReplica::Paso::Lectura, sentencia, error.numero, error.descripcion, false};
     }
 }

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class DB_Dll;
 class DestinoReplica;
 
 // Brings the rows a condition picks on one target in line with the
@@ -18,8 +19,9 @@ class DestinoReplica;
 class CopiaDeFilas {
 public:
     // `Condicion` is the W of the request, " WHERE ..."; rows of both sides
-    // are paired by the table's key columns.
-    CopiaDeFilas(DestinoReplica& destino, QString Tabla, QStringList claves, QString Condicion);
+    // are paired by the table's key columns. The company's rows are read
+    // from `empresa`.
+    CopiaDeFilas(DB_Dll& empresa, DestinoReplica& destino, QString Tabla, QStringList claves, QString Condicion);
 
     std::optional<FalloReplica> Ejecutar();
 
@@ -34,6 +36,7 @@ private:
     QString claveDe(const Filas& filas, int fila) const;
     QString condicionDeFila(const Filas& filas, int fila) const;
 
+    DB_Dll& empresa_;
     DestinoReplica& destino_;
     QString tabla_;
     QStringList claves_;

@@ -31,7 +31,7 @@ void cerrar(DB_Dll& base)
 
 }  // namespace
 
-DestinoReplica::DestinoReplica(DatosDestino datos) : datos_(std::move(datos)) {}
+DestinoReplica::DestinoReplica(DB_Dll& empresa, DatosDestino datos) : empresa_(empresa), datos_(std::move(datos)) {}
 
 bool DestinoReplica::Recibe(const QString& Tabla) const
 {
@@ -68,7 +68,8 @@ FalloReplica DestinoReplica::fallo(FalloReplica::Paso paso, const QString& sente
 std::optional<FalloReplica> DestinoReplica::abrirPuntoDeVenta()
 {
     DB_Dll& remota = gBaseRemota();
-    if (!ConectarBaseRemota(datos_.servidor, datos_.base, datos_.base, datos_.base, datos_.codigo, {}, true)) {
+    if (!ConectarBaseRemota(empresa_, datos_.servidor, datos_.base, datos_.base, datos_.base, datos_.codigo, {},
+                            true)) {
         const db::Errors& errores = remota.gCnn.errors();
         const QString descripcion = errores.Count() > 0 ? errores.Item(0).Description : kSinConexion;
         return fallo(FalloReplica::Paso::Conexion, {}, 0, descripcion);

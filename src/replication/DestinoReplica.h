@@ -40,7 +40,8 @@ struct TramoPerdido {
 // unreachable, at the start or half-way, is left alone for the rest of the save.
 class DestinoReplica {
 public:
-    explicit DestinoReplica(DatosDestino datos);
+    // A point of sale reached or not is marked so in `empresa`, the company's database.
+    DestinoReplica(DB_Dll& empresa, DatosDestino datos);
 
     const DatosDestino& Datos() const { return datos_; }
     bool EsPuntoDeVenta() const { return datos_.tipo == kDestinoTPV; }
@@ -84,6 +85,7 @@ private:
     std::optional<FalloReplica> abrirPuntoDeVenta();
     void terminarTramo();
 
+    DB_Dll& empresa_;
     DatosDestino datos_;
     DB_Dll base_;  // quiet: a target's failures never ask the operator
     bool caido_ = false;

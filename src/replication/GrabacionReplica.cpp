@@ -9,7 +9,6 @@
 #include "replication/CondicionReplica.h"
 #include "replication/CopiaDeFilas.h"
 #include "replication/FalloReplica.h"
-#include "session/BasesDeDatos.h"
 #include "session/RegistroFallas.h"
 #include "suitesupport/QvFunciones.h"
 #include "suitesupport/TratamientoErrores.h"
@@ -76,8 +75,8 @@ std::optional<GrabacionReplica::Copia> GrabacionReplica::copiaDe(const Solicitud
 
 // Before a box, only the commits: a loss they meet is reported after it, by
 // the next copy or by Terminar, since reporting shows a box of its own.
-GrabacionReplica::GrabacionReplica()
-    : antesDeMostrar_([this] {
+GrabacionReplica::GrabacionReplica(DB_Dll& base)
+    : base_(base), pendientes_(base), antesDeMostrar_([this] {
           for (const auto& destino : destinos_) destino->Confirmar();
       })
 {
@@ -100,12 +99,12 @@ void GrabacionReplica::leerDestinos()
     TrapErrores trap(
         kRutina, [](const ErrorVB& error, const QString& rutina) { return QvFunciones::TratarError(error, rutina); });
     db::Recordset puntos;
-    gBaseDatos().AbrirRecordset(kPuntosDeVenta, puntos);
+    base_.AbrirRecordset(kPuntosDeVenta, puntos);
     while (puntos.State() == db::ado::adStateOpen && !puntos.Eof()) {
         if (!trap.paso([&] {
                 DatosDestino datos = puntoDeVenta(puntos);
                 if (!datos.servidor.isEmpty() && !datos.base.isEmpty())
-                    destinos_.push_back(std::make_unique<DestinoReplica>(std::move(datos)));
+                    destinos_.push_back(std::make_unique<DestinoReplica>(base_, std::move(datos)));
             })) {
             return;
         }
@@ -115,7 +114,7 @@ void GrabacionReplica::leerDestinos()
     if (!trap.paso([&] { ajustes = AjustesGrupo::Leer(); })) return;
     if (!ajustes.habilitada || ajustes.servidor.isEmpty() || ajustes.base.isEmpty()) return;
     destinos_.push_back(std::make_unique<DestinoReplica>(
-        DatosDestino{kDestinoGrupo, {}, {}, ajustes.servidor, ajustes.base, ajustes.tipos, {}, ajustes}));
+        base_, DatosDestino{kDestinoGrupo, {}, {}, ajustes.servidor, ajustes.base, ajustes.tipos, {}, ajustes}));
 }
 
 QStringList GrabacionReplica::Destinos(const QString& Tabla) const
@@ -185,7 +184,7 @@ std::optional<FalloReplica> GrabacionReplica::copiar(DestinoReplica& destino, co
     if (agrupada) {
         if (auto falla = destino.EmpezarCopia()) return falla;
     }
-    return CopiaDeFilas(destino, copia.tabla, copia.claves, copia.condicion).Ejecutar();
+    return CopiaDeFilas(base_, destino, copia.tabla, copia.claves, copia.condicion).Ejecutar();
 }
 
 // The copies a failed commit took with it are kept as pending.
@@ -222,7 +221,7 @@ bool GrabacionReplica::reintentar(const Pendiente& pendiente)
 void GrabacionReplica::registrar(DestinoReplica& destino, const FalloReplica& falla)
 {
     QString proceso = destino.Datos().servidor + "/" + os::executableName();
-    GrabarErrorAux(falla.sentencia, proceso, falla.numero, falla.descripcion);
+    GrabarErrorAux(base_, falla.sentencia, proceso, falla.numero, falla.descripcion);
     avisar(destino, falla);
 }
 

@@ -9,7 +9,10 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
+
+class DB_Dll;
 
 // The copies of one save. The targets are read once: the points of sale of
 // V_TA_TPV that are neither on the Internet nor withdrawn, in CODIGO order,
@@ -21,7 +24,9 @@
 // they are committed before any box is shown and when the save ends.
 class GrabacionReplica {
 public:
-    GrabacionReplica();
+    // `base` is the company's database, where the targets and the pending
+    // list are read.
+    explicit GrabacionReplica(DB_Dll& base);
     ~GrabacionReplica();
     GrabacionReplica(const GrabacionReplica&) = delete;
     GrabacionReplica& operator=(const GrabacionReplica&) = delete;
@@ -51,6 +56,7 @@ private:
     void anotarCambioDePendientes(const DestinoReplica& destino, const QString& tabla);
     DestinoReplica* destinoDe(const Pendiente& pendiente);
 
+    DB_Dll& base_;
     std::vector<std::unique_ptr<DestinoReplica>> destinos_;
     ListaPendientes pendientes_;
     QHash<QString, QStringList> tablasConPendientesCambiados_;  // by point of sale

@@ -5,7 +5,6 @@
 #include "platform/VbText.h"
 #include "replication/CatalogoReplica.h"
 #include "replication/DestinoReplica.h"
-#include "session/BasesDeDatos.h"
 #include "suitesupport/QvFunciones.h"
 
 #include <optional>
@@ -27,34 +26,34 @@ QString condicionDeEntrada(const DatosDestino& destino, const SolicitudReplica& 
     return condicion + " AND CONDICION = " + comillas(solicitud.Condicion);
 }
 
+QString texto(db::Recordset& filas, const QString& columna) { return filas.Fields(columna).Value().textOrEmpty(); }
+
+}  // namespace
+
 // A statement of the list on the company database; its failure is the
 // caller's to know and is not left behind for the window's next one.
-bool ejecutar(const QString& sentencia)
+bool ListaPendientes::ejecutar(const QString& sentencia) const
 {
-    DB_Dll& base = gBaseDatos();
-    base.gCnn.errors().Clear();
-    base.EjecutaConsultaSQL(sentencia);
-    const bool hecho = base.gCnn.errors().Count() == 0;
-    base.gCnn.errors().Clear();
+    base_.gCnn.errors().Clear();
+    base_.EjecutaConsultaSQL(sentencia);
+    const bool hecho = base_.gCnn.errors().Count() == 0;
+    base_.gCnn.errors().Clear();
     return hecho;
 }
 
-std::optional<db::Recordset> leer(const QString& sentencia)
+std::optional<db::Recordset> ListaPendientes::leer(const QString& sentencia) const
 {
-    DB_Dll& base = gBaseDatos();
     try {
-        return base.gCnn.Execute(sentencia);
+        return base_.gCnn.Execute(sentencia);
     } catch (const ErrorVB&) {
-        base.gCnn.errors().Clear();
+        base_.gCnn.errors().Clear();
         return std::nullopt;
     }
 }
 
-QString texto(db::Recordset& filas, const QString& columna) { return filas.Fields(columna).Value().textOrEmpty(); }
-
 // Whether copies of the tables are pending for the point of sale; nothing
 // when the list cannot be read.
-std::optional<bool> hayPendientesDe(const QString& codigoTPV, const QStringList& tablas)
+std::optional<bool> ListaPendientes::hayPendientesDe(const QString& codigoTPV, const QStringList& tablas) const
 {
     QStringList lista;
     for (const QString& tabla : tablas) lista.append(comillas(tabla));
@@ -63,8 +62,6 @@ std::optional<bool> hayPendientesDe(const QString& codigoTPV, const QStringList&
     if (!filas || filas->Eof()) return std::nullopt;
     return filas->Fields("N").Value().toLong() > 0;
 }
-
-}  // namespace
 
 bool ListaPendientes::Agregar(const DatosDestino& destino, const SolicitudReplica& solicitud, const QString& error)
 {

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "database/TablasPropias.h"
+#include "platform/db/Recordset.h"
 #include "replication/ModGruposEmp.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
+#include <optional>
+
+class DB_Dll;
 struct DatosDestino;
 
 // A copy that could not be made yet, as REPLICA_PENDIENTES keeps it.
@@ -20,9 +24,11 @@ struct Pendiente {
 // The copies that failed, kept in the company database (table
 // REPLICA_PENDIENTES) so that none is lost: one entry per target and rows, in
 // the order they first failed, until a later attempt makes them. The table's
-// statements run on the company's own database object.
+// statements run on the company's own database object, the one it is given.
 class ListaPendientes {
 public:
+    explicit ListaPendientes(DB_Dll& base) : base_(base) {}
+
     // CODIGO_TPV is empty for the group database; the keys and condition are
     // the request's, in SQL form.
     static constexpr TablaPropia kTabla{
@@ -43,4 +49,11 @@ public:
     // Sets or clears a point of sale's V_TA_TPV marks of the tables' groups,
     // after what is still pending for it.
     void MarcarPuntoDeVenta(const QString& codigoTPV, const QStringList& tablas);
+
+private:
+    bool ejecutar(const QString& sentencia) const;
+    std::optional<db::Recordset> leer(const QString& sentencia) const;
+    std::optional<bool> hayPendientesDe(const QString& codigoTPV, const QStringList& tablas) const;
+
+    DB_Dll& base_;
 };

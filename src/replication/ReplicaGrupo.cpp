@@ -19,7 +19,7 @@ private:
 
 }  // namespace
 
-ReplicaGrupo::ReplicaGrupo() = default;
+ReplicaGrupo::ReplicaGrupo(DB_Dll& base) : base_(base) {}
 
 ReplicaGrupo::~ReplicaGrupo() = default;
 
@@ -62,7 +62,7 @@ std::optional<int> ReplicaGrupo::ReintentarPendientes()
         avisarOcupada();
         return std::nullopt;
     }
-    grabacion_ = std::make_unique<GrabacionReplica>();
+    grabacion_ = std::make_unique<GrabacionReplica>(base_);
     int quedan = 0;
     {
         const Copiando marca(copiando_);
@@ -82,7 +82,7 @@ void ReplicaGrupo::abrirGrabacion()
 {
     {
         const Copiando marca(copiando_);
-        grabacion_ = std::make_unique<GrabacionReplica>();
+        grabacion_ = std::make_unique<GrabacionReplica>(base_);
         grabacion_->ReintentarPendientes();
     }
     copiarEsperas();
@@ -109,5 +109,5 @@ void ReplicaGrupo::cerrarGrabacion()
 QStringList ReplicaGrupo::Destinos(const QString& Tabla)
 {
     if (grabacion_) return grabacion_->Destinos(Tabla);
-    return GrabacionReplica().Destinos(Tabla);
+    return GrabacionReplica(base_).Destinos(Tabla);
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class DB_Dll;
 class GrabacionReplica;
 
 // The copy of master rows to the company's points of sale and to its group
@@ -16,7 +17,8 @@ class GrabacionReplica;
 // every save.
 class ReplicaGrupo : public Replicacion {
 public:
-    ReplicaGrupo();
+    // Copies the rows of the company's database `base`.
+    explicit ReplicaGrupo(DB_Dll& base);
     ~ReplicaGrupo() override;
     ReplicaGrupo(const ReplicaGrupo&) = delete;
     ReplicaGrupo& operator=(const ReplicaGrupo&) = delete;
@@ -36,6 +38,7 @@ private:
     void copiarEsperas();
     void cerrarGrabacion();
 
+    DB_Dll& base_;
     std::unique_ptr<GrabacionReplica> grabacion_;
     bool copiando_ = false;
     QVector<SolicitudReplica> esperas_;

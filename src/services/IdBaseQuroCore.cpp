@@ -5,7 +5,6 @@
 #include "platform/os/AnsiFile.h"
 #include "platform/ui/Dialogs.h"
 #include "services/ModQuroCore.h"
-#include "session/BasesDeDatos.h"
 #include "session/Configuracion.h"
 
 #include <QStringList>
@@ -46,9 +45,8 @@ QString FallaAlEjecutar(DB_Dll& base, QString sentencia)
     return base.gCnn.errors().Count() == 0 ? QString() : base.gCnn.errors().Item(0).Description;
 }
 
-bool GuardarIdBase(qint32 id)
+bool GuardarIdBase(DB_Dll& base, qint32 id)
 {
-    DB_Dll& base = gBaseDatos();
     const QString valor = QString::number(id);
     const QStringList sentencias{
         QString("IF NOT EXISTS(SELECT 1 FROM TA_CONFIGURACION WHERE CLAVE = '") + kClave + "') "
@@ -66,7 +64,7 @@ bool GuardarIdBase(qint32 id)
 
 QString IdBaseQuroCore() { return vb::Trim(Cfg(kClave, "DATOS")); }
 
-bool PedirIdBase()
+bool PedirIdBase(DB_Dll& base)
 {
     const QString respuesta = vb::Trim(InputBox(Pregunta(), kTituloPregunta));
     if (respuesta.isEmpty()) {
@@ -88,5 +86,5 @@ bool PedirIdBase()
         MsgBox("El Id de base no es valido.", vb::vbExclamation, kTituloQuroCore);
         return false;
     }
-    return GuardarIdBase(*id);
+    return GuardarIdBase(base, *id);
 }

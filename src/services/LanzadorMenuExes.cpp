@@ -4,5 +4,5 @@
 
 void LanzadorMenuExes::MenuExes(QString& Programa, QString& Parametro, qint32& Resultado)
 {
-    ::MenuExes(Programa, Parametro, Resultado);
+    ::MenuExes(base_, Programa, Parametro, Resultado);
 }

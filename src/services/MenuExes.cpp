@@ -9,7 +9,6 @@
 #include "platform/ui/Dialogs.h"
 #include "services/ModQuroCore.h"
 #include "services/Navegador.h"
-#include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
 #include "suitesupport/QvFunciones.h"
 #include "suitesupport/TratamientoErrores.h"
@@ -22,9 +21,8 @@ constexpr char kTituloAtencion[] = "Atencion";
 
 // " ; @server=...; ...;" as the suite's programs read their command line
 // (the leading blank parts it from the program's name).
-QString TextoParametrosSesion(const QString& Parametro)
+QString TextoParametrosSesion(const DB_Dll& base, const QString& Parametro)
 {
-    const DB_Dll& base = gBaseDatos();
     const Sesion& sesion = gSesion();
     return " ; @server=" + base.gServidor + "; @dbname=" + base.gDBName + "; @usuario=" + sesion.gUsuarioLogeado
            + "; @Password=" + sesion.gPasswordUsuario + "; @ParametroAdicional=" + Parametro
@@ -48,19 +46,19 @@ bool EsRuta(const QString& programa) { return programa.contains(u'/') && !progra
 // The host part of the database server: "SRV01\SQLEXPRESS" gives "SRV01".
 QString HostDelServidor(const QString& servidor) { return servidor.section(u'/', 0, 0).section(u'\\', 0, 0); }
 
-void AbrirComandoEdge(const QString& comando, qint32& Resultado)
+void AbrirComandoEdge(DB_Dll& base, const QString& comando, qint32& Resultado)
 {
-    if (AbrirQuroCore(comando, true) || AbrirEnEdge(comando)) {
+    if (AbrirQuroCore(base, comando, true) || AbrirEnEdge(comando)) {
         Resultado = 1;
         return;
     }
     MsgBox("No se pudo abrir Microsoft Edge." + QString(os::kCrLf) + comando, vb::vbCritical, kTituloAtencion);
 }
 
-void AbrirServicioLocal(QString& Programa)
+void AbrirServicioLocal(const DB_Dll& base, QString& Programa)
 {
     Programa = vb::ReplaceText(Programa, kPrefijoShell, "");
-    Programa = vb::ReplaceText(Programa, "localhost", HostDelServidor(gBaseDatos().gServidor));
+    Programa = vb::ReplaceText(Programa, "localhost", HostDelServidor(base.gServidor));
     AbrirURL(Programa);
 }
 
@@ -76,19 +74,19 @@ qint32 IniciarConSesion(const QString& ruta, const QString& parametrosSesion)
 
 }  // namespace
 
-void MenuExes(QString& Programa, QString& Parametro, qint32& Resultado)
+void MenuExes(DB_Dll& base, QString& Programa, QString& Parametro, qint32& Resultado)
 {
     const qsizetype blanco = Parametro.indexOf(u' ');
     if (blanco >= 0) Parametro = Parametro.mid(blanco + 1);
-    const QString parametrosSesion = TextoParametrosSesion(Parametro);
+    const QString parametrosSesion = TextoParametrosSesion(base, Parametro);
     const QString programa = SinPrefijoShell(Programa);
 
     if (EsComandoEdge(programa)) {
-        AbrirComandoEdge(programa, Resultado);
+        AbrirComandoEdge(base, programa, Resultado);
         return;
     }
     if (!EsRuta(programa) && vb::ContainsText(Programa, kServicioLocal)) {
-        AbrirServicioLocal(Programa);
+        AbrirServicioLocal(base, Programa);
         Resultado = 1;
         return;
     }

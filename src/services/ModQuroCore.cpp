@@ -8,7 +8,6 @@
 #include "services/IdBaseQuroCore.h"
 #include "services/Navegador.h"
 #include "services/TextoURL.h"
-#include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
 
 #include <QHostAddress>
@@ -110,9 +109,8 @@ QString Pista(int estado)
 
 QString NombreSesion() { return os::executableName() + "|" + gSesion().gUsuarioLogeado + "|" + os::computerName(); }
 
-DatosQuroCore DatosDeLaSesion(const QString& url)
+DatosQuroCore DatosDeLaSesion(const DB_Dll& base, const QString& url)
 {
-    const DB_Dll& base = gBaseDatos();
     const Sesion& sesion = gSesion();
     return {UrlBase(url),       ModuloDeUrl(url),       base.gServidor,          base.gDBName,   base.gUsuario,
             base.gUserPassWord, sesion.gUsuarioLogeado, sesion.gPasswordUsuario, NombreSesion(), IdBaseQuroCore()};
@@ -126,7 +124,7 @@ TiemposEspera& TiemposEsperaQuroCore()
     return tiempos;
 }
 
-bool AbrirQuroCore(const QString& Programa, bool MostrarErrores)
+bool AbrirQuroCore(DB_Dll& base, const QString& Programa, bool MostrarErrores)
 {
     const QString url = UrlDeModoApp(Programa);
     if (url.isEmpty() || !vb::ContainsText(url, "directo=1") || UrlBase(url).isEmpty() || ModuloDeUrl(url).isEmpty())
@@ -136,13 +134,13 @@ bool AbrirQuroCore(const QString& Programa, bool MostrarErrores)
     for (;;) {
         bool faltaIdBase = false;
         QString mensaje;
-        if (AbrirModuloQuroCore(DatosDeLaSesion(url), faltaIdBase, mensaje)) return true;
+        if (AbrirModuloQuroCore(DatosDeLaSesion(base, url), faltaIdBase, mensaje)) return true;
         if (!faltaIdBase || preguntado) {
             if (MostrarErrores) MsgBox(mensaje, vb::vbCritical, kTituloQuroCore);
             return true;
         }
         preguntado = true;
-        if (!PedirIdBase()) return true;
+        if (!PedirIdBase(base)) return true;
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class DB_Dll;
+
 // Modules of the suite's web portal, QuroCore: the program asks the portal for
 // a one-time ticket, sending the session's SQL and application credentials,
 // and opens the module's page, which carries only the ticket, in Edge's app mode.
@@ -31,8 +33,9 @@ TiemposEspera& TiemposEsperaQuroCore();
 // address with "directo=1", a base and a module). False when the command
 // names none, and then the caller starts Edge itself; true otherwise, opened
 // or not: a failure is shown when `MostrarErrores`. A portal that asks for the
-// base identifier (428) gets it from the operator and one more request.
-bool AbrirQuroCore(const QString& Programa, bool MostrarErrores);
+// base identifier (428) gets it from the operator and one more request. The
+// session is the one signed in to the company's database `base`.
+bool AbrirQuroCore(DB_Dll& base, const QString& Programa, bool MostrarErrores);
 
 // Checks the values, obtains the ticket and opens the module's page. On
 // failure `Mensaje` says why, and `FaltaIdBase` tells a 428 answer.

@@ -1,16 +1,35 @@
 #include "session/BasesDeDatos.h"
 
-#include "database/DB_Dll.h"
 #include "session/ManejoInteractivo.h"
 
-DB_Dll& gBaseDatos()
+#include <stdexcept>
+
+namespace {
+
+BasesDeDatos*& enUso()
 {
-    static DB_Dll baseDatos(std::make_unique<ManejoInteractivo>());
-    return baseDatos;
+    static BasesDeDatos* bases = nullptr;
+    return bases;
 }
 
-DB_Dll& gBaseDatosVX()
+BasesDeDatos& lasEnUso()
 {
-    static DB_Dll estadisticas(std::make_unique<ManejoInteractivo>());
-    return estadisticas;
+    if (!enUso()) throw std::logic_error("no company database: main() makes it before anything asks for it");
+    return *enUso();
 }
+
+}  // namespace
+
+BasesDeDatos::BasesDeDatos()
+    : empresa(std::make_unique<ManejoInteractivo>()),
+      estadisticas(std::make_unique<ManejoInteractivo>()),
+      anteriores_(enUso())
+{
+    enUso() = this;
+}
+
+BasesDeDatos::~BasesDeDatos() { enUso() = anteriores_; }
+
+DB_Dll& gBaseDatos() { return lasEnUso().empresa; }
+
+DB_Dll& gBaseDatosVX() { return lasEnUso().estadisticas; }

@@ -1,9 +1,27 @@
 #pragma once
 
-class DB_Dll;
+#include "database/DB_Dll.h"
 
-// The company database the program works on: the process-wide instance,
-// created on first use, which asks the operator about its failures.
+// The company database and the statistics database (VX_ESTADISTICAS) of the
+// running program, both asking the operator about their failures. main()
+// makes them and keeps them while it runs; the start-up and the settings
+// module find them through gBaseDatos() and gBaseDatosVX(), everything else
+// is handed the one it works on.
+class BasesDeDatos {
+public:
+    BasesDeDatos();
+    ~BasesDeDatos();
+    BasesDeDatos(const BasesDeDatos&) = delete;
+    BasesDeDatos& operator=(const BasesDeDatos&) = delete;
+
+    DB_Dll empresa;
+    DB_Dll estadisticas;
+
+private:
+    BasesDeDatos* anteriores_;
+};
+
+// The databases of the BasesDeDatos made last; without one, a fault of the
+// program, raised as std::logic_error.
 DB_Dll& gBaseDatos();
-// The statistics database (VX_ESTADISTICAS), which start-up opens beside it.
 DB_Dll& gBaseDatosVX();

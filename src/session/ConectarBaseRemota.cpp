@@ -5,7 +5,6 @@
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
-#include "session/BasesDeDatos.h"
 #include "session/Configuracion.h"
 #include "session/FechaServidor.h"
 #include "session/VerificaConexion.h"
@@ -55,16 +54,16 @@ bool abrirRemota(const QString& servidor, const QString& base, const QString& us
 
 // The point of sale as reached or not; the time of a failed attempt is the
 // company server's. The code is a quoted literal, whatever it holds.
-void marcarConexion(const QString& CodigoTPV, bool conectado)
+void marcarConexion(DB_Dll& empresa, const QString& CodigoTPV, bool conectado)
 {
     if (vb::IsBlank(CodigoTPV)) return;
     const QString donde = " WHERE CODIGO = " + EntreComillas(QvFunciones::FormatoCodigo(CodigoTPV, kAnchoCodigoTPV));
     if (conectado) {
-        gBaseDatos().EjecutaConsultaSQL("UPDATE V_TA_TPV SET CONECTADO = 1" + donde);
+        empresa.EjecutaConsultaSQL("UPDATE V_TA_TPV SET CONECTADO = 1" + donde);
         return;
     }
-    gBaseDatos().EjecutaConsultaSQL("UPDATE V_TA_TPV SET CONECTADO = 0, ULTIMA_DETECCION = "
-                                    + EntreComillas(vb::DateText(FechaServidor())) + donde);
+    empresa.EjecutaConsultaSQL("UPDATE V_TA_TPV SET CONECTADO = 0, ULTIMA_DETECCION = "
+                               + EntreComillas(vb::DateText(FechaServidor(empresa))) + donde);
 }
 
 // A setting of the central server; a blank one is written with its default, which is used.
@@ -119,8 +118,8 @@ DB_Dll& gBaseRemota()
     return remota;
 }
 
-bool ConectarBaseRemota(const QString& Servidor, const QString& DbName, const QString& Usuario, const QString& Password,
-                        const QString& CodigoTPV, const QString& Puerto, bool)
+bool ConectarBaseRemota(DB_Dll& empresa, const QString& Servidor, const QString& DbName, const QString& Usuario,
+                        const QString& Password, const QString& CodigoTPV, const QString& Puerto, bool)
 {
     if (vb::Trim(Puerto) == kPuertoSinIntento) return false;
     TrapErrores trap(kRutina, [](const ErrorVB& error, const QString& rutina) {
@@ -131,7 +130,7 @@ bool ConectarBaseRemota(const QString& Servidor, const QString& DbName, const QS
     if (!trap.paso([] { cerrarRemota(); })) return false;
     if (!vb::IsBlank(Servidor)) {
         if (!trap.paso([&] { abierta = abrirRemota(Servidor, DbName, Usuario, Password); })) return false;
-        if (!trap.paso([&] { marcarConexion(CodigoTPV, abierta); })) return false;
+        if (!trap.paso([&] { marcarConexion(empresa, CodigoTPV, abierta); })) return false;
         return abierta;
     }
     if (!trap.paso([&] { abierta = abrirCentral(kPrimerJuego, servidorDelPrimerJuego()); })) return false;

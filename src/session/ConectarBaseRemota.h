@@ -14,9 +14,11 @@ DB_Dll& gBaseRemota();
 // the central statistics server named in the statistics database. True when
 // it is open on return. A point of sale (`CodigoTPV` not empty) is marked
 // CONECTADO = 1 in V_TA_TPV when reached, and CONECTADO = 0 with the time of
-// the attempt when not. Port 3306 is never tried. `Reservado` is not used.
-bool ConectarBaseRemota(const QString& Servidor, const QString& DbName, const QString& Usuario, const QString& Password,
-                        const QString& CodigoTPV, const QString& Puerto = {}, bool Reservado = true);
+// the attempt when not, in the company database `empresa`. Port 3306 is never
+// tried. `Reservado` is not used.
+bool ConectarBaseRemota(DB_Dll& empresa, const QString& Servidor, const QString& DbName, const QString& Usuario,
+                        const QString& Password, const QString& CodigoTPV, const QString& Puerto = {},
+                        bool Reservado = true);
 
 // The central statistics server of this installation: the address written
 // when none is set, the public names that stand for it, and its database.

@@ -13,8 +13,9 @@ class ConsultasArranque {
 public:
     virtual ~ConsultasArranque() = default;
 
-    // The banner with its title and up to three lines; it cannot be cancelled.
-    virtual void MostrarCartel(const QString& titulo, const QStringList& lineas) = 0;
+    // The banner with its title and up to three lines, in the look of the
+    // database `baseDatos`; it cannot be cancelled.
+    virtual void MostrarCartel(const QString& baseDatos, const QString& titulo, const QStringList& lineas) = 0;
     virtual void CerrarCartel() = 0;
     // The engine works on the company database `connString`, with the column
     // layouts of the definition file in the program folder, which is written

@@ -3,14 +3,12 @@
 #include "database/DB_Dll.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
-#include "session/BasesDeDatos.h"
 #include "session/Configuracion.h"
 #include "session/Sesion.h"
 
-QDateTime FechaServidor()
+QDateTime FechaServidor(DB_Dll& base)
 {
     TrapErrores trap = TrapErrores::silencioso();
-    DB_Dll& base = gBaseDatos();
     db::Recordset fila;
     std::optional<QDateTime> fecha;
     (void)trap.paso([&] { base.AbrirRecordset("select  getDate() as fecha", fila, nullptr, 0, 1, -1); });

@@ -1,12 +1,12 @@
 #include "session/ModGlobal.h"
 
 #include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
-#include "session/BasesDeDatos.h"
 #include "session/RegistroFallas.h"
 #include "session/TextoABooleano.h"
 #include "suitesupport/QvFunciones.h"
@@ -32,22 +32,21 @@ QString lineasDeError(const db::Errors& errores)
 
 void AsignarCampo(db::Recordset& registro, const QString& campo, const QString& valor)
 {
-    DB_Dll& base = gBaseDatos();
     db::Field destino = registro.Fields(QString(campo).remove(u'[').remove(u']'));
     const int tipo = destino.Type();
-    if (base.ADOText(tipo)) {
+    if (ADOText(tipo)) {
         const long largo = destino.DefinedSize();
         const QString texto =
             largo > kLargoMaximoDeCodigo ? vb::Trim(valor) : QvFunciones::FormatoCodigo(valor, static_cast<int>(largo));
         destino.setValue(vb::IsBlank(texto) ? Variant::null() : Variant(texto));
-    } else if (base.ADONumeric(tipo)) {
-        destino.setValue(base.SQLValue(valor, "@"));
-    } else if (base.ADOBoolean(tipo)) {
+    } else if (ADONumeric(tipo)) {
+        destino.setValue(SQLValue(valor, "@"));
+    } else if (ADOBoolean(tipo)) {
         QString texto = valor;
         destino.setValue(TextoABooleano(texto, true));
-    } else if (base.ADOCurrency(tipo)) {
-        destino.setValue(base.SQLValue(QvFunciones::TextoAMoneda(valor), "@"));
-    } else if (base.adodate(tipo)) {
+    } else if (ADOCurrency(tipo)) {
+        destino.setValue(SQLValue(QvFunciones::TextoAMoneda(valor), "@"));
+    } else if (adodate(tipo)) {
         const auto fecha = vb::ParseDate(valor);
         destino.setValue(fecha ? Variant(*fecha) : Variant::null());
     } else {
@@ -55,15 +54,14 @@ void AsignarCampo(db::Recordset& registro, const QString& campo, const QString& 
     }
 }
 
-void GActualizarDatoScript(const QStringList& Sentencias, bool& HuboError, long& CodigoError, bool OmitirAvisoDuplicado,
-                           bool OmitirAvisoRelacion, QString& ScriptEjecutado, QString& MensajeError,
-                           bool MostrarMensaje)
+void GActualizarDatoScript(DB_Dll& base, const QStringList& Sentencias, bool& HuboError, long& CodigoError,
+                           bool OmitirAvisoDuplicado, bool OmitirAvisoRelacion, QString& ScriptEjecutado,
+                           QString& MensajeError, bool MostrarMensaje)
 {
     HuboError = false;
     TrapErrores trap("GActualizarDatoScript", [](const ErrorVB& error, const QString& rutina) {
         return QvFunciones::TratarError(error, rutina);
     });
-    DB_Dll& base = gBaseDatos();
 
     QString unidas;
     for (const QString& sentencia : Sentencias) {
@@ -100,7 +98,7 @@ void GActualizarDatoScript(const QStringList& Sentencias, bool& HuboError, long&
         (void)TrapErrores::silencioso().paso([&] { base.EjecutaConsultaSQL("ROLLBACK TRANSACTION"); });
         if (!trap.paso([&] {
                 QString proceso = os::executableName();
-                GrabarErrorAux(script, proceso, numero, mensaje);
+                GrabarErrorAux(base, script, proceso, numero, mensaje);
             })) {
             return;
         }

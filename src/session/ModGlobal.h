@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class DB_Dll;
+
 namespace db {
 class Recordset;
 }
@@ -15,12 +17,12 @@ class Recordset;
 // separator, Booleans by TextoABooleano, dates when the text is one.
 void AsignarCampo(db::Recordset& registro, const QString& campo, const QString& valor);
 
-// Runs the statements as one transaction on the company database. On a
+// Runs the statements as one transaction on the company database `base`. On a
 // database error everything is rolled back, an AUX_ERR row records the script,
 // and the error lines are shown when `MostrarMensaje` (duplicate keys and
 // constraint conflicts can be kept quiet). `CodigoError` receives the native
 // number of the first error, 0 when none; it is left alone when there was
 // nothing to run.
-void GActualizarDatoScript(const QStringList& Sentencias, bool& HuboError, long& CodigoError, bool OmitirAvisoDuplicado,
-                           bool OmitirAvisoRelacion, QString& ScriptEjecutado, QString& MensajeError,
-                           bool MostrarMensaje);
+void GActualizarDatoScript(DB_Dll& base, const QStringList& Sentencias, bool& HuboError, long& CodigoError,
+                           bool OmitirAvisoDuplicado, bool OmitirAvisoRelacion, QString& ScriptEjecutado,
+                           QString& MensajeError, bool MostrarMensaje);

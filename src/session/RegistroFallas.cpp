@@ -6,7 +6,6 @@
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/os/System.h"
-#include "session/BasesDeDatos.h"
 #include "session/FechaServidor.h"
 #include "session/Sesion.h"
 #include "suitesupport/QvFunciones.h"
@@ -34,14 +33,13 @@ QString tipoDeAccion(bool Alta, bool Modificacion, bool EsError)
 
 }  // namespace
 
-void GrabarErrorAux(const QString& sql, QString& Proceso, long NumeroError, const QString& Descripcion)
+void GrabarErrorAux(DB_Dll& base, const QString& sql, QString& Proceso, long NumeroError, const QString& Descripcion)
 {
     TrapErrores trap = TrapErrores::silencioso();
-    DB_Dll& baseDatos = gBaseDatos();
     db::Recordset fila;
     (void)trap.paso([&] {
-        baseDatos.AbrirRecordset("select  top 1 * from AUX_ERR  with(nolock) ", fila, nullptr, db::ado::adOpenDynamic,
-                                 db::ado::adLockOptimistic);
+        base.AbrirRecordset("select  top 1 * from AUX_ERR  with(nolock) ", fila, nullptr, db::ado::adOpenDynamic,
+                            db::ado::adLockOptimistic);
     });
     (void)trap.paso([&] { fila.AddNew(); });
     (void)trap.paso([&] {
@@ -56,11 +54,12 @@ void GrabarErrorAux(const QString& sql, QString& Proceso, long NumeroError, cons
     (void)trap.paso([&] { fila.Fields("PC").setValue(QvSistema::NombreEquipo()); });
     (void)trap.paso([&] { fila.Fields("Usuario").setValue(gSesion().gUsuarioLogeado); });
     (void)trap.paso([&] { fila.Update(); });
-    (void)trap.paso([&] { baseDatos.CierraRecordset(fila); });
+    (void)trap.paso([&] { base.CierraRecordset(fila); });
 }
 
-void RegistrarAccion(const QString& TC, const QString& IdComprobante, const QString& IdComplemento, bool Alta,
-                     bool Modificacion, bool, const QString& Descripcion, const QString& Cuenta, bool EsError)
+void RegistrarAccion(DB_Dll& base, const QString& TC, const QString& IdComprobante, const QString& IdComplemento,
+                     bool Alta, bool Modificacion, bool, const QString& Descripcion, const QString& Cuenta,
+                     bool EsError)
 {
     TrapErrores trap = TrapErrores::silencioso();
     (void)trap.paso([&] {
@@ -70,7 +69,7 @@ void RegistrarAccion(const QString& TC, const QString& IdComprobante, const QStr
         agregar(campos, "IdComprobante", EntreComillas(IdComprobante));
         agregar(campos, "IdComplemento", IdComplemento.isEmpty() ? QString("0") : IdComplemento);
         agregar(campos, "Tipo_accion", tipoDeAccion(Alta, Modificacion, EsError));
-        agregar(campos, "FECHAHORA", EntreComillas(vb::DateText(FechaServidor())));
+        agregar(campos, "FECHAHORA", EntreComillas(vb::DateText(FechaServidor(base))));
         agregar(campos, "Usuario", EntreComillas(sesion.gUsuarioLogeado));
         agregar(campos, "PC", EntreComillas(QvSistema::NombreEquipo()));
         agregar(campos, "SYSTEMUSER", EntreComillas(vb::Trim(QvFunciones::TextoMaximo(Descripcion, kLargoTexto))));
@@ -81,6 +80,6 @@ void RegistrarAccion(const QString& TC, const QString& IdComprobante, const QStr
         agregar(campos, "Cuenta", EntreComillas(QvFunciones::TextoMaximo(vb::Trim(Cuenta), kLargoCuenta)));
         QString sentencia = " INSERT INTO V_MV_CPTEACCIONES ";
         ArmarValoresInsert(sentencia, campos, true);
-        gBaseDatos().EjecutaConsultaSQL(sentencia);
+        base.EjecutaConsultaSQL(sentencia);
     });
 }

@@ -6,7 +6,6 @@
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/os/System.h"
-#include "session/BasesDeDatos.h"
 #include "session/ModGlobal.h"
 #include "session/Sesion.h"
 #include "suitesupport/QvFunciones.h"
@@ -30,10 +29,9 @@ QString condicionSistema()
     return "(SISTEMA = 'du000ra' OR SISTEMA = 'QURO')";
 }
 
-QString entradaDeMenu(const QString& tarea)
+QString entradaDeMenu(DB_Dll& base, const QString& tarea)
 {
     const Sesion& sesion = gSesion();
-    DB_Dll& base = gBaseDatos();
     QString entrada;
     db::Recordset filas;
     base.AbrirRecordset(
@@ -56,10 +54,9 @@ QString entradaDeMenu(const QString& tarea)
 
 }  // namespace
 
-bool UsuarioValido(const QString& Usuario, const QString& Password)
+bool UsuarioValido(DB_Dll& base, const QString& Usuario, const QString& Password)
 {
     Sesion& sesion = gSesion();
-    DB_Dll& base = gBaseDatos();
     if (vb::SameText(Usuario, base.gDBName)) {
         sesion.gUsuarioLogeado = Usuario;
         return true;
@@ -81,16 +78,16 @@ bool UsuarioValido(const QString& Usuario, const QString& Password)
     return valido;
 }
 
-void RegistraIngresoTarea(const QString& Tarea)
+void RegistraIngresoTarea(DB_Dll& base, const QString& Tarea)
 {
     Sesion& sesion = gSesion();
     TrapErrores trap = TrapErrores::silencioso();
     const QString tarea = Tarea.isEmpty() ? os::executableName() : Tarea;
     (void)trap.paso([&] {
-        if (sesion.gUsuarioLogeado.isEmpty()) sesion.gUsuarioLogeado = gBaseDatos().gUsuario;
+        if (sesion.gUsuarioLogeado.isEmpty()) sesion.gUsuarioLogeado = base.gUsuario;
     });
     QString entrada;
-    (void)trap.paso([&] { entrada = entradaDeMenu(tarea); });
+    (void)trap.paso([&] { entrada = entradaDeMenu(base, tarea); });
     if (esPrograma(kProgramaMenu)) return;
 
     (void)trap.paso([&] {
@@ -114,6 +111,6 @@ void RegistraIngresoTarea(const QString& Tarea)
         long codigoError = 0;
         QString script;
         QString mensaje;
-        GActualizarDatoScript(sentencias, huboError, codigoError, false, false, script, mensaje, true);
+        GActualizarDatoScript(base, sentencias, huboError, codigoError, false, false, script, mensaje, true);
     });
 }

@@ -93,7 +93,7 @@ public:
             paso([this] { buscarPasswordGuardada(); });
             // A validation that fails half-way refuses the user.
             bool valido = false;
-            paso([&] { valido = UsuarioValido(gSesion().gUsuarioLogeado, gSesion().gPasswordUsuario); });
+            paso([&] { valido = UsuarioValido(gBaseDatos(), gSesion().gUsuarioLogeado, gSesion().gPasswordUsuario); });
             if (valido) break;
             RegistraTiempo("VerificaConexion UsuarioValido fallo", inicio_, "Usuario=" + gSesion().gUsuarioLogeado);
             std::optional<bool> reconectar;
@@ -127,7 +127,8 @@ private:
     void mostrarCartel()
     {
         if (ConsultasArranque* consultas = Service<ConsultasArranque>::find()) {
-            consultas->MostrarCartel(kTituloCartel, {"Iniciando Aplicacion", os::executableName(), "Espere por favor"});
+            consultas->MostrarCartel(gBaseDatos().gDBName, kTituloCartel,
+                                     {"Iniciando Aplicacion", os::executableName(), "Espere por favor"});
         }
     }
 
@@ -215,12 +216,12 @@ private:
     bool reintentarAcceso()
     {
         Sesion& sesion = gSesion();
-        const DB_Dll& base = gBaseDatos();
+        DB_Dll& base = gBaseDatos();
         for (int intento = 1; intento <= kIntentos; ++intento) {
             DatosAcceso datos{base.gDBName, base.gServidor, sesion.gUsuarioLogeado, sesion.gPasswordUsuario, 0};
             VentanaAcceso* ventana = Service<VentanaAcceso>::find();
             if (!ventana || !ventana->Mostrar(datos)) throw InicioAbandonado{};
-            if (UsuarioValido(sesion.gUsuarioLogeado, sesion.gPasswordUsuario)) {
+            if (UsuarioValido(base, sesion.gUsuarioLogeado, sesion.gPasswordUsuario)) {
                 if (vb::SameText(datos.dbName, base.gDBName) && vb::SameText(datos.servidor, base.gServidor)) {
                     return false;
                 }
@@ -229,7 +230,7 @@ private:
                 return true;
             }
             MsgBox("Usuario o Clave incorrecta", vb::vbInformation, "Atencion");
-            RegistrarAccion({}, {}, "0", true, false, false, "Intento de inicio de sesion fallido", {}, false);
+            RegistrarAccion(base, {}, {}, "0", true, false, false, "Intento de inicio de sesion fallido", {}, false);
         }
         MsgBox("Demasiados intentos para iniciar sesion!\r\nComuniquese con el administrador de sistemas",
                vb::vbCritical, "Atencion!");
@@ -239,7 +240,7 @@ private:
     void terminar()
     {
         RegistraTiempo("VerificaConexion UsuarioValido ok", inicio_, "Usuario=" + gSesion().gUsuarioLogeado);
-        paso([] { RegistraIngresoTarea({}); });
+        paso([] { RegistraIngresoTarea(gBaseDatos()); });
         RegistraTiempo("VerificaConexion RegistraIngresoTarea", inicio_);
         cerrarCartel();
         RegistraTiempo("VerificaConexion fin", inicio_);

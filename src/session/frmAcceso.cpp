@@ -9,7 +9,6 @@
 #include "platform/os/DesktopShortcut.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
-#include "session/BasesDeDatos.h"
 #include "session/BasesRegistradas.h"
 #include "session/ManejoInteractivo.h"
 #include "session/Sesion.h"
@@ -73,7 +72,7 @@ QString lineaDeAccesoDirecto(const QString& servidor, const QString& dbName, con
 
 }  // namespace
 
-frmAcceso::frmAcceso(QWidget* parent) : QDialog(parent)
+frmAcceso::frmAcceso(QString baseEnUso, QWidget* parent) : QDialog(parent), baseEnUso_(std::move(baseEnUso))
 {
     setObjectName("frmAcceso");
     setWindowTitle(kTitulo);
@@ -82,7 +81,7 @@ frmAcceso::frmAcceso(QWidget* parent) : QDialog(parent)
     QvFunciones::PrepararFormulario(*this, 0);
     llenarlist();
     for (QLineEdit* cajaTexto : {TxtUserId, TxtUserPassword, TxtDbName, TxtServidor}) MensajeInicial(*cajaTexto);
-    AplicarEstiloFormulario(*this, gBaseDatos().gDBName);
+    AplicarEstiloFormulario(*this, baseEnUso_);
 }
 
 frmAcceso::~frmAcceso() = default;
@@ -429,8 +428,7 @@ void frmAcceso::terminarRegistro()
     const QString odbc = os::findFileIgnoringCase(os::programFolder(), kProgramaOdbc);
     if (QFileInfo::exists(odbc)) {
         (void)trap.paso([&] {
-            Service<Desktop>::get().startProgram(
-                odbc, {"Server=" + TxtServidor->text() + ";DB=" + gBaseDatos().gDBName + ";"});
+            Service<Desktop>::get().startProgram(odbc, {"Server=" + TxtServidor->text() + ";DB=" + baseEnUso_ + ";"});
         });
     }
     llenarlist();
@@ -472,7 +470,7 @@ class AccesoConVentana : public VentanaAcceso {
 public:
     bool Mostrar(DatosAcceso& datos) override
     {
-        frmAcceso ventana;
+        frmAcceso ventana(datos.dbName);
         ventana.TxtDbName->setText(datos.dbName);
         ventana.TxtServidor->setText(datos.servidor);
         ventana.TxtUserId->setText(datos.usuario);

@@ -22,11 +22,12 @@ class VentanaAcceso;
 // a desktop shortcut that starts the program on the chosen connection.
 // Callers fill the boxes after building it, show it modally and read
 // `Aceptar` and the boxes; "Conectar" has already set the session's user and
-// password.
+// password. `baseEnUso` is the database the program was on when it asked,
+// whose look the window takes.
 class frmAcceso : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAcceso(QWidget* parent = nullptr);
+    explicit frmAcceso(QString baseEnUso = {}, QWidget* parent = nullptr);
     ~frmAcceso() override;
 
     bool Aceptar = false;
@@ -87,6 +88,7 @@ private:
     void terminarRegistro();
     Respuesta tratarErrorDeRegistro(const ErrorVB& error, bool& fallo);
 
+    QString baseEnUso_;
     QString ArchivoBases;
     QString ServidorRegistrado;
     QString BaseRegistrada;

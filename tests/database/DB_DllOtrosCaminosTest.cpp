@@ -18,7 +18,7 @@ TEST_F(DB_DllOtrosCaminosTest, FechaServidorAsksTheServer)
     openCompany();
     db::StatementLog log;
     base.gCnn.setStatementLog(&log);
-    const QDateTime fecha = FechaServidor();
+    const QDateTime fecha = FechaServidor(gBaseDatos());
     EXPECT_LE(std::abs(fecha.secsTo(QDateTime::currentDateTime())), 5);
     EXPECT_EQ(fecha.time().msec(), 0);
     ASSERT_FALSE(log.entries().isEmpty());
@@ -29,7 +29,7 @@ TEST_F(DB_DllOtrosCaminosTest, WithTheServerGoneTheOperatorDecidesBeforeAnyDate)
 {
     base.gConnString = "PROVIDER=SQLOLEDB;Server=LOCAL;Database =NOEXISTE;";
     operador->answer(vb::vbNo);  // the loss question: do not try again
-    FechaServidor();
+    FechaServidor(gBaseDatos());
     EXPECT_TRUE(programEndRequested()) << "answering No ends the program";
     EXPECT_EQ(operador->boxes().last().title, "Conexión a la base de datos");
 }

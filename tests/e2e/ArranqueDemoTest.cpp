@@ -2,6 +2,7 @@
 #include "database/DB_Dll.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "platform/ui/QtDialogs.h"
+#include "replication/ModGruposEmp.h"
 #include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
 #include "session/VentanaAcceso.h"
@@ -82,7 +83,7 @@ private:
 
 TEST_F(ArranqueDemoTest, TheLoginWindowOffersTheDemoAndItsUserOpensTheMainWindow)
 {
-    FrmEquivalencias ventana;
+    FrmEquivalencias ventana(gBaseDatos(), Service<Replicacion>::get());
     ASSERT_TRUE(ventana.Form_Load());
     ventana.show();
 

@@ -1,6 +1,7 @@
 #include "database/DB_Dll.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "platform/ui/TextField.h"
+#include "replication/ModGruposEmp.h"
 #include "session/BasesDeDatos.h"
 #include "support/DatabaseTest.h"
 #include "support/ServerControl.h"
@@ -20,7 +21,7 @@ protected:
         seed({"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('UN', 'Unidad'), ('CJ', 'Caja')",
               "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('A-1', 'Tornillo', 'UN')"});
         openCompany();
-        ventana = std::make_unique<FrmEquivalencias>();
+        ventana = std::make_unique<FrmEquivalencias>(gBaseDatos(), Service<Replicacion>::get());
         ventana->show();
         QApplication::setActiveWindow(ventana.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));

@@ -16,10 +16,10 @@
 #include "session/ManejoInteractivo.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
+#include "suitesupport/QvFunciones.h"
 #include "support/DatabaseTest.h"
 #include "support/OperadorReal.h"
 #include "support/QStringPrinter.h"
-#include "suitesupport/QvFunciones.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -121,7 +121,7 @@ protected:
     void copyForReal()
     {
         ventana.reset();
-        replicaReal = std::make_unique<ReplicaGrupo>();
+        replicaReal = std::make_unique<ReplicaGrupo>(gBaseDatos());
         ventana = std::make_unique<FrmEquivalencias>(gBaseDatos(), *replicaReal);
     }
 

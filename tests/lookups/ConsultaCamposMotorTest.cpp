@@ -8,6 +8,7 @@
 #include "lookups/ModeloConsulta.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/TextField.h"
+#include "replication/ModGruposEmp.h"
 #include "session/BasesDeDatos.h"
 #include "support/OperadorReal.h"
 #include "support/QStringPrinter.h"
@@ -44,7 +45,7 @@ protected:
     void start()
     {
         ArranqueConsultas().PrepararConsultas(gBaseDatos().gConnString);
-        ventana = std::make_unique<FrmEquivalencias>();
+        ventana = std::make_unique<FrmEquivalencias>(gBaseDatos(), Service<Replicacion>::get());
         ventana->show();
         QApplication::setActiveWindow(ventana.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));

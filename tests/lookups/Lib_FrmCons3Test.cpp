@@ -8,9 +8,9 @@
 #include "platform/ui/Twips.h"
 #include "platform/ui/VbColor.h"
 #include "session/Sesion.h"
+#include "suitesupport/QvFunciones.h"
 #include "support/OperadorReal.h"
 #include "support/QStringPrinter.h"
-#include "suitesupport/QvFunciones.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -54,7 +54,7 @@ protected:
 
     Lib_FrmCons3& load(const QString& sql, const QString& campo = "IdUnidad")
     {
-        lista = std::make_unique<Lib_FrmCons3>();
+        lista = std::make_unique<Lib_FrmCons3>(gBaseDatos());
         lista->sql = sql;
         lista->CampoDevuelto = campo;
         lista->OrdenarPorLwv = !sql.contains("ORDER BY", Qt::CaseInsensitive);
@@ -210,7 +210,7 @@ TEST_P(Lib_FrmCons3Test, EscapeCancelsAndForgetsTheChoice)
 
 TEST_P(Lib_FrmCons3Test, CheckedRowsComeFromTheDefaultsAndMarcarInvertsThem)
 {
-    lista = std::make_unique<Lib_FrmCons3>();
+    lista = std::make_unique<Lib_FrmCons3>(gBaseDatos());
     lista->sql = kUnits;
     lista->CampoDevuelto = "IdUnidad";
     lista->CheckBoxes = true;
@@ -237,7 +237,7 @@ TEST_P(Lib_FrmCons3Test, ArticleRowsShowTheirStockLevelInItsColour)
     seed(
         {"INSERT INTO STK_STOCK (IdArticulo, Deposito, Stock, PuntoPedido) VALUES ('A-2', '1', 5, 3), "
          "('A-3', '1', 2, 3), ('A-4', '1', 3, 3), ('A-5', '1', 1, 0)"});
-    lista = std::make_unique<Lib_FrmCons3>();
+    lista = std::make_unique<Lib_FrmCons3>(gBaseDatos());
     lista->sql = "select IdArticulo, Stock, PuntoPedido from STK_MA_ARTICULOS order by IdArticulo";
     lista->MuestraStock = "SI";
     lista->StkNivel1 = 0x0000FF;
@@ -257,7 +257,7 @@ TEST_P(Lib_FrmCons3Test, ArticleRowsShowTheirStockLevelInItsColour)
 
 TEST_P(Lib_FrmCons3Test, QuantitiesGoUpAndDownAndAreTypedOnTheirColumn)
 {
-    lista = std::make_unique<Lib_FrmCons3>();
+    lista = std::make_unique<Lib_FrmCons3>(gBaseDatos());
     lista->sql = "select Descripcion, IdUnidad, '0' AS [**Cantidad**] from V_TA_UNIDAD";
     lista->UsaCantidades = true;
     lista->CheckBoxes = true;

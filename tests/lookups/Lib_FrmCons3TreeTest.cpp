@@ -32,7 +32,7 @@ class Lib_FrmCons3TreeTest : public ConsultasTest {
 protected:
     Lib_FrmCons3Tree& load(const QString& sql, const QString& campo, bool checks = false)
     {
-        arbol = std::make_unique<Lib_FrmCons3Tree>();
+        arbol = std::make_unique<Lib_FrmCons3Tree>(gBaseDatos());
         arbol->sql = sql;
         arbol->CampoDevuelto = campo;
         arbol->CheckBoxes = checks;

@@ -11,7 +11,7 @@ protected:
         createCompanyDatabase("TPV01", kPuntos);
     }
 
-    DestinoReplica destino{DatosDestino{kDestinoTPV, "0001", "Centro", kPuntos, "TPV01", "111", {}, {}}};
+    DestinoReplica destino{gBaseDatos(), DatosDestino{kDestinoTPV, "0001", "Centro", kPuntos, "TPV01", "111", {}, {}}};
 };
 
 TEST_P(DestinoReplicaTest, AStatementOnATargetThatIsNotOpenFailsAndLeavesItAlone)

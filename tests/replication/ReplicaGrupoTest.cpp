@@ -232,7 +232,7 @@ TEST_P(ReplicaGrupoTest, ARetryTakesTheRowAsTheCompanyHasItThenAndIsHarmlessTwic
           "VALUES ('A1', 'CJ', 'UN', 99)"},
          "TPV03", kPuntos);
     seed({"DELETE S_TA_EQUIV WHERE IDARTICULO = 'A1'", "UPDATE S_TA_EQUIV SET COEFICIENTE = 7"});
-    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
+    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>(gBaseDatos()));
     EXPECT_EQ(Service<Replicacion>::get().ReintentarPendientes(), 0);
     EXPECT_EQ(equivalencias("TPV03", kPuntos), QStringList{"A2 CJ UN = 7"});
     EXPECT_EQ(Service<Replicacion>::get().ReintentarPendientes(), 0);

@@ -5,8 +5,8 @@
 #include "replication/ReplicaGrupo.h"
 #include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
-#include "support/PedirReplica.h"
 #include "suitesupport/QvFunciones.h"
+#include "support/PedirReplica.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ void ReplicaTest::SetUp()
     addServer(kPuntos, TestEngine::SQLite);
     addServer(kGrupo, TestEngine::SQLite);
     createCompanyDatabase(kBaseGrupo, kGrupo);
-    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
+    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>(gBaseDatos()));
     openCompany();
 }
 

@@ -112,7 +112,7 @@ TEST_P(ReplicaVariasBasesTest, AGenericSaveWithAPointOfSaleStoppedHalfWayKeepsTh
     // kPasosEntreEventos articles or sooner: the server goes away the second
     // time, with two thirds of the save or more still to come.
     constexpr int kArticulos = 3 * Dll_Display::kPasosEntreEventos;
-    FrmEquivalencias ventana;
+    FrmEquivalencias ventana(gBaseDatos(), Service<Replicacion>::get());
     prepararGenerica(ventana, kArticulos);
     bool parado = false;
     int pasadas = 0;
@@ -160,7 +160,10 @@ namespace {
 // The real copy, with a look at the targets each time a save is about to commit.
 class ReplicaObservada : public ReplicaGrupo {
 public:
-    explicit ReplicaObservada(std::function<void()> alConfirmar) : alConfirmar_(std::move(alConfirmar)) {}
+    explicit ReplicaObservada(std::function<void()> alConfirmar)
+        : ReplicaGrupo(gBaseDatos()), alConfirmar_(std::move(alConfirmar))
+    {
+    }
     void ConfirmarCopias() override
     {
         ReplicaGrupo::ConfirmarCopias();
@@ -186,7 +189,7 @@ TEST_P(ReplicaVariasBasesTest, WhenALongSaveCommitsEveryTargetAlreadyHoldsItsRow
         centro.append(contar(contarGenericas, kCentro, kPuntos));
         norte.append(contar(contarGenericas, kNorte, kPostgres));
     }));
-    FrmEquivalencias ventana;
+    FrmEquivalencias ventana(gBaseDatos(), Service<Replicacion>::get());
     prepararGenerica(ventana, kArticulos);
     operador->answer(vb::vbYes);
     ventana.UtilVex1_Click("GRABAR");

@@ -25,10 +25,10 @@ TEST_P(IdBaseQuroCoreTest, ATypedIdentifierIsStoredOnceAndReadBackByEveryLaterCa
 {
     EXPECT_EQ(IdBaseQuroCore(), "");
     operador->answerInput(" 15 ");
-    EXPECT_TRUE(PedirIdBase());
+    EXPECT_TRUE(PedirIdBase(gBaseDatos()));
     EXPECT_EQ(IdBaseQuroCore(), "15");
     operador->answerInput("16");
-    EXPECT_TRUE(PedirIdBase());
+    EXPECT_TRUE(PedirIdBase(gBaseDatos()));
     EXPECT_EQ(IdBaseQuroCore(), "16");
     EXPECT_EQ(FilasDeLaClave(), 1);
     EXPECT_EQ(operador->boxes().size(), 2) << "only the two questions";
@@ -51,7 +51,7 @@ TEST_P(IdBaseQuroCoreTest, AnAnswerThatIsNoIdentifierIsExplainedAndNothingIsStor
     for (const auto& caso : casos) {
         operador->answerInput(caso.respuesta);
         operador->answer(vb::vbOK);
-        EXPECT_FALSE(PedirIdBase()) << caso.respuesta.toStdString();
+        EXPECT_FALSE(PedirIdBase(gBaseDatos())) << caso.respuesta.toStdString();
         const ScriptedDialogs::Box& aviso = operador->boxes().back();
         EXPECT_TRUE(aviso.prompt.startsWith(caso.comienzo)) << aviso.prompt.toStdString();
         EXPECT_EQ(aviso.buttons, caso.icono);
@@ -65,7 +65,7 @@ TEST_P(IdBaseQuroCoreTest, AFailedSaveIsReportedAndNotTakenAsStored)
     seed({"DROP TABLE TA_CONFIGURACION"});
     operador->answerInput("15");
     operador->answer(vb::vbOK);
-    EXPECT_FALSE(PedirIdBase());
+    EXPECT_FALSE(PedirIdBase(gBaseDatos()));
     EXPECT_TRUE(operador->boxes().back().prompt.startsWith("No se pudo guardar el Id de base.\r\n"));
     EXPECT_GT(operador->boxes().back().prompt.size(), QString("No se pudo guardar el Id de base.\r\n").size())
         << "the database's reason follows";
@@ -74,7 +74,7 @@ TEST_P(IdBaseQuroCoreTest, AFailedSaveIsReportedAndNotTakenAsStored)
     gBaseDatos().gCnn.Close();
     operador->answerInput("15");
     operador->answer(vb::vbOK);
-    EXPECT_FALSE(PedirIdBase());
+    EXPECT_FALSE(PedirIdBase(gBaseDatos()));
     EXPECT_EQ(operador->boxes().back().prompt,
               "No se pudo guardar el Id de base.\r\nLa base de datos no esta abierta.");
 }

@@ -38,7 +38,7 @@ protected:
     qint32 Ejecutar(QString programa, QString parametro = {})
     {
         qint32 resultado = 0;
-        MenuExes(programa, parametro, resultado);
+        MenuExes(gBaseDatos(), programa, parametro, resultado);
         return resultado;
     }
 
@@ -59,7 +59,7 @@ TEST_F(MenuExesTest, AProgramOfTheFolderReceivesTheSessionAsItsOneArgument)
     QString programaTexto = "SHELL:ABMTABLAS";
     QString parametro = "X TA_RUBROS";
     qint32 resultado = 0;
-    MenuExes(programaTexto, parametro, resultado);
+    MenuExes(gBaseDatos(), programaTexto, parametro, resultado);
 
     EXPECT_EQ(parametro, "TA_RUBROS");
     EXPECT_GT(resultado, 1) << "the started program's process id";
@@ -103,7 +103,7 @@ TEST_F(MenuExesTest, ALocalServicePageOpensOnTheDatabaseServersHost)
     QString programaTexto = "shell:http://localhost:5055/panel";
     QString parametro;
     qint32 resultado = 0;
-    MenuExes(programaTexto, parametro, resultado);
+    MenuExes(gBaseDatos(), programaTexto, parametro, resultado);
     EXPECT_EQ(resultado, 1);
     EXPECT_EQ(programaTexto, "http://SRV01:5055/panel");
     EXPECT_EQ(escritorio->opened, QStringList{"http://SRV01:5055/panel"});
@@ -170,7 +170,7 @@ TEST_F(MenuExesTest, RetryStartsTheProgramAgainAndAbortLeavesQuietly)
 
 TEST_F(MenuExesTest, TheLookupsNewCommandReachesMenuExesThroughItsSeam)
 {
-    Service<LanzadorNuevo>::install(std::make_unique<LanzadorMenuExes>());
+    Service<LanzadorNuevo>::install(std::make_unique<LanzadorMenuExes>(gBaseDatos()));
     QString programaTexto = "SHELL:ABMTABLAS";
     QString parametro = "V_TA_UNIDAD";
     qint32 resultado = 0;

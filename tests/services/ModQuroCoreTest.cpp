@@ -35,7 +35,7 @@ protected:
         QString programa = "SHELL:msedge --app=\"" + baseUrl + "/ventas/caja?directo=1\"";
         QString parametro;
         qint32 resultado = 0;
-        MenuExes(programa, parametro, resultado);
+        MenuExes(gBaseDatos(), programa, parametro, resultado);
         return resultado;
     }
 

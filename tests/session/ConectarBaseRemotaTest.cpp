@@ -52,7 +52,8 @@ protected:
 
 TEST_P(ConectarBaseRemotaTest, Port3306IsNeverTriedNorRecorded)
 {
-    EXPECT_FALSE(ConectarBaseRemota(kPuntos, kPuntoDeVenta, kPuntoDeVenta, kPuntoDeVenta, "0001", " 3306 "));
+    EXPECT_FALSE(
+        ConectarBaseRemota(gBaseDatos(), kPuntos, kPuntoDeVenta, kPuntoDeVenta, kPuntoDeVenta, "0001", " 3306 "));
     EXPECT_FALSE(remotaAbierta());
     db::Recordset punto = puntoDeVenta("0001");
     EXPECT_EQ(punto.Fields("CONECTADO").Value().toBool(), true);
@@ -62,7 +63,7 @@ TEST_P(ConectarBaseRemotaTest, Port3306IsNeverTriedNorRecorded)
 TEST_P(ConectarBaseRemotaTest, AReachablePointOfSaleIsOpenAndMarkedConnected)
 {
     seed({"UPDATE V_TA_TPV SET CONECTADO = 0"});
-    EXPECT_TRUE(ConectarBaseRemota(kPuntos, kPuntoDeVenta, kPuntoDeVenta, kPuntoDeVenta, "0001"));
+    EXPECT_TRUE(ConectarBaseRemota(gBaseDatos(), kPuntos, kPuntoDeVenta, kPuntoDeVenta, kPuntoDeVenta, "0001"));
     EXPECT_TRUE(remotaAbierta());
     EXPECT_EQ(gBaseRemota().gCnn.DefaultDatabase().toUpper(), kPuntoDeVenta);
     EXPECT_EQ(gBaseRemota().gCnn.CommandTimeout(), 360);
@@ -73,8 +74,8 @@ TEST_P(ConectarBaseRemotaTest, AReachablePointOfSaleIsOpenAndMarkedConnected)
 
 TEST_P(ConectarBaseRemotaTest, AnUnreachablePointOfSaleIsMarkedWithTheTimeOfTheAttemptWithoutAWord)
 {
-    ASSERT_TRUE(ConectarBaseRemota(kPuntos, kPuntoDeVenta, kPuntoDeVenta, kPuntoDeVenta, "0001"));
-    EXPECT_FALSE(ConectarBaseRemota(kPuntos, "NOEXISTE", "NOEXISTE", "NOEXISTE", "O'1"));
+    ASSERT_TRUE(ConectarBaseRemota(gBaseDatos(), kPuntos, kPuntoDeVenta, kPuntoDeVenta, kPuntoDeVenta, "0001"));
+    EXPECT_FALSE(ConectarBaseRemota(gBaseDatos(), kPuntos, "NOEXISTE", "NOEXISTE", "NOEXISTE", "O'1"));
     EXPECT_FALSE(remotaAbierta());
     db::Recordset punto = puntoDeVenta("O''1");
     EXPECT_EQ(punto.Fields("CONECTADO").Value().toBool(), false);
@@ -89,7 +90,7 @@ TEST_P(ConectarBaseRemotaTest, WithoutServerTheCentralServerIsReachedWithTheDefa
     abrirEstadisticas();
     addServer(ServidorCentral::kDireccion, TestEngine::SQLite);
     createCompanyDatabase(ServidorCentral::kBase, ServidorCentral::kDireccion);
-    EXPECT_TRUE(ConectarBaseRemota({}, {}, {}, {}, {}));
+    EXPECT_TRUE(ConectarBaseRemota(gBaseDatos(), {}, {}, {}, {}, {}));
     EXPECT_TRUE(remotaAbierta());
     EXPECT_EQ(gBaseRemota().gServidor, ServidorCentral::kDireccion);
     EXPECT_EQ(ajusteVX("grServer"), ServidorCentral::kDireccion);
@@ -105,7 +106,7 @@ TEST_P(ConectarBaseRemotaTest, APublicNameOfTheCentralServerBecomesItsAddress)
     GrabaCfgVX("grServer", ServidorCentral::kNombrePublico2);
     addServer(ServidorCentral::kDireccion, TestEngine::SQLite);
     createCompanyDatabase(ServidorCentral::kBase, ServidorCentral::kDireccion);
-    EXPECT_TRUE(ConectarBaseRemota({}, {}, {}, {}, {}));
+    EXPECT_TRUE(ConectarBaseRemota(gBaseDatos(), {}, {}, {}, {}, {}));
     EXPECT_EQ(ajusteVX("grServer"), ServidorCentral::kDireccion);
 }
 
@@ -113,14 +114,14 @@ TEST_P(ConectarBaseRemotaTest, WhenTheFirstSetFailsTheSecondIsWrittenAndTried)
 {
     abrirEstadisticas();
     addServer(ServidorCentral::kDireccion, TestEngine::SQLite);
-    EXPECT_FALSE(ConectarBaseRemota({}, {}, {}, {}, {}));
+    EXPECT_FALSE(ConectarBaseRemota(gBaseDatos(), {}, {}, {}, {}, {}));
     EXPECT_EQ(ajusteVX("grServer1"), ServidorCentral::kNombrePublicoRespaldo);
     EXPECT_EQ(ajusteVX("grdbname1"), ServidorCentral::kBase);
     EXPECT_EQ(ajusteVX("grpass1"), ServidorCentral::kPassword);
 
     GrabaCfgVX("grServer1", kPuntos);
     GrabaCfgVX("grdbname1", kPuntoDeVenta);
-    EXPECT_TRUE(ConectarBaseRemota({}, {}, {}, {}, {}));
+    EXPECT_TRUE(ConectarBaseRemota(gBaseDatos(), {}, {}, {}, {}, {}));
     EXPECT_EQ(gBaseRemota().gDBName, kPuntoDeVenta);
     EXPECT_TRUE(operador->boxes().isEmpty());
 }

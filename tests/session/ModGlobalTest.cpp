@@ -22,7 +22,8 @@ protected:
 
     void run(const QStringList& sentencias, bool omitirDuplicado = false)
     {
-        GActualizarDatoScript(sentencias, huboError, codigoError, omitirDuplicado, false, script, mensaje, true);
+        GActualizarDatoScript(gBaseDatos(), sentencias, huboError, codigoError, omitirDuplicado, false, script, mensaje,
+                              true);
     }
 
     DB_Dll& base = gBaseDatos();

@@ -26,7 +26,7 @@ protected:
 TEST_P(RegistroFallasTest, AFailedStatementIsRecordedInAuxErr)
 {
     QString proceso = "Replica";
-    GrabarErrorAux("UPDATE X SET A = 1", proceso, 2627, QString(300, u'd'));
+    GrabarErrorAux(gBaseDatos(), "UPDATE X SET A = 1", proceso, 2627, QString(300, u'd'));
     db::Recordset row = rows("AUX_ERR");
     ASSERT_FALSE(row.Eof());
     EXPECT_EQ(row.Fields("Proceso").Value().toText(), "Replica");
@@ -42,14 +42,14 @@ TEST_P(RegistroFallasTest, AFailedStatementIsRecordedInAuxErr)
 TEST_P(RegistroFallasTest, AnEmptyProcessBecomesTheExecutableName)
 {
     QString proceso;
-    GrabarErrorAux("X", proceso, 1, "d");
+    GrabarErrorAux(gBaseDatos(), "X", proceso, 1, "d");
     EXPECT_EQ(proceso, os::executableName());
     EXPECT_EQ(rows("AUX_ERR").Fields("Proceso").Value().toText(), os::executableName());
 }
 
 TEST_P(RegistroFallasTest, ARefusedSignInIsAudited)
 {
-    RegistrarAccion("", "", "0", true, false, false, "Intento de inicio de sesion fallido", "", false);
+    RegistrarAccion(gBaseDatos(), "", "", "0", true, false, false, "Intento de inicio de sesion fallido", "", false);
     db::Recordset row = rows("V_MV_CPTEACCIONES");
     ASSERT_FALSE(row.Eof());
     EXPECT_EQ(row.Fields("Tipo_accion").Value().toText(), "A");
@@ -65,9 +65,9 @@ TEST_P(RegistroFallasTest, ARefusedSignInIsAudited)
 
 TEST_P(RegistroFallasTest, TheActionTypeFollowsTheFlags)
 {
-    RegistrarAccion("FA", "0001-00000012", "", false, true, false, "x", "1.1.01", false);
-    RegistrarAccion("FA", "1", "3", false, false, true, "x", "", false);
-    RegistrarAccion("FA", "1", "3", true, true, false, "x", "", true);
+    RegistrarAccion(gBaseDatos(), "FA", "0001-00000012", "", false, true, false, "x", "1.1.01", false);
+    RegistrarAccion(gBaseDatos(), "FA", "1", "3", false, false, true, "x", "", false);
+    RegistrarAccion(gBaseDatos(), "FA", "1", "3", true, true, false, "x", "", true);
     db::Recordset row = rows("V_MV_CPTEACCIONES");
     EXPECT_EQ(row.Fields("Tipo_accion").Value().toText(), "M");
     EXPECT_EQ(row.Fields("TC").Value().toText(), "FA");
@@ -82,7 +82,7 @@ TEST_P(RegistroFallasTest, TheActionTypeFollowsTheFlags)
 TEST_P(RegistroFallasTest, AUserNameWithAnApostropheIsRecordedAsTyped)
 {
     gSesion().gUsuarioLogeado = "O'Neill";
-    RegistrarAccion("", "", "", true, false, false, "Intento de inicio de sesion fallido", "", false);
+    RegistrarAccion(gBaseDatos(), "", "", "", true, false, false, "Intento de inicio de sesion fallido", "", false);
     EXPECT_EQ(rows("V_MV_CPTEACCIONES").Fields("Usuario").Value().toText(), "O'Neill");
 }
 

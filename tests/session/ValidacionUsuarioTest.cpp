@@ -3,9 +3,9 @@
 #include "session/BasesDeDatos.h"
 #include "session/Sesion.h"
 #include "session/ValidacionUsuario.h"
-#include "support/DatabaseTest.h"
 #include "suitesupport/QvFunciones.h"
 #include "suitesupport/QvSistema.h"
+#include "support/DatabaseTest.h"
 
 #include <QDateTime>
 
@@ -36,45 +36,45 @@ protected:
 
 TEST_P(ValidacionUsuarioTest, TheDatabaseLoginNeedsNoPassword)
 {
-    EXPECT_TRUE(UsuarioValido("empresa", "cualquiera"));
+    EXPECT_TRUE(UsuarioValido(gBaseDatos(), "empresa", "cualquiera"));
     EXPECT_EQ(gSesion().gUsuarioLogeado, "empresa");
 }
 
 TEST_P(ValidacionUsuarioTest, PasswordsCompareWithoutCase)
 {
     base.gEsAdmin = false;
-    EXPECT_TRUE(UsuarioValido(" ANA ", "SECRETO"));
+    EXPECT_TRUE(UsuarioValido(gBaseDatos(), " ANA ", "SECRETO"));
     EXPECT_TRUE(base.gEsAdmin);
-    EXPECT_TRUE(UsuarioValido("luis", "Clave"));
+    EXPECT_TRUE(UsuarioValido(gBaseDatos(), "luis", "Clave"));
     EXPECT_FALSE(base.gEsAdmin);
 }
 
 TEST_P(ValidacionUsuarioTest, AWrongPasswordStillNamesTheUser)
 {
     gSesion().gUsuarioLogeado = "antes";
-    EXPECT_FALSE(UsuarioValido("ANA", "otra"));
+    EXPECT_FALSE(UsuarioValido(gBaseDatos(), "ANA", "otra"));
     EXPECT_EQ(gSesion().gUsuarioLogeado, "ANA");
 }
 
 TEST_P(ValidacionUsuarioTest, UsersOfAnotherSystemOrUnknownAreRefused)
 {
     gSesion().gUsuarioLogeado = "antes";
-    EXPECT_FALSE(UsuarioValido("OTRO", "clave"));
-    EXPECT_FALSE(UsuarioValido("NADIE", ""));
+    EXPECT_FALSE(UsuarioValido(gBaseDatos(), "OTRO", "clave"));
+    EXPECT_FALSE(UsuarioValido(gBaseDatos(), "NADIE", ""));
     EXPECT_EQ(gSesion().gUsuarioLogeado, "antes");
 }
 
 TEST_P(ValidacionUsuarioTest, AnApostropheInTheNameIsJustALetter)
 {
-    EXPECT_TRUE(UsuarioValido("O'NEILL", "X"));
-    EXPECT_FALSE(UsuarioValido("x' OR '1'='1", "clave"));
+    EXPECT_TRUE(UsuarioValido(gBaseDatos(), "O'NEILL", "X"));
+    EXPECT_FALSE(UsuarioValido(gBaseDatos(), "x' OR '1'='1", "clave"));
     EXPECT_TRUE(operador->boxes().isEmpty());
 }
 
 TEST_P(ValidacionUsuarioTest, TheEntryIsRecordedWithTheMenuEntryThatGrantsIt)
 {
     gSesion().gUsuarioLogeado = "ana";
-    RegistraIngresoTarea();
+    RegistraIngresoTarea(gBaseDatos());
     db::Recordset row = accesses();
     ASSERT_FALSE(row.Eof());
     EXPECT_EQ(row.Fields("Maquina").Value().toText(), QvSistema::NombreEquipo().trimmed().toUpper());
@@ -90,9 +90,9 @@ TEST_P(ValidacionUsuarioTest, WithoutATaskTheEntryIsRecordedAllTheSame)
 {
     gSesion().gUsuarioLogeado = "LUIS";
     base.gUsuario = "OTRO_LOGIN";
-    RegistraIngresoTarea();
+    RegistraIngresoTarea(gBaseDatos());
     base.gUsuario = kCompany;
-    RegistraIngresoTarea();
+    RegistraIngresoTarea(gBaseDatos());
     db::Recordset row = accesses();
     EXPECT_EQ(row.Fields("Tarea").Value().toText(), "") << "no menu entry grants it";
     row.MoveNext();
@@ -103,7 +103,7 @@ TEST_P(ValidacionUsuarioTest, WithoutATaskTheEntryIsRecordedAllTheSame)
 TEST_P(ValidacionUsuarioTest, AnApostropheIsDroppedFromTheRecordAndTheSession)
 {
     gSesion().gUsuarioLogeado = "O'Neill";
-    RegistraIngresoTarea();
+    RegistraIngresoTarea(gBaseDatos());
     db::Recordset row = accesses();
     ASSERT_FALSE(row.Eof());
     EXPECT_EQ(row.Fields("Usuario").Value().toText(), "ONEILL");

@@ -6,8 +6,8 @@
 #include "session/Sesion.h"
 #include "session/VentanaAcceso.h"
 #include "session/frmAcceso.h"
-#include "support/DatabaseTest.h"
 #include "suitesupport/QvFunciones.h"
+#include "support/DatabaseTest.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -201,7 +201,7 @@ TEST_F(frmAccesoTest, RegisteringStartsOdbcAndKeepsTheCompanyDatabaseOpen)
     writeProgramFile("ODBC.exe", "");
     createCompanyDatabase("SUCURSAL");
     openCompany();
-    frmAcceso ventana;
+    frmAcceso ventana(gBaseDatos().gDBName);
     escribir(ventana, " ANA ", "Secreto", " sucursal ", " LOCAL ");
     ventana.CmdRegistrar->click();
 

@@ -7,9 +7,9 @@
 #include "session/BasesDeDatos.h"
 #include "session/BasesRegistradas.h"
 #include "session/ManejoInteractivo.h"
+#include "suitesupport/QvFunciones.h"
 #include "support/PedirReplica.h"
 #include "support/ProgramTest.h"
-#include "suitesupport/QvFunciones.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -141,7 +141,7 @@ TEST_F(DatosDemoTest, AnEquivalenceSavedInTheDemoCompanyReachesBothDemoPointsOfS
     empresa.gDBName = empresa.gUsuario = empresa.gUserPassWord = kEmpresaDemo;
     empresa.OpenServerADODB(false, 3, {}, true, true);
     ASSERT_EQ(empresa.gCnn.State(), db::ado::adStateOpen);
-    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>());
+    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>(gBaseDatos()));
 
     empresa.EjecutaConsultaSQL("INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE) VALUES ("
                                + EntreComillas(articulo) + ", 'DOC', 'UN', 12)");

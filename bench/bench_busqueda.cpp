@@ -16,6 +16,7 @@
 #include "platform/db/engines/SqliteEngine.h"
 #include "platform/db/engines/SqliteFunctions.h"
 #include "platform/os/System.h"
+#include "session/ServidoresDelPrograma.h"
 
 #include <QApplication>
 #include <QDir>
@@ -87,6 +88,7 @@ int main(int argc, char* argv[])
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
     const QStringList argumentos = QApplication::arguments();
     const qsizetype opcion = argumentos.indexOf("--carpeta");
     const QString carpeta = opcion > 0 && opcion + 1 < argumentos.size()

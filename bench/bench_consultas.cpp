@@ -5,6 +5,7 @@
 // each beside what the database alone takes for the same statement.
 #include "Comprobacion.h"
 #include "DatosDemo.h"
+#include "session/ServidoresDelPrograma.h"
 
 #include "database/DB_Dll.h"
 #include "lookups/CajasBusqueda.h"
@@ -166,6 +167,7 @@ int main(int argc, char* argv[])
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
     BasesDeDatos bases;
     QTextStream salida(stdout);
     const QString carpeta = argc > 1 ? QString(argv[1]) : QDir(app.applicationDirPath()).filePath("demo-1000000");

@@ -18,6 +18,7 @@
 #include "platform/ui/TextField.h"
 #include "replication/ReplicaGrupo.h"
 #include "session/BasesDeDatos.h"
+#include "session/ServidoresDelPrograma.h"
 #include "suitesupport/QvFunciones.h"
 
 #include <QApplication>
@@ -203,6 +204,7 @@ int main(int argc, char* argv[])
     os::keepFreedMemoryForReuse();  // as the program does at start
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
     BasesDeDatos bases;
     QTemporaryDir carpeta;
     qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());

@@ -14,6 +14,7 @@
 #include "platform/os/AnsiFile.h"
 #include "platform/os/MemoryReuse.h"
 #include "platform/os/System.h"
+#include "session/ServidoresDelPrograma.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -122,6 +123,7 @@ int main(int argc, char* argv[])
 {
     os::keepFreedMemoryForReuse();  // as the program does at start
     QCoreApplication app(argc, argv);
+    Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
     QTemporaryDir carpeta;
     qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());
     os::writeAnsiFile(carpeta.filePath("servidores.ini"), "[BENCH]\r\nmotor=sqlite\r\ncarpeta=.\r\n");

@@ -10,6 +10,7 @@
 #include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
 #include "session/BasesDeDatos.h"
+#include "session/ServidoresDelPrograma.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -86,6 +87,7 @@ int main(int argc, char* argv[])
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
     BasesDeDatos bases;
     QTemporaryDir carpeta;
     qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());

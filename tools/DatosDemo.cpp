@@ -9,13 +9,14 @@
 #include "platform/db/DbErrors.h"
 #include "platform/db/Dialect.h"
 #include "platform/db/EngineFactory.h"
+#include "platform/db/ServerList.h"
 #include "platform/db/engines/OdbcEngine.h"
 #include "platform/db/engines/SqliteFunctions.h"
 #include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/AnsiFile.h"
-#include "platform/os/PrivateProfile.h"
 #include "platform/os/System.h"
 #include "session/BasesRegistradas.h"
+#include "session/ServidoresDelPrograma.h"
 #include "session/VerificaConexion.h"
 #include "suitesupport/QvFunciones.h"
 
@@ -513,8 +514,8 @@ bool crearArchivo(const QString& carpetaDatos, const BaseDemo& demo, bool reempl
 // one an installed program starts with).
 void registrarServidorDemo(const QString& carpeta)
 {
-    const QString ruta = os::findFileIgnoringCase(carpeta, db::kServerRegistryFile);
-    if (!os::readProfileString(ruta, kServidorDemo, "motor", {}, os::ProfileEncoding::Utf8OrAnsi).isEmpty()) return;
+    if (!db::ServerList::read(carpeta, kArchivoServidores).engine(kServidorDemo).isEmpty()) return;
+    const QString ruta = os::findFileIgnoringCase(carpeta, kArchivoServidores);
     const QString seccion = QString("[%1]\r\nmotor=sqlite\r\ncarpeta=%2\r\n").arg(kServidorDemo, kCarpetaDatos);
     if (!os::appendAnsiText(ruta, os::kCrLf + seccion)) throw ErrorVB(-1, "No se puede escribir " + ruta);
 }
@@ -573,14 +574,12 @@ bool crearEnServidor(db::OdbcEngine& administrador, const QString& cadena, const
 
 int crearEnServidorOdbc(const OpcionesDemo& opciones)
 {
-    const QString registro = os::findFileIgnoringCase(opciones.carpeta, db::kServerRegistryFile);
-    const auto valor = [&](const char* clave) {
-        return os::readProfileString(registro, opciones.servidor, clave, {}, os::ProfileEncoding::Utf8OrAnsi).trimmed();
-    };
-    const QString cadena = valor("cadena");
-    if (valor("motor").compare("odbc", Qt::CaseInsensitive) != 0 || cadena.isEmpty())
-        throw ErrorVB(-1,
-                      "El servidor " + opciones.servidor + " no figura en " + registro + " con motor=odbc y cadena=.");
+    const db::ServerList servidores = db::ServerList::read(opciones.carpeta, kArchivoServidores);
+    const QString cadena = servidores.odbcText(opciones.servidor);
+    if (servidores.engine(opciones.servidor).compare("odbc", Qt::CaseInsensitive) != 0 || cadena.isEmpty())
+        throw ErrorVB(-1, "El servidor " + opciones.servidor + " no figura en "
+                              + os::findFileIgnoringCase(opciones.carpeta, kArchivoServidores)
+                              + " con motor=odbc y cadena=.");
     try {
         db::OdbcEngine administrador(db::odbcTextWithLogin(cadena, opciones.administrador, opciones.claveAdministrador),
                                      kBaseAdministracion, kEsperaServidor);

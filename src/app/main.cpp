@@ -14,6 +14,7 @@
 #include "session/BasesDeDatos.h"
 #include "session/OpcionesPrograma.h"
 #include "session/ParametrosSesion.h"
+#include "session/ServidoresDelPrograma.h"
 #include "session/Sesion.h"
 #include "session/VentanaAcceso.h"
 #include "session/VerificaConexion.h"
@@ -146,6 +147,7 @@ int main(int argc, char* argv[])
     // Installed, the program writes its files in the user's own folder,
     // which the first start makes from the package's templates.
     os::prepareProgramFolder(os::programFolder(), os::templateFolderFor(os::executableFolder()));
+    Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
     BasesDeDatos bases;
     if (verificar) return VerificarDesdeConsola(bases.empresa, linea, *FormatoDeSalida(opciones.value(kFormato)));
     FijarLineaComandoProceso(linea);

@@ -5,6 +5,7 @@
 #include "platform/VbText.h"
 #include "platform/db/EngineFactory.h"
 #include "platform/db/ErrorMap.h"
+#include "platform/db/ServerDirectory.h"
 #include "platform/os/Desktop.h"
 #include "platform/os/DesktopShortcut.h"
 #include "platform/os/System.h"
@@ -302,7 +303,7 @@ void frmAcceso::MensajeInicial(QLineEdit& Caja)
 void frmAcceso::mostrarMotor()
 {
     const QString servidor = vb::Trim(TxtServidor->text());
-    CboPlataformaDB->setItemText(0, db::engineNameOf(servidor.left(servidor.indexOf(u':'))));
+    CboPlataformaDB->setItemText(0, db::engineNameOf(servidor.left(servidor.indexOf(u':')), db::currentServers()));
 }
 
 // --- the buttons -------------------------------------------------------------------------------

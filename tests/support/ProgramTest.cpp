@@ -7,6 +7,7 @@
 #include "platform/os/System.h"
 #include "replication/ModGruposEmp.h"
 #include "session/ParametrosSesion.h"
+#include "session/ServidoresDelPrograma.h"
 #include "session/Sesion.h"
 #include "session/VentanaAcceso.h"
 
@@ -33,7 +34,9 @@ void resetServices()
     Service<ConsultaCampos>::install(nullptr);
     Service<Replicacion>::install(nullptr);
     Service<LanzadorNuevo>::install(nullptr);
-    // As the program has it: the start-up's banner and lookup set-up.
+    // As the program has them: the server registry, the start-up's banner
+    // and lookup set-up.
+    Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
     Service<ConsultasArranque>::install(std::make_unique<ArranqueConsultas>());
 }
 

@@ -5,6 +5,7 @@
 #include "platform/db/ConnectionString.h"
 #include "platform/db/EngineFactory.h"
 #include "platform/db/ErrorMap.h"
+#include "platform/db/ServerDirectory.h"
 
 namespace db {
 
@@ -36,7 +37,7 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     try {
         const db::ConnectionString text(connectionString);
         const int timeout = text.connectTimeout() > 0 ? text.connectTimeout() : connectionTimeout_;
-        core_->engine = openEngine(text, timeout);
+        core_->engine = openEngine(text, currentServers(), timeout);
     } catch (const EngineFailure& failure) {
         core_->raise(failure, ErrorMap::Context::Open, kSource);
     }

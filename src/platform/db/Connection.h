@@ -20,8 +20,8 @@ constexpr int adSchemaTables = 20;
 }  // namespace ado
 
 // A database connection with ADO's shape. The connection text keeps the
-// suite's own form; the server it names is looked up in the server registry
-// (servidores.ini) to find its engine. Statements are SQL Server text and are
+// suite's own form; the server it names is looked up in the installed server
+// directory (ServerDirectory.h) to find its engine. Statements are SQL Server text and are
 // translated for the engine underneath. Failures raise ErrorVB with the
 // numbers of ErrorMap and fill Errors.
 class Connection {

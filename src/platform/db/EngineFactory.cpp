@@ -3,30 +3,15 @@
 #include "platform/VbText.h"
 #include "platform/db/ConnectionString.h"
 #include "platform/db/DbErrors.h"
+#include "platform/db/ServerList.h"
 #include "platform/db/engines/OdbcEngine.h"
 #include "platform/db/engines/SqliteEngine.h"
-#include "platform/os/PrivateProfile.h"
-#include "platform/os/System.h"
 
-#include <QDir>
 #include <QRegularExpression>
 
 namespace db {
 
 namespace {
-
-QString registryPath() { return os::findFileIgnoringCase(os::programFolder(), kServerRegistryFile); }
-
-QString registryValue(const QString& server, const QString& key)
-{
-    return vb::Trim(os::readProfileString(registryPath(), vb::Trim(server), key, {}, os::ProfileEncoding::Utf8OrAnsi));
-}
-
-QString folderOf(const QString& server)
-{
-    const QString folder = registryValue(server, "carpeta");
-    return QDir(os::programFolder()).absoluteFilePath(folder.isEmpty() ? QString(".") : folder);
-}
 
 constexpr int kSqlServerPort = 1433;
 
@@ -39,14 +24,14 @@ QString odbcTextWithLogin(const QString& cadena, const QString& user, const QStr
         .replace("{clave}", password, Qt::CaseInsensitive);
 }
 
-QString engineNameOf(const QString& server)
+QString engineNameOf(const QString& server, const ServerList& servers)
 {
-    const QString engine = registryValue(server, "motor");
+    const QString engine = servers.engine(server);
     if (vb::SameText(engine, "sqlite")) return QStringLiteral("SQLite");
     if (!vb::SameText(engine, "odbc")) return QStringLiteral("SQL Server");
     static const QRegularExpression driver(QStringLiteral("driver\\s*=\\s*\\{?([^};]+)"),
                                            QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch nombre = driver.match(registryValue(server, "cadena"));
+    const QRegularExpressionMatch nombre = driver.match(servers.odbcText(server));
     return nombre.hasMatch() ? vb::Trim(nombre.captured(1)) : QStringLiteral("ODBC");
 }
 
@@ -63,7 +48,7 @@ QString freeTdsText(const ConnectionString& text)
            + ";PWD=" + text.password() + ";TDS_Version=7.4;";
 }
 
-std::unique_ptr<Engine> openEngine(const ConnectionString& text, int timeoutSeconds)
+std::unique_ptr<Engine> openEngine(const ConnectionString& text, const ServerList& servers, int timeoutSeconds)
 {
     if (text.isAccess()) {
         throw EngineFailure{Situation::DatabaseNotFound,
@@ -72,12 +57,12 @@ std::unique_ptr<Engine> openEngine(const ConnectionString& text, int timeoutSeco
                             0};
     }
     if (text.isOracle()) {
-        const QString cadena = registryValue("ORACLE", "cadena");
+        const QString cadena = servers.odbcText("ORACLE");
         if (cadena.isEmpty()) {
             throw EngineFailure{Situation::ServerNotFound,
                                 "No hay un controlador de Oracle configurado: falta la entrada [ORACLE] con "
                                 "cadena= en "
-                                    + QString(kServerRegistryFile) + ".",
+                                    + servers.fileName() + ".",
                                 {},
                                 0};
         }
@@ -85,12 +70,11 @@ std::unique_ptr<Engine> openEngine(const ConnectionString& text, int timeoutSeco
                                             timeoutSeconds);
     }
     const QString server = text.server();
-    const QString engine = registryValue(server, "motor");
-    if (vb::SameText(engine, "sqlite")) return std::make_unique<SqliteEngine>(folderOf(server), text.database());
+    const QString engine = servers.engine(server);
+    if (vb::SameText(engine, "sqlite")) return std::make_unique<SqliteEngine>(servers.folder(server), text.database());
     if (vb::SameText(engine, "odbc")) {
-        return std::make_unique<OdbcEngine>(
-            odbcTextWithLogin(registryValue(server, "cadena"), text.user(), text.password()), text.database(),
-            timeoutSeconds);
+        return std::make_unique<OdbcEngine>(odbcTextWithLogin(servers.odbcText(server), text.user(), text.password()),
+                                            text.database(), timeoutSeconds);
     }
     return std::make_unique<OdbcEngine>(freeTdsText(text), text.database(), timeoutSeconds);
 }

@@ -22,34 +22,48 @@ QString sectionName(const QString& line)
     return (close < 0 ? line.mid(1) : line.mid(1, close - 1)).trimmed();
 }
 
+bool sameName(const QString& a, const QString& b) { return a.compare(b.trimmed(), Qt::CaseInsensitive) == 0; }
+
 }  // namespace
+
+std::optional<QString> Profile::value(const QString& section, const QString& key) const
+{
+    for (const Section& candidate : sections_) {
+        if (!sameName(candidate.name, section)) continue;
+        // Only the first matching section counts.
+        for (const auto& [name, value] : candidate.keys) {
+            if (sameName(name, key)) return value;
+        }
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<Profile> readProfile(const QString& path, ProfileEncoding encoding)
+{
+    const auto lines = encoding == ProfileEncoding::Ansi ? readAnsiLines(path) : readUtf8OrAnsiLines(path);
+    if (!lines) return std::nullopt;
+    Profile profile;
+    for (const QString& raw : *lines) {
+        const QString line = raw.trimmed();
+        if (isSectionHeader(line)) {
+            profile.sections_.append({sectionName(line), {}});
+            continue;
+        }
+        if (profile.sections_.isEmpty() || line.startsWith(u';')) continue;
+        const auto equals = line.indexOf(u'=');
+        if (equals < 0) continue;
+        profile.sections_.last().keys.append({line.left(equals).trimmed(), unquoted(line.mid(equals + 1).trimmed())});
+    }
+    return profile;
+}
 
 QString readProfileString(const QString& path, const QString& section, const QString& key, const QString& defaultValue,
                           ProfileEncoding encoding)
 {
-    const auto lines = encoding == ProfileEncoding::Ansi ? readAnsiLines(path) : readUtf8OrAnsiLines(path);
-    if (!lines) return defaultValue;
-
-    const QString wantedSection = section.trimmed();
-    const QString wantedKey = key.trimmed();
-    bool inSection = false;
-    bool sectionSeen = false;
-    for (const QString& raw : *lines) {
-        const QString line = raw.trimmed();
-        if (isSectionHeader(line)) {
-            if (sectionSeen) break;  // only the first matching section counts
-            inSection = sectionName(line).compare(wantedSection, Qt::CaseInsensitive) == 0;
-            sectionSeen = inSection;
-            continue;
-        }
-        if (!inSection || line.startsWith(u';')) continue;
-        const auto equals = line.indexOf(u'=');
-        if (equals < 0) continue;
-        if (line.left(equals).trimmed().compare(wantedKey, Qt::CaseInsensitive) == 0) {
-            return unquoted(line.mid(equals + 1).trimmed());
-        }
-    }
-    return defaultValue;
+    const auto profile = readProfile(path, encoding);
+    if (!profile) return defaultValue;
+    return profile->value(section, key).value_or(defaultValue);
 }
 
 }  // namespace os

@@ -1,8 +1,10 @@
 #include "platform/VbText.h"
 #include "platform/db/ColumnType.h"
 #include "platform/db/Connection.h"
+#include "platform/db/ServerDirectory.h"
 #include "platform/db/StatementLog.h"
 #include "platform/db/engines/SqliteEngine.h"
+#include "platform/os/System.h"
 #include "support/DatabaseTest.h"
 #include "support/ErrorNumber.h"
 #include "support/QStringPrinter.h"
@@ -73,6 +75,25 @@ TEST_P(ConnectionTest, AnUnknownServerCannotBeReached)
     EXPECT_EQ(errorNumber([&] { connection.Open("PROVIDER=SQLOLEDB;Server=OTRO;Database =EMPRESA;"); }), -2147467259);
     EXPECT_EQ(connection.errors().Item(0).NativeError, 17);
     EXPECT_EQ(connection.errors().Item(0).SQLState, "08001");
+}
+
+// The connection finds its server in the list it is handed only: nothing
+// reads the program folder's registry behind the program's back.
+TEST_P(ConnectionTest, ServersAreFoundInTheInstalledListOnly)
+{
+    struct OtraLista : ServerDirectory {
+        ServerList servers() const override { return ServerList::read(os::programFolder(), "otros.ini"); }
+    };
+    const QDir folder(programFolder());
+    ASSERT_TRUE(QFile::rename(folder.filePath("servidores.ini"), folder.filePath("otros.ini")));
+    Service<ServerDirectory>::install(std::make_unique<OtraLista>());
+    connection.Open(connectionText());
+    EXPECT_EQ(connection.State(), ado::adStateOpen);
+    connection.Close();
+
+    Service<ServerDirectory>::install(nullptr);
+    EXPECT_EQ(errorNumber([&] { connection.Open(connectionText()); }), -2147467259)
+        << "without a list, LOCAL is a SQL Server that nobody runs";
 }
 
 TEST_P(ConnectionTest, ObjectStatesAreChecked)

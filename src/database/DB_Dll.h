@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/DatosConexion.h"
 #include "database/ManejoFallos.h"
 #include "platform/ErrorVB.h"
 #include "platform/TrapErrores.h"
@@ -19,8 +20,9 @@
 // company and statistics databases ask the operator; the databases that
 // replication and the remote link write to are quiet, so that their failures
 // never raise the company server's questions, never open the login window
-// and never end the program.
-class DB_Dll {
+// and never end the program. The facts of its connection and of the session
+// keep the suite's names, grouped in the two structures it is made of.
+class DB_Dll : public DatosConexion, public DatosSesion {
 public:
     explicit DB_Dll(std::unique_ptr<ManejoFallos> manejo = std::make_unique<ManejoSilencioso>())
         : manejo_(std::move(manejo))
@@ -33,30 +35,8 @@ public:
     static constexpr char pSQLOLEDB[] = "SQLOLEDB";
     static constexpr char pORACLE[] = "OraOLEDB.Oracle.1";
 
-    // Public fields, in their declaration order.
     bool gOpenFlag = false;
-    Variant gIgnoraPassWord;
     db::Connection gCnn;
-    db::Recordset glrcs;
-    Variant gCursorLocation;
-    QString gProveedor;
-    QString gDsn;
-    QString gServidor;  // a "#" anywhere marks an Oracle server
-    QString gDBName;
-    QString gUsuario;
-    bool gEsAdmin = false;
-    QString gUserPassWord;
-    QString gConnString;
-    QString gExtended;
-    QString gLogErr;
-    bool ParametrosSQL = false;
-
-    // What the session tells the class, given by the start-up: the signed-in
-    // user, offered in the login window and checked for administration, and
-    // whether restricted views hide accounting entries too.
-    QString gUsuarioLogeado;
-    QString gPasswordUsuario;
-    bool gConfidencialidad = false;
 
     QString ArchivoErrores() const { return gLogErr; }
     void setArchivoErrores(const Variant& archivo) { gLogErr = archivo.textOrEmpty(); }
@@ -168,6 +148,7 @@ private:
     // A failed statement of a quiet object is always in the error list.
     void anotarFallo(const ErrorVB& error);
 
+    QString gLogErr;
     std::unique_ptr<ManejoFallos> manejo_;
     int contadorAbrirRecordset_ = 0;
     int contadorAsegurarConexion_ = 0;

@@ -2,17 +2,22 @@
 
 #include "platform/ui/Dialogs.h"
 
-void AvanceEnCartel::Empezar(const QString& titulo) { cartel_.CartelInicio(titulo, true); }
-
-bool AvanceEnCartel::Seguir(const QString& articulo)
+void AvanceEnCartel::Empezar(const QString& titulo)
 {
-    bool cancelado = false;
-    cartel_.CartelMostrar(cancelado, Variant(articulo));
-    if (!cancelado) return true;
+    cancelado_ = false;
+    cartel_.CartelInicio(titulo, true);
+}
+
+void AvanceEnCartel::Mostrar(const QString& articulo) { cartel_.CartelMostrar(cancelado_, Variant(articulo)); }
+
+bool AvanceEnCartel::Seguir()
+{
+    if (!cancelado_) return true;
     if (MsgBox("-Desea cancelar la grabacion?.", vb::vbQuestion + vb::vbYesNo + vb::vbDefaultButton2, "Atención")
         == vb::vbYes) {
         return false;
     }
+    cancelado_ = false;
     cartel_.CartelReanudar();
     return true;
 }

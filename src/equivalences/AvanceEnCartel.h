@@ -11,9 +11,12 @@ public:
     explicit AvanceEnCartel(const QString& baseDatos) { cartel_.setBaseDatos(baseDatos); }
 
     void Empezar(const QString& titulo) override;
-    bool Seguir(const QString& articulo) override;
+    void Mostrar(const QString& articulo) override;
+    bool CancelacionPendiente() const override { return cancelado_; }
+    bool Seguir() override;
     void Terminar() override;
 
 private:
     Dll_Display cartel_;
+    bool cancelado_ = false;
 };

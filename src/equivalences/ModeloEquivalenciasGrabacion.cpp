@@ -10,7 +10,6 @@
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
 #include "platform/db/GroupedCommits.h"
-#include "platform/ui/BeforeDialog.h"
 #include "replication/ModGruposEmp.h"
 #include "session/ModGlobal.h"
 #include "suitesupport/QvFunciones.h"
@@ -126,17 +125,16 @@ bool ModeloEquivalencias::borrarPorArticulo(TrapErrores& trap)
 
 // A generic save writes in short transactions rather than one commit per
 // article. What the operator is told was written is committed first: the
-// stretch is committed before any box is shown (the cancel question, an
-// error's treatment), when the save ends or is cancelled, and at the latest
-// every GroupedCommits::kRowsPerCommit rows or kTimePerCommit. A crash of the
-// program during the save may therefore lose only the last of those short
-// stretches, never rows it said were saved.
+// stretch is committed before the cancel question and before a failure goes
+// to the treatment that shows it, when the save ends or is cancelled, and at
+// the latest every GroupedCommits::kRowsPerCommit rows or kTimePerCommit. A
+// crash of the program during the save may therefore lose only the last of
+// those short stretches, never rows it said were saved.
 // The targets' copies of a stretch are committed just before it, so that a
 // crash never leaves a target without a row the company kept.
 bool ModeloEquivalencias::grabarEspeciales(AvanceGrabacion& avance, TrapErrores& trap)
 {
     db::GroupedCommits escrituras(base_.gCnn, [this] { replicacion_.ConfirmarCopias(); });
-    const BeforeDialog antesDeMostrar([&] { escrituras.commitQuietly(); });
     const bool completo = grabarEspecialesPorArticulo(avance, trap, escrituras);
     return trap.paso([&] { escrituras.commit(); }) && completo;
 }
@@ -144,12 +142,23 @@ bool ModeloEquivalencias::grabarEspeciales(AvanceGrabacion& avance, TrapErrores&
 bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, TrapErrores& trap,
                                                       db::GroupedCommits& escrituras)
 {
-    if (!trap.paso([&] { avance.Empezar("Actualizando Datos"); })) return false;
+    // The treatment shows a failure: what was written before it is committed first.
+    const auto paso = [&](const std::function<void()>& accion) {
+        return trap.paso([&] {
+            try {
+                accion();
+            } catch (const ErrorVB&) {
+                escrituras.commitQuietly();
+                throw;
+            }
+        });
+    };
+    if (!paso([&] { avance.Empezar("Actualizando Datos"); })) return false;
     const QString U = codigoUnidad(Valor("IdUnidad2"));
     const QString E = codigoUnidad(Valor("IdUnidad_Equiv2"));
     db::Recordset articulos;
     std::optional<EscrituraGenerica> escritura;
-    if (!trap.paso([&] {
+    if (!paso([&] {
             base_.AbrirRecordset("SELECT * FROM V_MA_ARTICULOS WHERE " + articulosDelPar(U, E), articulos, nullptr,
                                  db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
             escritura.emplace(base_, U, E, Valor("Coeficiente2"));
@@ -159,24 +168,26 @@ bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, T
     const bool hayArticulos = articulos.State() == db::ado::adStateOpen && !articulos.Bof();
     for (bool queda = hayArticulos; queda; queda = !articulos.Eof()) {
         const QString articulo = articulos.Fields("IdArticulo").Value().textOrEmpty();
-        if (!trap.paso([&] {
+        if (!paso([&] {
                 escrituras.beforeWrite();
                 escritura->Grabar(articulo);
             })) {
             return false;
         }
         // The copy is asked for before the operator may cancel: a row written is a row copied.
-        if (!trap.paso([&] {
+        if (!paso([&] {
                 pedirReplica(kAltaOModificacion, articulo, U, E);
                 escrituras.afterWrite();
             })) {
             return false;
         }
-        if (!avance.Seguir(articulos.Fields("Descripcion").Value().textOrEmpty())) {
+        avance.Mostrar(articulos.Fields("Descripcion").Value().textOrEmpty());
+        if (avance.CancelacionPendiente() && !paso([&] { escrituras.commit(); })) return false;
+        if (!avance.Seguir()) {
             avance.Terminar();
             return false;
         }
-        if (!trap.paso([&] { articulos.MoveNext(); })) return false;
+        if (!paso([&] { articulos.MoveNext(); })) return false;
     }
     avance.Terminar();
     return true;

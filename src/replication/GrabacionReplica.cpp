@@ -73,15 +73,7 @@ std::optional<GrabacionReplica::Copia> GrabacionReplica::copiaDe(const Solicitud
     return copia;
 }
 
-// Before a box, only the commits: a loss they meet is reported after it, by
-// the next copy or by Terminar, since reporting shows a box of its own.
-GrabacionReplica::GrabacionReplica(DB_Dll& base)
-    : base_(base), pendientes_(base), antesDeMostrar_([this] {
-          for (const auto& destino : destinos_) destino->Confirmar();
-      })
-{
-    leerDestinos();
-}
+GrabacionReplica::GrabacionReplica(DB_Dll& base) : base_(base), pendientes_(base) { leerDestinos(); }
 
 // A save that ended by an error still commits what its targets took.
 GrabacionReplica::~GrabacionReplica()
@@ -232,9 +224,9 @@ void GrabacionReplica::conservar(DestinoReplica& destino, const SolicitudReplica
     anotarCambioDePendientes(destino, guardada.Tabla);
     if (pendientes_.Agregar(destino.Datos(), guardada, motivo) || listaAvisada_) return;
     listaAvisada_ = true;
-    MsgBox("No se pudo anotar en la base de la empresa la copia pendiente para " + nombreDe(destino.Datos())
-               + ": esos cambios deberán grabarse de nuevo.",
-           vb::vbCritical, "Atención");
+    mostrar("No se pudo anotar en la base de la empresa la copia pendiente para " + nombreDe(destino.Datos())
+                + ": esos cambios deberán grabarse de nuevo.",
+            vb::vbCritical, "Atención");
 }
 
 // Once per target and save, whatever failed: one message, never a flood.
@@ -247,14 +239,23 @@ void GrabacionReplica::avisar(DestinoReplica& destino, const FalloReplica& falla
         const QString texto = destino.EsPuntoDeVenta() ? "No se pudo conectar al Punto de ventas " + datos.descripcion
                                                        : "No se pudo conectar a la base de datos del grupo "
                                                              + datos.base + " Server: " + datos.servidor;
-        MsgBox(texto + quedaPendiente(datos), vb::vbInformation, "Aviso al operador");
+        mostrar(texto + quedaPendiente(datos), vb::vbInformation, "Aviso al operador");
     } else if (falla.paso == FalloReplica::Paso::Insercion) {
-        MsgBox("Error en base de datos " + falla.descripcion + quedaPendiente(datos), vb::vbInformation, "Atencion");
+        mostrar("Error en base de datos " + falla.descripcion + quedaPendiente(datos), vb::vbInformation, "Atencion");
     } else {
-        MsgBox(falla.descripcion + kCRLF + "No se pudo actualizar la base de datos " + datos.base
-                   + " Server: " + datos.servidor + quedaPendiente(datos),
-               vb::vbCritical, "Atención");
+        mostrar(falla.descripcion + kCRLF + "No se pudo actualizar la base de datos " + datos.base
+                    + " Server: " + datos.servidor + quedaPendiente(datos),
+                vb::vbCritical, "Atención");
     }
+}
+
+// While the operator reads, no target waits on an open stretch. Only the
+// commits: a loss they meet is reported after this box, by the next copy or
+// by Terminar, since reporting shows a box of its own.
+void GrabacionReplica::mostrar(const QString& texto, int botones, const QString& titulo)
+{
+    for (const auto& destino : destinos_) destino->Confirmar();
+    MsgBox(texto, botones, titulo);
 }
 
 void GrabacionReplica::anotarCambioDePendientes(const DestinoReplica& destino, const QString& tabla)

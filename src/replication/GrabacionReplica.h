@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/ui/BeforeDialog.h"
 #include "replication/DestinoReplica.h"
 #include "replication/ListaPendientes.h"
 #include "replication/ModGruposEmp.h"
@@ -21,7 +20,8 @@ class DB_Dll;
 // it reaches another. A target that fails is reported once, with an AUX_ERR
 // row, and every copy it did not take is kept in the pending list. A
 // target's writes are grouped in short transactions (see DestinoReplica);
-// they are committed before any box is shown and when the save ends.
+// they are committed before this object shows a box, when the save commits
+// its own rows (Confirmar) and when it ends.
 class GrabacionReplica {
 public:
     // `base` is the company's database, where the targets and the pending
@@ -53,6 +53,7 @@ private:
     void registrar(DestinoReplica& destino, const FalloReplica& falla);
     void conservar(DestinoReplica& destino, const SolicitudReplica& solicitud, const QString& motivo);
     void avisar(DestinoReplica& destino, const FalloReplica& falla);
+    void mostrar(const QString& texto, int botones, const QString& titulo);
     void anotarCambioDePendientes(const DestinoReplica& destino, const QString& tabla);
     DestinoReplica* destinoDe(const Pendiente& pendiente);
 
@@ -62,5 +63,4 @@ private:
     QHash<QString, QStringList> tablasConPendientesCambiados_;  // by point of sale
     bool listaAvisada_ = false;
     bool terminada_ = false;
-    BeforeDialog antesDeMostrar_;
 };

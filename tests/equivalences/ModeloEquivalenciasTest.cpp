@@ -6,6 +6,7 @@
 #include "support/DatabaseTest.h"
 #include "support/QStringPrinter.h"
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -23,8 +24,37 @@ public:
 class NoProgress : public AvanceGrabacion {
 public:
     void Empezar(const QString&) override { ADD_FAILURE() << "no progress expected"; }
-    bool Seguir(const QString&) override { return true; }
+    void Mostrar(const QString&) override {}
+    bool CancelacionPendiente() const override { return false; }
+    bool Seguir() override { return true; }
     void Terminar() override {}
+};
+
+// The operator asks to stop once `articulos` articles are shown, and
+// `comprometidas` is read when the question is put; the answer is to stop.
+class StopsAfter : public AvanceGrabacion {
+public:
+    StopsAfter(int articulos, std::function<long()> comprometidas)
+        : articulos_(articulos), comprometidas_(std::move(comprometidas))
+    {
+    }
+    void Empezar(const QString&) override {}
+    void Mostrar(const QString&) override { ++shown; }
+    bool CancelacionPendiente() const override { return shown == articulos_; }
+    bool Seguir() override
+    {
+        if (!CancelacionPendiente()) return true;
+        committedWhenAsked = comprometidas_();
+        return false;
+    }
+    void Terminar() override {}
+
+    int shown = 0;
+    long committedWhenAsked = -1;
+
+private:
+    int articulos_;
+    std::function<long()> comprometidas_;
 };
 
 long count(DB_Dll& base, const QString& where)
@@ -99,6 +129,29 @@ TEST_F(ModeloEquivalenciasTest, AnArticleWithoutABaseUnitEndsItsCheckWithNothing
     EXPECT_EQ(modelo.Valor("IdUnidad"), "CJ");
     EXPECT_EQ(listas, 0) << "nothing after the failing step runs";
     EXPECT_TRUE(operador->boxes().isEmpty()) << "the model shows nothing itself";
+}
+
+TEST_F(ModeloEquivalenciasTest, AGenericSaveStoppedByTheOperatorHasCommittedExactlyTheArticlesItShowed)
+{
+    seed({"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('KG', 'Kilogramo'), ('GR', 'Gramo')",
+          "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('B-1', 'Arroz', 'KG'), "
+          "('B-2', 'Polenta', 'KG'), ('B-3', 'Fideos', 'KG'), ('B-4', 'Sal', 'GR')"});
+    openCompany();
+    ModeloEquivalencias modelo(gBaseDatos(), replicas);
+    modelo.Inicializa();
+    modelo.setPestana(ModeloEquivalencias::Pestana::Especiales);
+    enter(modelo, {{"IdUnidad2", "KG"}, {"IdUnidad_Equiv2", "GR"}, {"Coeficiente2", "1000"}});
+    // Another connection sees only what is committed.
+    const auto comprometidas = [this] {
+        return read("SELECT COUNT(*) FROM S_TA_EQUIV WHERE PARATODOS = 1").Fields(0).Value().toLong();
+    };
+    StopsAfter avance(2, comprometidas);
+    EXPECT_FALSE(modelo.ActualizarDatos(avance));
+
+    EXPECT_EQ(avance.committedWhenAsked, 2) << "no box was shown: the save committed by itself";
+    EXPECT_EQ(comprometidas(), 2);
+    EXPECT_EQ(replicas.requests.size(), 2);
+    EXPECT_TRUE(operador->boxes().isEmpty());
 }
 
 TEST_F(ModeloEquivalenciasTest, TheExampleLineReadsTheStoredValueBackAndWarnsWhenStoringLosesPrecision)

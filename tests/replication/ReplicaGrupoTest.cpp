@@ -273,6 +273,17 @@ TEST_P(ReplicaGrupoTest, ACopyRefusedHalfWayThroughAStretchKeepsTheWholeStretchP
     EXPECT_EQ(equivalencias(kCentro, kPuntos), equivalencias(kNorte, kPuntos));
 }
 
+TEST_P(ReplicaGrupoTest, WhileATargetsFailureIsShownTheOtherTargetsHoldWhatTheyTookSoFar)
+{
+    elCentroRechazaCoeficientesAltos();
+    QStringList norteAlAvisar;
+    operador->onEachBox([&] { norteAlAvisar = equivalencias(kNorte, kPuntos); });
+    grabarEnUnaGrabacion({"3", "5000"});
+
+    EXPECT_EQ(norteAlAvisar, QStringList{"A1 CJ UN = 3"}) << "A2 reaches Norte after Centro, once the box is gone";
+    EXPECT_EQ(equivalencias(kNorte, kPuntos).size(), 2);
+}
+
 TEST_P(ReplicaGrupoTest, AGenericDeletionIsReplicatedByItsConditionAndSparesPerArticleRows)
 {
     grabar("A1", "KG", "GR", "1000", "1");

@@ -7,6 +7,7 @@
 int ScriptedDialogs::messageBox(const QString& prompt, int buttons, const QString& title)
 {
     boxes_.append({prompt, buttons, title});
+    if (atEachBox_) atEachBox_();
     if (answers_.isEmpty()) {
         ADD_FAILURE() << "Unexpected message box: " << title.toStdString() << " / " << prompt.toStdString();
         return vb::DefaultResult(buttons);

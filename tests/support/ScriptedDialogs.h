@@ -22,6 +22,8 @@ public:
     void answerOpenFile(const std::optional<QString>& path) { files_.enqueue(path); }
     // `handler` plays the operator in the next modal window and hides it.
     void onModal(std::function<void(QDialog&)> handler) { modals_.enqueue(std::move(handler)); }
+    // `look` runs as each message box shows, before it is answered.
+    void onEachBox(std::function<void()> look) { atEachBox_ = std::move(look); }
 
     const QVector<Box>& boxes() const { return boxes_; }
     // Answers queued but never asked for.
@@ -38,4 +40,5 @@ private:
     QQueue<QString> inputs_;
     QQueue<std::optional<QString>> files_;
     QQueue<std::function<void(QDialog&)>> modals_;
+    std::function<void()> atEachBox_;
 };

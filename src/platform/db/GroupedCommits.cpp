@@ -35,7 +35,7 @@ void GroupedCommits::commit()
 {
     raiseLaterFailure();
     if (!open_) return;
-    open_ = false;  // first: the action below may show a box, which commits again
+    open_ = false;
     if (beforeCommit_) beforeCommit_();
     connection_.CommitTrans();
 }

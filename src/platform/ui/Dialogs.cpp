@@ -1,7 +1,6 @@
 #include "platform/ui/Dialogs.h"
 
 #include "platform/os/System.h"
-#include "platform/ui/BeforeDialog.h"
 #include "platform/ui/QtDialogs.h"
 
 namespace {
@@ -12,12 +11,10 @@ std::unique_ptr<Dialogs> ServiceDefault<Dialogs>::make() { return std::make_uniq
 
 int MsgBox(const QString& prompt, int buttons, const QString& title)
 {
-    BeforeDialog::runAll();
     return Service<Dialogs>::get().messageBox(prompt, buttons, titleOrProgram(title));
 }
 
 QString InputBox(const QString& prompt, const QString& title, const QString& initial)
 {
-    BeforeDialog::runAll();
     return Service<Dialogs>::get().inputBox(prompt, titleOrProgram(title), initial);
 }

@@ -138,32 +138,32 @@ std::optional<FalloReplica> DestinoReplica::ColumnasInsertables(const QString& T
 
 std::optional<FalloReplica> DestinoReplica::EmpezarCopia()
 {
-    if (tramoAbierto_) return std::nullopt;
+    if (tramo_) return std::nullopt;
     base_.gCnn.errors().Clear();
     try {
-        base_.gCnn.BeginTrans();
+        tramo_.emplace(base_.gCnn);
     } catch (const ErrorVB& error) {
         return fallo(FalloReplica::Paso::Actualizacion, kEmpezarTramo, error.numero, error.descripcion);
     }
-    tramoAbierto_ = true;
     tramoDesde_ = clockNow();
     return std::nullopt;
 }
 
 void DestinoReplica::CopiaHecha(const SolicitudReplica& solicitud)
 {
-    if (!tramoAbierto_) return;
+    if (!tramo_) return;
     copiasDelTramo_.append(solicitud);
     if (db::GroupedCommits::due(static_cast<int>(copiasDelTramo_.size()), tramoDesde_)) Confirmar();
 }
 
 void DestinoReplica::Confirmar()
 {
-    if (!tramoAbierto_) return;
+    if (!tramo_) return;
     base_.gCnn.errors().Clear();
     try {
-        base_.gCnn.CommitTrans();
-        terminarTramo();
+        tramo_->commit();
+        tramo_.reset();
+        copiasDelTramo_.clear();
     } catch (const ErrorVB& error) {
         FalloReplica falla = fallo(FalloReplica::Paso::Actualizacion, kConfirmarTramo, error.numero, error.descripcion);
         const QVector<SolicitudReplica> copias = Deshacer();
@@ -177,25 +177,18 @@ void DestinoReplica::Confirmar()
 
 QVector<SolicitudReplica> DestinoReplica::Deshacer()
 {
-    if (!tramoAbierto_) return {};
+    if (!tramo_) return {};
     try {
-        base_.gCnn.RollbackTrans();
+        tramo_->rollback();
     } catch (const ErrorVB&) {
         // Drivers do not always say so when a statement meets a lost link
         // inside a transaction, but then the rollback cannot be sent either.
         caido_ = true;
     }
-    QVector<SolicitudReplica> copias = std::move(copiasDelTramo_);
-    terminarTramo();
-    return copias;
+    tramo_.reset();
+    return std::exchange(copiasDelTramo_, {});
 }
 
 std::optional<TramoPerdido> DestinoReplica::TomarPerdido() { return std::exchange(perdido_, std::nullopt); }
-
-void DestinoReplica::terminarTramo()
-{
-    tramoAbierto_ = false;
-    copiasDelTramo_.clear();
-}
 
 void DestinoReplica::Cerrar() { cerrar(base_); }

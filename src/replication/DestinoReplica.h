@@ -2,6 +2,7 @@
 
 #include "database/DB_Dll.h"
 #include "platform/Clock.h"
+#include "platform/db/Transaction.h"
 #include "replication/AjustesGrupo.h"
 #include "replication/FalloReplica.h"
 #include "replication/ModGruposEmp.h"
@@ -83,7 +84,6 @@ private:
     bool permite(int posicion) const;
     FalloReplica fallo(FalloReplica::Paso paso, const QString& sentencia, long numero, const QString& descripcion);
     std::optional<FalloReplica> abrirPuntoDeVenta();
-    void terminarTramo();
 
     DB_Dll& empresa_;
     DatosDestino datos_;
@@ -91,7 +91,7 @@ private:
     bool caido_ = false;
     bool avisado_ = false;
     QHash<QString, QStringList> columnas_;
-    bool tramoAbierto_ = false;
+    std::optional<db::Transaction> tramo_;  // after base_: it goes first
     Clock::Duration tramoDesde_{};
     QVector<SolicitudReplica> copiasDelTramo_;
     std::optional<TramoPerdido> perdido_;

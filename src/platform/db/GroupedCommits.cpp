@@ -2,6 +2,8 @@
 
 #include "platform/db/Connection.h"
 
+#include <QScopeGuard>
+
 namespace db {
 
 GroupedCommits::GroupedCommits(Connection& connection, std::function<void()> beforeCommit)
@@ -9,14 +11,11 @@ GroupedCommits::GroupedCommits(Connection& connection, std::function<void()> bef
 {
 }
 
-GroupedCommits::~GroupedCommits() { commitQuietly(); }
-
 void GroupedCommits::beforeWrite()
 {
     raiseLaterFailure();
-    if (open_) return;
-    connection_.BeginTrans();
-    open_ = true;
+    if (stretch_) return;
+    stretch_.emplace(connection_);
     rows_ = 0;
     openedAt_ = clockNow();
 }
@@ -34,10 +33,10 @@ void GroupedCommits::afterWrite()
 void GroupedCommits::commit()
 {
     raiseLaterFailure();
-    if (!open_) return;
-    open_ = false;
+    if (!stretch_) return;
     if (beforeCommit_) beforeCommit_();
-    connection_.CommitTrans();
+    const auto ended = qScopeGuard([this] { stretch_.reset(); });
+    stretch_->commit();
 }
 
 void GroupedCommits::commitQuietly()

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/ErrorVB.h"
+#include "platform/db/Transaction.h"
 
 #include <functional>
 #include <optional>
@@ -13,8 +14,10 @@ class Connection;
 // The writes of a long run, committed in short stretches instead of one by
 // one: a transaction is opened before the first write of a stretch and
 // committed once it holds kRowsPerCommit rows or has been open
-// kTimePerCommit by the program's clock, whichever comes first, and whenever the caller
-// commits. Whatever is still open is committed when the object goes.
+// kTimePerCommit by the program's clock, whichever comes first, and whenever
+// the caller commits. The caller commits before it tells the operator
+// anything and when the run ends, so a stretch still open when the object
+// goes (an exception left the run) was never reported and is rolled back.
 // `beforeCommit`, when given, runs before each commit; it must not raise.
 class GroupedCommits {
 public:
@@ -26,7 +29,6 @@ public:
     static bool due(int rows, Clock::Duration openedAt);
 
     explicit GroupedCommits(Connection& connection, std::function<void()> beforeCommit = {});
-    ~GroupedCommits();
     GroupedCommits(const GroupedCommits&) = delete;
     GroupedCommits& operator=(const GroupedCommits&) = delete;
 
@@ -34,7 +36,8 @@ public:
     void beforeWrite();
     // Counts a row written; commits when the stretch is full or old enough.
     void afterWrite();
-    // Commits what is pending now; raises a failure of an earlier quiet commit.
+    // Commits what is pending now; raises a failure of an earlier quiet
+    // commit. A stretch whose commit fails is rolled back.
     void commit();
     // The same where nothing may be raised: a failure waits for the next call.
     void commitQuietly();
@@ -44,7 +47,7 @@ private:
 
     Connection& connection_;
     std::function<void()> beforeCommit_;
-    bool open_ = false;
+    std::optional<Transaction> stretch_;
     int rows_ = 0;
     Clock::Duration openedAt_{};
     std::optional<ErrorVB> laterFailure_;

@@ -32,13 +32,12 @@ protected:
 TEST_P(GroupedCommitsTest, NoMoreThanAStretchIsEverLeftUncommittedAndTheRestGoesAtTheEnd)
 {
     const int rows = GroupedCommits::kRowsPerCommit + 1;
-    {
-        GroupedCommits commits(connection);
-        for (int unit = 1; unit <= rows; ++unit) {
-            write(commits, unit);
-            ASSERT_LT(unit - committedUnits(), GroupedCommits::kRowsPerCommit) << "after row " << unit;
-        }
+    GroupedCommits commits(connection);
+    for (int unit = 1; unit <= rows; ++unit) {
+        write(commits, unit);
+        ASSERT_LT(unit - committedUnits(), GroupedCommits::kRowsPerCommit) << "after row " << unit;
     }
+    commits.commit();
     EXPECT_EQ(committedUnits(), rows);
 }
 
@@ -65,6 +64,19 @@ TEST_P(GroupedCommitsTest, AFailedWriteDoesNotTakeTheRowsBeforeIt)
     write(commits, 3);
     commits.commit();
     EXPECT_EQ(committedUnits(), 3);
+}
+
+TEST_P(GroupedCommitsTest, AStretchLeftOpenWhenTheRunIsAbandonedIsRolledBack)
+{
+    {
+        GroupedCommits commits(connection);
+        write(commits, 1);
+        commits.commit();
+        write(commits, 2);
+    }
+    EXPECT_EQ(committedUnits(), 1);
+    EXPECT_EQ(connection.Execute("SELECT COUNT(*) FROM V_TA_UNIDAD").Fields(0).Value().toLong(), 1)
+        << "nothing is left open on the connection";
 }
 
 ON_EVERY_ENGINE(GroupedCommitsTest);

@@ -6,12 +6,12 @@
 #include "database/DB_Dll.h"
 #include "database/TablasPropias.h"
 #include "equivalences/HallazgosGuardados.h"
+#include "equivalences/ModeloGrillaEquivalencias.h"
 #include "lookups/ConsultaCampos.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/Dialogs.h"
-#include "platform/ui/FlexGrid.h"
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/VbColor.h"
@@ -31,10 +31,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -135,6 +137,27 @@ BoundLabel* FrmEquivalencias::crearDescripcion(int index, const QString& dataFie
     return etiqueta;
 }
 
+// A read-only grid of whole rows; a column of width 0 is hidden.
+QTableView* FrmEquivalencias::crearGrilla(QWidget* pestana, const char* nombre, ModeloGrillaEquivalencias* lineas)
+{
+    auto* grilla = new QTableView(pestana);
+    grilla->setObjectName(nombre);
+    grilla->setModel(lineas);
+    grilla->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grilla->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grilla->setSelectionMode(QAbstractItemView::SingleSelection);
+    grilla->verticalHeader()->setVisible(false);
+    grilla->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    grilla->horizontalHeader()->setHighlightSections(false);
+    grilla->setAlternatingRowColors(true);
+    const QVector<ModeloEquivalencias::Columna>& columnas = lineas->Columnas();
+    for (int c = 0; c < columnas.size(); ++c) {
+        grilla->setColumnHidden(c, columnas[c].anchoEnX == 0);
+        if (columnas[c].anchoEnX > 0) grilla->setColumnWidth(c, anchoDeX(columnas[c].anchoEnX));
+    }
+    return grilla;
+}
+
 void FrmEquivalencias::crearControles()
 {
     const QStringList rotulos{"Código Articulo:",    "Unidad Equivalente:", "Coeficiente", "Unidad de Medida:",
@@ -166,7 +189,7 @@ void FrmEquivalencias::crearControles()
     principal->addWidget(SSTab1, 1);
 
     connect(UtilVex1, &UtilVex::Click, this, [this](const QString& key) { UtilVex1_Click(key); });
-    connect(MSFlexGrid1, &QTableWidget::cellDoubleClicked, this, [this] { MSFlexGrid1_DblClick(); });
+    connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this] { MSFlexGrid1_DblClick(); });
 }
 
 namespace {
@@ -205,8 +228,8 @@ QWidget* FrmEquivalencias::crearPestanaEquivalencias()
 {
     auto* pestana = new QWidget(this);
     Label1 = titulo("Equivalencias Informadas", pestana, "Label1");
-    MSFlexGrid1 = new FlexGrid(pestana);
-    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    lineasPorArticulo_ = new ModeloGrillaEquivalencias(ModeloEquivalencias::ColumnasPorArticulo(), this);
+    MSFlexGrid1 = crearGrilla(pestana, "MSFlexGrid1", lineasPorArticulo_);
     Frame2 = new QGroupBox("Carga de Datos", pestana);
     Frame2->setObjectName("Frame2");
     LblEj = lineaDeEjemplo(Frame2, "LblEj");
@@ -239,8 +262,8 @@ QWidget* FrmEquivalencias::crearPestanaEspeciales()
         pestana);
     Label3->setObjectName("Label3");
     Label3->setWordWrap(true);
-    MSFlexGrid2 = new FlexGrid(pestana);
-    MSFlexGrid2->setObjectName("MSFlexGrid2");
+    lineasEspeciales_ = new ModeloGrillaEquivalencias(ModeloEquivalencias::ColumnasEspeciales(), this);
+    MSFlexGrid2 = crearGrilla(pestana, "MSFlexGrid2", lineasEspeciales_);
     Frame1 = new QGroupBox("Carga de Datos", pestana);
     Frame1->setObjectName("Frame1");
     LblEj2 = lineaDeEjemplo(Frame1, "LblEj2");
@@ -302,14 +325,10 @@ void FrmEquivalencias::enlazarModelo()
         SSTab1_Click(pestana);
     });
     connect(&modelo_, &ModeloEquivalencias::valorCambiado, this, &FrmEquivalencias::mostrarValor);
-    connect(&modelo_, &ModeloEquivalencias::equivalenciasDelArticulo, this,
-            [this](const ModeloEquivalencias::Filas& filas) {
-                llenarGrilla(*MSFlexGrid1, ModeloEquivalencias::ColumnasPorArticulo(), filas);
-            });
-    connect(&modelo_, &ModeloEquivalencias::equivalenciasEspeciales, this,
-            [this](const ModeloEquivalencias::Filas& filas) {
-                llenarGrilla(*MSFlexGrid2, ModeloEquivalencias::ColumnasEspeciales(), filas);
-            });
+    connect(&modelo_, &ModeloEquivalencias::equivalenciasDelArticulo, lineasPorArticulo_,
+            &ModeloGrillaEquivalencias::Mostrar);
+    connect(&modelo_, &ModeloEquivalencias::equivalenciasEspeciales, lineasEspeciales_,
+            &ModeloGrillaEquivalencias::Mostrar);
     connect(&modelo_, &ModeloEquivalencias::ejemploCambiado, this,
             [this](Pestana pestana, const QString& linea) { ejemplo(pestana).setText(linea); });
     connect(&modelo_, &ModeloEquivalencias::claveCompleta, this, [this] { DetalleOn(true); });
@@ -427,7 +446,7 @@ void FrmEquivalencias::SSTab1_Click(int pestana)
 void FrmEquivalencias::MSFlexGrid1_DblClick()
 {
     conTratamiento("MSFlexGrid1_DblClick", [this] {
-        if (modelo_.CargarFilaPorId(MSFlexGrid1->TextMatrix(MSFlexGrid1->Row(), 0)))
+        if (modelo_.CargarFilaPorId(lineasPorArticulo_->Texto(MSFlexGrid1->currentIndex().row(), 0)))
             CampoValida(campo("IdUnidad_Equiv"));
     });
 }

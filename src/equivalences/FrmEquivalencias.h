@@ -10,11 +10,12 @@
 
 class BoundLabel;
 class DB_Dll;
-class FlexGrid;
+class ModeloGrillaEquivalencias;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QTabWidget;
+class QTableView;
 class Replicacion;
 class TextField;
 class UtilVex;
@@ -69,6 +70,7 @@ private:
     QWidget* crearPestanaEspeciales();
     TextField* crearCampo(int index, const ModeloEquivalencias::Campo& definicion);
     BoundLabel* crearDescripcion(int index, const QString& dataField);
+    QTableView* crearGrilla(QWidget* pestana, const char* nombre, ModeloGrillaEquivalencias* lineas);
     void prepararBarra();
     void enlazarModelo();
     void vigilarTeclas();
@@ -76,8 +78,6 @@ private:
 
     // --- what the fields, labels and grids show --------------------------------------------
     void InicializaGrid();
-    void llenarGrilla(FlexGrid& grilla, const QVector<ModeloEquivalencias::Columna>& columnas,
-                      const ModeloEquivalencias::Filas& filas);
     void mostrarValor(const QString& dataField, const QString& valor);
     QLabel& ejemplo(Pestana pestana) const;
     void CampoValida(TextField& texto);
@@ -125,15 +125,18 @@ private:
     UtilVex* UtilVex1 = nullptr;
     QTabWidget* SSTab1 = nullptr;
     QLabel* Label1 = nullptr;
-    FlexGrid* MSFlexGrid1 = nullptr;
+    QTableView* MSFlexGrid1 = nullptr;
     QGroupBox* Frame2 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label3 = nullptr;
-    FlexGrid* MSFlexGrid2 = nullptr;
+    QTableView* MSFlexGrid2 = nullptr;
     QGroupBox* Frame1 = nullptr;
     QList<TextField*> Txtfields;  // indices 0 to 6
     QList<BoundLabel*> LblDesc;   // indices 0 to 4
     QList<QLabel*> lblLabels;     // indices 0 to 8 (6 and 7 unused)
     QLabel* LblEj = nullptr;
     QLabel* LblEj2 = nullptr;
+    // What the two grids show.
+    ModeloGrillaEquivalencias* lineasPorArticulo_ = nullptr;
+    ModeloGrillaEquivalencias* lineasEspeciales_ = nullptr;
 };

@@ -5,12 +5,12 @@
 #include "equivalences/AvanceEnCartel.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "equivalences/HallazgosGuardados.h"
+#include "equivalences/ModeloGrillaEquivalencias.h"
 #include "equivalences/PreviaGenerica.h"
 #include "lookups/Lib_FrmCons3.h"
 #include "platform/VbText.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/Dialogs.h"
-#include "platform/ui/FlexGrid.h"
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
 #include "suitesupport/QvCampos.h"
@@ -76,24 +76,7 @@ QLabel& FrmEquivalencias::ejemplo(Pestana pestana) const
 
 // --- grids ------------------------------------------------------------------------------------
 
-void FrmEquivalencias::InicializaGrid() { llenarGrilla(*MSFlexGrid1, ModeloEquivalencias::ColumnasPorArticulo(), {}); }
-
-// The header row and one line per row; without rows, one empty line.
-void FrmEquivalencias::llenarGrilla(FlexGrid& grilla, const QVector<ModeloEquivalencias::Columna>& columnas,
-                                    const ModeloEquivalencias::Filas& filas)
-{
-    grilla.Clear();
-    grilla.setCols(static_cast<int>(columnas.size()));
-    grilla.setRows(2);
-    for (int c = 0; c < columnas.size(); ++c) {
-        grilla.setTextMatrix(0, c, columnas[c].encabezado);
-        grilla.setColWidth(c, anchoDeX(columnas[c].anchoEnX));
-    }
-    for (int f = 0; f < filas.size(); ++f) {
-        if (f > 0) grilla.setRows(grilla.Rows() + 1);
-        for (int c = 0; c < filas[f].size(); ++c) grilla.setTextMatrix(f + 1, c, filas[f][c]);
-    }
-}
+void FrmEquivalencias::InicializaGrid() { lineasPorArticulo_->Mostrar({}); }
 
 // --- validation ---------------------------------------------------------------------------------
 

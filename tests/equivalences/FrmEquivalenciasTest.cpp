@@ -8,7 +8,6 @@
 #include "lookups/ModeloConsulta.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/BoundLabel.h"
-#include "platform/ui/FlexGrid.h"
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
 #include "replication/ReplicaGrupo.h"
@@ -29,6 +28,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -147,7 +147,7 @@ protected:
     TextField& field(int index) const { return control<TextField>(QString("Txtfields_%1").arg(index)); }
     BoundLabel& description(int index) const { return control<BoundLabel>(QString("LblDesc_%1").arg(index)); }
     QLabel& label(const QString& name) const { return control<QLabel>(name); }
-    FlexGrid& grid(const QString& name) const { return control<FlexGrid>(name); }
+    QTableView& grid(const QString& name) const { return control<QTableView>(name); }
     QTabWidget& tabs() const { return control<QTabWidget>("SSTab1"); }
     UtilVex& bar() const { return control<UtilVex>("UtilVex1"); }
     // The window's focus field, also while a banner or a box has left it inactive.
@@ -227,10 +227,19 @@ protected:
             .toDouble();
     }
 
-    QStringList gridColumn(FlexGrid& grid, int col) const
+    // A grid read through its model, numbered as the suite numbers its grids:
+    // row 0 is the header row, lines start at 1, and the rows count both.
+    static int rows(const QTableView& grid) { return grid.model()->rowCount() + 1; }
+    static QString text(const QTableView& grid, int row, int col)
+    {
+        const QAbstractItemModel& lines = *grid.model();
+        if (row == 0) return lines.headerData(col, Qt::Horizontal).toString();
+        return lines.index(row - 1, col).data().toString();
+    }
+    static QStringList gridColumn(const QTableView& grid, int col)
     {
         QStringList values;
-        for (int row = 1; row < grid.Rows(); ++row) values.append(grid.TextMatrix(row, col));
+        for (int row = 1; row < rows(grid); ++row) values.append(text(grid, row, col));
         return values;
     }
 
@@ -273,9 +282,9 @@ TEST_F(FrmEquivalenciasTest, TheWindowShowsItsControlsInTheBrowseState)
     EXPECT_EQ(ventana->windowTitle(), "Actualización de Equivalencias");
     EXPECT_EQ(tabs().tabText(0), "Equivalencias");
     EXPECT_EQ(tabs().tabText(1), "Especiales");
-    EXPECT_EQ(grid("MSFlexGrid1").Cols(), 7);
-    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 2);
-    EXPECT_EQ(grid("MSFlexGrid1").TextMatrix(0, 6), "Coeficiente");
+    EXPECT_EQ(grid("MSFlexGrid1").model()->columnCount(), 7);
+    EXPECT_EQ(rows(grid("MSFlexGrid1")), 2);
+    EXPECT_EQ(text(grid("MSFlexGrid1"), 0, 6), "Coeficiente");
     EXPECT_TRUE(grid("MSFlexGrid1").isColumnHidden(0)) << "the ID column has width 0";
     EXPECT_EQ(grid("MSFlexGrid1").columnWidth(2), ventana->fontMetrics().horizontalAdvance("XXXXXX"));
     EXPECT_EQ(field(0).maxLength(), 25);
@@ -305,7 +314,7 @@ TEST_F(FrmEquivalenciasTest, ANewEquivalenceIsRecordedFromTheKeyboard)
     typeAndConfirm(" 100 ");
     EXPECT_EQ(field(1).text(), "UN") << "the article's base unit";
     EXPECT_EQ(description(1).text(), "Tornillo");
-    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 3);
+    EXPECT_EQ(rows(grid("MSFlexGrid1")), 3);
     EXPECT_EQ(focused(), &field(1));
 
     typeAndConfirm("CJ");
@@ -355,7 +364,7 @@ TEST_F(FrmEquivalenciasTest, DoubleClickingAGridRowLoadsItForEditing)
     typeAndConfirm("100");
     const int row = gridColumn(grid("MSFlexGrid1"), 2).indexOf("DOC") + 1;
     ASSERT_GT(row, 0);
-    const QRect cell = grid("MSFlexGrid1").visualItemRect(grid("MSFlexGrid1").item(row - 1, 2));
+    const QRect cell = grid("MSFlexGrid1").visualRect(grid("MSFlexGrid1").model()->index(row - 1, 2));
     // The first click of a double click, then the double click itself.
     QTest::mouseClick(grid("MSFlexGrid1").viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(grid("MSFlexGrid1").viewport(), Qt::LeftButton, {}, cell.center());
@@ -496,7 +505,7 @@ TEST_F(FrmEquivalenciasTest, ARightClickOpensTheLookupAndTheCodeIsValidatedAsTyp
     EXPECT_EQ(lookup->asked, QStringList{"V_ma_articulos|10"});
     EXPECT_EQ(field(0).text(), "100");
     EXPECT_EQ(field(1).text(), "UN") << "confirmed as if Enter was typed";
-    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 3);
+    EXPECT_EQ(rows(grid("MSFlexGrid1")), 3);
 }
 
 TEST_F(FrmEquivalenciasTest, ALookupLeftWithoutAChoiceKeepsTheFieldAndDoesNotValidateIt)
@@ -517,17 +526,17 @@ TEST_F(FrmEquivalenciasTest, TheArticleGridListsItsRowsAndShowsMissingUnitsEmpty
     show();
     press(Qt::Key_F3);
     typeAndConfirm("A-6");
-    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 2);
-    EXPECT_EQ(grid("MSFlexGrid1").TextMatrix(1, 2), "XX");
-    EXPECT_EQ(grid("MSFlexGrid1").TextMatrix(1, 3), "") << "a unit missing from V_TA_UNIDAD";
-    EXPECT_EQ(grid("MSFlexGrid1").TextMatrix(1, 5), "Unidad");
+    EXPECT_EQ(rows(grid("MSFlexGrid1")), 2);
+    EXPECT_EQ(text(grid("MSFlexGrid1"), 1, 2), "XX");
+    EXPECT_EQ(text(grid("MSFlexGrid1"), 1, 3), "") << "a unit missing from V_TA_UNIDAD";
+    EXPECT_EQ(text(grid("MSFlexGrid1"), 1, 5), "Unidad");
     EXPECT_TRUE(operador->boxes().isEmpty());
 
     typeAndConfirm("UN");
     press(Qt::Key_F3);
     typeAndConfirm("A-5");
-    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 2);
-    EXPECT_EQ(grid("MSFlexGrid1").TextMatrix(1, 2), "") << "no equivalences: one empty row";
+    EXPECT_EQ(rows(grid("MSFlexGrid1")), 2);
+    EXPECT_EQ(text(grid("MSFlexGrid1"), 1, 2), "") << "no equivalences: one empty row";
 }
 
 TEST_F(FrmEquivalenciasTest, TheGenericSaveWritesARowForEveryArticleOfEitherUnit)
@@ -558,9 +567,9 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveWritesARowForEveryArticleOfEitherUnit
     EXPECT_EQ(count("IDARTICULO = 'A-2' AND IDUNIDAD = 'KG' AND IDUNIDAD_EQUIV = 'GR'"), 1)
         << "the article's own row was replaced, not doubled";
     EXPECT_EQ(replicas->requests.size(), 3);
-    EXPECT_EQ(grid("MSFlexGrid2").Rows(), 2);
-    EXPECT_EQ(grid("MSFlexGrid2").TextMatrix(1, 0), "KG");
-    EXPECT_EQ(grid("MSFlexGrid2").TextMatrix(1, 4), "1000");
+    EXPECT_EQ(rows(grid("MSFlexGrid2")), 2);
+    EXPECT_EQ(text(grid("MSFlexGrid2"), 1, 0), "KG");
+    EXPECT_EQ(text(grid("MSFlexGrid2"), 1, 4), "1000");
     EXPECT_EQ(openBanner(), nullptr);
 }
 
@@ -591,7 +600,7 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveCanBeCancelledKeepingWhatItWrote)
     EXPECT_EQ(operador->boxes().last().buttons, vb::vbQuestion + vb::vbYesNo + vb::vbDefaultButton2);
     EXPECT_EQ(count("PARATODOS = 1"), 2) << "rows written before the question stay";
     EXPECT_EQ(replicas->requests.size(), 2) << "and each has its copy";
-    EXPECT_EQ(grid("MSFlexGrid2").TextMatrix(1, 0), "") << "the grid is not refreshed";
+    EXPECT_EQ(text(grid("MSFlexGrid2"), 1, 0), "") << "the grid is not refreshed";
     EXPECT_EQ(openBanner(), nullptr);
 }
 
@@ -780,18 +789,18 @@ TEST_F(FrmEquivalenciasTest, SelectingTheSpecialTabReloadsItsGridEveryTime)
 {
     show();
     tabs().setCurrentIndex(1);
-    EXPECT_EQ(grid("MSFlexGrid2").TextMatrix(1, 0), "");
+    EXPECT_EQ(text(grid("MSFlexGrid2"), 1, 0), "");
     tabs().setCurrentIndex(0);
     seed(
         {"INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) VALUES "
          "('A-3', 'KG', 'GR', 1000, 1), ('A-4', 'KG', 'GR', 1000, 1), ('A-6', 'CJ', 'UN', 12, 1), "
          "('A-5', 'CJ', 'UN', 10, 1)"});
     tabs().setCurrentIndex(1);
-    EXPECT_EQ(grid("MSFlexGrid2").Rows(), 4) << "one line per pair and coefficient";
+    EXPECT_EQ(rows(grid("MSFlexGrid2")), 4) << "one line per pair and coefficient";
     QStringList lines;
-    for (int row = 1; row < grid("MSFlexGrid2").Rows(); ++row) {
-        lines.append(grid("MSFlexGrid2").TextMatrix(row, 0) + ">" + grid("MSFlexGrid2").TextMatrix(row, 2) + "="
-                     + grid("MSFlexGrid2").TextMatrix(row, 4));
+    for (int row = 1; row < rows(grid("MSFlexGrid2")); ++row) {
+        lines.append(text(grid("MSFlexGrid2"), row, 0) + ">" + text(grid("MSFlexGrid2"), row, 2) + "="
+                     + text(grid("MSFlexGrid2"), row, 4));
     }
     lines.sort();
     EXPECT_EQ(lines, QStringList({"CJ>UN=10", "CJ>UN=12", "KG>GR=1000"}));
@@ -820,7 +829,7 @@ TEST_F(FrmEquivalenciasTest, AnArticleHandedOverStaysFixed)
     EXPECT_EQ(field(0).text(), "100");
     EXPECT_EQ(field(1).text(), "UN");
     EXPECT_EQ(description(1).text(), "Tornillo");
-    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 3);
+    EXPECT_EQ(rows(grid("MSFlexGrid1")), 3);
 
     press(Qt::Key_F3);
     EXPECT_EQ(focused(), &field(1));
@@ -832,7 +841,7 @@ TEST_F(FrmEquivalenciasTest, AnArticleHandedOverStaysFixed)
     EXPECT_FALSE(field(0).isEnabled());
     EXPECT_EQ(field(0).text(), "100") << "the article and its unit stay";
     EXPECT_EQ(field(1).text(), "CJ");
-    EXPECT_EQ(grid("MSFlexGrid1").Rows(), 4) << "and its equivalences are listed again";
+    EXPECT_EQ(rows(grid("MSFlexGrid1")), 4) << "and its equivalences are listed again";
 }
 
 TEST_F(FrmEquivalenciasTest, StartedWithAnArticleOnTheCommandLineTheWindowOpensOnIt)

@@ -116,7 +116,7 @@ bool FrmEquivalencias::Form_Load()
 
 // --- building the window ----------------------------------------------------------------
 
-TextField* FrmEquivalencias::crearCampo(int index, const ModeloEquivalencias::Campo& definicion)
+TextField* FrmEquivalencias::crearCampo(int index, const ModeloEquivalencias::DefinicionCampo& definicion)
 {
     auto* campo = new TextField(index, this);
     campo->setObjectName(QStringLiteral("Txtfields_%1").arg(index));
@@ -126,11 +126,11 @@ TextField* FrmEquivalencias::crearCampo(int index, const ModeloEquivalencias::Ca
     return campo;
 }
 
-BoundLabel* FrmEquivalencias::crearDescripcion(int index, const QString& dataField)
+BoundLabel* FrmEquivalencias::crearDescripcion(int index, Campo describe)
 {
     auto* etiqueta = new BoundLabel(index, this);
     etiqueta->setObjectName(QStringLiteral("LblDesc_%1").arg(index));
-    etiqueta->setDataField(dataField);
+    etiqueta->setDataField(ModeloEquivalencias::Definicion(describe).dataField);
     etiqueta->setTag(QStringLiteral("Descripcion"));
     etiqueta->setText(kSinDescripcion);
     etiqueta->setMinimumWidth(anchoDeX(18));
@@ -169,11 +169,11 @@ void FrmEquivalencias::crearControles()
         rotulo->setVisible(!rotulos[i].isEmpty());
         lblLabels.append(rotulo);
     }
-    const QVector<ModeloEquivalencias::Campo>& campos = ModeloEquivalencias::Campos();
+    const QVector<ModeloEquivalencias::DefinicionCampo>& campos = ModeloEquivalencias::Campos();
     for (int i = 0; i < campos.size(); ++i) Txtfields.append(crearCampo(i, campos[i]));
-    LblDesc = {crearDescripcion(0, "IdUnidad"), crearDescripcion(1, "IdArticulo"),
-               crearDescripcion(2, "IdUnidad_Equiv"), crearDescripcion(3, "IdUnidad2"),
-               crearDescripcion(4, "IdUnidad_Equiv2")};
+    LblDesc = {crearDescripcion(0, Campo::IdUnidad), crearDescripcion(1, Campo::IdArticulo),
+               crearDescripcion(2, Campo::IdUnidad_Equiv), crearDescripcion(3, Campo::IdUnidad2),
+               crearDescripcion(4, Campo::IdUnidad_Equiv2)};
     for (int i = 1; i < Txtfields.size(); ++i) setTabOrder(Txtfields[i - 1], Txtfields[i]);
 
     UtilVex1 = new UtilVex(this);
@@ -318,7 +318,7 @@ void FrmEquivalencias::enlazarModelo()
 {
     for (TextField* campoTexto : Txtfields) {
         connect(campoTexto, &QLineEdit::textChanged, this,
-                [this, campoTexto](const QString& texto) { modelo_.setValor(campoTexto->dataField(), texto); });
+                [this, campoTexto](const QString& texto) { modelo_.setValor(campoDe(*campoTexto), texto); });
     }
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int pestana) {
         modelo_.setPestana(static_cast<Pestana>(pestana));
@@ -447,7 +447,7 @@ void FrmEquivalencias::MSFlexGrid1_DblClick()
 {
     conTratamiento("MSFlexGrid1_DblClick", [this] {
         if (modelo_.CargarFilaPorId(lineasPorArticulo_->Texto(MSFlexGrid1->currentIndex().row(), 0)))
-            CampoValida(campo("IdUnidad_Equiv"));
+            CampoValida(campo(Campo::IdUnidad_Equiv));
     });
 }
 
@@ -467,7 +467,7 @@ void FrmEquivalencias::ConsultarCampo()
 // The first entry field of the tab shown, so nothing is typed where it cannot be seen.
 void FrmEquivalencias::enfocarPrimerCampo()
 {
-    const int indice = SSTab1->currentIndex() == 1 ? campo("IdUnidad2").index() : (modelo_.ArticuloFijo() ? 1 : 0);
+    const int indice = SSTab1->currentIndex() == 1 ? campo(Campo::IdUnidad2).index() : (modelo_.ArticuloFijo() ? 1 : 0);
     TextField& primero = *Txtfields[indice];
     primero.setFocus();
     primero.selectAll();

@@ -60,6 +60,7 @@ protected:
 private:
     using Modo = ModeloEquivalencias::Modo;
     using Pestana = ModeloEquivalencias::Pestana;
+    using Campo = ModeloEquivalencias::Campo;
 
     // What a description label shows while its field is blank.
     static constexpr char kSinDescripcion[] = "...";
@@ -68,8 +69,8 @@ private:
     void crearControles();
     QWidget* crearPestanaEquivalencias();
     QWidget* crearPestanaEspeciales();
-    TextField* crearCampo(int index, const ModeloEquivalencias::Campo& definicion);
-    BoundLabel* crearDescripcion(int index, const QString& dataField);
+    TextField* crearCampo(int index, const ModeloEquivalencias::DefinicionCampo& definicion);
+    BoundLabel* crearDescripcion(int index, Campo describe);
     QTableView* crearGrilla(QWidget* pestana, const char* nombre, ModeloGrillaEquivalencias* lineas);
     void prepararBarra();
     void enlazarModelo();
@@ -78,7 +79,7 @@ private:
 
     // --- what the fields, labels and grids show --------------------------------------------
     void InicializaGrid();
-    void mostrarValor(const QString& dataField, const QString& valor);
+    void mostrarValor(Campo campo, const QString& valor);
     QLabel& ejemplo(Pestana pestana) const;
     void CampoValida(TextField& texto);
     bool Datosvalidos();
@@ -96,7 +97,8 @@ private:
     void Verificar();
     void completarGenericas(const QVector<Hallazgo>& hallazgos, const QStringList& elegidos);
     void mostrarErrorDeConversion(const ModeloEquivalencias::ErrorDeConversion& error);
-    TextField& campo(const QString& dataField) const;
+    TextField& campo(Campo campo) const;
+    static Campo campoDe(const TextField& texto);
 
     // Runs an event's work; a failure goes to the error treatment under the
     // event's name instead of escaping into the toolkit.

@@ -45,7 +45,7 @@ void FrmEquivalencias::Inicializa()
     LblEj->setText({});
     LblEj2->setText({});
     mostrarDescripciones();
-    if (modelo_.ArticuloFijo()) modelo_.CargarEquivDelArticulo(campo("IdArticulo").text());
+    if (modelo_.ArticuloFijo()) modelo_.CargarEquivDelArticulo(campo(Campo::IdArticulo).text());
     DetalleOn(false);
 }
 
@@ -53,19 +53,22 @@ void FrmEquivalencias::FijarArticulo(const QString& codigo)
 {
     modelo_.FijarArticulo(codigo);
     if (!modelo_.ArticuloFijo()) return;
-    campo("IdArticulo").setEnabled(false);
+    campo(Campo::IdArticulo).setEnabled(false);
     modelo_.LeerUnidadDelArticuloFijo();
     VerRelacion();
 }
 
-TextField& FrmEquivalencias::campo(const QString& dataField) const
+TextField& FrmEquivalencias::campo(Campo campo) const { return *Txtfields.at(ModeloEquivalencias::Indice(campo)); }
+
+// The fields were made in the model's order: a field's index is its place there.
+FrmEquivalencias::Campo FrmEquivalencias::campoDe(const TextField& texto)
 {
-    return *Txtfields.at(QvCampos::IndiceCampo(dataField, Txtfields));
+    return ModeloEquivalencias::Campos().at(texto.index()).campo;
 }
 
-void FrmEquivalencias::mostrarValor(const QString& dataField, const QString& valor)
+void FrmEquivalencias::mostrarValor(Campo campo, const QString& valor)
 {
-    TextField& destino = campo(dataField);
+    TextField& destino = this->campo(campo);
     if (destino.text() != valor) destino.setText(valor);
 }
 
@@ -82,7 +85,7 @@ void FrmEquivalencias::InicializaGrid() { lineasPorArticulo_->Mostrar({}); }
 
 void FrmEquivalencias::CampoValida(TextField& texto)
 {
-    const ModeloEquivalencias::Validacion validacion = modelo_.CampoValida(texto.dataField());
+    const ModeloEquivalencias::Validacion validacion = modelo_.CampoValida(campoDe(texto));
     using Resultado = ModeloEquivalencias::Validacion::Resultado;
     if (validacion.resultado == Resultado::Valida) {
         if (!vb::IsBlank(texto.tag())) VerRelacion();
@@ -112,7 +115,7 @@ bool FrmEquivalencias::Datosvalidos()
 QString FrmEquivalencias::descripcion(const BoundLabel& etiqueta, const TextField& campoTexto) const
 {
     if (vb::IsBlank(campoTexto.text())) return kSinDescripcion;
-    return modelo_.Descripcion(campoTexto.dataField(), etiqueta.tag());
+    return modelo_.Descripcion(campoDe(campoTexto), etiqueta.tag());
 }
 
 void FrmEquivalencias::mostrarDescripciones(const TextField* soloDe)
@@ -149,10 +152,8 @@ void FrmEquivalencias::DetalleOn(bool Off)
     UtilVex1->SetGrabarEnabled(Off);
     UtilVex1->SetCancelarEnabled(Off);
     UtilVex1->SetCerrarEnabled(!Off);
-    if (!Off) campo("IdArticulo").setEnabled(!modelo_.ArticuloFijo());
-    for (TextField* campoTexto : Txtfields) {
-        if (vb::SameText(campoTexto->dataField(), "COEFICIENTE")) campoTexto->setEnabled(Off);
-    }
+    if (!Off) campo(Campo::IdArticulo).setEnabled(!modelo_.ArticuloFijo());
+    campo(Campo::Coeficiente).setEnabled(Off);
 }
 
 // --- saving ---------------------------------------------------------------------------------------
@@ -167,8 +168,8 @@ void FrmEquivalencias::ActualizarDatos()
 bool FrmEquivalencias::confirmarGenerica()
 {
     if (modelo_.pestana() != Pestana::Especiales) return true;
-    PreviaGenerica previa = PreviaGenerica::Calcular(base_, codigoUnidad(modelo_.Valor("IdUnidad2")),
-                                                     codigoUnidad(modelo_.Valor("IdUnidad_Equiv2")));
+    PreviaGenerica previa = PreviaGenerica::Calcular(base_, codigoUnidad(modelo_.Valor(Campo::IdUnidad2)),
+                                                     codigoUnidad(modelo_.Valor(Campo::IdUnidad_Equiv2)));
     previa.destinos = replicacion_.Destinos(modelo_.TablaActiva());
     return MsgBox(previa.Pregunta(), vb::vbQuestion + vb::vbYesNo, "Equivalencias Especiales") == vb::vbYes;
 }
@@ -227,7 +228,7 @@ void FrmEquivalencias::completarGenericas(const QVector<Hallazgo>& hallazgos, co
 
 void FrmEquivalencias::mostrarErrorDeConversion(const ModeloEquivalencias::ErrorDeConversion& error)
 {
-    TextField& campoTexto = campo(error.dataField);
+    TextField& campoTexto = campo(error.campo);
     MsgBox(
         "Verifique las siguientes opciones: \r\n\r\n1) Ha ingresado letras donde debe ingresar numeros\r\n\r\n"
         "2) Debe ingresar una fecha y el formato es incorrecto\r\n\r\nEn el campo: "

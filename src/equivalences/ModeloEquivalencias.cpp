@@ -7,7 +7,7 @@
 #include "platform/VbText.h"
 #include "suitesupport/QvFunciones.h"
 
-#include <stdexcept>
+#include <algorithm>
 
 // The entered values, the record being edited and the two lists.
 
@@ -25,18 +25,41 @@ ModeloEquivalencias::ModeloEquivalencias(DB_Dll& base, Replicacion& replicacion)
 {
 }
 
-const QVector<ModeloEquivalencias::Campo>& ModeloEquivalencias::Campos()
+// The one place where a field meets the names the database and the window's
+// bound controls know it by.
+const QVector<ModeloEquivalencias::DefinicionCampo>& ModeloEquivalencias::Campos()
 {
-    static const QVector<Campo> campos{
-        {"IdArticulo", "V_ma_articulos", kAnchoArticulo, Pestana::Equivalencias},
-        {"IdUnidad", "V_ta_unidad", kAnchoUnidad, Pestana::Equivalencias},
-        {"IdUnidad_Equiv", "V_ta_unidad", kAnchoUnidad, Pestana::Equivalencias},
-        {"Coeficiente", "", kLargoCoeficiente, Pestana::Equivalencias},
-        {"IdUnidad2", "V_ta_unidad", kAnchoUnidad, Pestana::Especiales},
-        {"IdUnidad_Equiv2", "V_ta_unidad", kAnchoUnidad, Pestana::Especiales},
-        {"Coeficiente2", "", kLargoCoeficiente, Pestana::Especiales},
+    static const QVector<DefinicionCampo> campos{
+        {Campo::IdArticulo, "IdArticulo", "V_ma_articulos", "IdArticulo", kAnchoArticulo, Pestana::Equivalencias},
+        {Campo::IdUnidad, "IdUnidad", "V_ta_unidad", "IdUnidad", kAnchoUnidad, Pestana::Equivalencias},
+        {Campo::IdUnidad_Equiv, "IdUnidad_Equiv", "V_ta_unidad", "IDunidad", kAnchoUnidad, Pestana::Equivalencias},
+        {Campo::Coeficiente, "Coeficiente", "", "", kLargoCoeficiente, Pestana::Equivalencias},
+        {Campo::IdUnidad2, "IdUnidad2", "V_ta_unidad", "IDunidad", kAnchoUnidad, Pestana::Especiales},
+        {Campo::IdUnidad_Equiv2, "IdUnidad_Equiv2", "V_ta_unidad", "IDunidad", kAnchoUnidad, Pestana::Especiales},
+        {Campo::Coeficiente2, "Coeficiente2", "", "", kLargoCoeficiente, Pestana::Especiales},
     };
     return campos;
+}
+
+int ModeloEquivalencias::Indice(Campo campo)
+{
+    const QVector<DefinicionCampo>& campos = Campos();
+    const auto definicion =
+        std::ranges::find_if(campos, [campo](const DefinicionCampo& d) { return d.campo == campo; });
+    return static_cast<int>(definicion - campos.begin());
+}
+
+const ModeloEquivalencias::DefinicionCampo& ModeloEquivalencias::Definicion(Campo campo)
+{
+    return Campos().at(Indice(campo));
+}
+
+std::optional<ModeloEquivalencias::Campo> ModeloEquivalencias::campoDeColumna(const QString& columna)
+{
+    for (const DefinicionCampo& definicion : Campos()) {
+        if (vb::SameText(columna, definicion.dataField)) return definicion.campo;
+    }
+    return std::nullopt;
 }
 
 const QVector<ModeloEquivalencias::Columna>& ModeloEquivalencias::ColumnasPorArticulo()
@@ -62,28 +85,16 @@ const QVector<ModeloEquivalencias::Columna>& ModeloEquivalencias::ColumnasEspeci
 
 // --- what is entered ----------------------------------------------------------------------
 
-int ModeloEquivalencias::indice(const QString& dataField)
-{
-    const QVector<Campo>& campos = Campos();
-    for (int i = 0; i < campos.size(); ++i) {
-        if (vb::SameText(vb::Trim(dataField), campos[i].dataField)) return i;
-    }
-    throw std::invalid_argument("no field is bound to " + dataField.toStdString());
-}
+QString ModeloEquivalencias::Valor(Campo campo) const { return valores_.at(Indice(campo)); }
 
-QString ModeloEquivalencias::Valor(const QString& dataField) const { return valores_.at(indice(dataField)); }
+void ModeloEquivalencias::setValor(Campo campo, const QString& valor) { valores_[Indice(campo)] = valor; }
 
-void ModeloEquivalencias::setValor(const QString& dataField, const QString& valor)
+void ModeloEquivalencias::cambiarValor(Campo campo, const QString& valor)
 {
-    valores_[indice(dataField)] = valor;
-}
-
-void ModeloEquivalencias::cambiarValor(const QString& dataField, const QString& valor)
-{
-    QString& actual = valores_[indice(dataField)];
+    QString& actual = valores_[Indice(campo)];
     if (actual == valor) return;
     actual = valor;
-    emit valorCambiado(Campos().at(indice(dataField)).dataField, valor);
+    emit valorCambiado(campo, valor);
 }
 
 // --- records and lists ----------------------------------------------------------------------
@@ -93,8 +104,8 @@ void ModeloEquivalencias::Inicializa()
     modo_ = Modo::Consulta;
     TablaActiva_ = kTabla;
     AbrirRecordset(TablaActiva_);
-    const QVector<Campo>& campos = Campos();
-    for (int i = ArticuloFijo_ ? kPrimeroSinArticulo : 0; i < campos.size(); ++i) cambiarValor(campos[i].dataField, {});
+    const QVector<DefinicionCampo>& campos = Campos();
+    for (int i = ArticuloFijo_ ? kPrimeroSinArticulo : 0; i < campos.size(); ++i) cambiarValor(campos[i].campo, {});
     otrosCoeficientes_ = 0;
 }
 
@@ -109,14 +120,14 @@ void ModeloEquivalencias::FijarArticulo(const QString& codigo)
 {
     ArticuloFijo_ = !vb::IsBlank(codigo);
     ArticuloExterno = codigoArticulo(codigo);
-    if (ArticuloFijo_) cambiarValor("IdArticulo", vb::Trim(ArticuloExterno));
+    if (ArticuloFijo_) cambiarValor(Campo::IdArticulo, vb::Trim(ArticuloExterno));
 }
 
 void ModeloEquivalencias::LeerUnidadDelArticuloFijo()
 {
     db::Recordset fila = base_.gCnn.Execute("SELECT IDUNIDAD FROM V_MA_ARTICULOS WHERE IDARTICULO = '"
                                             + ComillasDobladas(ArticuloExterno) + "'");
-    cambiarValor("IdUnidad", QvFunciones::ValorATexto(fila.Fields("IdUnidad").Value()));
+    cambiarValor(Campo::IdUnidad, QvFunciones::ValorATexto(fila.Fields("IdUnidad").Value()));
 }
 
 void ModeloEquivalencias::CargarEquivDelArticulo(const QString& IdArticulo)
@@ -171,8 +182,8 @@ ModeloEquivalencias::Filas ModeloEquivalencias::leerFilas(const QString& sentenc
 bool ModeloEquivalencias::CargarFilaPorId(const QString& id)
 {
     if (!base_.ExisteEnTabla(kTabla, id, "ID", &RegistroActual, 3, {}, false)) return false;
-    for (const char* clave : {"IdArticulo", "IdUnidad", "IdUnidad_Equiv"}) {
-        cambiarValor(clave, vb::Trim(RegistroActual.Fields(clave).Value().textOrEmpty()));
+    for (const Campo clave : {Campo::IdArticulo, Campo::IdUnidad, Campo::IdUnidad_Equiv}) {
+        cambiarValor(clave, vb::Trim(RegistroActual.Fields(Definicion(clave).dataField).Value().textOrEmpty()));
     }
     return true;
 }
@@ -187,8 +198,8 @@ bool ModeloEquivalencias::cargarEquivalencia(const QString& condicion)
 
 QString ModeloEquivalencias::condicionPorArticulo() const
 {
-    return " IDARTICULO = '" + ComillasDobladas(codigoArticulo(Valor("IdArticulo"))) + "' AND "
-           + condicionDelPar(codigoUnidad(Valor("IdUnidad")), codigoUnidad(Valor("IdUnidad_Equiv")));
+    return " IDARTICULO = '" + ComillasDobladas(codigoArticulo(Valor(Campo::IdArticulo))) + "' AND "
+           + condicionDelPar(codigoUnidad(Valor(Campo::IdUnidad)), codigoUnidad(Valor(Campo::IdUnidad_Equiv)));
 }
 
 // Edit mode, with every field the record holds shown as stored.
@@ -198,11 +209,8 @@ void ModeloEquivalencias::CargarCampos()
     if (RegistroActual.State() != db::ado::adStateOpen || RegistroActual.Bof() || RegistroActual.Eof()) return;
     for (int i = 0; i < RegistroActual.FieldCount(); ++i) {
         db::Field columna = RegistroActual.Fields(i);
-        for (const Campo& campo : Campos()) {
-            if (vb::SameText(campo.dataField, columna.Name())) {
-                cambiarValor(campo.dataField, vb::Trim(QvFunciones::ValorATexto(columna.Value())));
-            }
-        }
+        if (const auto campo = campoDeColumna(columna.Name()))
+            cambiarValor(*campo, vb::Trim(QvFunciones::ValorATexto(columna.Value())));
     }
 }
 
@@ -216,7 +224,7 @@ void ModeloEquivalencias::cargarCoeficienteEspecial(const QString& unidad, const
                              + " GROUP BY COEFICIENTE ORDER BY COUNT(*) DESC, COEFICIENTE",
                          coeficientes);
     if (coeficientes.State() != db::ado::adStateOpen || coeficientes.Eof()) return;
-    cambiarValor("Coeficiente2", vb::Trim(QvFunciones::ValorATexto(coeficientes.Fields("COEFICIENTE").Value())));
+    cambiarValor(Campo::Coeficiente2, vb::Trim(QvFunciones::ValorATexto(coeficientes.Fields("COEFICIENTE").Value())));
     for (coeficientes.MoveNext(); !coeficientes.Eof(); coeficientes.MoveNext()) {
         otrosCoeficientes_ += static_cast<int>(coeficientes.Fields("FILAS").Value().toLong());
     }

@@ -30,11 +30,16 @@ public:
     enum class Modo { Consulta, Alta, Modificacion, Baja };
     enum class Pestana { Equivalencias = 0, Especiales = 1 };
 
-    // An entry field: its column, the table its code is looked up in (none
-    // for a coefficient), its longest text and its tab.
-    struct Campo {
+    // The entry fields, in index order, as the window and the save address them.
+    enum class Campo { IdArticulo, IdUnidad, IdUnidad_Equiv, Coeficiente, IdUnidad2, IdUnidad_Equiv2, Coeficiente2 };
+    // An entry field: its column, the table its code is looked up in and the
+    // key column it is looked up by (none for a coefficient), its longest
+    // text and its tab.
+    struct DefinicionCampo {
+        Campo campo;
         const char* dataField;
         const char* tabla;
+        const char* clave;
         int largo;
         Pestana pestana;
     };
@@ -56,20 +61,23 @@ public:
     // A value the database could not take, and the field it came from.
     struct ErrorDeConversion {
         QString titulo;
-        QString dataField;
+        Campo campo;
     };
 
     ModeloEquivalencias(DB_Dll& base, Replicacion& replicacion);
 
     // The fields in index order, and the columns of the two grids.
-    static const QVector<Campo>& Campos();
+    static const QVector<DefinicionCampo>& Campos();
+    static const DefinicionCampo& Definicion(Campo campo);
+    // Its position in Campos(), which is its index in the window.
+    static int Indice(Campo campo);
     static const QVector<Columna>& ColumnasPorArticulo();
     static const QVector<Columna>& ColumnasEspeciales();
 
     // --- what is entered -------------------------------------------------------------
-    QString Valor(const QString& dataField) const;
+    QString Valor(Campo campo) const;
     // An entry's new text; the model does not echo it back.
-    void setValor(const QString& dataField, const QString& valor);
+    void setValor(Campo campo, const QString& valor);
     Pestana pestana() const { return pestana_; }
     void setPestana(Pestana pestana) { pestana_ = pestana; }
     // While GRABAR checks the fields, no stored value replaces what was typed.
@@ -96,10 +104,10 @@ public:
     void LiberarRegistro();
 
     // --- checks -----------------------------------------------------------------------------
-    Validacion CampoValida(const QString& dataField);
+    Validacion CampoValida(Campo campo);
     // The description of the code in a field, read from `columna` of its
     // lookup table; empty when the code does not exist.
-    QString Descripcion(const QString& dataField, const QString& columna) const;
+    QString Descripcion(Campo campo, const QString& columna) const;
 
     // --- saving -------------------------------------------------------------------------------
     // Writes or deletes as the mode and the tab say; HayError tells whether it failed.
@@ -110,7 +118,7 @@ public:
 
 signals:
     // A value the model set itself: a base unit, a stored coefficient, an emptied field.
-    void valorCambiado(const QString& dataField, const QString& valor);
+    void valorCambiado(ModeloEquivalencias::Campo campo, const QString& valor);
     void equivalenciasDelArticulo(const ModeloEquivalencias::Filas& filas);
     void equivalenciasEspeciales(const ModeloEquivalencias::Filas& filas);
     void ejemploCambiado(ModeloEquivalencias::Pestana pestana, const QString& linea);
@@ -120,13 +128,14 @@ signals:
 private:
     // The unit, equivalent unit and coefficient fields of one tab.
     struct Relacion {
-        const char* unidad;
-        const char* equivalente;
-        const char* coeficiente;
+        Campo unidad;
+        Campo equivalente;
+        Campo coeficiente;
     };
     static Relacion relacion(Pestana pestana);
-    static int indice(const QString& dataField);
-    void cambiarValor(const QString& dataField, const QString& valor);
+    // The field bound to a column of S_TA_EQUIV, if any.
+    static std::optional<Campo> campoDeColumna(const QString& columna);
+    void cambiarValor(Campo campo, const QString& valor);
 
     // --- records and lists
     void AbrirRecordset(const QString& tabla);
@@ -138,9 +147,9 @@ private:
     void cargarCoeficienteEspecial(const QString& unidad, const QString& equivalente);
 
     // --- checks; each gives the failure's message, if any
-    std::optional<QString> validar(const QString& F, const QString& T);
-    std::optional<QString> validarArticulo(const QString& T, const QString& F);
-    std::optional<QString> validarUnidad(const QString& T, const QString& F);
+    std::optional<QString> validar(Campo campo, const QString& T);
+    std::optional<QString> validarArticulo(const QString& T);
+    std::optional<QString> validarUnidad(const QString& T);
     std::optional<QString> validarUnidadEquivalente(const QString& T);
     std::optional<QString> validarUnidad2(const QString& T);
     std::optional<QString> validarUnidadEquivalente2(const QString& T);
@@ -171,7 +180,7 @@ private:
     bool HayError_ = false;
     bool ArticuloFijo_ = false;
     QString ArticuloExterno;
-    QString campoEnCurso_;  // the field being stored when a save fails
+    Campo campoEnCurso_ = Campo::IdArticulo;  // the field being stored when a save fails
     bool repitiendoPorClaveDuplicada_ = false;
     int otrosCoeficientes_ = 0;  // rows of the generic pair loaded that carry another coefficient
 };

@@ -26,12 +26,6 @@ namespace {
 constexpr long kAltaOModificacion = 1;
 constexpr long kBaja = 3;
 
-bool esCampoGrabado(const QString& dataField)
-{
-    static const QStringList campos{"idunidad", "idunidad_equiv", "coeficiente", "IdArticulo"};
-    return campos.contains(vb::Trim(dataField), Qt::CaseInsensitive);
-}
-
 }  // namespace
 
 std::optional<ModeloEquivalencias::ErrorDeConversion> ModeloEquivalencias::ActualizarDatos(AvanceGrabacion& avance)
@@ -39,7 +33,7 @@ std::optional<ModeloEquivalencias::ErrorDeConversion> ModeloEquivalencias::Actua
     std::optional<ErrorDeConversion> conversion;
     for (bool repetir = true; repetir;) {
         repetir = false;
-        campoEnCurso_ = Campos().front().dataField;
+        campoEnCurso_ = Campos().front().campo;
         TrapErrores trap("Actualizar Datos", [&](const ErrorVB& error, const QString&) {
             avance.Terminar();
             return tratarErrorDeGrabacion(error, repetir, conversion);
@@ -99,25 +93,27 @@ Respuesta ModeloEquivalencias::tratarErrorDeGrabacion(const ErrorVB& error, bool
 bool ModeloEquivalencias::grabarPorArticulo(TrapErrores& trap)
 {
     if (modo_ == Modo::Alta && !trap.paso([this] { RegistroActual.AddNew(); })) return false;
-    for (const Campo& campo : Campos()) {
-        if (!esCampoGrabado(campo.dataField)) continue;
-        campoEnCurso_ = campo.dataField;
-        if (!trap.paso([&] { AsignarCampo(RegistroActual, campo.dataField, vb::Trim(Valor(campo.dataField))); })) {
+    // The fields of the article's tab are the columns of its row.
+    for (const DefinicionCampo& definicion : Campos()) {
+        if (definicion.pestana != Pestana::Equivalencias) continue;
+        campoEnCurso_ = definicion.campo;
+        if (!trap.paso([&] { AsignarCampo(RegistroActual, definicion.dataField, vb::Trim(Valor(definicion.campo))); }))
             return false;
-        }
     }
-    campoEnCurso_ = Campos().front().dataField;
+    campoEnCurso_ = Campos().front().campo;
     if (modo_ != Modo::Alta && modo_ != Modo::Modificacion) return true;
     if (!trap.paso([this] { RegistroActual.Update(); })) return false;
-    return trap.paso(
-        [&] { pedirReplica(kAltaOModificacion, Valor("IdArticulo"), Valor("IdUnidad"), Valor("IdUnidad_Equiv")); });
+    return trap.paso([&] {
+        pedirReplica(kAltaOModificacion, Valor(Campo::IdArticulo), Valor(Campo::IdUnidad),
+                     Valor(Campo::IdUnidad_Equiv));
+    });
 }
 
 bool ModeloEquivalencias::borrarPorArticulo(TrapErrores& trap)
 {
-    const QString articulo = Valor("IdArticulo");
-    const QString unidad = Valor("IdUnidad");
-    const QString equivalente = Valor("IdUnidad_Equiv");
+    const QString articulo = Valor(Campo::IdArticulo);
+    const QString unidad = Valor(Campo::IdUnidad);
+    const QString equivalente = Valor(Campo::IdUnidad_Equiv);
     if (!trap.paso([this] { RegistroActual.Delete(); })) return false;
     if (!trap.paso([&] { pedirReplica(kBaja, articulo, unidad, equivalente); })) return false;
     return trap.paso([this] { Inicializa(); });
@@ -154,14 +150,14 @@ bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, T
         });
     };
     if (!paso([&] { avance.Empezar("Actualizando Datos"); })) return false;
-    const QString U = codigoUnidad(Valor("IdUnidad2"));
-    const QString E = codigoUnidad(Valor("IdUnidad_Equiv2"));
+    const QString U = codigoUnidad(Valor(Campo::IdUnidad2));
+    const QString E = codigoUnidad(Valor(Campo::IdUnidad_Equiv2));
     db::Recordset articulos;
     std::optional<EscrituraGenerica> escritura;
     if (!paso([&] {
             base_.AbrirRecordset("SELECT * FROM V_MA_ARTICULOS WHERE " + articulosDelPar(U, E), articulos, nullptr,
                                  db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
-            escritura.emplace(base_, U, E, Valor("Coeficiente2"));
+            escritura.emplace(base_, U, E, Valor(Campo::Coeficiente2));
         })) {
         return false;
     }
@@ -220,7 +216,7 @@ bool ModeloEquivalencias::borrarEspeciales(TrapErrores& trap)
 {
     const QString condicion =
         "PARATODOS = 1 AND "
-        + condicionDelPar(codigoUnidad(Valor("IdUnidad2")), codigoUnidad(Valor("IdUnidad_Equiv2")));
+        + condicionDelPar(codigoUnidad(Valor(Campo::IdUnidad2)), codigoUnidad(Valor(Campo::IdUnidad_Equiv2)));
     const bool borrado = trap.paso([&] {
         db::Errors& errores = base_.gCnn.errors();
         errores.Clear();

@@ -21,16 +21,6 @@ constexpr char kInformarEquivalente[] = " Debe Informar la Unidad Equivalente";
 constexpr char kMismaUnidad[] = "Si las equivalencias son las mismas, la cantidad debe ser 1";
 constexpr char kCoeficientePositivo[] = " El Coeficiente debe ser un numero mayor que cero";
 
-bool es(const QString& campo, const char* nombre) { return vb::SameText(campo, nombre); }
-
-// Every unit field, on either tab, is looked up by the unit table's key.
-QString columnaClave(const QString& dataField)
-{
-    static const QStringList unidades{"IdUnidad_Equiv", "IdUnidad2", "IdUnidad_Equiv2"};
-    return unidades.contains(vb::Trim(dataField), Qt::CaseInsensitive) ? QStringLiteral("IDunidad")
-                                                                       : vb::Trim(dataField);
-}
-
 QString notaOtrosCoeficientes(int articulos)
 {
     return articulos == 1 ? QStringLiteral(" (1 artículo tiene otro coeficiente)")
@@ -41,16 +31,16 @@ QString notaOtrosCoeficientes(int articulos)
 
 ModeloEquivalencias::Relacion ModeloEquivalencias::relacion(Pestana pestana)
 {
-    return pestana == Pestana::Equivalencias ? Relacion{"IdUnidad", "IdUnidad_Equiv", "Coeficiente"}
-                                             : Relacion{"IdUnidad2", "IdUnidad_Equiv2", "Coeficiente2"};
+    return pestana == Pestana::Equivalencias ? Relacion{Campo::IdUnidad, Campo::IdUnidad_Equiv, Campo::Coeficiente}
+                                             : Relacion{Campo::IdUnidad2, Campo::IdUnidad_Equiv2, Campo::Coeficiente2};
 }
 
-ModeloEquivalencias::Validacion ModeloEquivalencias::CampoValida(const QString& dataField)
+ModeloEquivalencias::Validacion ModeloEquivalencias::CampoValida(Campo campo)
 {
     HayError_ = false;
     std::optional<QString> falla;
     try {
-        falla = validar(vb::Trim(dataField), vb::Trim(Valor(dataField)));
+        falla = validar(campo, vb::Trim(Valor(campo)));
     } catch (const ErrorVB&) {
         return {Validacion::Resultado::Interrumpida, {}};
     }
@@ -60,34 +50,35 @@ ModeloEquivalencias::Validacion ModeloEquivalencias::CampoValida(const QString& 
 }
 
 // Each tab's fields are checked only while that tab is shown.
-std::optional<QString> ModeloEquivalencias::validar(const QString& F, const QString& T)
+std::optional<QString> ModeloEquivalencias::validar(Campo campo, const QString& T)
 {
-    if (pestana_ == Pestana::Equivalencias) {
-        if (es(F, "IDArticulo")) return validarArticulo(T, F);
-        if (es(F, "IdUnidad")) return validarUnidad(T, F);
-        if (es(F, "IdUnidad_Equiv")) return validarUnidadEquivalente(T);
-        if (es(F, "Coeficiente")) return validarCoeficiente(Pestana::Equivalencias);
-    } else {
-        if (es(F, "IdUnidad2")) return validarUnidad2(T);
-        if (es(F, "IdUnidad_Equiv2")) return validarUnidadEquivalente2(T);
-        if (es(F, "Coeficiente2")) return validarCoeficiente(Pestana::Especiales);
+    if (Definicion(campo).pestana != pestana_) return std::nullopt;
+    switch (campo) {
+    case Campo::IdArticulo: return validarArticulo(T);
+    case Campo::IdUnidad: return validarUnidad(T);
+    case Campo::IdUnidad_Equiv: return validarUnidadEquivalente(T);
+    case Campo::Coeficiente: return validarCoeficiente(Pestana::Equivalencias);
+    case Campo::IdUnidad2: return validarUnidad2(T);
+    case Campo::IdUnidad_Equiv2: return validarUnidadEquivalente2(T);
+    case Campo::Coeficiente2: return validarCoeficiente(Pestana::Especiales);
     }
     return std::nullopt;
 }
 
-std::optional<QString> ModeloEquivalencias::validarArticulo(const QString& T, const QString& F)
+std::optional<QString> ModeloEquivalencias::validarArticulo(const QString& T)
 {
-    if (!base_.ExisteEnTabla("V_MA_ARTICULOS", T, F, &RegistroActual, 8, {}, false)) return kArticuloInexistente;
-    if (!Grabando_) cambiarValor("IdUnidad", vb::Trim(RegistroActual.Fields("IdUnidad").Value().toText()));
+    if (!base_.ExisteEnTabla("V_MA_ARTICULOS", T, Definicion(Campo::IdArticulo).clave, &RegistroActual, 8, {}, false))
+        return kArticuloInexistente;
+    if (!Grabando_) cambiarValor(Campo::IdUnidad, vb::Trim(RegistroActual.Fields("IdUnidad").Value().toText()));
     CargarEquivDelArticulo(T);
     mostrarEjemplo(Pestana::Equivalencias);
     return std::nullopt;
 }
 
-std::optional<QString> ModeloEquivalencias::validarUnidad(const QString& T, const QString& F)
+std::optional<QString> ModeloEquivalencias::validarUnidad(const QString& T)
 {
     if (T.isEmpty()) return kInformarCodigo;
-    if (!base_.ExisteEnTabla("V_TA_UNIDAD", T, F)) return kUnidadInexistente;
+    if (!base_.ExisteEnTabla("V_TA_UNIDAD", T, Definicion(Campo::IdUnidad).clave)) return kUnidadInexistente;
     mostrarEjemplo(Pestana::Equivalencias);
     return std::nullopt;
 }
@@ -96,9 +87,9 @@ std::optional<QString> ModeloEquivalencias::validarUnidadEquivalente(const QStri
 {
     if (T.isEmpty()) return kInformarCodigo;
     if (!base_.ExisteEnTabla("V_TA_UNIDAD", T, "IDUNIDAD")) return kUnidadInexistente;
-    if (vb::IsBlank(codigoArticulo(Valor("IdArticulo")))) return kInformarArticulo;
-    if (vb::IsBlank(codigoUnidad(Valor("IdUnidad")))) return kInformarUnidad;
-    if (vb::IsBlank(codigoUnidad(Valor("IdUnidad_Equiv")))) return kInformarEquivalente;
+    if (vb::IsBlank(codigoArticulo(Valor(Campo::IdArticulo)))) return kInformarArticulo;
+    if (vb::IsBlank(codigoUnidad(Valor(Campo::IdUnidad)))) return kInformarUnidad;
+    if (vb::IsBlank(codigoUnidad(Valor(Campo::IdUnidad_Equiv)))) return kInformarEquivalente;
     entrarSegunExista(cargarEquivalencia(condicionPorArticulo()));
     if (modo_ == Modo::Modificacion && !Grabando_) CargarCampos();
     mostrarEjemplo(Pestana::Equivalencias);
@@ -117,8 +108,8 @@ std::optional<QString> ModeloEquivalencias::validarUnidad2(const QString& T)
 std::optional<QString> ModeloEquivalencias::validarUnidadEquivalente2(const QString& T)
 {
     if (T.isEmpty()) return std::nullopt;
-    const QString U = codigoUnidad(Valor("IdUnidad2"));
-    const QString E = codigoUnidad(Valor("IdUnidad_Equiv2"));
+    const QString U = codigoUnidad(Valor(Campo::IdUnidad2));
+    const QString E = codigoUnidad(Valor(Campo::IdUnidad_Equiv2));
     if (!base_.ExisteEnTabla("V_TA_UNIDAD", T, "IDUNIDAD")) return kUnidadInexistente;
     if (vb::IsBlank(U)) return kInformarUnidad;
     if (vb::IsBlank(E)) return kInformarEquivalente;
@@ -171,10 +162,10 @@ QString ModeloEquivalencias::descripcionDeUnidad(const QString& codigo) const
     return base_.DatosTabla("v_ta_unidad", codigo, "descripcion", "idunidad", 8, {}).textOrEmpty();
 }
 
-QString ModeloEquivalencias::Descripcion(const QString& dataField, const QString& columna) const
+QString ModeloEquivalencias::Descripcion(Campo campo, const QString& columna) const
 {
-    const Campo& campo = Campos().at(indice(dataField));
+    const DefinicionCampo& definicion = Definicion(campo);
     return vb::Trim(
-        base_.DatosTabla(campo.tabla, vb::Trim(Valor(dataField)), vb::Trim(columna), columnaClave(dataField), 8, {})
+        base_.DatosTabla(definicion.tabla, vb::Trim(Valor(campo)), vb::Trim(columna), definicion.clave, 8, {})
             .textOrEmpty());
 }

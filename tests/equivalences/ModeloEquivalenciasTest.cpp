@@ -13,6 +13,7 @@ namespace {
 
 using Modo = ModeloEquivalencias::Modo;
 using Resultado = ModeloEquivalencias::Validacion::Resultado;
+using Campo = ModeloEquivalencias::Campo;
 
 class RecordingReplication : public Replicacion {
 public:
@@ -68,13 +69,13 @@ long count(DB_Dll& base, const QString& where)
 class ModeloEquivalenciasTest : public DatabaseTest {
 protected:
     // Types each value and checks it, as the window does when Enter is pressed.
-    void enter(ModeloEquivalencias& modelo, const QList<std::pair<QString, QString>>& values)
+    void enter(ModeloEquivalencias& modelo, const QList<std::pair<Campo, QString>>& values)
     {
-        for (const auto& [dataField, value] : values) {
-            modelo.setValor(dataField, value);
-            const ModeloEquivalencias::Validacion validacion = modelo.CampoValida(dataField);
+        for (const auto& [campo, value] : values) {
+            modelo.setValor(campo, value);
+            const ModeloEquivalencias::Validacion validacion = modelo.CampoValida(campo);
             EXPECT_EQ(validacion.resultado, Resultado::Valida)
-                << dataField.toStdString() << ": " << validacion.mensaje.toStdString();
+                << ModeloEquivalencias::Definicion(campo).dataField << ": " << validacion.mensaje.toStdString();
         }
     }
 
@@ -97,9 +98,12 @@ TEST_F(ModeloEquivalenciasTest, ItWorksOnTheDatabaseAndTheReplicationItIsGiven)
 
     ModeloEquivalencias modelo(otra, replicas);
     modelo.Inicializa();
-    enter(modelo, {{"IdArticulo", "A-1"}, {"IdUnidad", "CJ"}, {"IdUnidad_Equiv", "UN"}, {"Coeficiente", "12"}});
+    enter(modelo, {{Campo::IdArticulo, "A-1"},
+                   {Campo::IdUnidad, "CJ"},
+                   {Campo::IdUnidad_Equiv, "UN"},
+                   {Campo::Coeficiente, "12"}});
     EXPECT_EQ(modelo.modo(), Modo::Alta);
-    EXPECT_EQ(modelo.Descripcion("IdArticulo", "Descripcion"), "Tornillo");
+    EXPECT_EQ(modelo.Descripcion(Campo::IdArticulo, "Descripcion"), "Tornillo");
     EXPECT_FALSE(modelo.ActualizarDatos(sinCartel));
 
     EXPECT_FALSE(modelo.HayError());
@@ -117,16 +121,16 @@ TEST_F(ModeloEquivalenciasTest, AnArticleWithoutABaseUnitEndsItsCheckWithNothing
     openCompany();
     ModeloEquivalencias modelo(gBaseDatos(), replicas);
     modelo.Inicializa();
-    modelo.setValor("IdUnidad", "CJ");
-    modelo.setValor("IdArticulo", "A-1");
+    modelo.setValor(Campo::IdUnidad, "CJ");
+    modelo.setValor(Campo::IdArticulo, "A-1");
     int listas = 0;
     QObject::connect(&modelo, &ModeloEquivalencias::equivalenciasDelArticulo, [&] { ++listas; });
 
-    const ModeloEquivalencias::Validacion validacion = modelo.CampoValida("IdArticulo");
+    const ModeloEquivalencias::Validacion validacion = modelo.CampoValida(Campo::IdArticulo);
     EXPECT_EQ(validacion.resultado, Resultado::Interrumpida);
     EXPECT_EQ(validacion.mensaje, "");
     EXPECT_FALSE(modelo.HayError()) << "the check did not fail, it stopped";
-    EXPECT_EQ(modelo.Valor("IdUnidad"), "CJ");
+    EXPECT_EQ(modelo.Valor(Campo::IdUnidad), "CJ");
     EXPECT_EQ(listas, 0) << "nothing after the failing step runs";
     EXPECT_TRUE(operador->boxes().isEmpty()) << "the model shows nothing itself";
 }
@@ -140,7 +144,7 @@ TEST_F(ModeloEquivalenciasTest, AGenericSaveStoppedByTheOperatorHasCommittedExac
     ModeloEquivalencias modelo(gBaseDatos(), replicas);
     modelo.Inicializa();
     modelo.setPestana(ModeloEquivalencias::Pestana::Especiales);
-    enter(modelo, {{"IdUnidad2", "KG"}, {"IdUnidad_Equiv2", "GR"}, {"Coeficiente2", "1000"}});
+    enter(modelo, {{Campo::IdUnidad2, "KG"}, {Campo::IdUnidad_Equiv2, "GR"}, {Campo::Coeficiente2, "1000"}});
     // Another connection sees only what is committed.
     const auto comprometidas = [this] {
         return read("SELECT COUNT(*) FROM S_TA_EQUIV WHERE PARATODOS = 1").Fields(0).Value().toLong();
@@ -164,7 +168,7 @@ TEST_F(ModeloEquivalenciasTest, TheExampleLineReadsTheStoredValueBackAndWarnsWhe
     QString linea;
     QObject::connect(&modelo, &ModeloEquivalencias::ejemploCambiado,
                      [&](ModeloEquivalencias::Pestana, const QString& texto) { linea = texto; });
-    enter(modelo, {{"IdUnidad2", "M2"}, {"IdUnidad_Equiv2", "KG"}});
+    enter(modelo, {{Campo::IdUnidad2, "M2"}, {Campo::IdUnidad_Equiv2, "KG"}});
 
     const QList<std::pair<QString, QString>> casos{
         {"9", "Ej:  1 Metro cuadrado equivale a 9 Kilogramo; 1 Kilogramo equivale a 0,1111 Metro cuadrado"},
@@ -175,7 +179,7 @@ TEST_F(ModeloEquivalenciasTest, TheExampleLineReadsTheStoredValueBackAndWarnsWhe
          "(¡atención! con cuatro decimales la vuelta se aparta un 13,33 %)"},
     };
     for (const auto& [coeficiente, esperada] : casos) {
-        enter(modelo, {{"Coeficiente2", coeficiente}});
+        enter(modelo, {{Campo::Coeficiente2, coeficiente}});
         EXPECT_EQ(linea, esperada) << coeficiente.toStdString();
     }
 }

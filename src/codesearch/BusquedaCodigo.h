@@ -3,6 +3,7 @@
 #include "codesearch/BusquedaProgresiva.h"
 #include "codesearch/CalendarioBusqueda.h"
 #include "codesearch/ConfiguracionBusqueda.h"
+#include "codesearch/DatosBusqueda.h"
 #include "platform/ErrorVB.h"
 #include "platform/Variant.h"
 #include "suitesupport/TratamientoErrores.h"
@@ -28,7 +29,7 @@ class QToolButton;
 // connection from ConnString (or uses it as it is when it is already open)
 // and keeps it for its lifetime. Failing searches are skipped; the settings
 // read and the connection report through the box's own error dialog.
-class BusquedaCodigo : public QWidget {
+class BusquedaCodigo : public QWidget, public EncargoBusqueda, public HallazgoBusqueda {
     Q_OBJECT
 public:
     static inline const QString kTituloAviso = QStringLiteral("Aviso al operador");
@@ -49,22 +50,6 @@ public:
     QToolButton* ImgX;
     CalendarioBusqueda* Calendar;
 
-    // Public variables, in their declaration order.
-    QString Buscar;
-    QString TextoIngresado;
-    QString codigo;
-    QString CodigoNoConfirmado;
-    QString CodigoAnt;
-    QString idLista;
-    QString Cuenta;
-    QString Usuario;
-    QString TablaEspecial;
-    QString CampoEspecial;
-    QString CodigoEspecial;
-    bool DeshabilitarBCArticulos = false;
-    bool DeshabilitarBCTodos = false;
-    QString FechaCalendario;
-
     // Properties. ConnString and gConnString are one value under two names.
     QString ConnString() const { return connString_; }
     void setConnString(const QString& texto) { connString_ = texto; }
@@ -77,30 +62,12 @@ public:
     // Sets the search up for the table `tb`, which may come back rewritten.
     // False when the box is switched off or the table is unknown.
     bool BusquedaDisponible(QString& tb);
-    void AbrirConexion();
-    // Whether the user may add rows to the table searched.
-    bool AltaDisponible();
     void Busqueda();
-    // The code chosen into `codigo`: the text typed, the calendar's date or
-    // the selected entry's whole code; then CodigoObtenido.
-    void ObtieneCodigo(bool DesdeTxt);
 
-    void CargarCalendario();
     void CargarMesAño();
     void ArmarAlmanaque(int mes, int anio);
     void Seleccionar(int DIA, bool Asignar);
     qint16 IndCaption(const QString& Caption) const;
-    static QString NombreMes(qint16 Nromes);
-    static qint16 Nromes(const QString& NombreMes);
-    static qint16 CantidadDeDiasDelmes(int mes, int anio);
-    static QString FmtLeerCodigo(const QString& codigo, int Largo = 0);
-    static QString FieldVal(const Variant& recFieldVal);
-
-    // The date mask for a text box tagged "Fecha"; `KeyAscii` comes back 0
-    // (the key swallowed). Other text boxes are left alone.
-    void ClsDatosOk(QLineEdit& Textos, int& KeyAscii);
-    // One setting through the suite's procedure; `ValorAux` its auxiliary value.
-    QString sp_Cfg(const QString& campo, QString& ValorAux);
     // The box's own error dialog: nothing is logged; 0 when no error is pending.
     int TratamientoErrores(const ErrorVB& CodErr, int Botones = kBotonesTratamiento, const QString& Rutina = {});
 
@@ -113,6 +80,24 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    void AbrirConexion();
+    // Whether the user may add rows to the table searched.
+    bool AltaDisponible();
+    // The code chosen into `codigo`: the text typed, the calendar's date or
+    // the selected entry's whole code; then CodigoObtenido.
+    void ObtieneCodigo(bool DesdeTxt);
+    void CargarCalendario();
+    static QString NombreMes(qint16 Nromes);
+    static qint16 Nromes(const QString& NombreMes);
+    static qint16 CantidadDeDiasDelmes(int mes, int anio);
+    static QString FmtLeerCodigo(const QString& codigo, int Largo = 0);
+    static QString FieldVal(const Variant& recFieldVal);
+    // The date mask for a text box tagged "Fecha"; `KeyAscii` comes back 0
+    // (the key swallowed). Other text boxes are left alone.
+    void ClsDatosOk(QLineEdit& Textos, int& KeyAscii);
+    // One setting through the suite's procedure; `ValorAux` its auxiliary value.
+    QString sp_Cfg(const QString& campo, QString& ValorAux);
+
     QToolButton* crearImagen(const QString& nombre, const QString& icono, const QString& ayuda);
     void disponer();
     bool esFecha() const;
@@ -133,6 +118,8 @@ private:
     void diaPulsado(int celda);
 
     DB_Dll& base_;
+    bool DeshabilitarBCArticulos = false;
+    bool DeshabilitarBCTodos = false;
     ConfiguracionBusqueda config_;
     BusquedaProgresiva progresiva_;
     QString connString_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Variant.h"
+#include "lookups/DatosLista.h"
 
 #include <QDialog>
 #include <QString>
@@ -26,7 +26,7 @@ class Recordset;
 // typing in a box positions the list on the first row that begins with the
 // text, F5 in a box asks the database again with the text as a LIKE filter,
 // a header click sorts, Enter or a double click accepts the selected row.
-class Lib_FrmCons3 : public QDialog {
+class Lib_FrmCons3 : public QDialog, public PedidoLista, public EleccionLista {
     Q_OBJECT
 public:
     // Lists what `base` answers.
@@ -34,24 +34,7 @@ public:
     // Saves the column widths the operator gave, when there are any.
     ~Lib_FrmCons3() override;
 
-    // Given by the engine before the load.
-    QString sql;
-    QString CampoDevuelto;  // the column whose value Aceptar returns
-    QStringList CmpsDevueltos;
-    bool CheckBoxes = false;
-    QString FiltroInicial;  // put into the first search box once the list is loaded
-    QString CampoBusqueda;
-    bool OrdenarPorLwv = true;  // the list sorts itself (the statement has no ORDER BY)
-    bool UsaCantidades = false;
-    QString ValoresDefault;  // codes to check; "@10" widens every column by 10 characters
-    bool CfgUsaConsultaLIKE = false;
     bool GrabarCfg = false;  // save the widths when the window goes; set by a resized column
-    Variant StkNivel1, StkNivel2, StkNivel3, StkNivel4;
-    QString MuestraStock;
-    // Read by the engine afterwards.
-    QString ValorDevuelto;
-    QStringList Valores;
-    QStringList Cantidades;
 
     // Runs `sql` and fills the list (also after F5, Nueva Busqueda and date sorting).
     void Form_Load();

@@ -319,6 +319,8 @@ void FrmEquivalencias::enlazarModelo()
     for (TextField* campoTexto : Txtfields) {
         connect(campoTexto, &QLineEdit::textChanged, this,
                 [this, campoTexto](const QString& texto) { modelo_.setValor(campoDe(*campoTexto), texto); });
+        connect(campoTexto, &QLineEdit::textEdited, this,
+                [this, campoTexto] { sinValidar_.insert(campoTexto->index()); });
     }
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int pestana) {
         modelo_.setPestana(static_cast<Pestana>(pestana));
@@ -373,6 +375,11 @@ bool FrmEquivalencias::eventFilter(QObject* watched, QEvent* event)
         conTratamiento("Form_KeyDown", [&] { comando = Form_KeyDown(codigo, shift); });
         if (comando) return true;
         if (!campoTexto) return false;
+        if (tecla.key() == Qt::Key_Tab || tecla.key() == Qt::Key_Backtab) {
+            bool sale = true;
+            conTratamiento("Txtfields_KeyDown", [&] { sale = validarAlSalir(*campoTexto); });
+            return !sale;
+        }
         conTratamiento("Txtfields_KeyDown", [&] { Txtfields_KeyDown(index, codigo, shift); });
         if (QvCampos::EsTeclaConfirmar(codigo)) return true;
         return Txtfields_KeyPress(index, tecla);
@@ -381,7 +388,12 @@ bool FrmEquivalencias::eventFilter(QObject* watched, QEvent* event)
         if (campoTexto) Txtfields_GotFocus(index);
         return false;
     case QEvent::FocusOut:
-        if (campoTexto) Txtfields_LostFocus(index);
+        if (!campoTexto) return false;
+        Txtfields_LostFocus(index);
+        // The bar's commands validate what they need, or drop it, themselves.
+        if (static_cast<QFocusEvent&>(*event).reason() == Qt::MouseFocusReason
+            && QApplication::focusWidget() != UtilVex1)
+            validarTrasClic(*campoTexto);
         return false;
     case QEvent::MouseButtonPress:
         // A disabled field takes no mouse action; Qt still shows its filters the press.
@@ -462,6 +474,24 @@ void FrmEquivalencias::ConsultarCampo()
     if (codigo.isEmpty()) return;
     activo.setText(codigo);
     Txtfields_KeyDown(CampoActual, vb::vbKeyReturn, 0);
+}
+
+bool FrmEquivalencias::validarAlSalir(TextField& texto)
+{
+    if (!sinValidar_.contains(texto.index())) return true;
+    CampoValida(texto);
+    return !modelo_.HayError();
+}
+
+// The focus has already gone where the operator clicked; a message box in
+// the middle of that change would leave it half done, so the check waits.
+void FrmEquivalencias::validarTrasClic(TextField& texto)
+{
+    QTimer::singleShot(0, &texto, [this, &texto] {
+        conTratamiento("Txtfields_LostFocus", [&] {
+            if (!validarAlSalir(texto)) texto.setFocus();
+        });
+    });
 }
 
 // The first entry field of the tab shown, so nothing is typed where it cannot be seen.

@@ -3,6 +3,7 @@
 #include "equivalences/ModeloEquivalencias.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -115,6 +116,10 @@ private:
     void MSFlexGrid1_DblClick();
     void SSTab1_Click(int pestana);
     void ConsultarCampo();
+    // Leaving a field the operator changed validates it as Enter does; false
+    // when it failed and the focus is to stay.
+    bool validarAlSalir(TextField& texto);
+    void validarTrasClic(TextField& texto);
     void enfocarPrimerCampo();
     void Form_Unload();
 
@@ -122,6 +127,8 @@ private:
     Replicacion& replicacion_;
     ModeloEquivalencias modelo_;
     int CampoActual = 0;
+    // Fields typed into since they were last validated.
+    QSet<int> sinValidar_;
 
     // The window's controls, under the names the suite's code knows them by.
     UtilVex* UtilVex1 = nullptr;

@@ -40,6 +40,7 @@ bool describe(const BoundLabel& etiqueta, const TextField& campo)
 void FrmEquivalencias::Inicializa()
 {
     modelo_.Inicializa();
+    sinValidar_.clear();
     QvCampos::PrepararCampos(Txtfields, modelo_.TablaActiva(), base_.gCnn.ConnectionString());
     InicializaGrid();
     LblEj->setText({});
@@ -89,6 +90,7 @@ void FrmEquivalencias::CampoValida(TextField& texto)
     using Resultado = ModeloEquivalencias::Validacion::Resultado;
     if (validacion.resultado == Resultado::Valida) {
         if (!vb::IsBlank(texto.tag())) VerRelacion();
+        if (!modelo_.HayError()) sinValidar_.remove(texto.index());
         return;
     }
     if (validacion.resultado == Resultado::Falla) {

@@ -434,6 +434,59 @@ TEST_F(FrmEquivalenciasTest, ValidationMessagesKeepTheFocusInTheField)
     EXPECT_EQ(focused(), &field(1));
 }
 
+TEST_F(FrmEquivalenciasTest, TabValidatesTheFieldItLeavesThroughTheRealEventLoop)
+{
+    show();
+    press(Qt::Key_F3);
+    QTest::keyClicks(&field(0), "NOEXISTE");
+    EXPECT_EQ(pressAnswering(Qt::Key_Tab, "OK"), QStringList{" Codigo de Articulo Inexistente"});
+    EXPECT_EQ(focused(), &field(0)) << "a failed field keeps the focus";
+
+    field(0).clear();
+    QTest::keyClicks(&field(0), "100");
+    EXPECT_TRUE(pressAnswering(Qt::Key_Tab, QStringList{}).isEmpty());
+    EXPECT_EQ(description(1).text(), "Tornillo");
+    EXPECT_EQ(field(1).text(), "UN");
+    EXPECT_EQ(focused(), &field(1));
+
+    field(1).clear();
+    QTest::keyClicks(&field(1), "CJ");
+    pressAnswering(Qt::Key_Tab, QStringList{});
+    QTest::keyClicks(&field(2), "GR");
+    EXPECT_TRUE(pressAnswering(Qt::Key_Tab, QStringList{}).isEmpty());
+    EXPECT_TRUE(ventana->EnAlta());
+    EXPECT_TRUE(field(3).isEnabled()) << "the key is complete";
+    EXPECT_EQ(focused(), &field(3));
+}
+
+TEST_F(FrmEquivalenciasTest, ShiftTabAndAClickValidateOnceWhatTheOperatorChanged)
+{
+    show();
+    press(Qt::Key_F3);
+    QTest::keyClicks(&field(0), "NOEXISTE");
+    operador->answer(vb::vbOK);
+    QTest::keyClick(&field(0), Qt::Key_Backtab);
+    ASSERT_EQ(operador->boxes().size(), 1);
+    EXPECT_EQ(operador->boxes().last().prompt, " Codigo de Articulo Inexistente");
+    EXPECT_EQ(focused(), &field(0));
+
+    typeAndConfirm("100");
+    EXPECT_EQ(focused(), &field(1));
+    QTest::keyClick(&field(1), Qt::Key_Backtab);
+    EXPECT_EQ(focused(), &field(0)) << "an unchanged field is left without a check";
+    QTest::keyClick(&field(0), Qt::Key_Tab);
+    EXPECT_EQ(focused(), &field(1)) << "what Enter validated is not validated again";
+    EXPECT_EQ(operador->boxes().size(), 1);
+
+    field(1).clear();
+    QTest::keyClicks(&field(1), "ZZ");
+    operador->answer(vb::vbOK);
+    QTest::mouseClick(&field(2), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return operador->boxes().size() == 2; }));
+    EXPECT_EQ(operador->boxes().last().prompt, " Codigo de Unidad Inexistente");
+    EXPECT_EQ(focused(), &field(1)) << "the focus comes back to the field clicked away from";
+}
+
 TEST_F(FrmEquivalenciasTest, EqualUnitsAskForACoefficientOfOne)
 {
     show();

@@ -3,6 +3,7 @@
 #include "database/DB_Dll.h"
 #include "database/TextoSQL.h"
 #include "equivalences/CodigosEquivalencia.h"
+#include "equivalences/NumeroEscrito.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "suitesupport/QvFunciones.h"
@@ -170,7 +171,7 @@ ModeloEquivalencias::Filas ModeloEquivalencias::leerFilas(const QString& sentenc
     while (!registros.Eof()) {
         QStringList& fila = filas.emplace_back(columnas.size(), QString());
         for (int c = 0; c < columnas.size(); ++c) {
-            if (!trap.paso([&] { fila[c] = registros.Fields(columnas[c].campo).Value().textOrEmpty(); })) {
+            if (!trap.paso([&] { fila[c] = valorEscrito(registros.Fields(columnas[c].campo).Value()); })) {
                 return filas;
             }
         }
@@ -210,7 +211,7 @@ void ModeloEquivalencias::CargarCampos()
     for (int i = 0; i < RegistroActual.FieldCount(); ++i) {
         db::Field columna = RegistroActual.Fields(i);
         if (const auto campo = campoDeColumna(columna.Name()))
-            cambiarValor(*campo, vb::Trim(QvFunciones::ValorATexto(columna.Value())));
+            cambiarValor(*campo, vb::Trim(valorEscrito(columna.Value())));
     }
 }
 
@@ -224,7 +225,7 @@ void ModeloEquivalencias::cargarCoeficienteEspecial(const QString& unidad, const
                              + " GROUP BY COEFICIENTE ORDER BY COUNT(*) DESC, COEFICIENTE",
                          coeficientes);
     if (coeficientes.State() != db::ado::adStateOpen || coeficientes.Eof()) return;
-    cambiarValor(Campo::Coeficiente2, vb::Trim(QvFunciones::ValorATexto(coeficientes.Fields("COEFICIENTE").Value())));
+    cambiarValor(Campo::Coeficiente2, vb::Trim(valorEscrito(coeficientes.Fields("COEFICIENTE").Value())));
     for (coeficientes.MoveNext(); !coeficientes.Eof(); coeficientes.MoveNext()) {
         otrosCoeficientes_ += static_cast<int>(coeficientes.Fields("FILAS").Value().toLong());
     }

@@ -1,5 +1,7 @@
 #include "equivalences/NumeroEscrito.h"
 
+#include "platform/Variant.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -17,4 +19,9 @@ QString numeroEscrito(double valor)
     while (texto.endsWith('0')) texto.chop(1);
     if (texto.endsWith('.')) texto.chop(1);
     return texto.replace('.', ',');
+}
+
+QString valorEscrito(const Variant& valor)
+{
+    return valor.type() == Variant::Type::Double ? numeroEscrito(valor.toDouble()) : valor.textOrEmpty();
 }

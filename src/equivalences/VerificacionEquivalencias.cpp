@@ -104,7 +104,7 @@ VerificacionEquivalencias::Filas VerificacionEquivalencias::leerFilas()
         fila.equivalente = rs.Fields(2).Value().textOrEmpty();
         const Variant coeficiente = rs.Fields(3).Value();
         fila.textoCoeficiente =
-            coeficiente.textOrEmpty().isEmpty() ? QStringLiteral("(vacío)") : coeficiente.textOrEmpty();
+            coeficiente.textOrEmpty().isEmpty() ? QStringLiteral("(vacío)") : valorEscrito(coeficiente);
         if (coeficiente.isNumber() && std::isfinite(coeficiente.toDouble()) && coeficiente.toDouble() > 0)
             fila.coeficiente = coeficiente.toDouble();
         fila.generica = rs.Fields(4).Value().isNumber() && rs.Fields(4).Value().toLong() == 1;

@@ -60,7 +60,8 @@ int QvCampos::FiltrarTecla(const TextField& campo, int caracter)
     if (caracter < u' ') return caracter;
     if (caracter == kApostrofo) return campo.isNumeric() ? 0 : kAcento;
     if (!campo.isNumeric()) return caracter;
-    if (caracter == u',' || caracter == u'.') return u'.';
+    // Both separators stay as typed: the number is read with either.
+    if (caracter == u',' || caracter == u'.') return caracter;
     return caracterNumerico(caracter) ? caracter : 0;
 }
 

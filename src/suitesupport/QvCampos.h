@@ -20,7 +20,7 @@ class Recordset;
 // - FiltrarTecla lets control characters through; turns an apostrophe into
 //   an acute accent in every field, since the suite quotes codes in its SQL
 //   texts; and, in a field bound to a numeric column, lets through only
-//   digits, signs and a decimal separator, "," becoming ".". A character
+//   digits, signs and the separators "," and ".", as typed. A character
 //   that is not let through comes back as 0.
 // - PrepararCampos marks the fields bound to numeric columns of the table, so
 //   that FiltrarTecla knows them; fields bound to no column stay as they are.

@@ -328,8 +328,8 @@ TEST_F(FrmEquivalenciasTest, ANewEquivalenceIsRecordedFromTheKeyboard)
     EXPECT_EQ(label("LblEj").text(), "Ej:  1 Caja equivale a  Gramo");
 
     typeAndConfirm("1500,5");
-    EXPECT_EQ(label("LblEj").text(), "Ej:  1 Caja equivale a 1500.5 Gramo; 1 Gramo equivale a 0,0006664 Caja")
-        << "the field takes \",\" as \".\"";
+    EXPECT_EQ(label("LblEj").text(), "Ej:  1 Caja equivale a 1500,5 Gramo; 1 Gramo equivale a 0,0006664 Caja")
+        << "the comma stays as typed";
     press(Qt::Key_F2);
     EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR' AND COEFICIENTE = 1500.5 AND PARATODOS IS NULL"), 1);
     ASSERT_EQ(replicas->requests.size(), 1);
@@ -487,6 +487,33 @@ TEST_F(FrmEquivalenciasTest, ShiftTabAndAClickValidateOnceWhatTheOperatorChanged
     EXPECT_EQ(focused(), &field(1)) << "the focus comes back to the field clicked away from";
 }
 
+TEST_F(FrmEquivalenciasTest, NumbersAreShownWithADecimalCommaAndReadWithEitherSeparator)
+{
+    show();
+    enterNewKey("CJ", "GR");
+    typeAndConfirm("12,5");
+    EXPECT_EQ(field(3).text(), "12,5");
+    EXPECT_EQ(label("LblEj").text(), "Ej:  1 Caja equivale a 12,5 Gramo; 1 Gramo equivale a 0,08 Caja");
+    saveScreenshot(*ventana, "coeficiente-con-coma.png");
+    press(Qt::Key_F2);
+    EXPECT_DOUBLE_EQ(coefficient("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR'"), 12.5);
+
+    enterNewKey("CJ", "GR");
+    EXPECT_TRUE(gridColumn(grid("MSFlexGrid1"), 6).contains("12,5")) << "the grid";
+    EXPECT_EQ(field(3).text(), "12,5") << "the stored coefficient";
+    typeAndConfirm("1.234,5");
+    press(Qt::Key_F2);
+    EXPECT_DOUBLE_EQ(coefficient("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'GR'"), 1234.5) << "a thousands separator";
+
+    enterNewKey("KG", "GR");
+    typeAndConfirm("0.5");
+    EXPECT_EQ(label("LblEj").text(), "Ej:  1 Kilogramo equivale a 0.5 Gramo; 1 Gramo equivale a 2 Kilogramo");
+    press(Qt::Key_F2);
+    EXPECT_DOUBLE_EQ(
+        coefficient("IDARTICULO = '" + padded("100", 25) + "' AND IDUNIDAD = 'KG' AND IDUNIDAD_EQUIV = 'GR'"), 0.5)
+        << "a dot still reads as decimals";
+}
+
 TEST_F(FrmEquivalenciasTest, EqualUnitsAskForACoefficientOfOne)
 {
     show();
@@ -529,7 +556,7 @@ TEST_F(FrmEquivalenciasTest, TheNumericFieldKeepsOutLettersAndQuotesBecomeAccent
     show();
     enterNewKey("CJ", "GR");
     QTest::keyClicks(&field(3), "1a,5");
-    EXPECT_EQ(field(3).text(), "1.5");
+    EXPECT_EQ(field(3).text(), "1,5");
     field(0).setEnabled(true);
     field(0).setFocus();
     field(0).clear();

@@ -79,7 +79,7 @@ TEST(QvCampos, FiltrarTeclaGuardsQuotesAndNumericFields)
     EXPECT_EQ(QvCampos::FiltrarTecla(codigo, '\''), 0x00B4);
     EXPECT_EQ(QvCampos::FiltrarTecla(codigo, 8), 8);
     EXPECT_EQ(QvCampos::FiltrarTecla(coeficiente, '7'), '7');
-    EXPECT_EQ(QvCampos::FiltrarTecla(coeficiente, ','), '.');
+    EXPECT_EQ(QvCampos::FiltrarTecla(coeficiente, ','), ',');
     EXPECT_EQ(QvCampos::FiltrarTecla(coeficiente, '.'), '.');
     EXPECT_EQ(QvCampos::FiltrarTecla(coeficiente, '-'), '-');
     EXPECT_EQ(QvCampos::FiltrarTecla(coeficiente, 'a'), 0);

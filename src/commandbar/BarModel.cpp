@@ -31,6 +31,21 @@ const QHash<int, QStringList>& ShortcutTargets()
     return targets;
 }
 
+// The name on the keyboard of a shortcut's key code.
+QString KeyName(int keyCode)
+{
+    return keyCode == vb::vbKeyEscape ? QStringLiteral("Esc") : QStringLiteral("F%1").arg(keyCode - vb::vbKeyF1 + 1);
+}
+
+// The key code that raises an item; nothing for an item without one.
+std::optional<int> ShortcutOf(const QString& key)
+{
+    for (auto it = ShortcutTargets().cbegin(); it != ShortcutTargets().cend(); ++it) {
+        if (it.value().contains(key, Qt::CaseInsensitive)) return it.key();
+    }
+    return std::nullopt;
+}
+
 // The image folder, listed once for all the icon files looked up in it;
 // nothing when no folder name can be made.
 std::optional<os::FolderListing> ListedImageFolder(const QString& imageFolder)
@@ -322,6 +337,13 @@ QString BarModel::ShortcutKey(int KeyCode) const
     const auto usable =
         std::find_if(candidates.cbegin(), candidates.cend(), [this](const QString& key) { return IsItemUsable(key); });
     return usable == candidates.cend() ? QString() : *usable;
+}
+
+QString BarModel::ToolTipText(int index) const
+{
+    const BarItem& item = Item(index);
+    const std::optional<int> keyCode = ShortcutOf(item.key);
+    return keyCode ? item.toolTip + " (" + KeyName(*keyCode) + ")" : item.toolTip;
 }
 
 BarModel::IconVariant BarModel::CurrentIconVariant(int index) const

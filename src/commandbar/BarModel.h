@@ -84,6 +84,8 @@ public:
     // The key a shortcut raises for a key code (Esc, F2 ... F6, F10): only a
     // usable item of an enabled bar; empty when none.
     QString ShortcutKey(int KeyCode) const;
+    // The item's tooltip followed by the key that raises it, as "(F2)".
+    QString ToolTipText(int index) const;
 
 signals:
     void itemChanged(int index);  // one item's look changed

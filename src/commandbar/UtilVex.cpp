@@ -480,7 +480,7 @@ void UtilVex::ShowToolTip(const QPoint& point, const QPoint& globalPoint)
         QToolTip::hideText();
         return;
     }
-    QToolTip::showText(globalPoint, model_.Item(index).toolTip, this);
+    QToolTip::showText(globalPoint, model_.ToolTipText(index), this);
 }
 
 std::optional<QString> UtilVex::CommandKey(const QString& name)

@@ -400,7 +400,7 @@ TEST_F(Bar, ToolTipsAreThoseOfTheCellUnderTheMouse)
     const QPoint point = bar->ItemRect("CANCELAR").center();
     QHelpEvent help(QEvent::ToolTip, point, bar->mapToGlobal(point));
     QApplication::sendEvent(bar.get(), &help);
-    EXPECT_EQ(QToolTip::text(), "Cancelar edicion en curso");
+    EXPECT_EQ(QToolTip::text(), "Cancelar edicion en curso (Esc)");
     QToolTip::hideText();
 }
 

@@ -23,6 +23,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,6 +32,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <sqlite3.h>
 
@@ -485,6 +487,28 @@ TEST_F(FrmEquivalenciasTest, ShiftTabAndAClickValidateOnceWhatTheOperatorChanged
     EXPECT_TRUE(QTest::qWaitFor([this] { return operador->boxes().size() == 2; }));
     EXPECT_EQ(operador->boxes().last().prompt, " Codigo de Unidad Inexistente");
     EXPECT_EQ(focused(), &field(1)) << "the focus comes back to the field clicked away from";
+}
+
+TEST_F(FrmEquivalenciasTest, EachCommandsToolTipNamesTheKeyThatRaisesIt)
+{
+    show();
+    const auto toolTip = [this](const QString& command) {
+        const QPoint centro = bar().ItemRect(command).center();
+        QHelpEvent ayuda(QEvent::ToolTip, centro, bar().mapToGlobal(centro));
+        QApplication::sendEvent(&bar(), &ayuda);
+        return QToolTip::text();
+    };
+    const QList<std::pair<QString, QString>> teclas{
+        {"GRABAR", "Grabar cambios (F2)"},
+        {"NUEVO", "Crear nuevo (F3)"},
+        {"REPORTE", "Abrir reportes / impresiones (F4)"},
+        {"CONSULTAR", "Consultar (F5)"},
+        {"BORRAR", "Borrar actual (F10)"},
+        {"CANCELAR", "Cancelar edicion en curso (Esc)"},
+        {"CERRAR", "Cerrar formulario (Esc)"},
+        {"VERIFICAR", "Verificar la consistencia de las equivalencias (F8)"},
+        {"ENVIAR", "Enviar las copias pendientes a los puntos de venta y al grupo"}};
+    for (const auto& [comando, texto] : teclas) EXPECT_EQ(toolTip(comando), texto) << comando.toStdString();
 }
 
 TEST_F(FrmEquivalenciasTest, NumbersAreShownWithADecimalCommaAndReadWithEitherSeparator)

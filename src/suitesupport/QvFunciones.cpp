@@ -1,5 +1,7 @@
 #include "suitesupport/QvFunciones.h"
 
+#include "platform/ui/ScreenPlacement.h"
+
 #include "platform/VbText.h"
 #include "suitesupport/TratamientoErrores.h"
 
@@ -119,10 +121,7 @@ QString QvFunciones::AgregarBarra(const QString& carpeta) { return carpeta.endsW
 void QvFunciones::PrepararFormulario(QWidget& ventana, int /*modo*/)
 {
     const QScreen* pantalla = ventana.screen() ? ventana.screen() : QGuiApplication::primaryScreen();
-    if (!pantalla) return;
-    QRect marco = ventana.frameGeometry();
-    marco.moveCenter(pantalla->availableGeometry().center());
-    ventana.move(marco.topLeft());
+    if (pantalla) centerWindowOnScreen(ventana, pantalla->availableGeometry());
 }
 
 void QvFunciones::RestablecerEstado(bool ocupado)

@@ -28,7 +28,8 @@
 // - ReemplazarTabla replaces the table name where it stands as a whole word.
 // - LimpiarTexto cuts at the first NUL and drops the blanks before it.
 // - AgregarBarra ends a folder with "/", the separator of this platform.
-// - PrepararFormulario centres a window on its screen before it is first shown.
+// - PrepararFormulario centres a window on its screen before it is first shown,
+//   shrunk to the screen when it is larger.
 // - RestablecerEstado(False) gives the normal mouse pointer back (undoing
 //   every busy pointer); RestablecerEstado(True) shows the busy pointer.
 class QWidget;

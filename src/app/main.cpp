@@ -11,6 +11,7 @@
 #include "platform/ui/QtDialogs.h"
 #include "replication/ReplicaGrupo.h"
 #include "services/LanzadorMenuExes.h"
+#include "session/AparienciaVentanas.h"
 #include "session/BasesDeDatos.h"
 #include "session/OpcionesPrograma.h"
 #include "session/ParametrosSesion.h"
@@ -144,6 +145,7 @@ int main(int argc, char* argv[])
     const std::unique_ptr<QTemporaryDir> carpetaDeEjecucion = verificar ? PrepararSinPantalla() : nullptr;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Equivalencias");
+    AsignarIconoPrograma();
     // Installed, the program writes its files in the user's own folder,
     // which the first start makes from the package's templates.
     os::prepareProgramFolder(os::programFolder(), os::templateFolderFor(os::executableFolder()));

@@ -34,9 +34,13 @@ void asignarEstiloBarras(QWidget& ventana)
 
 }  // namespace
 
+QIcon IconoPrograma() { return QIcon(QFile::exists(kIconoPrograma) ? kIconoPrograma : kIconoSuelto); }
+
+void AsignarIconoPrograma() { QApplication::setWindowIcon(IconoPrograma()); }
+
 void AsignarIconoFormulario(QWidget& Formulario)
 {
-    Formulario.setWindowIcon(QIcon(QFile::exists(kIconoPrograma) ? kIconoPrograma : kIconoSuelto));
+    Formulario.setWindowIcon(IconoPrograma());
     if (vb::SameText(Formulario.metaObject()->className(), kVentanaMenu)) return;
     asignarEstiloBarras(Formulario);
     QCoreApplication::processEvents();

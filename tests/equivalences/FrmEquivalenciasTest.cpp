@@ -3,6 +3,7 @@
 #include "database/TextoSQL.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "lookups/ConsultaCampos.h"
+#include "lookups/Dll_Display.h"
 #include "lookups/Lbf_CtrlDisplay.h"
 #include "lookups/Lib_FrmCons3.h"
 #include "lookups/ModeloConsulta.h"
@@ -11,10 +12,12 @@
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
 #include "replication/ReplicaGrupo.h"
+#include "session/AparienciaVentanas.h"
 #include "session/BasesDeDatos.h"
 #include "session/ManejoInteractivo.h"
 #include "session/ParametrosSesion.h"
 #include "session/Sesion.h"
+#include "session/frmAcceso.h"
 #include "suitesupport/QvFunciones.h"
 #include "support/DatabaseTest.h"
 #include "support/OperadorReal.h"
@@ -509,6 +512,29 @@ TEST_F(FrmEquivalenciasTest, EachCommandsToolTipNamesTheKeyThatRaisesIt)
         {"VERIFICAR", "Verificar la consistencia de las equivalencias (F8)"},
         {"ENVIAR", "Enviar las copias pendientes a los puntos de venta y al grupo"}};
     for (const auto& [comando, texto] : teclas) EXPECT_EQ(toolTip(comando), texto) << comando.toStdString();
+}
+
+TEST_F(FrmEquivalenciasTest, EveryWindowShowsTheProgramsIcon)
+{
+    AsignarIconoPrograma();
+    const QImage programa = IconoPrograma().pixmap(32).toImage();
+    ASSERT_FALSE(programa.isNull());
+    const auto icono = [](const QWidget& ventana) { return ventana.windowIcon().pixmap(32).toImage(); };
+
+    frmAcceso acceso;
+    EXPECT_EQ(icono(acceso), programa) << "the login window";
+    Lib_FrmCons3 lista(gBaseDatos());
+    EXPECT_EQ(icono(lista), programa) << "the lookups' list";
+    EXPECT_EQ(icono(*ventana), programa) << "the main window";
+
+    Dll_Display cartel;
+    cartel.CartelInicio("Grabando", false);
+    QWidget* banner = nullptr;
+    for (QWidget* abierta : QApplication::topLevelWidgets())
+        if (qobject_cast<Lbf_CtrlDisplay*>(abierta)) banner = abierta;
+    ASSERT_NE(banner, nullptr);
+    EXPECT_EQ(icono(*banner), programa) << "the banner";
+    cartel.CartelCerrar();
 }
 
 TEST_F(FrmEquivalenciasTest, NumbersAreShownWithADecimalCommaAndReadWithEitherSeparator)

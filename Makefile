@@ -44,8 +44,15 @@ package: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target $(PACKAGE_TARGETS)
 	cd $(BUILD) && cpack -G DEB
 
+# The benches' PostgreSQL runs use a throwaway cluster of their own, stopped
+# when they end, also when one fails.
+BENCH_PG   := $(CURDIR)/$(BUILD)/postgres-bench
+
 bench: build
-	@for b in $(BIN)/bench_*; do echo "== $$(basename $$b)"; "$$b" || exit 1; done
+	@trap 'tools/postgres-prueba.sh detener $(BENCH_PG)' EXIT; \
+	tools/postgres-prueba.sh iniciar $(BENCH_PG) > /dev/null \
+	  || { echo "bench failed: the PostgreSQL cluster cannot be started"; exit 1; }; \
+	for b in $(BIN)/bench_*; do echo "== $$(basename $$b)"; EQUIV_PG_CARPETA=$(BENCH_PG) "$$b" || exit 1; done
 
 clean:
 	rm -rf $(BUILD)

@@ -4,7 +4,11 @@
 // set-based INSERT ... SELECT writing the same rows on the same engine, each
 // the best of three runs taken in turns; the same save copied to two SQLite
 // points of sale; and what the banner alone costs for as many articles.
+// Then the same on PostgreSQL across a LAN's delay, with two points of sale
+// on that server, beside the set-based writes over the same link, with the
+// round trips per article; and the save of one article (F2) there.
 #include "Comprobacion.h"
+#include "ServidorPostgres.h"
 #include "database/DB_Dll.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "equivalences/FrmEquivalencias.h"
@@ -27,6 +31,7 @@
 #include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextStream>
 
 #include <sqlite3.h>
@@ -40,9 +45,15 @@
 namespace {
 
 constexpr int kArticulos = 100000;
+// Through the relay each article costs tens of milliseconds today: this many
+// keep the run to a few minutes, and the figures are projected to kArticulos.
+constexpr int kArticulosPostgres = 2000;
 constexpr int kVueltas = 3;
 constexpr char kServidor[] = "BENCH";
+constexpr char kServidorPostgres[] = "BENCHPG";
 constexpr std::array kPuntosDeVenta{"TPV1", "TPV2"};
+constexpr char kEmpresaPostgres[] = "VENTANAPG";
+constexpr char kConjuntoPostgres[] = "CONJUNTOPG";
 constexpr char kConjunto[] =
     "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
     "SELECT IDARTICULO, 'KG', 'GR', 1000, 1 FROM V_MA_ARTICULOS WHERE IDUNIDAD = 'KG' or IDUNIDAD = 'GR'";
@@ -82,38 +93,83 @@ void ejecutar(const QString& archivo, const QString& sql)
     sqlite3_close(base);
 }
 
-// Half the articles in kilograms, half in grams, and a few in other units.
+constexpr char kUnidades[] =
+    "INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('KG', 'Kilogramo'), ('GR', 'Gramo'), ('UN', 'Unidad')";
+constexpr char kInsertarArticulo[] = "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ";
+
+struct Articulo {
+    QString codigo;
+    QString descripcion;
+    const char* unidad;
+};
+
+// Half the articles of the pair in kilograms, half in grams, and a tenth
+// more in another unit.
+int conOtrasUnidades(int articulos) { return articulos + articulos / 10; }
+
+Articulo articuloDePrueba(int i, int articulos)
+{
+    return {codigoArticulo(QString::number(100000 + i)), QString("ARTICULO DE PRUEBA %1").arg(i),
+            i >= articulos ? "UN" : (i % 2 ? "GR" : "KG")};
+}
+
 void crearEmpresa(const QString& archivo)
 {
     db::createSqliteDatabase(archivo, {GuionEsquema("configuracion.sql"), GuionEsquema("empresa.sql")});
     sqlite3* base = abrirSqlite(archivo, SQLITE_OPEN_READWRITE);
-    ejecutarSqlite(base,
-                   "BEGIN; INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('KG', 'Kilogramo'), "
-                   "('GR', 'Gramo'), ('UN', 'Unidad')");
+    ejecutarSqlite(base, QString("BEGIN; ") + kUnidades);
     sqlite3_stmt* insertar = nullptr;
-    sqlite3_prepare_v2(base, "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES (?, ?, ?)", -1,
-                       &insertar, nullptr);
-    const int otros = kArticulos / 10;
-    for (int i = 0; i < kArticulos + otros; ++i) {
-        const QByteArray codigo = codigoArticulo(QString::number(100000 + i)).toUtf8();
-        const QByteArray descripcion = QString("ARTICULO DE PRUEBA %1").arg(i).toUtf8();
-        const char* unidad = i >= kArticulos ? "UN" : (i % 2 ? "GR" : "KG");
+    sqlite3_prepare_v2(base, (QString(kInsertarArticulo) + "(?, ?, ?)").toUtf8().constData(), -1, &insertar, nullptr);
+    for (int i = 0; i < conOtrasUnidades(kArticulos); ++i) {
+        const Articulo articulo = articuloDePrueba(i, kArticulos);
+        const QByteArray codigo = articulo.codigo.toUtf8();
+        const QByteArray descripcion = articulo.descripcion.toUtf8();
         sqlite3_bind_text(insertar, 1, codigo.constData(), static_cast<int>(codigo.size()), SQLITE_TRANSIENT);
         sqlite3_bind_text(insertar, 2, descripcion.constData(), static_cast<int>(descripcion.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_text(insertar, 3, unidad, -1, SQLITE_STATIC);
+        sqlite3_bind_text(insertar, 3, articulo.unidad, -1, SQLITE_STATIC);
         escribirSqlite(base, insertar);
     }
     sqlite3_finalize(insertar);
     ejecutarSqlite(base, "COMMIT");
-    exigir(contarSqlite(base, "SELECT COUNT(*) FROM V_MA_ARTICULOS") == kArticulos + otros,
+    exigir(contarSqlite(base, "SELECT COUNT(*) FROM V_MA_ARTICULOS") == conOtrasUnidades(kArticulos),
            "the company's articles were not all written");
     sqlite3_close(base);
 }
 
-void abrirEmpresa(const QString& nombre)
+// The same articles on PostgreSQL, in one statement.
+void crearEmpresaPostgres(const ServidorPostgres& servidor, const QString& nombre)
+{
+    servidor.crearEmpresa(nombre);
+    QStringList filas;
+    for (int i = 0; i < conOtrasUnidades(kArticulosPostgres); ++i) {
+        const Articulo articulo = articuloDePrueba(i, kArticulosPostgres);
+        filas.append("('" + articulo.codigo + "', '" + articulo.descripcion + "', '" + articulo.unidad + "')");
+    }
+    servidor.ejecutar(nombre, kUnidades);
+    servidor.ejecutar(nombre, kInsertarArticulo + filas.join(", "));
+    exigir(servidor.contar(nombre, "SELECT COUNT(*) FROM V_MA_ARTICULOS") == conOtrasUnidades(kArticulosPostgres),
+           "the articles of " + nombre + " were not all written");
+}
+
+QString puntoDeVentaDe(const QString& empresa, const char* puntoDeVenta) { return empresa + "_" + puntoDeVenta; }
+
+// The points of sale hold the company's articles too: the set-based copy to
+// each of them is then one INSERT ... SELECT there.
+void crearEmpresaPostgresConPuntosDeVenta(const ServidorPostgres& servidor, const QString& nombre)
+{
+    crearEmpresaPostgres(servidor, nombre);
+    for (const char* puntoDeVenta : kPuntosDeVenta) {
+        crearEmpresaPostgres(servidor, puntoDeVentaDe(nombre, puntoDeVenta));
+        servidor.ejecutar(nombre, QString("INSERT INTO V_TA_TPV (CODIGO, Descripcion, Server, Dbname, INTERNET, BAJA) "
+                                          "VALUES ('%1', '%1', '%2', '%3', 0, 0)")
+                                      .arg(puntoDeVenta, kServidorPostgres, puntoDeVentaDe(nombre, puntoDeVenta)));
+    }
+}
+
+void abrirEmpresa(const QString& nombre, const QString& servidor = kServidor)
 {
     DB_Dll& base = gBaseDatos();
-    base.gServidor = kServidor;
+    base.gServidor = servidor;
     base.gDBName = nombre;
     base.gUsuario = nombre;
     base.gUserPassWord = nombre;
@@ -134,13 +190,20 @@ void crearEmpresaConPuntosDeVenta(const QTemporaryDir& carpeta, const QString& n
     }
 }
 
+constexpr char kContarGenericas[] = "SELECT COUNT(*) FROM S_TA_EQUIV WHERE PARATODOS = 1";
+
+// The suite logs into a database with its name as user and password.
+QString textoConexion(const QString& base, const QString& servidor)
+{
+    return "PROVIDER=SQLOLEDB;Server=" + servidor + ";Database =" + base + ";UId=" + base + ";Pwd=" + base + ";";
+}
+
 long filasEscritas(const QString& base = {})
 {
-    static const QString contar = "SELECT COUNT(*) FROM S_TA_EQUIV WHERE PARATODOS = 1";
-    if (base.isEmpty()) return gBaseDatos().gCnn.Execute(contar).Fields(0).Value().toLong();
+    if (base.isEmpty()) return gBaseDatos().gCnn.Execute(kContarGenericas).Fields(0).Value().toLong();
     db::Connection conexion;
-    conexion.Open(QString("PROVIDER=SQLOLEDB;Server=") + kServidor + ";Database =" + base + ";UId=x;Pwd=x;");
-    return conexion.Execute(contar).Fields(0).Value().toLong();
+    conexion.Open(textoConexion(base, kServidor));
+    return conexion.Execute(kContarGenericas).Fields(0).Value().toLong();
 }
 
 double segundos(const QElapsedTimer& reloj) { return reloj.nsecsElapsed() / 1e9; }
@@ -164,22 +227,124 @@ Tiempo medir(Trabajo trabajo)
     return {segundos(reloj), static_cast<double>(std::clock() - antes) / CLOCKS_PER_SEC};
 }
 
-Tiempo grabarDesdeLaVentana()
+void abrirVentana(FrmEquivalencias& ventana)
 {
-    FrmEquivalencias ventana(gBaseDatos(), Service<Replicacion>::get());
     ventana.show();
     ventana.FijarArticulo({});
     ventana.Inicializa();
+}
+
+// The generic tab filled in for every article of the pair.
+void prepararGenerica(FrmEquivalencias& ventana)
+{
+    abrirVentana(ventana);
     ventana.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
     ventana.findChild<TextField*>("Txtfields_4")->setText("KG");
     ventana.findChild<TextField*>("Txtfields_5")->setText("GR");
     ventana.findChild<TextField*>("Txtfields_6")->setText("1000");
+}
+
+Tiempo grabarDesdeLaVentana()
+{
+    FrmEquivalencias ventana(gBaseDatos(), Service<Replicacion>::get());
+    prepararGenerica(ventana);
     return medir([&] { ventana.UtilVex1_Click("GRABAR"); });
 }
 
 Tiempo grabarEnConjunto()
 {
     return medir([] { gBaseDatos().gCnn.Execute(kConjunto); });
+}
+
+// What a piece of work took on PostgreSQL, and the round trips it made.
+struct MedidaRemota {
+    Tiempo tiempo;
+    long idasYVueltas;
+};
+
+template <typename Trabajo>
+MedidaRemota medirEnElServidor(const ServidorPostgres& servidor, Trabajo trabajo)
+{
+    const long antes = servidor.idasYVueltas();
+    const Tiempo tiempo = medir(trabajo);
+    return {tiempo, servidor.idasYVueltas() - antes};
+}
+
+QStringList basesConPuntosDeVenta(const QString& empresa)
+{
+    QStringList bases{empresa};
+    for (const char* puntoDeVenta : kPuntosDeVenta) bases.append(puntoDeVentaDe(empresa, puntoDeVenta));
+    return bases;
+}
+
+void exigirFilas(const ServidorPostgres& servidor, const QString& empresa, const QString& condicion, long esperadas,
+                 const QString& trabajo)
+{
+    for (const QString& base : basesConPuntosDeVenta(empresa)) {
+        const long filas = servidor.contar(base, "SELECT COUNT(*) FROM S_TA_EQUIV WHERE " + condicion);
+        exigir(filas == esperadas,
+               QString("%1 left %2 rows of %3 in %4").arg(trabajo).arg(filas).arg(esperadas).arg(base));
+    }
+}
+
+// The window's generic save on the company, copied to its two points of sale.
+MedidaRemota grabarDesdeLaVentanaEnPostgres(const ServidorPostgres& servidor)
+{
+    FrmEquivalencias ventana(gBaseDatos(), Service<Replicacion>::get());
+    prepararGenerica(ventana);
+    const MedidaRemota medida = medirEnElServidor(servidor, [&] { ventana.UtilVex1_Click("GRABAR"); });
+    exigirFilas(servidor, kEmpresaPostgres, "PARATODOS = 1", kArticulosPostgres, "the window's generic save");
+    return medida;
+}
+
+// The same rows written set-based over the same link: one INSERT ... SELECT
+// in the company and one in each point of sale.
+MedidaRemota grabarEnConjuntoEnPostgres(const ServidorPostgres& servidor)
+{
+    crearEmpresaPostgresConPuntosDeVenta(servidor, kConjuntoPostgres);
+    std::vector<std::unique_ptr<db::Connection>> conexiones;
+    for (const QString& base : basesConPuntosDeVenta(kConjuntoPostgres)) {
+        conexiones.push_back(std::make_unique<db::Connection>());
+        conexiones.back()->Open(textoConexion(base, kServidorPostgres));
+    }
+    const MedidaRemota medida = medirEnElServidor(servidor, [&] {
+        for (const auto& conexion : conexiones) conexion->Execute(kConjunto);
+    });
+    exigirFilas(servidor, kConjuntoPostgres, "PARATODOS = 1", kArticulosPostgres, "the INSERT ... SELECT");
+    return medida;
+}
+
+// A key as a person presses it: to whatever has the focus.
+void pulsar(FrmEquivalencias& ventana, Qt::Key tecla)
+{
+    QTest::keyClick(ventana.focusWidget() ? ventana.focusWidget() : &ventana, tecla);
+}
+
+// A text typed into the field that has the focus, and confirmed.
+void teclear(FrmEquivalencias& ventana, const QString& texto)
+{
+    auto* campo = qobject_cast<TextField*>(ventana.focusWidget());
+    exigir(campo != nullptr, "no entry field has the focus to type \"" + texto + "\"");
+    campo->clear();
+    QTest::keyClicks(campo, texto);
+    QTest::keyClick(campo, Qt::Key_Return);
+}
+
+// F2 on one new line of the window, for an article outside the pair, as a
+// person keys it; only the save is measured.
+MedidaRemota grabarUnArticuloEnPostgres(const ServidorPostgres& servidor)
+{
+    FrmEquivalencias ventana(gBaseDatos(), Service<Replicacion>::get());
+    abrirVentana(ventana);
+    ventana.activateWindow();
+    exigir(QTest::qWaitForWindowActive(&ventana), "the window did not become active");
+    pulsar(ventana, Qt::Key_F3);
+    for (const QString& texto : {articuloDePrueba(kArticulosPostgres, kArticulosPostgres).codigo.trimmed(),
+                                 QString("UN"), QString("KG"), QString("2")})
+        teclear(ventana, texto);
+    const MedidaRemota medida = medirEnElServidor(servidor, [&] { pulsar(ventana, Qt::Key_F2); });
+    exigirFilas(servidor, kEmpresaPostgres, "IDUNIDAD = 'UN' AND IDUNIDAD_EQUIV = 'KG'", 1, "the save of one article");
+    return medida;
 }
 
 double mostrarEnElCartel()
@@ -197,19 +362,10 @@ double mostrarEnElCartel()
     return tiempo;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[])
+// The SQLite runs: the window's save and the set-based one in turns, then
+// the save copied to two points of sale, then the banner alone.
+void medirEnSqlite(const QTemporaryDir& carpeta)
 {
-    os::keepFreedMemoryForReuse();  // as the program does at start
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
-    BasesDeDatos bases;
-    QTemporaryDir carpeta;
-    qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());
-    os::writeAnsiFile(carpeta.filePath("servidores.ini"), "[BENCH]\r\nmotor=sqlite\r\ncarpeta=.\r\n");
-    Service<Dialogs>::install(std::make_unique<SinOperador>());
     crearEmpresaConPuntosDeVenta(carpeta, "REPLICA");
 
     // Each way runs kVueltas times on new companies, taking turns, and its best
@@ -251,7 +407,7 @@ int main(int argc, char* argv[])
     const double cartel = mostrarEnElCartel();
 
     QTextStream salida(stdout);
-    salida << "best of " << kVueltas << " runs each way\n";
+    salida << "SQLite, " << kArticulos << " articles, best of " << kVueltas << " runs each way\n";
     salida << "generic save from the window, banner shown: " << ventana.reloj << " s (" << ventana.procesador
            << " s of processor), " << filasVentana << " rows (" << qRound(filasVentana / ventana.reloj)
            << " rows/s); the first save " << primeraVentana << " s\n";
@@ -265,5 +421,54 @@ int main(int argc, char* argv[])
            << QString::number(ventana.procesador / conjunto.procesador, 'f', 1) << "\n";
     salida << "banner alone for as many articles:          " << cartel << " s ("
            << QString::number(100 * cartel / ventana.reloj, 'f', 1) << "% of the window's save)\n";
+    salida << "round trips per article:                    none, the engine is in the process\n";
+}
+
+void medirEnPostgres(const ServidorPostgres& servidor)
+{
+    crearEmpresaPostgresConPuntosDeVenta(servidor, kEmpresaPostgres);
+    abrirEmpresa(kEmpresaPostgres, kServidorPostgres);
+    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>(gBaseDatos()));
+    const MedidaRemota ventana = grabarDesdeLaVentanaEnPostgres(servidor);
+    const MedidaRemota articulo = grabarUnArticuloEnPostgres(servidor);
+    Service<Replicacion>::install(nullptr);
+    const MedidaRemota conjunto = grabarEnConjuntoEnPostgres(servidor);
+
+    const double porArticulo = ventana.tiempo.reloj / kArticulosPostgres;
+    QTextStream salida(stdout);
+    salida << "PostgreSQL through the relay (" << Relay::kRetardoPorDefecto.count() << " us each way), "
+           << kArticulosPostgres << " articles, two points of sale on the server\n";
+    salida << "generic save from the window, copied:       " << ventana.tiempo.reloj << " s ("
+           << ventana.tiempo.procesador << " s of processor), " << QString::number(1000 * porArticulo, 'f', 2)
+           << " ms and " << QString::number(double(ventana.idasYVueltas) / kArticulosPostgres, 'f', 1)
+           << " round trips per article; for " << kArticulos << " articles about "
+           << QString::number(porArticulo * kArticulos / 60, 'f', 1) << " min\n";
+    salida << "set-based: one INSERT ... SELECT in the company and in each point of sale: " << conjunto.tiempo.reloj
+           << " s, " << conjunto.idasYVueltas << " round trips\n";
+    salida << "window time / set-based time:               "
+           << QString::number(ventana.tiempo.reloj / conjunto.tiempo.reloj, 'f', 1) << "\n";
+    salida << "save of one article (F2), copied:           " << QString::number(1000 * articulo.tiempo.reloj, 'f', 1)
+           << " ms, " << articulo.idasYVueltas << " round trips (aim: at most 15)\n";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    os::keepFreedMemoryForReuse();  // as the program does at start
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    // Without the server the bench stops here, before any figure.
+    const ServidorPostgres servidor;
+    Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
+    BasesDeDatos bases;
+    QTemporaryDir carpeta;
+    qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());
+    os::writeAnsiFile(carpeta.filePath("servidores.ini"), QString("[") + kServidor
+                                                              + "]\r\nmotor=sqlite\r\ncarpeta=.\r\n"
+                                                              + servidor.entradaServidores(kServidorPostgres));
+    Service<Dialogs>::install(std::make_unique<SinOperador>());
+    medirEnSqlite(carpeta);
+    medirEnPostgres(servidor);
     return 0;
 }

@@ -2,8 +2,11 @@
 // through the record set emulation (AddNew/Update) and through a raw prepared
 // INSERT, the engine's limit; first with each row committed by itself, then
 // with commits grouped as a long save groups them (every 1 000 rows or
-// 100 ms, whichever comes first).
+// 100 ms, whichever comes first). Then on PostgreSQL through the relay: the
+// record set beside one multi-row INSERT of the same rows over the same link,
+// with the round trips per row.
 #include "Comprobacion.h"
+#include "ServidorPostgres.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "esquema/GuionEsquema.h"
 #include "platform/Clock.h"
@@ -33,16 +36,35 @@
 namespace {
 
 constexpr int kFilas = 50000;
+// Each row costs the record set several round trips through the relay.
+constexpr int kFilasPostgres = 2000;
 constexpr int kVueltas = 3;
+constexpr char kServidor[] = "BENCH";
+constexpr char kServidorPostgres[] = "BENCHPG";
+constexpr char kInsertar[] = "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) ";
 
 enum class Commits { EachRow, Grouped };
 
 QString articulo(int i) { return codigoArticulo(QString::number(100000 + i)); }
 
-double porRecordset(const QString& base, Commits commits)
+// The suite logs into a database with its name as user and password.
+void abrir(db::Connection& conexion, const QString& base, const QString& servidor)
+{
+    conexion.Open("PROVIDER=SQLOLEDB;Server=" + servidor + ";Database =" + base + ";UId=" + base + ";Pwd=" + base
+                  + ";");
+}
+
+void exigirFilas(db::Connection& conexion, int filas, const QString& como)
+{
+    exigir(conexion.Execute("SELECT COUNT(*) FROM S_TA_EQUIV").Fields(0).Value().toLong() == filas,
+           como + " did not write every row");
+}
+
+double porRecordset(const QString& base, Commits commits, const QString& servidor = kServidor,
+                    int filasAEscribir = kFilas)
 {
     db::Connection conexion;
-    conexion.Open("PROVIDER=SQLOLEDB;Server=BENCH;Database =" + base + ";UId=EMPRESA;Pwd=EMPRESA;");
+    abrir(conexion, base, servidor);
     db::Recordset filas;
     filas.Open("SELECT * FROM S_TA_EQUIV WHERE 1 = 0", conexion, db::ado::adOpenDynamic, db::ado::adLockOptimistic);
     std::optional<db::GroupedCommits> agrupados;
@@ -52,7 +74,7 @@ double porRecordset(const QString& base, Commits commits)
     const QString gramos = "GR";
     QElapsedTimer reloj;
     reloj.start();
-    for (int i = 0; i < kFilas; ++i) {
+    for (int i = 0; i < filasAEscribir; ++i) {
         if (agrupados) agrupados->beforeWrite();
         filas.AddNew();
         filas.Fields("IDARTICULO").setValue(articulo(i));
@@ -65,8 +87,23 @@ double porRecordset(const QString& base, Commits commits)
     }
     if (agrupados) agrupados->commit();
     const double segundos = reloj.nsecsElapsed() / 1e9;
-    exigir(conexion.Execute("SELECT COUNT(*) FROM S_TA_EQUIV").Fields(0).Value().toLong() == kFilas,
-           "the record set did not write every row");
+    exigirFilas(conexion, filasAEscribir, "the record set");
+    return segundos;
+}
+
+// The same rows in one statement over the same link.
+double enUnaSentencia(const QString& base, const QString& servidor, int filasAEscribir)
+{
+    db::Connection conexion;
+    abrir(conexion, base, servidor);
+    QStringList tuplas;
+    for (int i = 0; i < filasAEscribir; ++i) tuplas.append("('" + articulo(i) + "', 'KG', 'GR', 1000, 1)");
+    const QString sentencia = kInsertar + QString("VALUES ") + tuplas.join(", ");
+    QElapsedTimer reloj;
+    reloj.start();
+    conexion.Execute(sentencia);
+    const double segundos = reloj.nsecsElapsed() / 1e9;
+    exigirFilas(conexion, filasAEscribir, "the multi-row INSERT");
     return segundos;
 }
 
@@ -77,10 +114,8 @@ double porInsercionPreparada(const QString& archivo, Commits commits)
     sqlite3* base = abrirSqlite(archivo, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
     ejecutarSqlite(base, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL");
     sqlite3_stmt* insertar = nullptr;
-    sqlite3_prepare_v2(base,
-                       "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
-                       "VALUES (?, ?, ?, ?, ?)",
-                       -1, &insertar, nullptr);
+    sqlite3_prepare_v2(base, (kInsertar + QString("VALUES (?, ?, ?, ?, ?)")).toUtf8().constData(), -1, &insertar,
+                       nullptr);
     QElapsedTimer reloj;
     reloj.start();
     Clock::Duration tramo{};
@@ -117,16 +152,43 @@ void imprimir(QTextStream& salida, const QString& como, double emulado, double c
            << QString::number(emulado / crudo, 'f', 2) << "\n";
 }
 
+// Each way once on new databases of the cluster: the record set's round
+// trips per row, and its time beside the one statement's.
+void medirEnPostgres(QTextStream& salida, const ServidorPostgres& servidor)
+{
+    salida << "PostgreSQL through the relay, " << kFilasPostgres << " rows each way, one run\n";
+    for (const auto& [como, commits] :
+         {std::pair{"each row committed", Commits::EachRow}, std::pair{"grouped commits   ", Commits::Grouped}}) {
+        const QString recordset = commits == Commits::EachRow ? "RECORDSET_FILA" : "RECORDSET_GRUPO";
+        const QString conjunto = recordset + "_CONJUNTO";
+        servidor.crearEmpresa(recordset);
+        servidor.crearEmpresa(conjunto);
+        const long antes = servidor.idasYVueltas();
+        const double emulado = porRecordset(recordset, commits, kServidorPostgres, kFilasPostgres);
+        const long vueltas = servidor.idasYVueltas() - antes;
+        const double unaSentencia = enUnaSentencia(conjunto, kServidorPostgres, kFilasPostgres);
+        salida << como << ": recordset AddNew/Update " << qRound(kFilasPostgres / emulado) << " rows/s, "
+               << QString::number(double(vueltas) / kFilasPostgres, 'f', 1)
+               << " round trips per row; one multi-row INSERT " << unaSentencia
+               << " s; recordset time / one statement's time " << QString::number(emulado / unaSentencia, 'f', 1)
+               << "\n";
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     os::keepFreedMemoryForReuse();  // as the program does at start
     QCoreApplication app(argc, argv);
+    // Without the server the bench stops here, before any figure.
+    const ServidorPostgres servidor;
     Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
     QTemporaryDir carpeta;
     qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());
-    os::writeAnsiFile(carpeta.filePath("servidores.ini"), "[BENCH]\r\nmotor=sqlite\r\ncarpeta=.\r\n");
+    os::writeAnsiFile(carpeta.filePath("servidores.ini"), QString("[") + kServidor
+                                                              + "]\r\nmotor=sqlite\r\ncarpeta=.\r\n"
+                                                              + servidor.entradaServidores(kServidorPostgres));
     const QStringList guiones{GuionEsquema("configuracion.sql"), GuionEsquema("empresa.sql")};
     int bases = 0;
     const auto baseNueva = [&] {
@@ -149,5 +211,6 @@ int main(int argc, char* argv[])
         }
         imprimir(salida, como, emulado, crudo);
     }
+    medirEnPostgres(salida, servidor);
     return 0;
 }

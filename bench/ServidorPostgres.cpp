@@ -3,6 +3,7 @@
 #include "Comprobacion.h"
 #include "platform/db/DbErrors.h"
 #include "platform/db/engines/OdbcEngine.h"
+#include "platform/os/AnsiFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,10 +60,12 @@ QString ServidorPostgres::cadena(const QString& puerto, const QString& usuario, 
            + ";Pwd=" + clave + ";";
 }
 
-QString ServidorPostgres::entradaServidores(const QString& servidor) const
+void ServidorPostgres::escribirServidores(const QString& carpeta, const QString& servidorSqlite) const
 {
-    return "[" + servidor
-           + "]\r\nmotor=odbc\r\ncadena=" + cadena(QString::number(relay_->puerto()), "{usuario}", "{clave}") + "\r\n";
+    const QString texto =
+        "[" + servidorSqlite + "]\r\nmotor=sqlite\r\ncarpeta=.\r\n[" + kNombre
+        + "]\r\nmotor=odbc\r\ncadena=" + cadena(QString::number(relay_->puerto()), "{usuario}", "{clave}") + "\r\n";
+    exigir(os::writeAnsiFile(QDir(carpeta).filePath("servidores.ini"), texto), "cannot write servidores.ini");
 }
 
 void ServidorPostgres::crearEmpresa(const QString& nombre) const

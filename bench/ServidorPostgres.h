@@ -15,10 +15,14 @@ struct sqlite3;
 // bench fails, saying so.
 class ServidorPostgres {
 public:
+    // Its name in servidores.ini.
+    static constexpr char kNombre[] = "BENCHPG";
+
     ServidorPostgres();
 
-    // The section of servidores.ini that names the server behind the relay.
-    QString entradaServidores(const QString& servidor) const;
+    // servidores.ini in the program's folder: a SQLite server on that folder,
+    // and this server behind the relay.
+    void escribirServidores(const QString& carpeta, const QString& servidorSqlite) const;
     // A company database from the cluster's template, its login of its own
     // name (the suite logs in with the database's name as user and password).
     void crearEmpresa(const QString& nombre) const;

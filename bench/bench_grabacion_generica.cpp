@@ -9,13 +9,13 @@
 // round trips per article; and the save of one article (F2) there.
 #include "Comprobacion.h"
 #include "ServidorPostgres.h"
+#include "SinOperador.h"
 #include "database/DB_Dll.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "equivalences/FrmEquivalencias.h"
 #include "esquema/GuionEsquema.h"
 #include "lookups/Dll_Display.h"
 #include "platform/db/engines/SqliteSchema.h"
-#include "platform/os/AnsiFile.h"
 #include "platform/os/MemoryReuse.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
@@ -50,41 +50,12 @@ constexpr int kArticulos = 100000;
 constexpr int kArticulosPostgres = 2000;
 constexpr int kVueltas = 3;
 constexpr char kServidor[] = "BENCH";
-constexpr char kServidorPostgres[] = "BENCHPG";
 constexpr std::array kPuntosDeVenta{"TPV1", "TPV2"};
 constexpr char kEmpresaPostgres[] = "VENTANAPG";
 constexpr char kConjuntoPostgres[] = "CONJUNTOPG";
 constexpr char kConjunto[] =
     "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
     "SELECT IDARTICULO, 'KG', 'GR', 1000, 1 FROM V_MA_ARTICULOS WHERE IDUNIDAD = 'KG' or IDUNIDAD = 'GR'";
-
-// The question before a generic save is answered "Sí"; any other box would
-// stop the run: say what it was and stop.
-class SinOperador : public Dialogs {
-public:
-    int messageBox(const QString& prompt, int, const QString& title) override
-    {
-        return title == "Equivalencias Especiales" ? vb::vbYes : detener(title, prompt);
-    }
-    QString inputBox(const QString& prompt, const QString& title, const QString&) override
-    {
-        detener(title, prompt);
-        return {};
-    }
-    std::optional<QString> openFile(const QString& title, const QString&) override
-    {
-        detener(title, {});
-        return std::nullopt;
-    }
-    void showModal(QDialog& window) override { detener(window.windowTitle(), {}); }
-
-private:
-    [[noreturn]] static int detener(const QString& title, const QString& prompt)
-    {
-        QTextStream(stderr) << "unexpected dialog \"" << title << "\": " << prompt << "\n";
-        std::exit(1);
-    }
-};
 
 void ejecutar(const QString& archivo, const QString& sql)
 {
@@ -160,9 +131,10 @@ void crearEmpresaPostgresConPuntosDeVenta(const ServidorPostgres& servidor, cons
     crearEmpresaPostgres(servidor, nombre);
     for (const char* puntoDeVenta : kPuntosDeVenta) {
         crearEmpresaPostgres(servidor, puntoDeVentaDe(nombre, puntoDeVenta));
-        servidor.ejecutar(nombre, QString("INSERT INTO V_TA_TPV (CODIGO, Descripcion, Server, Dbname, INTERNET, BAJA) "
-                                          "VALUES ('%1', '%1', '%2', '%3', 0, 0)")
-                                      .arg(puntoDeVenta, kServidorPostgres, puntoDeVentaDe(nombre, puntoDeVenta)));
+        servidor.ejecutar(nombre,
+                          QString("INSERT INTO V_TA_TPV (CODIGO, Descripcion, Server, Dbname, INTERNET, BAJA) "
+                                  "VALUES ('%1', '%1', '%2', '%3', 0, 0)")
+                              .arg(puntoDeVenta, ServidorPostgres::kNombre, puntoDeVentaDe(nombre, puntoDeVenta)));
     }
 }
 
@@ -305,7 +277,7 @@ MedidaRemota grabarEnConjuntoEnPostgres(const ServidorPostgres& servidor)
     std::vector<std::unique_ptr<db::Connection>> conexiones;
     for (const QString& base : basesConPuntosDeVenta(kConjuntoPostgres)) {
         conexiones.push_back(std::make_unique<db::Connection>());
-        conexiones.back()->Open(textoConexion(base, kServidorPostgres));
+        conexiones.back()->Open(textoConexion(base, ServidorPostgres::kNombre));
     }
     const MedidaRemota medida = medirEnElServidor(servidor, [&] {
         for (const auto& conexion : conexiones) conexion->Execute(kConjunto);
@@ -427,7 +399,7 @@ void medirEnSqlite(const QTemporaryDir& carpeta)
 void medirEnPostgres(const ServidorPostgres& servidor)
 {
     crearEmpresaPostgresConPuntosDeVenta(servidor, kEmpresaPostgres);
-    abrirEmpresa(kEmpresaPostgres, kServidorPostgres);
+    abrirEmpresa(kEmpresaPostgres, ServidorPostgres::kNombre);
     Service<Replicacion>::install(std::make_unique<ReplicaGrupo>(gBaseDatos()));
     const MedidaRemota ventana = grabarDesdeLaVentanaEnPostgres(servidor);
     const MedidaRemota articulo = grabarUnArticuloEnPostgres(servidor);
@@ -464,10 +436,8 @@ int main(int argc, char* argv[])
     BasesDeDatos bases;
     QTemporaryDir carpeta;
     qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());
-    os::writeAnsiFile(carpeta.filePath("servidores.ini"), QString("[") + kServidor
-                                                              + "]\r\nmotor=sqlite\r\ncarpeta=.\r\n"
-                                                              + servidor.entradaServidores(kServidorPostgres));
-    Service<Dialogs>::install(std::make_unique<SinOperador>());
+    servidor.escribirServidores(carpeta.path(), kServidor);
+    Service<Dialogs>::install(std::make_unique<SinOperador>("Equivalencias Especiales"));
     medirEnSqlite(carpeta);
     medirEnPostgres(servidor);
     return 0;

@@ -14,7 +14,6 @@
 #include "platform/db/GroupedCommits.h"
 #include "platform/db/engines/SqliteFunctions.h"
 #include "platform/db/engines/SqliteSchema.h"
-#include "platform/os/AnsiFile.h"
 #include "platform/os/MemoryReuse.h"
 #include "platform/os/System.h"
 #include "session/ServidoresDelPrograma.h"
@@ -40,7 +39,6 @@ constexpr int kFilas = 50000;
 constexpr int kFilasPostgres = 2000;
 constexpr int kVueltas = 3;
 constexpr char kServidor[] = "BENCH";
-constexpr char kServidorPostgres[] = "BENCHPG";
 constexpr char kInsertar[] = "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) ";
 
 enum class Commits { EachRow, Grouped };
@@ -164,9 +162,9 @@ void medirEnPostgres(QTextStream& salida, const ServidorPostgres& servidor)
         servidor.crearEmpresa(recordset);
         servidor.crearEmpresa(conjunto);
         const long antes = servidor.idasYVueltas();
-        const double emulado = porRecordset(recordset, commits, kServidorPostgres, kFilasPostgres);
+        const double emulado = porRecordset(recordset, commits, ServidorPostgres::kNombre, kFilasPostgres);
         const long vueltas = servidor.idasYVueltas() - antes;
-        const double unaSentencia = enUnaSentencia(conjunto, kServidorPostgres, kFilasPostgres);
+        const double unaSentencia = enUnaSentencia(conjunto, ServidorPostgres::kNombre, kFilasPostgres);
         salida << como << ": recordset AddNew/Update " << qRound(kFilasPostgres / emulado) << " rows/s, "
                << QString::number(double(vueltas) / kFilasPostgres, 'f', 1)
                << " round trips per row; one multi-row INSERT " << unaSentencia
@@ -186,9 +184,7 @@ int main(int argc, char* argv[])
     Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
     QTemporaryDir carpeta;
     qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());
-    os::writeAnsiFile(carpeta.filePath("servidores.ini"), QString("[") + kServidor
-                                                              + "]\r\nmotor=sqlite\r\ncarpeta=.\r\n"
-                                                              + servidor.entradaServidores(kServidorPostgres));
+    servidor.escribirServidores(carpeta.path(), kServidor);
     const QStringList guiones{GuionEsquema("configuracion.sql"), GuionEsquema("empresa.sql")};
     int bases = 0;
     const auto baseNueva = [&] {

@@ -1,13 +1,15 @@
 // The consistency check over 1 000 000 articles in twenty units holding
 // 100 000 equivalences: a generic pair over the articles of one unit (a few
-// of them without it), and both directions of a pair for articles of the others.
+// of them without it), and both directions of a pair for articles of the others;
+// on SQLite, then on PostgreSQL through the relay, with its round trips.
 #include "Comprobacion.h"
+#include "ServidorPostgres.h"
+#include "SinOperador.h"
 #include "database/DB_Dll.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "equivalences/VerificacionEquivalencias.h"
 #include "esquema/GuionEsquema.h"
 #include "platform/db/engines/SqliteSchema.h"
-#include "platform/os/AnsiFile.h"
 #include "platform/os/System.h"
 #include "session/BasesDeDatos.h"
 #include "session/ServidoresDelPrograma.h"
@@ -81,35 +83,68 @@ void crearEmpresa(const QString& archivo)
     sqlite3_close(base);
 }
 
+// The same company on PostgreSQL, copied from the SQLite one.
+void crearEmpresaPostgres(const ServidorPostgres& servidor, const QString& archivo)
+{
+    servidor.crearEmpresa(kEmpresa);
+    sqlite3* origen = abrirSqlite(archivo, SQLITE_OPEN_READONLY);
+    servidor.copiarDeSqlite(origen, "V_MA_ARTICULOS", {"IdArticulo", "Descripcion", "IdUnidad"}, kEmpresa);
+    servidor.copiarDeSqlite(origen, "S_TA_EQUIV",
+                            {"IDARTICULO", "IDUNIDAD", "IDUNIDAD_EQUIV", "COEFICIENTE", "PARATODOS"}, kEmpresa);
+    exigir(servidor.contar(kEmpresa, "SELECT COUNT(*) FROM S_TA_EQUIV")
+               == contarSqlite(origen, "SELECT COUNT(*) FROM S_TA_EQUIV"),
+           "the equivalences were not all copied to PostgreSQL");
+    sqlite3_close(origen);
+}
+
+// The check on the company of a server: its findings, which must be the
+// seeded faults, its time and, through the relay, its round trips.
+void verificar(const QString& servidor, const QString& motor, const ServidorPostgres* relevo)
+{
+    DB_Dll& base = gBaseDatos();
+    base.gServidor = servidor;
+    base.gDBName = base.gUsuario = base.gUserPassWord = kEmpresa;
+    base.OpenServerADODB(false, 3, {}, true, true);
+    const long filas = base.gCnn.Execute("SELECT COUNT(*) FROM S_TA_EQUIV").Fields(0).Value().toLong();
+
+    const long antes = relevo ? relevo->idasYVueltas() : 0;
+    QElapsedTimer reloj;
+    reloj.start();
+    const QVector<Hallazgo> hallazgos = VerificacionEquivalencias(base).Verificar();
+    const double segundos = reloj.nsecsElapsed() / 1e9;
+    const long vueltas = relevo ? relevo->idasYVueltas() - antes : 0;
+
+    // The seeded faults: the articles without the generic pair and one in ten pairs off by 1.2.
+    const qsizetype sembrados = kSinGenerica + kConAmbasDirecciones / 10;
+    exigir(hallazgos.size() == sembrados,
+           QString("%1: the check found %2 faults of the %3 seeded").arg(motor).arg(hallazgos.size()).arg(sembrados));
+    QTextStream salida(stdout);
+    salida << motor << ": consistency check, " << kArticulos << " articles, " << filas << " equivalences: " << segundos
+           << " s, " << hallazgos.size() << " findings; round trips ";
+    if (relevo)
+        salida << vueltas << " (" << QString::number(double(vueltas) / kArticulos, 'f', 4) << " per article)\n";
+    else
+        salida << "none, the engine is in the process\n";
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    // Without the server the bench stops here, before any figure.
+    const ServidorPostgres servidor;
+    Service<Dialogs>::install(std::make_unique<SinOperador>());
     Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
     BasesDeDatos bases;
     QTemporaryDir carpeta;
     qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());
-    os::writeAnsiFile(carpeta.filePath("servidores.ini"), "[BENCH]\r\nmotor=sqlite\r\ncarpeta=.\r\n");
-    crearEmpresa(carpeta.filePath(QString(kEmpresa) + ".sqlite"));
-
-    DB_Dll& base = gBaseDatos();
-    base.gServidor = kServidor;
-    base.gDBName = base.gUsuario = base.gUserPassWord = kEmpresa;
-    base.OpenServerADODB(false, 3, {}, true, true);
-    const long filas = base.gCnn.Execute("SELECT COUNT(*) FROM S_TA_EQUIV").Fields(0).Value().toLong();
-
-    QElapsedTimer reloj;
-    reloj.start();
-    const QVector<Hallazgo> hallazgos = VerificacionEquivalencias(base).Verificar();
-    const double segundos = reloj.nsecsElapsed() / 1e9;
-
-    // The seeded faults: the articles without the generic pair and one in ten pairs off by 1.2.
-    const qsizetype sembrados = kSinGenerica + kConAmbasDirecciones / 10;
-    exigir(hallazgos.size() == sembrados,
-           QString("the check found %1 faults of the %2 seeded").arg(hallazgos.size()).arg(sembrados));
-    QTextStream(stdout) << "consistency check, " << kArticulos << " articles, " << filas
-                        << " equivalences: " << segundos << " s, " << hallazgos.size() << " findings\n";
+    servidor.escribirServidores(carpeta.path(), kServidor);
+    const QString archivo = carpeta.filePath(QString(kEmpresa) + ".sqlite");
+    crearEmpresa(archivo);
+    verificar(kServidor, "SQLite", nullptr);
+    crearEmpresaPostgres(servidor, archivo);
+    verificar(ServidorPostgres::kNombre, "PostgreSQL through the relay", &servidor);
     return 0;
 }

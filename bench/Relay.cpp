@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <stdexcept>
 
 namespace {
@@ -50,11 +51,22 @@ bool escribirTodo(int destino, const char* datos, ssize_t tamano)
 {
     while (tamano > 0) {
         const ssize_t escritos = ::send(destino, datos, static_cast<std::size_t>(tamano), MSG_NOSIGNAL);
+        if (escritos < 0 && errno == EINTR) continue;
         if (escritos <= 0) return false;
         datos += escritos;
         tamano -= escritos;
     }
     return true;
+}
+
+// Waits for any of the sockets; a signal that interrupts the wait is no reason to stop.
+template <std::size_t N>
+bool esperar(std::array<pollfd, N>& esperas)
+{
+    int listos = -1;
+    do listos = ::poll(esperas.data(), esperas.size(), -1);
+    while (listos < 0 && errno == EINTR);
+    return listos >= 0;
 }
 
 bool legible(const pollfd& entrada) { return (entrada.revents & (POLLIN | POLLHUP | POLLERR)) != 0; }
@@ -88,7 +100,7 @@ Relay::~Relay()
 void Relay::aceptar()
 {
     std::array<pollfd, 2> esperas{{{escucha_, POLLIN, 0}, {parada_[0], POLLIN, 0}}};
-    while (::poll(esperas.data(), esperas.size(), -1) >= 0 && esperas[1].revents == 0) {
+    while (esperar(esperas) && esperas[1].revents == 0) {
         const int cliente = ::accept(escucha_, nullptr, nullptr);
         if (cliente < 0) continue;
         const std::lock_guard cerrojo(conexionesMutex_);
@@ -104,7 +116,7 @@ void Relay::atender(int descriptorCliente)
     sinEspera(*cliente);
     std::array<pollfd, 3> esperas{{{*cliente, POLLIN, 0}, {*servidor, POLLIN, 0}, {parada_[0], POLLIN, 0}}};
     bool preguntaPendiente = false;
-    while (::poll(esperas.data(), esperas.size(), -1) >= 0 && esperas[2].revents == 0) {
+    while (esperar(esperas) && esperas[2].revents == 0) {
         if (legible(esperas[0])) {
             if (!reenviar(*cliente, *servidor, false)) return;
             preguntaPendiente = true;

@@ -98,6 +98,9 @@ void ServidorPostgres::copiarDeSqlite(sqlite3* origen, const QString& tabla, con
     }
     escribir();
     sqlite3_finalize(fila);
+    // A company in use has its statistics; without them the planner may pick
+    // a plan that runs past the program's statement timeout.
+    ejecutar(base, "ANALYZE " + tabla);
 }
 
 long ServidorPostgres::contar(const QString& base, const QString& consulta) const

@@ -31,15 +31,6 @@ private:
     int valor_;
 };
 
-sockaddr_in loopback(std::uint16_t puerto)
-{
-    sockaddr_in direccion{};
-    direccion.sin_family = AF_INET;
-    direccion.sin_port = htons(puerto);
-    direccion.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return direccion;
-}
-
 // Small chunks go out at once: the delay is the relay's, not Nagle's.
 void sinEspera(int socket)
 {
@@ -151,4 +142,13 @@ int Relay::conectarDestino() const
     }
     sinEspera(servidor);
     return servidor;
+}
+
+sockaddr_in loopback(std::uint16_t puerto)
+{
+    sockaddr_in direccion{};
+    direccion.sin_family = AF_INET;
+    direccion.sin_port = htons(puerto);
+    direccion.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return direccion;
 }

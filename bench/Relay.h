@@ -7,6 +7,11 @@
 #include <thread>
 #include <vector>
 
+#include <netinet/in.h>
+
+// The address of `puerto` on this computer's loopback.
+sockaddr_in loopback(std::uint16_t puerto);
+
 // A TCP relay on loopback towards a local port, adding a fixed delay to each
 // chunk in each direction, as a LAN between the program and its server does.
 // It counts round trips: a chunk from the server that follows a chunk from

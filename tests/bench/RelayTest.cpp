@@ -13,15 +13,6 @@
 
 namespace {
 
-sockaddr_in loopback(std::uint16_t puerto)
-{
-    sockaddr_in direccion{};
-    direccion.sin_family = AF_INET;
-    direccion.sin_port = htons(puerto);
-    direccion.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return direccion;
-}
-
 std::string recibir(int socket, std::size_t tamano)
 {
     std::string recibido;

@@ -95,6 +95,15 @@ Recordset Connection::Execute(const QString& text)
     return Execute(text, ignored);
 }
 
+Recordset Connection::Execute(const QString& statement, const QVector<Variant>& values, long& recordsAffected)
+{
+    const StatementResult result = core_->runBound(statement, values, kSource);
+    recordsAffected = result.rowsAffected;
+    Recordset rows;
+    if (result.hasRows) rows.load(result, core_);
+    return rows;
+}
+
 void Connection::BeginTrans()
 {
     runOnEngine([&] { core_->engine->beginTransaction(); });

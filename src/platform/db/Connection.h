@@ -54,6 +54,10 @@ public:
     // that gives rows (a closed record set when none does).
     Recordset Execute(const QString& text, long& recordsAffected, long options = -1);
     Recordset Execute(const QString& text);
+    // Runs one statement whose "?" markers take `values` in order: for
+    // statements a program sends many times with other values, translated
+    // once and with the values bound rather than spelled into the text.
+    Recordset Execute(const QString& statement, const QVector<Variant>& values, long& recordsAffected);
 
     void BeginTrans();
     void CommitTrans();

@@ -55,6 +55,20 @@ QVector<StatementResult> ConnectionCore::runBatch(const QString& batch, const QS
     return results;
 }
 
+StatementResult ConnectionCore::runBound(const QString& statement, const QVector<Variant>& values,
+                                         const QString& source)
+{
+    Engine& open = requireEngine(source);
+    QString translated;
+    try {
+        translated = statements.translateMarked(open.dialect(), statement, open.databaseName());
+    } catch (const ErrorVB& untranslatable) {
+        if (log) log->record(statement, {});
+        raise({Situation::Untranslatable, untranslatable.descripcion, {}, 0}, ErrorMap::Context::Statement, source);
+    }
+    return runOwn(translated, values, ErrorMap::Context::Statement, source);
+}
+
 StatementResult ConnectionCore::runOwn(const QString& statement, const QVector<Variant>& parameters,
                                        ErrorMap::Context context, const QString& source)
 {

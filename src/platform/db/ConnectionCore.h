@@ -30,6 +30,8 @@ public:
     // a failing statement does not stop the others, and the failures become
     // the error list. Returns the results of the statements that ran.
     QVector<StatementResult> runBatch(const QString& batch, const QString& source);
+    // Runs one T-SQL statement whose "?" markers take `values` in order.
+    StatementResult runBound(const QString& statement, const QVector<Variant>& values, const QString& source);
     // Runs a statement the access layer built itself, in the engine's language.
     StatementResult runOwn(const QString& statement, const QVector<Variant>& parameters, ErrorMap::Context context,
                            const QString& source);

@@ -4,7 +4,9 @@
 #include "platform/db/Dialect.h"
 #include "platform/db/tsql/SqlTokenizer.h"
 #include "platform/db/tsql/TsqlTextComparison.h"
+#include "platform/db/tsql/UntranslatableConstruct.h"
 
+#include <algorithm>
 #include <array>
 
 namespace db {
@@ -144,6 +146,12 @@ std::optional<int> sentinelIndex(const SqlToken& token)
 
 int sentinelTraces(const QString& text) { return text.count(kNumberPrefix) + text.count(kTextOpens); }
 
+qsizetype markers(const QString& statement)
+{
+    const TokenList tokens = SqlTokenizer::tokenize(statement);
+    return std::count_if(tokens.begin(), tokens.end(), [](const SqlToken& token) { return token.isSymbol(kMarker); });
+}
+
 Variant valueOf(const SqlToken& literal)
 {
     if (literal.kind == SqlToken::Kind::Text) return literal.literalValue();
@@ -181,6 +189,18 @@ QVector<BoundStatement> StatementCache::translate(const Dialect& dialect, const 
     }
     if (!*known) return untouched();
     return bind(**known, tokens, parameters);
+}
+
+QString StatementCache::translateMarked(const Dialect& dialect, const QString& statement, const QString& database)
+{
+    const QString key = database + u'\x1F' + statement;
+    if (const auto known = marked_.constFind(key); known != marked_.constEnd()) return *known;
+    const QStringList translated = dialect.translate(statement, database);
+    // A rewrite that split the statement or moved a marker would bind values to the wrong places.
+    if (translated.size() != 1 || markers(translated.first()) != markers(statement))
+        refuseConstruct(QStringLiteral("statement with bound values"));
+    if (marked_.size() >= kMaxShapes) marked_.clear();
+    return *marked_.insert(key, translated.first());
 }
 
 std::optional<StatementCache::Shape> StatementCache::shapeOf(const Dialect& dialect, const TokenList& tokens,

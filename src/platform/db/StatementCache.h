@@ -34,7 +34,14 @@ class StatementCache {
 public:
     // The statements of `batch` for `dialect`; throws what the dialect throws.
     QVector<BoundStatement> translate(const Dialect& dialect, const QString& batch, const QString& database);
-    void clear() { shapes_.clear(); }
+    // One statement that holds its own "?" markers, translated once and kept
+    // by its text: its values never pass through the translator.
+    QString translateMarked(const Dialect& dialect, const QString& statement, const QString& database);
+    void clear()
+    {
+        shapes_.clear();
+        marked_.clear();
+    }
 
 private:
     // A translated statement cut at its markers; each marker names a literal of the batch.
@@ -52,6 +59,7 @@ private:
     static QVector<BoundStatement> bind(const Shape& shape, const TokenList& tokens, const QVector<int>& parameters);
 
     QHash<QString, std::optional<Shape>> shapes_;
+    QHash<QString, QString> marked_;
 };
 
 }  // namespace db

@@ -107,4 +107,26 @@ TEST_P(StatementCacheTest, TheLogShowsTheStatementWithItsLiterals)
     EXPECT_EQ(log.entries()[1].sent, dialect->translate(second, kCompany).first());
 }
 
+TEST_P(StatementCacheTest, BoundValuesReachTheirOwnMarkersUnspelled)
+{
+    long changed = 0;
+    connection.Execute("INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
+                       "SELECT IdUnidad, ?, ?, ?, 1 FROM V_TA_UNIDAD WHERE IdUnidad IN (?, ?, ?)",
+                       {QString("KG"), QString("GR"), 0.25, QString("un"), QString("O'K"), QString("ZZ")}, changed);
+    EXPECT_EQ(changed, 2) << "rows picked case aside, with a quote, and none for a missing code";
+    EXPECT_EQ(equivalences("IDARTICULO = 'O''K' AND IDUNIDAD = 'KG' AND COEFICIENTE = 0.25 AND PARATODOS = 1"), 1);
+
+    connection.Execute("UPDATE S_TA_EQUIV SET COEFICIENTE = ? WHERE IDUNIDAD = 'KG' AND IDARTICULO IN (?, ?) "
+                       "AND IDUNIDAD_EQUIV <> '?'",
+                       {1000.5, QString("UN"), QString("A-2")}, changed);
+    EXPECT_EQ(changed, 2) << "a ? within quotes is text, not a marker";
+
+    Recordset rows = connection.Execute("SELECT IDARTICULO FROM S_TA_EQUIV WHERE COEFICIENTE = ? ORDER BY IDARTICULO",
+                                        {1000.5}, changed);
+    ASSERT_FALSE(rows.Eof());
+    EXPECT_EQ(rows.Fields(0).Value().toText(), "A-2");
+    rows.MoveNext();
+    EXPECT_EQ(rows.Fields(0).Value().toText(), "UN");
+}
+
 ON_EVERY_ENGINE(StatementCacheTest);

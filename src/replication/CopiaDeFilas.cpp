@@ -2,179 +2,208 @@
 
 #include "database/DB_Dll.h"
 #include "platform/VbText.h"
-#include "replication/CondicionReplica.h"
 #include "replication/DestinoReplica.h"
 #include "replication/ValorReplica.h"
 
 #include <QHash>
 #include <QSet>
 
+#include <map>
+
 namespace {
 
 // Columns an update leaves as the target has them.
 const QStringList kNoSeComparan{"ID", "IMAGE", "OBSERVACIONES", "DescripcionAdicional"};
 constexpr QChar kSeparadorClave = u'\x1f';
+// Values bound to one statement: SQL Server takes at most 2 100.
+constexpr int kValoresPorSentencia = 2000;
+
+QString marcasDeFila(qsizetype columnas)
+{
+    QStringList lista;
+    lista.fill(QStringLiteral("?"), columnas);
+    return "(" + lista.join(u',') + ")";
+}
 
 }  // namespace
 
-// The rows of one side, read whole: a save's rows are few.
-struct CopiaDeFilas::Filas {
+// One target row that takes the company's values in some of its columns.
+struct CopiaDeFilas::Cambio {
+    int filaDestino = 0;
     QStringList columnas;
-    QVector<db::ColumnType> tipos;
-    QVector<QVector<Variant>> valores;
-
-    static Filas de(db::Recordset& filas)
-    {
-        Filas leidas;
-        if (filas.State() != db::ado::adStateOpen) return leidas;
-        for (int i = 0; i < filas.FieldCount(); ++i) {
-            db::Field campo = filas.Fields(i);
-            leidas.columnas.append(campo.Name());
-            leidas.tipos.append({campo.Type(), campo.DefinedSize()});
-        }
-        for (; !filas.Eof(); filas.MoveNext()) {
-            QVector<Variant> fila;
-            for (int i = 0; i < filas.FieldCount(); ++i) fila.append(filas.Fields(i).Value());
-            leidas.valores.append(fila);
-        }
-        return leidas;
-    }
-
-    int indice(const QString& columna) const
-    {
-        for (int i = 0; i < columnas.size(); ++i) {
-            if (vb::SameText(columnas[i], columna)) return i;
-        }
-        return -1;
-    }
+    QVector<Variant> valores;
+    QString firma;  // the same for rows that take the very same change
 };
 
-CopiaDeFilas::CopiaDeFilas(DB_Dll& empresa, DestinoReplica& destino, QString Tabla, QStringList claves,
-                           QString Condicion)
-    : empresa_(empresa),
-      destino_(destino),
-      tabla_(std::move(Tabla)),
-      claves_(std::move(claves)),
-      condicion_(std::move(Condicion))
+std::optional<FalloReplica> CopiaDeFilas::LeerEmpresa(DB_Dll& empresa, const QString& Tabla,
+                                                     const CondicionLigada& condicion, FilasReplica& filas)
 {
-}
-
-std::optional<FalloReplica> CopiaDeFilas::Ejecutar()
-{
-    Filas destino;
-    Filas empresa;
-    if (auto falla = leerDestino(destino)) return falla;
-    if (auto falla = leerEmpresa(empresa)) return falla;
-    if (destino_.Borra()) {
-        if (auto falla = borrarSobrantes(destino, empresa)) return falla;
-    }
-    QHash<QString, int> enDestino;
-    for (int j = 0; j < destino.valores.size(); ++j) enDestino.insert(claveDe(destino, j), j);
-    for (int i = 0; i < empresa.valores.size(); ++i) {
-        const auto par = enDestino.constFind(claveDe(empresa, i));
-        std::optional<FalloReplica> falla;
-        if (par == enDestino.constEnd()) {
-            if (destino_.Inserta()) falla = insertar(empresa, i);
-        } else if (destino_.Actualiza()) {
-            falla = actualizar(empresa, i, destino, *par);
-        }
-        if (falla) return falla;
-    }
-    return std::nullopt;
-}
-
-std::optional<FalloReplica> CopiaDeFilas::leerDestino(Filas& filas)
-{
-    db::Recordset leidas;
-    if (auto falla = destino_.Leer("SELECT * FROM " + tabla_ + condicion_, leidas)) return falla;
-    filas = Filas::de(leidas);
-    return std::nullopt;
-}
-
-// The company's rows as its table holds them, whoever is signed in: a
-// restricted view would hide rows and so delete them from the target.
-std::optional<FalloReplica> CopiaDeFilas::leerEmpresa(Filas& filas) const
-{
-    const QString sentencia = "SELECT * FROM " + tabla_ + condicion_;
+    const QString sentencia = "SELECT * FROM " + Tabla + condicion.texto;
     try {
-        db::Recordset leidas = empresa_.gCnn.Execute(sentencia);
-        filas = Filas::de(leidas);
+        long ignoradas = 0;
+        db::Recordset leidas = condicion.valores.isEmpty()
+                                   ? empresa.gCnn.Execute(sentencia)
+                                   : empresa.gCnn.Execute(sentencia, condicion.valores, ignoradas);
+        filas = FilasReplica::de(leidas);
         return std::nullopt;
     } catch (const ErrorVB& error) {
         // Not to be taken later for a failure of the window's own statements.
-        empresa_.gCnn.errors().Clear();
+        empresa.gCnn.errors().Clear();
         return FalloReplica{FalloReplica::Paso::Lectura, sentencia, error.numero, error.descripcion, false};
     }
 }
 
-std::optional<FalloReplica> CopiaDeFilas::borrarSobrantes(const Filas& destino, const Filas& empresa)
+CopiaDeFilas::CopiaDeFilas(DestinoReplica& destino, QString Tabla, QStringList claves, CondicionLigada condicion)
+    : destino_(destino), tabla_(std::move(Tabla)), claves_(std::move(claves)), condicion_(std::move(condicion))
+{
+}
+
+std::optional<FalloReplica> CopiaDeFilas::Ejecutar(const FilasReplica& empresa)
+{
+    FilasReplica destino;
+    if (auto falla = leerDestino(destino)) return falla;
+    if (destino_.Borra()) {
+        if (auto falla = borrarSobrantes(destino, empresa)) return falla;
+    }
+    QHash<QString, int> enDestino;
+    for (int j = 0; j < destino.valores.size(); ++j) enDestino.insert(textoDeClave(destino, j), j);
+    QVector<int> nuevas;
+    QVector<Cambio> cambios;
+    for (int i = 0; i < empresa.valores.size(); ++i) {
+        const auto par = enDestino.constFind(textoDeClave(empresa, i));
+        if (par == enDestino.constEnd()) {
+            if (destino_.Inserta()) nuevas.append(i);
+            continue;
+        }
+        if (!destino_.Actualiza()) continue;
+        Cambio cambio{*par, {}, {}, {}};
+        for (int j = 0; j < destino.columnas.size(); ++j) {
+            const QString& columna = destino.columnas[j];
+            const int c = empresa.indice(columna);
+            if (c < 0 || kNoSeComparan.contains(columna, Qt::CaseInsensitive)) continue;
+            const Variant& valor = empresa.valores[i][c];
+            if (MismoValor(valor, destino.valores[*par][j], empresa.tipos[c])) continue;
+            cambio.columnas.append(columna);
+            cambio.valores.append(valor);
+            cambio.firma += columna + u'=' + ValorReplica(valor, empresa.tipos[c]) + kSeparadorClave;
+        }
+        if (!cambio.columnas.isEmpty()) cambios.append(cambio);
+    }
+    if (!nuevas.isEmpty()) {
+        if (auto falla = insertar(empresa, nuevas)) return falla;
+    }
+    return actualizar(cambios, destino);
+}
+
+std::optional<FalloReplica> CopiaDeFilas::leerDestino(FilasReplica& filas)
+{
+    db::Recordset leidas;
+    if (auto falla = destino_.Leer("SELECT * FROM " + tabla_ + condicion_.texto, condicion_.valores, leidas))
+        return falla;
+    filas = FilasReplica::de(leidas);
+    return std::nullopt;
+}
+
+std::optional<FalloReplica> CopiaDeFilas::borrarSobrantes(const FilasReplica& destino, const FilasReplica& empresa)
 {
     if (destino.valores.isEmpty()) return std::nullopt;
     if (empresa.valores.isEmpty())
-        return destino_.Ejecutar(FalloReplica::Paso::Borrado, "DELETE " + tabla_ + condicion_);
+        return destino_.Ejecutar(FalloReplica::Paso::Borrado, "DELETE " + tabla_ + condicion_.texto, condicion_.valores);
     QSet<QString> enEmpresa;
-    for (int i = 0; i < empresa.valores.size(); ++i) enEmpresa.insert(claveDe(empresa, i));
+    for (int i = 0; i < empresa.valores.size(); ++i) enEmpresa.insert(textoDeClave(empresa, i));
+    QVector<int> sobrantes;
     for (int j = 0; j < destino.valores.size(); ++j) {
-        if (enEmpresa.contains(claveDe(destino, j))) continue;
-        if (auto falla =
-                destino_.Ejecutar(FalloReplica::Paso::Borrado, "DELETE " + tabla_ + condicionDeFila(destino, j)))
+        if (!enEmpresa.contains(textoDeClave(destino, j))) sobrantes.append(j);
+    }
+    if (sobrantes.isEmpty()) return std::nullopt;
+    return porCondicion(destino, sobrantes, [&](const CondicionLigada& condicion) {
+        return destino_.Ejecutar(FalloReplica::Paso::Borrado, "DELETE " + tabla_ + condicion.texto, condicion.valores);
+    });
+}
+
+std::optional<FalloReplica> CopiaDeFilas::insertar(const FilasReplica& empresa, const QVector<int>& filas)
+{
+    QStringList columnas;
+    if (auto falla = destino_.ColumnasInsertables(tabla_, columnas)) return falla;
+    QStringList nombres;
+    QVector<int> posiciones;
+    for (const QString& columna : columnas) {
+        const int i = empresa.indice(columna);
+        if (i < 0) continue;
+        nombres.append(columna);
+        posiciones.append(i);
+    }
+    const qsizetype porSentencia = std::max<qsizetype>(1, kValoresPorSentencia / std::max<qsizetype>(1, nombres.size()));
+    const QString cabecera = "INSERT INTO " + tabla_ + "(" + nombres.join(u',') + ") VALUES ";
+    for (qsizetype desde = 0; desde < filas.size(); desde += porSentencia) {
+        const QVector<int> grupo = filas.mid(desde, porSentencia);
+        QStringList marcas;
+        QVector<Variant> valores;
+        for (const int fila : grupo) {
+            marcas.append(marcasDeFila(posiciones.size()));
+            for (const int i : posiciones) valores.append(empresa.valores[fila][i]);
+        }
+        if (auto falla = destino_.Ejecutar(FalloReplica::Paso::Insercion, cabecera + marcas.join(u','), valores))
             return falla;
     }
     return std::nullopt;
 }
 
-std::optional<FalloReplica> CopiaDeFilas::insertar(const Filas& empresa, int fila)
+// Rows that take the very same change get one statement.
+std::optional<FalloReplica> CopiaDeFilas::actualizar(const QVector<Cambio>& cambios, const FilasReplica& destino)
 {
-    QStringList columnas;
-    if (auto falla = destino_.ColumnasInsertables(tabla_, columnas)) return falla;
-    QStringList nombres;
-    QStringList valores;
-    for (const QString& columna : columnas) {
-        const int i = empresa.indice(columna);
-        if (i < 0) continue;
-        nombres.append(columna);
-        valores.append(ValorReplica(empresa.valores[fila][i], empresa.tipos[i]));
+    std::map<QString, QVector<int>> porFirma;
+    for (int k = 0; k < cambios.size(); ++k) porFirma[cambios[k].firma].append(k);
+    for (const auto& [firma, indices] : porFirma) {
+        const Cambio& modelo = cambios[indices.first()];
+        QStringList asignaciones;
+        for (const QString& columna : modelo.columnas) asignaciones.append(columna + " = ?");
+        QVector<int> filas;
+        for (const int k : indices) filas.append(cambios[k].filaDestino);
+        auto falla = porCondicion(destino, filas, [&](const CondicionLigada& condicion) {
+            return destino_.Ejecutar(FalloReplica::Paso::Actualizacion,
+                                     "UPDATE " + tabla_ + " SET " + asignaciones.join(", ") + condicion.texto,
+                                     modelo.valores + condicion.valores);
+        });
+        if (falla) return falla;
     }
-    return destino_.Ejecutar(FalloReplica::Paso::Insercion, "INSERT INTO " + tabla_ + "(" + nombres.join(u',') + ") "
-                                                                + " VALUES (" + valores.join(u',') + ")");
+    return std::nullopt;
 }
 
-std::optional<FalloReplica> CopiaDeFilas::actualizar(const Filas& empresa, int fila, const Filas& destino,
-                                                     int filaDestino)
+std::optional<FalloReplica> CopiaDeFilas::porCondicion(
+    const FilasReplica& destino, const QVector<int>& filas,
+    const std::function<std::optional<FalloReplica>(const CondicionLigada&)>& accion) const
 {
-    QStringList cambios;
-    for (int j = 0; j < destino.columnas.size(); ++j) {
-        const QString& columna = destino.columnas[j];
-        const int i = empresa.indice(columna);
-        if (i < 0 || kNoSeComparan.contains(columna, Qt::CaseInsensitive)) continue;
-        const Variant& valor = empresa.valores[fila][i];
-        if (MismoValor(valor, destino.valores[filaDestino][j], empresa.tipos[i])) continue;
-        cambios.append(columna + "=" + ValorReplica(valor, empresa.tipos[i]));
+    const qsizetype porSentencia = kValoresPorSentencia / 2;
+    for (qsizetype desde = 0; desde < filas.size(); desde += porSentencia) {
+        QVector<QVector<Variant>> claves;
+        for (const int fila : filas.mid(desde, porSentencia)) claves.append(claveDe(destino, fila));
+        if (const auto juntas = CondicionDeFilas(claves_, claves)) {
+            if (auto falla = accion(*juntas)) return falla;
+            continue;
+        }
+        for (const QVector<Variant>& clave : claves) {
+            if (auto falla = accion(*CondicionDeFilas(claves_, {clave}))) return falla;
+        }
     }
-    if (cambios.isEmpty()) return std::nullopt;
-    return destino_.Ejecutar(FalloReplica::Paso::Actualizacion,
-                             "UPDATE " + tabla_ + " SET " + cambios.join(", ") + condicionDeFila(destino, filaDestino));
+    return std::nullopt;
 }
 
-// The row's key values as the databases compare them, case ignored.
-QString CopiaDeFilas::claveDe(const Filas& filas, int fila) const
-{
-    QStringList partes;
-    for (const QString& campo : claves_) {
-        const int i = filas.indice(campo);
-        partes.append(i < 0 ? QString() : filas.valores[fila][i].textOrEmpty().toLower());
-    }
-    return partes.join(kSeparadorClave);
-}
-
-QString CopiaDeFilas::condicionDeFila(const Filas& filas, int fila) const
+QVector<Variant> CopiaDeFilas::claveDe(const FilasReplica& filas, int fila) const
 {
     QVector<Variant> valores;
-    QVector<db::ColumnType> tipos;
     for (const QString& campo : claves_) {
         const int i = filas.indice(campo);
         valores.append(i < 0 ? Variant::null() : filas.valores[fila][i]);
-        tipos.append(i < 0 ? db::ColumnType{} : filas.tipos[i]);
     }
-    return CondicionDeFila(claves_, valores, tipos);
+    return valores;
+}
+
+// The row's key values as the databases compare them, case ignored.
+QString CopiaDeFilas::textoDeClave(const FilasReplica& filas, int fila) const
+{
+    QStringList partes;
+    const QVector<Variant> valores = claveDe(filas, fila);
+    for (const Variant& valor : valores) partes.append(valor.textOrEmpty().toLower());
+    return partes.join(kSeparadorClave);
 }

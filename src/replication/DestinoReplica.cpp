@@ -95,23 +95,34 @@ std::optional<FalloReplica> DestinoReplica::Abrir()
     return fallo(FalloReplica::Paso::Conexion, {}, 0, kSinConexion);
 }
 
-std::optional<FalloReplica> DestinoReplica::Ejecutar(FalloReplica::Paso paso, const QString& sentencia)
+std::optional<FalloReplica> DestinoReplica::Ejecutar(FalloReplica::Paso paso, const QString& sentencia,
+                                                     const QVector<Variant>& valores)
 {
     base_.gCnn.errors().Clear();
-    QString texto = sentencia;
     long filas = 0;
-    base_.EjecutaConsultaSQL(texto, filas);
-    if (base_.gCnn.errors().Count() > 0) return fallo(paso, sentencia, 0, {});
+    if (valores.isEmpty()) {
+        QString texto = sentencia;
+        base_.EjecutaConsultaSQL(texto, filas);
+        if (base_.gCnn.errors().Count() > 0) return fallo(paso, sentencia, 0, {});
+    } else {
+        try {
+            base_.gCnn.Execute(sentencia, valores, filas);
+        } catch (const ErrorVB& error) {
+            return fallo(paso, sentencia, error.numero, error.descripcion);
+        }
+    }
     const bool debiaEscribir = paso == FalloReplica::Paso::Insercion || paso == FalloReplica::Paso::Actualizacion;
     if (debiaEscribir && filas == 0) return fallo(paso, sentencia, 0, kSinFilaEscrita);
     return std::nullopt;
 }
 
-std::optional<FalloReplica> DestinoReplica::Leer(const QString& sentencia, db::Recordset& filas)
+std::optional<FalloReplica> DestinoReplica::Leer(const QString& sentencia, const QVector<Variant>& valores,
+                                                 db::Recordset& filas)
 {
     base_.gCnn.errors().Clear();
+    long ignoradas = 0;
     try {
-        filas = base_.gCnn.Execute(sentencia);
+        filas = valores.isEmpty() ? base_.gCnn.Execute(sentencia) : base_.gCnn.Execute(sentencia, valores, ignoradas);
         return std::nullopt;
     } catch (const ErrorVB& error) {
         return fallo(FalloReplica::Paso::Lectura, sentencia, error.numero, error.descripcion);

@@ -59,9 +59,11 @@ public:
     bool Avisado() const { return avisado_; }
     void MarcarAvisado() { avisado_ = true; }
 
-    // Runs a statement that writes, with the error list cleared before it;
-    // an insert or update that writes no row has failed as well.
-    std::optional<FalloReplica> Ejecutar(FalloReplica::Paso paso, const QString& sentencia);
+    // Runs a statement that writes, its "?" markers taking `valores`, with
+    // the error list cleared before it; an insert or update that writes no
+    // row has failed as well.
+    std::optional<FalloReplica> Ejecutar(FalloReplica::Paso paso, const QString& sentencia,
+                                         const QVector<Variant>& valores = {});
     // The copies of a save are written in short transactions, committed by
     // the rule of the company's long saves (db::GroupedCommits): one commit
     // per copy would cost more than the copy. A copy is only safe once its
@@ -75,7 +77,7 @@ public:
     std::optional<TramoPerdido> TomarPerdido();
 
     // Reads rows; a failure is returned, never raised.
-    std::optional<FalloReplica> Leer(const QString& sentencia, db::Recordset& filas);
+    std::optional<FalloReplica> Leer(const QString& sentencia, const QVector<Variant>& valores, db::Recordset& filas);
     // The target's columns of `Tabla` that an insert writes, read once per save.
     std::optional<FalloReplica> ColumnasInsertables(const QString& Tabla, QStringList& columnas);
     void Cerrar();

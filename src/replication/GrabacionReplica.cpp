@@ -9,9 +9,12 @@
 #include "replication/CondicionReplica.h"
 #include "replication/CopiaDeFilas.h"
 #include "replication/FalloReplica.h"
+#include "replication/FilasReplica.h"
 #include "session/RegistroFallas.h"
 #include "suitesupport/QvFunciones.h"
 #include "suitesupport/TratamientoErrores.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -58,7 +61,10 @@ QString quedaPendiente(const DatosDestino& datos)
 struct GrabacionReplica::Copia {
     QString tabla;
     QStringList claves;
-    QString condicion;
+    CondicionLigada condicion;
+    // The company's rows, read when the first target needs them.
+    mutable std::optional<FilasReplica> empresa;
+    mutable std::optional<FalloReplica> lecturaFallida;
 };
 
 std::optional<GrabacionReplica::Copia> GrabacionReplica::copiaDe(const SolicitudReplica& solicitud)
@@ -68,8 +74,24 @@ std::optional<GrabacionReplica::Copia> GrabacionReplica::copiaDe(const Solicitud
     copia.tabla = vb::Trim(TablaSinMarcaAdmin(solicitud.Tabla));
     copia.claves = CamposClave(copia.tabla);
     if (copia.claves.isEmpty()) return std::nullopt;
-    copia.condicion = CondicionReplica(solicitud.Condicion, copia.claves, solicitud.Claves);
-    if (copia.condicion.isEmpty()) return std::nullopt;
+    copia.condicion.texto = CondicionReplica(solicitud.Condicion, copia.claves, solicitud.Claves);
+    if (copia.condicion.texto.isEmpty()) return std::nullopt;
+    return copia;
+}
+
+// Nothing when the stretch's rows cannot be named by one condition: its
+// requests are then copied one by one.
+std::optional<GrabacionReplica::Copia> GrabacionReplica::copiaDelTramo(const QVector<SolicitudReplica>& tramo)
+{
+    const auto otraTablaUOperacion = [&](const SolicitudReplica& s) {
+        return s.Operacion != tramo.first().Operacion || !vb::SameText(s.Tabla, tramo.first().Tabla);
+    };
+    if (tramo.isEmpty() || std::any_of(tramo.begin(), tramo.end(), otraTablaUOperacion)) return std::nullopt;
+    auto copia = copiaDe(tramo.first());
+    if (!copia) return std::nullopt;
+    auto condicion = CondicionDelTramo(copia->claves, tramo);
+    if (!condicion) return std::nullopt;
+    copia->condicion = std::move(*condicion);
     return copia;
 }
 
@@ -119,25 +141,40 @@ QStringList GrabacionReplica::Destinos(const QString& Tabla) const
 
 void GrabacionReplica::Replicar(const SolicitudReplica& solicitud)
 {
-    const auto copia = copiaDe(solicitud);
-    if (!copia) return;
+    if (const auto copia = copiaDe(solicitud)) replicar(*copia, {solicitud});
+}
+
+void GrabacionReplica::ReplicarTramo(const QVector<SolicitudReplica>& tramo)
+{
+    if (tramo.size() > 1) {
+        if (const auto copia = copiaDelTramo(tramo)) {
+            replicar(*copia, tramo);
+            return;
+        }
+    }
+    for (const SolicitudReplica& solicitud : tramo) Replicar(solicitud);
+}
+
+void GrabacionReplica::replicar(const Copia& copia, const QVector<SolicitudReplica>& solicitudes)
+{
     for (const auto& destino : destinos_) {
-        if (!destino->Recibe(copia->tabla)) continue;
+        if (!destino->Recibe(copia.tabla)) continue;
         recuperar(*destino);
         if (destino->Caido()) {
-            conservar(*destino, solicitud, kSinConexionEnLaGrabacion);
+            for (const SolicitudReplica& solicitud : solicitudes)
+                conservar(*destino, solicitud, kSinConexionEnLaGrabacion);
             continue;
         }
-        if (auto falla = copiar(*destino, *copia, true)) {
+        if (auto falla = copiar(*destino, copia, true)) {
             // Rolled back before any box: a stretch a failure spoilt must not be committed then.
             const QVector<SolicitudReplica> deshechas = destino->Deshacer();
             falla->enlacePerdido = falla->enlacePerdido || destino->Caido();
             registrar(*destino, *falla);
             for (const SolicitudReplica& deshecha : deshechas) conservar(*destino, deshecha, falla->descripcion);
-            conservar(*destino, solicitud, falla->descripcion);
+            for (const SolicitudReplica& solicitud : solicitudes) conservar(*destino, solicitud, falla->descripcion);
             continue;
         }
-        destino->CopiaHecha(solicitud);
+        for (const SolicitudReplica& solicitud : solicitudes) destino->CopiaHecha(solicitud);
         recuperar(*destino);
     }
 }
@@ -176,7 +213,13 @@ std::optional<FalloReplica> GrabacionReplica::copiar(DestinoReplica& destino, co
     if (agrupada) {
         if (auto falla = destino.EmpezarCopia()) return falla;
     }
-    return CopiaDeFilas(base_, destino, copia.tabla, copia.claves, copia.condicion).Ejecutar();
+    if (!copia.empresa && !copia.lecturaFallida) {
+        FilasReplica filas;
+        copia.lecturaFallida = CopiaDeFilas::LeerEmpresa(base_, copia.tabla, copia.condicion, filas);
+        if (!copia.lecturaFallida) copia.empresa = std::move(filas);
+    }
+    if (copia.lecturaFallida) return copia.lecturaFallida;
+    return CopiaDeFilas(destino, copia.tabla, copia.claves, copia.condicion).Ejecutar(*copia.empresa);
 }
 
 // The copies a failed commit took with it are kept as pending.

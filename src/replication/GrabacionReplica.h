@@ -32,6 +32,10 @@ public:
     GrabacionReplica& operator=(const GrabacionReplica&) = delete;
 
     void Replicar(const SolicitudReplica& solicitud);
+    // A stretch of requests of one table and operation: the company's rows
+    // are read once and each target takes them together, in the target's
+    // current transaction; a target that fails keeps every one pending.
+    void ReplicarTramo(const QVector<SolicitudReplica>& tramo);
     // Copies again what the pending list holds, in its order, as the company
     // holds those rows now; returns how many are still pending.
     int ReintentarPendientes();
@@ -46,7 +50,9 @@ private:
     struct Copia;
 
     static std::optional<Copia> copiaDe(const SolicitudReplica& solicitud);
+    static std::optional<Copia> copiaDelTramo(const QVector<SolicitudReplica>& tramo);
     void leerDestinos();
+    void replicar(const Copia& copia, const QVector<SolicitudReplica>& solicitudes);
     std::optional<FalloReplica> copiar(DestinoReplica& destino, const Copia& copia, bool agrupada);
     void recuperar(DestinoReplica& destino);
     bool reintentar(const Pendiente& pendiente);

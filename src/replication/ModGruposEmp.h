@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <array>
 #include <memory>
@@ -31,6 +32,13 @@ public:
     // False, after telling the operator, when a save is already under way.
     virtual bool IniciarGrabacion() { return true; }
     virtual void ActualizaGEmpresas(const SolicitudReplica& solicitud) = 0;
+    // The copies of a stretch of rows of one table and operation, which a
+    // copier may read and write together; each stays a request of its own
+    // for the pending list.
+    virtual void ActualizaGEmpresasTramo(const QVector<SolicitudReplica>& tramo)
+    {
+        for (const SolicitudReplica& solicitud : tramo) ActualizaGEmpresas(solicitud);
+    }
     virtual void TerminarGrabacion() {}
     // Commits what the targets have taken so far in this save: a long save
     // calls it before it commits the rows those copies come from, so that a

@@ -33,15 +33,17 @@ bool ReplicaGrupo::IniciarGrabacion()
     return true;
 }
 
-void ReplicaGrupo::ActualizaGEmpresas(const SolicitudReplica& solicitud)
+void ReplicaGrupo::ActualizaGEmpresas(const SolicitudReplica& solicitud) { ActualizaGEmpresasTramo({solicitud}); }
+
+void ReplicaGrupo::ActualizaGEmpresasTramo(const QVector<SolicitudReplica>& tramo)
 {
     if (copiando_) {
-        esperas_.append(solicitud);
+        esperas_.append(tramo);
         return;
     }
     const bool propia = !grabacion_;
     if (propia) abrirGrabacion();
-    copiar(solicitud);
+    copiar(tramo);
     copiarEsperas();
     if (propia) cerrarGrabacion();
 }
@@ -88,10 +90,10 @@ void ReplicaGrupo::abrirGrabacion()
     copiarEsperas();
 }
 
-void ReplicaGrupo::copiar(const SolicitudReplica& solicitud)
+void ReplicaGrupo::copiar(const QVector<SolicitudReplica>& tramo)
 {
     const Copiando marca(copiando_);
-    grabacion_->Replicar(solicitud);
+    grabacion_->ReplicarTramo(tramo);
 }
 
 void ReplicaGrupo::copiarEsperas()

@@ -25,6 +25,7 @@ public:
 
     bool IniciarGrabacion() override;
     void ActualizaGEmpresas(const SolicitudReplica& solicitud) override;
+    void ActualizaGEmpresasTramo(const QVector<SolicitudReplica>& tramo) override;
     void TerminarGrabacion() override;
     void ConfirmarCopias() override;
     std::optional<int> ReintentarPendientes() override;
@@ -34,12 +35,12 @@ private:
     bool ocupada() const { return grabacion_ || copiando_; }
     void avisarOcupada() const;
     void abrirGrabacion();
-    void copiar(const SolicitudReplica& solicitud);
+    void copiar(const QVector<SolicitudReplica>& tramo);
     void copiarEsperas();
     void cerrarGrabacion();
 
     DB_Dll& base_;
     std::unique_ptr<GrabacionReplica> grabacion_;
     bool copiando_ = false;
-    QVector<SolicitudReplica> esperas_;
+    QVector<QVector<SolicitudReplica>> esperas_;  // requests and stretches, in their order
 };

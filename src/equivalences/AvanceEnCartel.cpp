@@ -8,7 +8,11 @@ void AvanceEnCartel::Empezar(const QString& titulo)
     cartel_.CartelInicio(titulo, true);
 }
 
-void AvanceEnCartel::Mostrar(const QString& articulo) { cartel_.CartelMostrar(cancelado_, Variant(articulo)); }
+void AvanceEnCartel::Mostrar(const QString& articulo, qsizetype hecho, qsizetype total)
+{
+    cartel_.CartelAvance(hecho, total);
+    cartel_.CartelMostrar(cancelado_, Variant(articulo), Variant(QString("%1 de %2").arg(hecho).arg(total)));
+}
 
 bool AvanceEnCartel::Seguir()
 {

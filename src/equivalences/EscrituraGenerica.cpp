@@ -1,7 +1,6 @@
 #include "equivalences/EscrituraGenerica.h"
 
 #include "database/DB_Dll.h"
-#include "database/TextoSQL.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "platform/VbText.h"
 #include "session/ModGlobal.h"
@@ -10,72 +9,86 @@
 
 namespace {
 
-// The new rows are added to a record set reopened empty after this many, so
-// that it never holds a whole large save in memory.
-constexpr int kFilasPorRecordset = 1000;
 const QString kSinFilas = "SELECT * FROM S_TA_EQUIV WHERE 1 = 0";
+
+// "(?, ?, ?)" for `cuantos` values.
+QString marcas(qsizetype cuantos)
+{
+    QString lista = "(";
+    for (qsizetype i = 0; i < cuantos; ++i) lista += i == 0 ? "?" : ", ?";
+    return lista + ")";
+}
+
+QVector<Variant> valores(const QStringList& textos)
+{
+    QVector<Variant> lista;
+    lista.reserve(textos.size());
+    for (const QString& texto : textos) lista.append(texto);
+    return lista;
+}
 
 }  // namespace
 
-EscrituraGenerica::EscrituraGenerica(DB_Dll& base, QString unidad, QString equivalente, QString coeficiente)
-    : base_(base),
-      unidad_(std::move(unidad)),
-      equivalente_(std::move(equivalente)),
-      coeficiente_(std::move(coeficiente))
+EscrituraGenerica::EscrituraGenerica(DB_Dll& base, QString unidad, QString equivalente, const QString& coeficiente)
+    : base_(base), unidad_(std::move(unidad)), equivalente_(std::move(equivalente))
 {
+    coeficiente_ = coeficienteDeLaColumna(coeficiente);
     db::Recordset existentes;
     base_.AbrirRecordset("SELECT IDARTICULO FROM S_TA_EQUIV WHERE " + condicionDelPar(unidad_, equivalente_),
                          existentes, nullptr, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
     for (; !existentes.Eof(); existentes.MoveNext()) conFila_.insert(clave(existentes.Fields(0).Value().textOrEmpty()));
 }
 
-void EscrituraGenerica::Grabar(const QString& articulo)
-{
-    const QString suClave = clave(articulo);
-    if (conFila_.contains(suClave)) {
-        cambiarFila(articulo);
-        return;
-    }
-    agregarFila(articulo);
-    conFila_.insert(suClave);
-}
-
-void EscrituraGenerica::cambiarFila(const QString& articulo)
+// The text as a row of the table would take it, without writing that row.
+Variant EscrituraGenerica::coeficienteDeLaColumna(const QString& coeficiente)
 {
     db::Recordset fila;
-    base_.AbrirRecordset("SELECT * FROM S_TA_EQUIV WHERE IDARTICULO = " + EntreComillas(articulo) + " AND "
-                             + condicionDelPar(unidad_, equivalente_),
-                         fila, nullptr, db::ado::adOpenDynamic, db::ado::adLockOptimistic);
-    if (fila.Bof()) fila.AddNew();  // deleted by someone else since
-    asignar(fila, articulo);
-}
-
-void EscrituraGenerica::agregarFila(const QString& articulo)
-{
-    if (agregadas_++ % kFilasPorRecordset == 0)
-        base_.AbrirRecordset(kSinFilas, nuevas_, nullptr, db::ado::adOpenDynamic, db::ado::adLockOptimistic);
-    nuevas_.AddNew();
+    base_.AbrirRecordset(kSinFilas, fila, nullptr, db::ado::adOpenDynamic, db::ado::adLockOptimistic);
+    fila.AddNew();
     try {
-        asignar(nuevas_, articulo);
+        AsignarCampo(fila, "Coeficiente", coeficiente);
     } catch (...) {
-        nuevas_.CancelUpdate();  // so that a retry starts a clean row
+        fila.CancelUpdate();
         throw;
     }
+    const Variant leido = fila.Fields("Coeficiente").Value();
+    fila.CancelUpdate();
+    return leido;
 }
 
-void EscrituraGenerica::asignar(db::Recordset& fila, const QString& articulo)
+// A row counted as held may have been deleted by someone else since it was
+// read: the insert then runs as well and adds it again.
+void EscrituraGenerica::Grabar(const QStringList& articulos)
 {
-    fila.Fields("IdArticulo").setValue(articulo);
-    fila.Fields("IdUnidad").setValue(unidad_);
-    fila.Fields("IdUnidad_Equiv").setValue(equivalente_);
-    if (coeficienteLeido_) {
-        fila.Fields("Coeficiente").setValue(*coeficienteLeido_);
-    } else {
-        AsignarCampo(fila, "Coeficiente", coeficiente_);
-        coeficienteLeido_ = fila.Fields("Coeficiente").Value();
-    }
-    fila.Fields("Paratodos").setValue(1);
-    fila.Update();
+    const auto conSuFila = std::ranges::count_if(articulos, [this](const QString& a) { return conFila_.contains(clave(a)); });
+    const long cambiadas = conSuFila > 0 ? cambiarFilas(articulos) : 0;
+    if (conSuFila < articulos.size() || cambiadas < conSuFila) agregarFilas(articulos);
+    for (const QString& articulo : articulos) conFila_.insert(clave(articulo));
+}
+
+long EscrituraGenerica::cambiarFilas(const QStringList& articulos)
+{
+    long cambiadas = 0;
+    base_.gCnn.Execute("UPDATE S_TA_EQUIV SET COEFICIENTE = ?, PARATODOS = 1 WHERE IDUNIDAD = ? AND IDUNIDAD_EQUIV = ? "
+                       "AND IDARTICULO IN "
+                           + marcas(articulos.size()),
+                       QVector<Variant>{coeficiente_, unidad_, equivalente_} + valores(articulos), cambiadas);
+    return cambiadas;
+}
+
+// The codes are written as the article table holds them, and only where the
+// pair has no row: codes match there as the database matches them.
+void EscrituraGenerica::agregarFilas(const QStringList& articulos)
+{
+    long agregadas = 0;
+    base_.gCnn.Execute("INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
+                       "SELECT A.IDARTICULO, ?, ?, ?, 1 FROM V_MA_ARTICULOS A WHERE A.IDARTICULO IN "
+                           + marcas(articulos.size())
+                           + " AND NOT EXISTS (SELECT 1 FROM S_TA_EQUIV E WHERE E.IDARTICULO = A.IDARTICULO "
+                             "AND E.IDUNIDAD = ? AND E.IDUNIDAD_EQUIV = ?)",
+                       QVector<Variant>{unidad_, equivalente_, coeficiente_} + valores(articulos)
+                           + QVector<Variant>{unidad_, equivalente_},
+                       agregadas);
 }
 
 // Codes match as the database matches them: trailing blanks and letter case do

@@ -1,37 +1,38 @@
 #pragma once
 
-#include "platform/db/Recordset.h"
+#include "platform/Variant.h"
 
 #include <QSet>
 #include <QString>
-
-#include <optional>
+#include <QStringList>
 
 class DB_Dll;
 
-// Writes the generic rows of one pair of units, one article at a time, as a
-// generic save does. Which articles already hold a row of the pair is read
-// once: their row is read back and changed; every other article gets a new
-// row through one record set kept open, so a save over many articles does
-// not read the table once per article. Failures come as the record set's.
+// Writes the generic rows of one pair of units for a stretch of articles at
+// a time, as a generic save does: one statement changes the rows the
+// stretch's articles already hold, one adds the rows they lack. Which
+// articles hold a row of the pair is read once, so that a stretch of only
+// new or only existing rows costs one statement. Failures come as ErrorVB.
 class EscrituraGenerica {
 public:
-    EscrituraGenerica(DB_Dll& base, QString unidad, QString equivalente, QString coeficiente);
+    // At most this many articles to one call: a statement binds one value per article.
+    static constexpr int kArticulosPorTramo = 1000;
 
-    void Grabar(const QString& articulo);
+    // The coefficient is read as the column's type here, once for every row;
+    // a text that is no number fails here, as the first row would.
+    EscrituraGenerica(DB_Dll& base, QString unidad, QString equivalente, const QString& coeficiente);
+
+    void Grabar(const QStringList& articulos);
 
 private:
-    void cambiarFila(const QString& articulo);
-    void agregarFila(const QString& articulo);
-    void asignar(db::Recordset& fila, const QString& articulo);
+    Variant coeficienteDeLaColumna(const QString& coeficiente);
+    long cambiarFilas(const QStringList& articulos);
+    void agregarFilas(const QStringList& articulos);
     static QString clave(const QString& articulo);
 
     DB_Dll& base_;
     QString unidad_;
     QString equivalente_;
-    QString coeficiente_;
-    std::optional<Variant> coeficienteLeido_;  // the text read as the column's type, once for every row
+    Variant coeficiente_;
     QSet<QString> conFila_;  // by clave()
-    db::Recordset nuevas_;
-    int agregadas_ = 0;
 };

@@ -47,6 +47,8 @@ public:
     bool EnAlta() const { return modelo_.modo() == ModeloEquivalencias::Modo::Alta; }
     bool EnModificacion() const { return modelo_.modo() == ModeloEquivalencias::Modo::Modificacion; }
     bool EnBaja() const { return modelo_.modo() == ModeloEquivalencias::Modo::Baja; }
+    // A generic save writes this many articles per stretch; tests lower it.
+    void FijarArticulosPorTramo(int articulos) { modelo_.FijarArticulosPorTramo(articulos); }
     bool HayError() const { return modelo_.HayError(); }
     bool ArticuloFijo() const { return modelo_.ArticuloFijo(); }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "equivalences/EscrituraGenerica.h"
 #include "platform/TrapErrores.h"
 #include "platform/db/Recordset.h"
+#include "replication/ModGruposEmp.h"
 
 #include <QObject>
 #include <QString>
@@ -14,7 +16,6 @@ class AvanceGrabacion;
 class DB_Dll;
 struct ErrorVB;
 struct Hallazgo;
-class Replicacion;
 namespace db {
 class GroupedCommits;
 }
@@ -115,6 +116,8 @@ public:
     // Writes the generic rows the consistency check found missing, each
     // replicated; returns how many were written.
     int CompletarGenericas(const QVector<Hallazgo>& faltantes);
+    // A generic save writes this many articles per stretch; tests lower it.
+    void FijarArticulosPorTramo(int articulos) { articulosPorTramo_ = articulos; }
 
 signals:
     // A value the model set itself: a base unit, a stored coefficient, an emptied field.
@@ -164,13 +167,17 @@ private:
     bool grabarPorArticulo(TrapErrores& trap);
     bool borrarPorArticulo(TrapErrores& trap);
     bool grabarEspeciales(AvanceGrabacion& avance, TrapErrores& trap);
-    bool grabarEspecialesPorArticulo(AvanceGrabacion& avance, TrapErrores& trap, db::GroupedCommits& escrituras);
+    bool grabarEspecialesPorTramos(AvanceGrabacion& avance, TrapErrores& trap, db::GroupedCommits& escrituras);
     bool borrarEspeciales(TrapErrores& trap);
+    SolicitudReplica solicitud(long operacion, const QString& articulo, const QString& unidad,
+                               const QString& equivalente) const;
     void pedirReplica(long operacion, const QString& articulo, const QString& unidad, const QString& equivalente);
+    void pedirReplicaDelTramo(const QStringList& articulos, const QString& unidad, const QString& equivalente);
     Respuesta tratarErrorDeGrabacion(const ErrorVB& error, bool& repetir, std::optional<ErrorDeConversion>& conversion);
 
     DB_Dll& base_;
     Replicacion& replicacion_;
+    int articulosPorTramo_ = EscrituraGenerica::kArticulosPorTramo;
     QString TablaActiva_;
     db::Recordset RegistroActual;
     QStringList valores_;  // one per field, in index order

@@ -4,7 +4,6 @@
 #include "database/TextoSQL.h"
 #include "equivalences/AvanceGrabacion.h"
 #include "equivalences/CodigosEquivalencia.h"
-#include "equivalences/EscrituraGenerica.h"
 #include "equivalences/VerificacionEquivalencias.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
@@ -119,24 +118,23 @@ bool ModeloEquivalencias::borrarPorArticulo(TrapErrores& trap)
     return trap.paso([this] { Inicializa(); });
 }
 
-// A generic save writes in short transactions rather than one commit per
-// article. What the operator is told was written is committed first: the
-// stretch is committed before the cancel question and before a failure goes
-// to the treatment that shows it, when the save ends or is cancelled, and at
-// the latest every GroupedCommits::kRowsPerCommit rows or kTimePerCommit. A
-// crash of the program during the save may therefore lose only the last of
-// those short stretches, never rows it said were saved.
+// A generic save writes stretches of articles in code order, each in a
+// transaction of its own with its copies, committed before the next one
+// starts. What the operator is told was written is committed first: before
+// the cancel question, before a failure goes to the treatment that shows it,
+// and when the save ends. A crash of the program during the save may
+// therefore lose only the stretch under way, never rows it said were saved.
 // The targets' copies of a stretch are committed just before it, so that a
 // crash never leaves a target without a row the company kept.
 bool ModeloEquivalencias::grabarEspeciales(AvanceGrabacion& avance, TrapErrores& trap)
 {
     db::GroupedCommits escrituras(base_.gCnn, [this] { replicacion_.ConfirmarCopias(); });
-    const bool completo = grabarEspecialesPorArticulo(avance, trap, escrituras);
+    const bool completo = grabarEspecialesPorTramos(avance, trap, escrituras);
     return trap.paso([&] { escrituras.commit(); }) && completo;
 }
 
-bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, TrapErrores& trap,
-                                                      db::GroupedCommits& escrituras)
+bool ModeloEquivalencias::grabarEspecialesPorTramos(AvanceGrabacion& avance, TrapErrores& trap,
+                                                    db::GroupedCommits& escrituras)
 {
     // The treatment shows a failure: what was written before it is committed first.
     const auto paso = [&](const std::function<void()>& accion) {
@@ -152,57 +150,62 @@ bool ModeloEquivalencias::grabarEspecialesPorArticulo(AvanceGrabacion& avance, T
     if (!paso([&] { avance.Empezar("Actualizando Datos"); })) return false;
     const QString U = codigoUnidad(Valor(Campo::IdUnidad2));
     const QString E = codigoUnidad(Valor(Campo::IdUnidad_Equiv2));
-    db::Recordset articulos;
+    QStringList codigos;
+    QStringList descripciones;
     std::optional<EscrituraGenerica> escritura;
     if (!paso([&] {
-            base_.AbrirRecordset("SELECT * FROM V_MA_ARTICULOS WHERE " + articulosDelPar(U, E), articulos, nullptr,
-                                 db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
+            db::Recordset articulos;
+            base_.AbrirRecordset("SELECT IdArticulo, Descripcion FROM V_MA_ARTICULOS WHERE " + articulosDelPar(U, E)
+                                     + " ORDER BY IdArticulo",
+                                 articulos, nullptr, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
+            for (; articulos.State() == db::ado::adStateOpen && !articulos.Eof(); articulos.MoveNext()) {
+                codigos.append(articulos.Fields(0).Value().textOrEmpty());
+                descripciones.append(articulos.Fields(1).Value().textOrEmpty());
+            }
             escritura.emplace(base_, U, E, Valor(Campo::Coeficiente2));
         })) {
         return false;
     }
-    const bool hayArticulos = articulos.State() == db::ado::adStateOpen && !articulos.Bof();
-    for (bool queda = hayArticulos; queda; queda = !articulos.Eof()) {
-        const QString articulo = articulos.Fields("IdArticulo").Value().textOrEmpty();
+    for (qsizetype desde = 0; desde < codigos.size(); desde += articulosPorTramo_) {
+        const QStringList tramo = codigos.mid(desde, articulosPorTramo_);
+        // The copies are asked for before the operator may cancel: a row written is a row copied.
         if (!paso([&] {
                 escrituras.beforeWrite();
-                escritura->Grabar(articulo);
+                escritura->Grabar(tramo);
+                pedirReplicaDelTramo(tramo, U, E);
+                escrituras.commit();
             })) {
             return false;
         }
-        // The copy is asked for before the operator may cancel: a row written is a row copied.
-        if (!paso([&] {
-                pedirReplica(kAltaOModificacion, articulo, U, E);
-                escrituras.afterWrite();
-            })) {
-            return false;
-        }
-        avance.Mostrar(articulos.Fields("Descripcion").Value().textOrEmpty());
-        if (avance.CancelacionPendiente() && !paso([&] { escrituras.commit(); })) return false;
+        const qsizetype hechos = desde + tramo.size();
+        avance.Mostrar(descripciones[hechos - 1], hechos, codigos.size());
         if (!avance.Seguir()) {
             avance.Terminar();
             return false;
         }
-        if (!paso([&] { articulos.MoveNext(); })) return false;
     }
     avance.Terminar();
     return true;
 }
 
-// One writer per pair and coefficient: each reads the pair's rows once.
+// The missing rows of each pair and coefficient are written as a generic save writes them.
 int ModeloEquivalencias::CompletarGenericas(const QVector<Hallazgo>& faltantes)
 {
-    std::map<std::tuple<QString, QString, QString>, EscrituraGenerica> escrituras;
-    int escritas = 0;
+    std::map<std::tuple<QString, QString, QString>, QStringList> porGenerica;
     for (const Hallazgo& falta : faltantes) {
         if (falta.tipo != Hallazgo::Tipo::FaltaGenerica) continue;
-        const QString coeficiente = QString::number(falta.generico, 'g', 15);
-        escrituras
-            .try_emplace({falta.unidad, falta.equivalente, coeficiente}, base_, falta.unidad, falta.equivalente,
-                         coeficiente)
-            .first->second.Grabar(falta.articulo);
-        pedirReplica(kAltaOModificacion, falta.articulo, falta.unidad, falta.equivalente);
-        ++escritas;
+        porGenerica[{falta.unidad, falta.equivalente, QString::number(falta.generico, 'g', 15)}].append(falta.articulo);
+    }
+    int escritas = 0;
+    for (const auto& [generica, articulos] : porGenerica) {
+        const auto& [unidad, equivalente, coeficiente] = generica;
+        EscrituraGenerica escritura(base_, unidad, equivalente, coeficiente);
+        for (qsizetype desde = 0; desde < articulos.size(); desde += articulosPorTramo_) {
+            const QStringList tramo = articulos.mid(desde, articulosPorTramo_);
+            escritura.Grabar(tramo);
+            pedirReplicaDelTramo(tramo, unidad, equivalente);
+            escritas += static_cast<int>(tramo.size());
+        }
     }
     return escritas;
 }
@@ -227,16 +230,31 @@ bool ModeloEquivalencias::borrarEspeciales(TrapErrores& trap)
     return trap.paso([&] { replicacion_.ActualizaGEmpresas({TablaActiva_, kBaja, {}, condicion}); });
 }
 
+SolicitudReplica ModeloEquivalencias::solicitud(long operacion, const QString& articulo, const QString& unidad,
+                                                const QString& equivalente) const
+{
+    return {TablaActiva_,
+            operacion,
+            {EntreComillas(codigoArticulo(articulo)),
+             EntreComillas(codigoUnidad(unidad)),
+             EntreComillas(codigoUnidad(equivalente)),
+             {},
+             {},
+             {}},
+            {}};
+}
+
 void ModeloEquivalencias::pedirReplica(long operacion, const QString& articulo, const QString& unidad,
                                        const QString& equivalente)
 {
-    replicacion_.ActualizaGEmpresas({TablaActiva_,
-                                     operacion,
-                                     {EntreComillas(codigoArticulo(articulo)),
-                                      EntreComillas(codigoUnidad(unidad)),
-                                      EntreComillas(codigoUnidad(equivalente)),
-                                      {},
-                                      {},
-                                      {}},
-                                     {}});
+    replicacion_.ActualizaGEmpresas(solicitud(operacion, articulo, unidad, equivalente));
+}
+
+void ModeloEquivalencias::pedirReplicaDelTramo(const QStringList& articulos, const QString& unidad,
+                                               const QString& equivalente)
+{
+    QVector<SolicitudReplica> tramo;
+    tramo.reserve(articulos.size());
+    for (const QString& articulo : articulos) tramo.append(solicitud(kAltaOModificacion, articulo, unidad, equivalente));
+    replicacion_.ActualizaGEmpresasTramo(tramo);
 }

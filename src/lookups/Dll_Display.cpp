@@ -36,6 +36,11 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const std::optional<Variant>& L
     pasosSinEventos_ = 0;
 }
 
+void Dll_Display::CartelAvance(qsizetype hecho, qsizetype total)
+{
+    if (ventana_) ventana_->MostrarAvance(hecho, total);
+}
+
 void Dll_Display::CartelReanudar()
 {
     if (ventana_) ventana_->Reanudar();

@@ -43,6 +43,8 @@ public:
     void CartelMostrar(bool& Cancelado, const std::optional<Variant>& L1 = std::nullopt,
                        const std::optional<Variant>& L2 = std::nullopt,
                        const std::optional<Variant>& L3 = std::nullopt);
+    // Shows a bar at `hecho` of `total`, for a task that knows its length.
+    void CartelAvance(qsizetype hecho, qsizetype total);
     // Arms the cancel button again, for a caller that asked the operator and
     // was told to go on.
     void CartelReanudar();

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -24,6 +25,7 @@ Lbf_CtrlDisplay::Lbf_CtrlDisplay(const QString& BaseDatos)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       CmdDisplayCancelar(new QPushButton(kTextoCancelar, this)),
       Image1(new QLabel(this)),
+      BarraAvance(new QProgressBar(this)),
       Timer1(new QTimer(this)),
       imagenes_(DibujarCuadrosAnimacion(kLadoImagen, devicePixelRatioF()))
 {
@@ -31,6 +33,8 @@ Lbf_CtrlDisplay::Lbf_CtrlDisplay(const QString& BaseDatos)
     for (auto& linea : LblCtrol) linea = new LineaCartel(this);
     Image1->setFixedSize(kLadoImagen, kLadoImagen);
     Image1->setPixmap(ImageList1(1));
+    BarraAvance->setTextVisible(false);
+    BarraAvance->hide();
     disponerControles();
     setWindowOpacity(kOpacidad);
     connect(Timer1, &QTimer::timeout, this, &Lbf_CtrlDisplay::Timer1_Timer);
@@ -46,6 +50,7 @@ void Lbf_CtrlDisplay::disponerControles()
     auto* texto = new QVBoxLayout;
     texto->setSpacing(kInterlineado);
     for (auto* linea : LblCtrol) texto->addWidget(linea);
+    texto->addWidget(BarraAvance);
     auto* boton = new QHBoxLayout;
     boton->setContentsMargins(0, kSeparacion / 2, 0, 0);
     boton->addStretch();
@@ -74,6 +79,15 @@ void Lbf_CtrlDisplay::Iniciar(const QString& titulo, bool permiteCancelar)
 void Lbf_CtrlDisplay::MostrarLinea(int indice, const QString& texto)
 {
     LblCtrol.at(static_cast<std::size_t>(indice))->setText(texto);
+}
+
+// Steps beyond a bar's int range are scaled to thousandths.
+void Lbf_CtrlDisplay::MostrarAvance(qsizetype hecho, qsizetype total)
+{
+    constexpr int kMilesimas = 1000;
+    BarraAvance->setRange(0, kMilesimas);
+    BarraAvance->setValue(total > 0 ? static_cast<int>(hecho * kMilesimas / total) : 0);
+    BarraAvance->show();
 }
 
 bool Lbf_CtrlDisplay::Abortado() const { return CmdDisplayCancelar->text() == kTextoAbortado; }

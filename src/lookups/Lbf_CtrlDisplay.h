@@ -9,6 +9,7 @@
 
 class LineaCartel;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTimer;
 
@@ -32,6 +33,8 @@ public:
     void Iniciar(const QString& titulo, bool permiteCancelar);
     // Sets line `indice` (0 to 2); an unchanged text costs nothing.
     void MostrarLinea(int indice, const QString& texto);
+    // Shows the bar, hidden until then, at `hecho` of `total` steps.
+    void MostrarAvance(qsizetype hecho, qsizetype total);
     bool Abortado() const;  // the cancel button has been pressed
     void Reanudar();        // the cancel button is armed again
     // Above every other window, or back in the normal stacking order.
@@ -44,6 +47,7 @@ public:
     std::array<LineaCartel*, kLineas> LblCtrol{};
     QPushButton* CmdDisplayCancelar;
     QLabel* Image1;
+    QProgressBar* BarraAvance;
     QTimer* Timer1;
 
 protected:

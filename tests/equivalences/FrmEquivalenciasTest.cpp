@@ -709,6 +709,7 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveCanBeCancelledKeepingWhatItWrote)
         {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('B-1', 'Arroz', 'KG'), "
          "('B-2', 'Polenta', 'KG'), ('B-3', 'Fideos', 'KG')"});
     show();
+    ventana->FijarArticulosPorTramo(1);  // a stretch per article, to stop between them
     tabs().setCurrentIndex(1);
     field(4).setFocus();
     press(Qt::Key_F3);
@@ -740,6 +741,7 @@ TEST_F(FrmEquivalenciasTest, ACancelledGenericSaveHasCommittedEveryRowItWroteWhe
         {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('B-1', 'Arroz', 'KG'), "
          "('B-2', 'Polenta', 'KG'), ('B-3', 'Fideos', 'KG')"});
     show();
+    ventana->FijarArticulosPorTramo(1);  // a stretch per article, to stop between them
     press(Qt::Key_F3);
     tabs().setCurrentIndex(1);
     field(4).setFocus();
@@ -777,6 +779,7 @@ TEST_F(FrmEquivalenciasTest, AnErrorInAGenericSaveIsShownWithTheRowsBeforeItComm
               SQLITE_OK);
     sqlite3_close(base);
     show();
+    ventana->FijarArticulosPorTramo(1);  // a stretch per article, to stop between them
     press(Qt::Key_F3);
     tabs().setCurrentIndex(1);
     field(4).setFocus();

@@ -25,13 +25,12 @@ public:
 class NoProgress : public AvanceGrabacion {
 public:
     void Empezar(const QString&) override { ADD_FAILURE() << "no progress expected"; }
-    void Mostrar(const QString&) override {}
-    bool CancelacionPendiente() const override { return false; }
+    void Mostrar(const QString&, qsizetype, qsizetype) override {}
     bool Seguir() override { return true; }
     void Terminar() override {}
 };
 
-// The operator asks to stop once `articulos` articles are shown, and
+// The operator asks to stop once `articulos` articles are written, and
 // `comprometidas` is read when the question is put; the answer is to stop.
 class StopsAfter : public AvanceGrabacion {
 public:
@@ -40,17 +39,21 @@ public:
     {
     }
     void Empezar(const QString&) override {}
-    void Mostrar(const QString&) override { ++shown; }
-    bool CancelacionPendiente() const override { return shown == articulos_; }
+    void Mostrar(const QString& articulo, qsizetype hecho, qsizetype total) override
+    {
+        shown.append(QString("%1 %2 de %3").arg(articulo).arg(hecho).arg(total));
+        done = hecho;
+    }
     bool Seguir() override
     {
-        if (!CancelacionPendiente()) return true;
+        if (done < articulos_) return true;
         committedWhenAsked = comprometidas_();
         return false;
     }
     void Terminar() override {}
 
-    int shown = 0;
+    QStringList shown;
+    qsizetype done = 0;
     long committedWhenAsked = -1;
 
 private:
@@ -135,7 +138,7 @@ TEST_F(ModeloEquivalenciasTest, AnArticleWithoutABaseUnitEndsItsCheckWithNothing
     EXPECT_TRUE(operador->boxes().isEmpty()) << "the model shows nothing itself";
 }
 
-TEST_F(ModeloEquivalenciasTest, AGenericSaveStoppedByTheOperatorHasCommittedExactlyTheArticlesItShowed)
+TEST_F(ModeloEquivalenciasTest, AGenericSaveStoppedBetweenStretchesHasCommittedAndCopiedExactlyTheStretchesItShowed)
 {
     seed({"INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES ('KG', 'Kilogramo'), ('GR', 'Gramo')",
           "INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, IdUnidad) VALUES ('B-1', 'Arroz', 'KG'), "
@@ -149,11 +152,14 @@ TEST_F(ModeloEquivalenciasTest, AGenericSaveStoppedByTheOperatorHasCommittedExac
     const auto comprometidas = [this] {
         return read("SELECT COUNT(*) FROM S_TA_EQUIV WHERE PARATODOS = 1").Fields(0).Value().toLong();
     };
+    modelo.FijarArticulosPorTramo(2);
     StopsAfter avance(2, comprometidas);
     EXPECT_FALSE(modelo.ActualizarDatos(avance));
 
+    EXPECT_EQ(avance.shown, QStringList{"Polenta 2 de 4"}) << "the last article of the stretch, in code order";
     EXPECT_EQ(avance.committedWhenAsked, 2) << "no box was shown: the save committed by itself";
     EXPECT_EQ(comprometidas(), 2);
+    EXPECT_EQ(count(gBaseDatos(), "IDARTICULO IN ('B-1', 'B-2') AND COEFICIENTE = 1000"), 2);
     EXPECT_EQ(replicas.requests.size(), 2);
     EXPECT_TRUE(operador->boxes().isEmpty());
 }

@@ -1,6 +1,7 @@
 #include "equivalences/EscrituraGenerica.h"
 
 #include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "platform/VbText.h"
 #include "session/ModGlobal.h"
@@ -57,38 +58,60 @@ Variant EscrituraGenerica::coeficienteDeLaColumna(const QString& coeficiente)
 }
 
 // A row counted as held may have been deleted by someone else since it was
-// read: the insert then runs as well and adds it again.
-void EscrituraGenerica::Grabar(const QStringList& articulos)
+// read: fewer rows are then changed than expected, and those articles are
+// added again where they lack the row.
+QString EscrituraGenerica::Grabar(const QStringList& articulos)
 {
-    const auto conSuFila = std::ranges::count_if(articulos, [this](const QString& a) { return conFila_.contains(clave(a)); });
-    const long cambiadas = conSuFila > 0 ? cambiarFilas(articulos) : 0;
-    if (conSuFila < articulos.size() || cambiadas < conSuFila) agregarFilas(articulos);
-    for (const QString& articulo : articulos) conFila_.insert(clave(articulo));
+    const auto rango = rangoDe(articulos);
+    if (!rango) return {};
+    QStringList conSuFila;
+    QStringList sinFila;
+    for (const QString& articulo : articulos) (conFila_.contains(clave(articulo)) ? conSuFila : sinFila).append(articulo);
+    const long cambiadas = conSuFila.isEmpty() ? 0 : cambiarFilas(conSuFila, *rango);
+    if (!sinFila.isEmpty()) agregarFilas(sinFila, false);
+    if (cambiadas < conSuFila.size()) agregarFilas(conSuFila, true);
+    for (const QString& articulo : sinFila) conFila_.insert(clave(articulo));
+    return "IDARTICULO BETWEEN " + EntreComillas(rango->first) + " AND " + EntreComillas(rango->second);
 }
 
-long EscrituraGenerica::cambiarFilas(const QStringList& articulos)
+std::optional<std::pair<QString, QString>> EscrituraGenerica::rangoDe(const QStringList& articulos)
+{
+    long ignoradas = 0;
+    db::Recordset extremos = base_.gCnn.Execute(
+        "SELECT MIN(IDARTICULO), MAX(IDARTICULO) FROM V_MA_ARTICULOS WHERE IDARTICULO IN " + marcas(articulos.size()),
+        valores(articulos), ignoradas);
+    if (extremos.Eof() || extremos.Fields(0).Value().isNull()) return std::nullopt;
+    return std::pair{extremos.Fields(0).Value().textOrEmpty(), extremos.Fields(1).Value().textOrEmpty()};
+}
+
+long EscrituraGenerica::cambiarFilas(const QStringList& articulos, const std::pair<QString, QString>& rango)
 {
     long cambiadas = 0;
     base_.gCnn.Execute("UPDATE S_TA_EQUIV SET COEFICIENTE = ?, PARATODOS = 1 WHERE IDUNIDAD = ? AND IDUNIDAD_EQUIV = ? "
-                       "AND IDARTICULO IN "
+                       "AND IDARTICULO BETWEEN ? AND ? AND IDARTICULO IN "
                            + marcas(articulos.size()),
-                       QVector<Variant>{coeficiente_, unidad_, equivalente_} + valores(articulos), cambiadas);
+                       QVector<Variant>{coeficiente_, unidad_, equivalente_, rango.first, rango.second}
+                           + valores(articulos),
+                       cambiadas);
     return cambiadas;
 }
 
-// The codes are written as the article table holds them, and only where the
-// pair has no row: codes match there as the database matches them.
-void EscrituraGenerica::agregarFilas(const QStringList& articulos)
+// The codes are written as the article table holds them. Articles known to
+// lack the row are added outright: asking the table for each would cost a
+// search per row, which a server may turn into a scan of the pair.
+void EscrituraGenerica::agregarFilas(const QStringList& articulos, bool soloDondeFalte)
 {
+    QString sentencia = "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
+                        "SELECT A.IDARTICULO, ?, ?, ?, 1 FROM V_MA_ARTICULOS A WHERE A.IDARTICULO IN "
+                        + marcas(articulos.size());
+    QVector<Variant> ligados = QVector<Variant>{unidad_, equivalente_, coeficiente_} + valores(articulos);
+    if (soloDondeFalte) {
+        sentencia += " AND NOT EXISTS (SELECT 1 FROM S_TA_EQUIV E WHERE E.IDARTICULO = A.IDARTICULO "
+                     "AND E.IDUNIDAD = ? AND E.IDUNIDAD_EQUIV = ?)";
+        ligados += QVector<Variant>{unidad_, equivalente_};
+    }
     long agregadas = 0;
-    base_.gCnn.Execute("INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
-                       "SELECT A.IDARTICULO, ?, ?, ?, 1 FROM V_MA_ARTICULOS A WHERE A.IDARTICULO IN "
-                           + marcas(articulos.size())
-                           + " AND NOT EXISTS (SELECT 1 FROM S_TA_EQUIV E WHERE E.IDARTICULO = A.IDARTICULO "
-                             "AND E.IDUNIDAD = ? AND E.IDUNIDAD_EQUIV = ?)",
-                       QVector<Variant>{unidad_, equivalente_, coeficiente_} + valores(articulos)
-                           + QVector<Variant>{unidad_, equivalente_},
-                       agregadas);
+    base_.gCnn.Execute(sentencia, ligados, agregadas);
 }
 
 // Codes match as the database matches them: trailing blanks and letter case do

@@ -6,13 +6,19 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+#include <utility>
+
 class DB_Dll;
 
 // Writes the generic rows of one pair of units for a stretch of articles at
 // a time, as a generic save does: one statement changes the rows the
 // stretch's articles already hold, one adds the rows they lack. Which
 // articles hold a row of the pair is read once, so that a stretch of only
-// new or only existing rows costs one statement. Failures come as ErrorVB.
+// new or only existing rows costs one statement. The rows of the pair are
+// also picked by the range of the stretch's codes: a server that would scan
+// the pair for a list of a thousand codes searches its index for a range.
+// Failures come as ErrorVB.
 class EscrituraGenerica {
 public:
     // At most this many articles to one call: a statement binds one value per article.
@@ -22,12 +28,16 @@ public:
     // a text that is no number fails here, as the first row would.
     EscrituraGenerica(DB_Dll& base, QString unidad, QString equivalente, const QString& coeficiente);
 
-    void Grabar(const QStringList& articulos);
+    // Returns "IDARTICULO BETWEEN '<first>' AND '<last>'", the range of the
+    // stretch's codes as the database orders them, which the stretch's copies
+    // add to their conditions; empty when none of the articles exists.
+    QString Grabar(const QStringList& articulos);
 
 private:
     Variant coeficienteDeLaColumna(const QString& coeficiente);
-    long cambiarFilas(const QStringList& articulos);
-    void agregarFilas(const QStringList& articulos);
+    std::optional<std::pair<QString, QString>> rangoDe(const QStringList& articulos);
+    long cambiarFilas(const QStringList& articulos, const std::pair<QString, QString>& rango);
+    void agregarFilas(const QStringList& articulos, bool soloDondeFalte);
     static QString clave(const QString& articulo);
 
     DB_Dll& base_;

@@ -172,7 +172,8 @@ private:
     SolicitudReplica solicitud(long operacion, const QString& articulo, const QString& unidad,
                                const QString& equivalente) const;
     void pedirReplica(long operacion, const QString& articulo, const QString& unidad, const QString& equivalente);
-    void pedirReplicaDelTramo(const QStringList& articulos, const QString& unidad, const QString& equivalente);
+    void pedirReplicaDelTramo(const QStringList& articulos, const QString& unidad, const QString& equivalente,
+                              const QString& rango);
     Respuesta tratarErrorDeGrabacion(const ErrorVB& error, bool& repetir, std::optional<ErrorDeConversion>& conversion);
 
     DB_Dll& base_;

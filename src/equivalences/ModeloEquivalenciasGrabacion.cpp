@@ -171,8 +171,7 @@ bool ModeloEquivalencias::grabarEspecialesPorTramos(AvanceGrabacion& avance, Tra
         // The copies are asked for before the operator may cancel: a row written is a row copied.
         if (!paso([&] {
                 escrituras.beforeWrite();
-                escritura->Grabar(tramo);
-                pedirReplicaDelTramo(tramo, U, E);
+                pedirReplicaDelTramo(tramo, U, E, escritura->Grabar(tramo));
                 escrituras.commit();
             })) {
             return false;
@@ -202,8 +201,7 @@ int ModeloEquivalencias::CompletarGenericas(const QVector<Hallazgo>& faltantes)
         EscrituraGenerica escritura(base_, unidad, equivalente, coeficiente);
         for (qsizetype desde = 0; desde < articulos.size(); desde += articulosPorTramo_) {
             const QStringList tramo = articulos.mid(desde, articulosPorTramo_);
-            escritura.Grabar(tramo);
-            pedirReplicaDelTramo(tramo, unidad, equivalente);
+            pedirReplicaDelTramo(tramo, unidad, equivalente, escritura.Grabar(tramo));
             escritas += static_cast<int>(tramo.size());
         }
     }
@@ -250,11 +248,16 @@ void ModeloEquivalencias::pedirReplica(long operacion, const QString& articulo, 
     replicacion_.ActualizaGEmpresas(solicitud(operacion, articulo, unidad, equivalente));
 }
 
+// Each copy is picked by its keys within the stretch's range, which lets the
+// targets find a stretch's rows through their index.
 void ModeloEquivalencias::pedirReplicaDelTramo(const QStringList& articulos, const QString& unidad,
-                                               const QString& equivalente)
+                                               const QString& equivalente, const QString& rango)
 {
     QVector<SolicitudReplica> tramo;
     tramo.reserve(articulos.size());
-    for (const QString& articulo : articulos) tramo.append(solicitud(kAltaOModificacion, articulo, unidad, equivalente));
+    for (const QString& articulo : articulos) {
+        tramo.append(solicitud(kAltaOModificacion, articulo, unidad, equivalente));
+        tramo.last().Condicion = rango;
+    }
     replicacion_.ActualizaGEmpresasTramo(tramo);
 }

@@ -56,10 +56,11 @@ QString CondicionReplica(const QString& Condicion, const QStringList& campos, co
     return condicion;
 }
 
-std::optional<CondicionLigada> CondicionDeFilas(const QStringList& campos, const QVector<QVector<Variant>>& claves)
+std::optional<CondicionLigada> CondicionDeFilas(const QStringList& campos, const QVector<QVector<Variant>>& claves,
+                                                CondicionLigada base)
 {
     if (claves.isEmpty()) return std::nullopt;
-    CondicionLigada condicion;
+    CondicionLigada condicion = std::move(base);
     std::optional<qsizetype> variable;
     for (qsizetype c = 0; c < campos.size(); ++c) {
         const Variant& primero = claves.first()[c];
@@ -95,7 +96,7 @@ std::optional<CondicionLigada> CondicionDelTramo(const QStringList& campos, cons
     const qsizetype usados = std::min<qsizetype>(campos.size(), std::tuple_size_v<decltype(SolicitudReplica::Claves)>);
     QVector<QVector<Variant>> claves;
     for (const SolicitudReplica& solicitud : tramo) {
-        if (!vb::IsBlank(solicitud.Condicion)) return std::nullopt;
+        if (solicitud.Condicion != tramo.first().Condicion) return std::nullopt;
         QVector<Variant> fila;
         for (qsizetype c = 0; c < usados; ++c) {
             const auto valor = valorDeLiteral(solicitud.Claves[size_t(c)]);
@@ -104,5 +105,5 @@ std::optional<CondicionLigada> CondicionDelTramo(const QStringList& campos, cons
         }
         claves.append(fila);
     }
-    return CondicionDeFilas(campos.mid(0, usados), claves);
+    return CondicionDeFilas(campos.mid(0, usados), claves, {CondicionReplica(tramo.first().Condicion, {}, {}), {}});
 }

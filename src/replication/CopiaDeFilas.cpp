@@ -178,12 +178,13 @@ std::optional<FalloReplica> CopiaDeFilas::porCondicion(
     for (qsizetype desde = 0; desde < filas.size(); desde += porSentencia) {
         QVector<QVector<Variant>> claves;
         for (const int fila : filas.mid(desde, porSentencia)) claves.append(claveDe(destino, fila));
-        if (const auto juntas = CondicionDeFilas(claves_, claves)) {
+        // Within the copy's own condition too: it may hold what lets the server use an index.
+        if (const auto juntas = CondicionDeFilas(claves_, claves, condicion_)) {
             if (auto falla = accion(*juntas)) return falla;
             continue;
         }
         for (const QVector<Variant>& clave : claves) {
-            if (auto falla = accion(*CondicionDeFilas(claves_, {clave}))) return falla;
+            if (auto falla = accion(*CondicionDeFilas(claves_, {clave}, condicion_))) return falla;
         }
     }
     return std::nullopt;

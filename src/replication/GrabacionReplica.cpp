@@ -25,6 +25,13 @@ constexpr char kTodoPermitido[] = "111";
 constexpr char kCRLF[] = "\r\n";
 constexpr char kSinConexionEnLaGrabacion[] = "Sin conexión durante la grabación.";
 
+bool unaTablaYOperacion(const QVector<SolicitudReplica>& tramo)
+{
+    return std::all_of(tramo.begin(), tramo.end(), [&](const SolicitudReplica& s) {
+        return s.Operacion == tramo.first().Operacion && vb::SameText(s.Tabla, tramo.first().Tabla);
+    });
+}
+
 QString texto(db::Recordset& fila, const char* columna) { return vb::Trim(fila.Fields(columna).Value().textOrEmpty()); }
 
 DatosDestino puntoDeVenta(db::Recordset& fila)
@@ -83,10 +90,6 @@ std::optional<GrabacionReplica::Copia> GrabacionReplica::copiaDe(const Solicitud
 // requests are then copied one by one.
 std::optional<GrabacionReplica::Copia> GrabacionReplica::copiaDelTramo(const QVector<SolicitudReplica>& tramo)
 {
-    const auto otraTablaUOperacion = [&](const SolicitudReplica& s) {
-        return s.Operacion != tramo.first().Operacion || !vb::SameText(s.Tabla, tramo.first().Tabla);
-    };
-    if (tramo.isEmpty() || std::any_of(tramo.begin(), tramo.end(), otraTablaUOperacion)) return std::nullopt;
     auto copia = copiaDe(tramo.first());
     if (!copia) return std::nullopt;
     auto condicion = CondicionDelTramo(copia->claves, tramo);
@@ -146,7 +149,9 @@ void GrabacionReplica::Replicar(const SolicitudReplica& solicitud)
 
 void GrabacionReplica::ReplicarTramo(const QVector<SolicitudReplica>& tramo)
 {
-    if (tramo.size() > 1) {
+    if (tramo.size() > 1 && unaTablaYOperacion(tramo)) {
+        // A stretch no target takes costs nothing more.
+        if (Destinos(tramo.first().Tabla).isEmpty()) return;
         if (const auto copia = copiaDelTramo(tramo)) {
             replicar(*copia, tramo);
             return;

@@ -1,11 +1,14 @@
 #include "platform/db/engines/OdbcEngine.h"
 
 #include "platform/VbText.h"
+#include "platform/db/ConnectionString.h"
 #include "platform/db/DbErrors.h"
 #include "platform/db/Dialect.h"
 #include "platform/db/ErrorMap.h"
 
 #include <QHash>
+
+#include <array>
 
 #include <sql.h>
 #include <sqlext.h>
@@ -17,6 +20,8 @@ namespace {
 constexpr char kDatabasePlaceholder[] = "{base}";
 constexpr SQLSMALLINT kNameLength = 256;
 constexpr size_t kMaxPrepared = 64;
+// Dates travel day first, as on the suite's Spanish-language servers.
+constexpr char kDateOrder[] = "ISO, DMY";
 
 static_assert(sizeof(SQLWCHAR) == sizeof(char16_t), "unixODBC's wide characters are UTF-16");
 
@@ -122,6 +127,55 @@ Situation situationOfOpening(const EngineFailure& failure)
 void check(SQLRETURN code, SQLSMALLINT handleType, SQLHANDLE handle)
 {
     if (!succeeded(code) && code != SQL_NO_DATA) fail(handleType, handle);
+}
+
+// A psqlODBC option by its keyword and its short form; the driver takes either.
+struct DriverOption {
+    const char* keyword;
+    const char* shortForm;
+    QString value;
+};
+
+bool gives(const ConnectionString& text, const DriverOption& option)
+{
+    return !text.value(option.keyword).isEmpty() || !text.value(option.shortForm).isEmpty();
+}
+
+// A connection text for psqlODBC, and whether its session starts with the
+// date order and the statement time-out set.
+struct PsqlOdbcText {
+    QString text;
+    bool sessionSet = false;
+};
+
+// psqlODBC's options that make each statement one round trip, added where
+// the registry's text does not choose otherwise:
+// - UseServerSidePrepare=0: the driver writes the bound values into the
+//   statement and sends it as one message, with the BEGIN or the savepoint it
+//   needs in front. A statement the server prepares costs three round trips
+//   on its first run on a connection, one more for its savepoint on every run
+//   inside a transaction, and another to release it when the connection closes.
+// - Protocol=7.4-2: a failed statement inside a transaction takes back only
+//   itself, as on SQL Server, so the transaction goes on.
+// - pqopt: the date order and the time-out given as the session starts, not
+//   set by statements after it.
+PsqlOdbcText forPsqlOdbc(const QString& text, int timeoutSeconds)
+{
+    const ConnectionString keys(text);
+    const QString driver = keys.value("driver");
+    if (!vb::ContainsText(driver, "postgres") && !vb::ContainsText(driver, "psqlodbc")) return {text};
+    const QString settings = QString("{options='-c DateStyle=%1 -c statement_timeout=%2'}")
+                                 .arg(QString(kDateOrder).remove(' '))
+                                 .arg(timeoutSeconds * 1000);
+    const DriverOption session{"pqopt", "D5", settings};
+    const std::array<DriverOption, 3> options{
+        {{"UseServerSidePrepare", "C8", "0"}, {"Protocol", "A1", "7.4-2"}, session}};
+    PsqlOdbcText tuned{text, !gives(keys, session)};
+    if (!tuned.text.trimmed().endsWith(';')) tuned.text += ';';
+    for (const DriverOption& option : options) {
+        if (!gives(keys, option)) tuned.text += QString(option.keyword) + '=' + option.value + ';';
+    }
+    return tuned;
 }
 
 // An ODBC handle freed with its owner.
@@ -278,8 +332,9 @@ OdbcEngine::~OdbcEngine() = default;
 void OdbcEngine::connect(const QString& database)
 {
     auto connection = std::make_unique<Connection>();
-    connection->open(QString(template_).replace(kDatabasePlaceholder, vb::Trim(database), Qt::CaseInsensitive),
-                     loginTimeout_);
+    const PsqlOdbcText text = forPsqlOdbc(
+        QString(template_).replace(kDatabasePlaceholder, vb::Trim(database), Qt::CaseInsensitive), commandTimeout_);
+    connection->open(text.text, loginTimeout_);
     const QString name = connection->serverName();
     server_ = name.contains("PostgreSQL", Qt::CaseInsensitive)   ? Server::PostgreSql
               : name.contains("SQL Server", Qt::CaseInsensitive) ? Server::SqlServer
@@ -288,8 +343,8 @@ void OdbcEngine::connect(const QString& database)
     prepared_.clear();
     connection_ = std::move(connection);
     database_ = vb::Trim(database);
-    // Dates travel day first, as on the suite's Spanish-language servers.
-    if (server_ == Server::PostgreSql) run("SET DateStyle = 'ISO, DMY'");
+    sessionTimeout_ = text.sessionSet ? std::optional(commandTimeout_) : std::nullopt;
+    if (server_ == Server::PostgreSql && !text.sessionSet) run(QString("SET DateStyle = '%1'").arg(kDateOrder));
 }
 
 const Dialect& OdbcEngine::dialect() const { return *dialect_; }
@@ -425,6 +480,12 @@ StatementResult collect(SQLHANDLE stmt)
     return result;
 }
 
+void limitTime(SQLHANDLE stmt, std::optional<int> seconds)
+{
+    if (!seconds) return;
+    SQLSetStmtAttrW(stmt, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(*seconds)), 0);
+}
+
 // A reused statement is left closed and without values, whatever happened.
 struct ReadyForReuse {
     SQLHANDLE stmt;
@@ -451,20 +512,40 @@ void OdbcEngine::forgetPrepared() { prepared_.clear(); }
 
 StatementResult OdbcEngine::run(const QString& statement, const QVector<Variant>& parameters)
 {
-    const auto timeout = reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(commandTimeout_));
+    keepSessionTimeout();
+    return execute(statement, parameters);
+}
+
+StatementResult OdbcEngine::execute(const QString& statement, const QVector<Variant>& parameters)
+{
     if (parameters.isEmpty()) {
         Handle handle(SQL_HANDLE_STMT, connection_->get());
         SQLHANDLE stmt = handle.get();
-        SQLSetStmtAttrW(stmt, SQL_ATTR_QUERY_TIMEOUT, timeout, 0);
+        limitTime(stmt, statementTimeout());
         check(SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide(statement)), SQL_NTS), SQL_HANDLE_STMT, stmt);
         return collect(stmt);
     }
     SQLHANDLE stmt = preparedFor(statement).get();
     const ReadyForReuse reuse{stmt};
-    SQLSetStmtAttrW(stmt, SQL_ATTR_QUERY_TIMEOUT, timeout, 0);
+    limitTime(stmt, statementTimeout());
     const BoundValues values(stmt, parameters);
     check(SQLExecute(stmt), SQL_HANDLE_STMT, stmt);
     return collect(stmt);
+}
+
+// psqlODBC makes a statement's time-out the session's, by a statement of its
+// own whenever it differs from the last one's (its catalogue reads have
+// none): on PostgreSQL the session keeps the connection's time-out instead.
+std::optional<int> OdbcEngine::statementTimeout() const
+{
+    return server_ == Server::PostgreSql ? std::nullopt : std::optional(commandTimeout_);
+}
+
+void OdbcEngine::keepSessionTimeout()
+{
+    if (server_ != Server::PostgreSql || sessionTimeout_ == commandTimeout_) return;
+    execute("SET statement_timeout = " + QString::number(commandTimeout_ * 1000), {});
+    sessionTimeout_ = commandTimeout_;
 }
 
 qint64 OdbcEngine::lastInsertId()

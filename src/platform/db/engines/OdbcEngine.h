@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace db {
 
@@ -47,6 +48,11 @@ private:
     enum class Server { SqlServer, PostgreSql, Other };
 
     void connect(const QString& database);
+    StatementResult execute(const QString& statement, const QVector<Variant>& parameters);
+    // The time-out a statement handle carries, if any.
+    std::optional<int> statementTimeout() const;
+    // PostgreSQL: the session's statement time-out made the connection's, when it differs.
+    void keepSessionTimeout();
     void endTransaction(bool commit);
     // The prepared statement of a text run with parameters, prepared on its first run.
     Statement& preparedFor(const QString& text);
@@ -55,6 +61,7 @@ private:
     QString database_;
     int loginTimeout_;
     int commandTimeout_ = 30;
+    std::optional<int> sessionTimeout_;  // PostgreSQL: the session's statement time-out, when known
     Server server_ = Server::Other;
     std::unique_ptr<Connection> connection_;
     std::map<QString, std::unique_ptr<Statement>> prepared_;  // freed before their connection

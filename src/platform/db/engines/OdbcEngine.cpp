@@ -22,6 +22,17 @@ constexpr SQLSMALLINT kNameLength = 256;
 constexpr size_t kMaxPrepared = 64;
 // Dates travel day first, as on the suite's Spanish-language servers.
 constexpr char kDateOrder[] = "ISO, DMY";
+// A PostgreSQL table's columns (%1 its quoted name) with whether each is of
+// its primary key and whether the server numbers it (an identity, or a
+// sequence by default as serial makes it). The name goes as text: psqlODBC
+// asks the server the length of its own name type.
+constexpr char kKeyAndNumberedColumns[] =
+    "SELECT a.attname::text, COALESCE(i.indisprimary, false)::int, "
+    "(a.attidentity <> '' OR COALESCE(pg_get_expr(d.adbin, d.adrelid) LIKE 'nextval(%', false))::int "
+    "FROM pg_catalog.pg_attribute a "
+    "LEFT JOIN pg_catalog.pg_attrdef d ON d.adrelid = a.attrelid AND d.adnum = a.attnum "
+    "LEFT JOIN pg_catalog.pg_index i ON i.indrelid = a.attrelid AND i.indisprimary AND a.attnum = ANY (i.indkey) "
+    "WHERE a.attrelid = to_regclass('%1') AND a.attnum > 0 AND NOT a.attisdropped";
 
 static_assert(sizeof(SQLWCHAR) == sizeof(char16_t), "unixODBC's wide characters are UTF-16");
 
@@ -240,9 +251,29 @@ Variant valueOfText(const QString& text, const ColumnType& type)
     return text;
 }
 
-// The name and type of one column of a statement's result.
-ColumnInfo describeColumn(SQLHSTMT stmt, SQLUSMALLINT column)
+// The name and type of one column of a result from the column's attributes:
+// psqlODBC answers SQLDescribeCol, and a column's concise type or type name,
+// with a catalogue query the first time a connection meets a table, and
+// these without one. The verbose type tells every date and time apart from
+// other types, not from each other: a time of day then reads as a date,
+// which no table of the suite's has.
+ColumnInfo attributesOf(SQLHSTMT stmt, SQLUSMALLINT column)
 {
+    SQLWCHAR name[kNameLength] = {};
+    SQLLEN sqlType = 0;
+    SQLLEN length = 0;
+    check(SQLColAttributeW(stmt, column, SQL_DESC_NAME, name, sizeof name, nullptr, nullptr), SQL_HANDLE_STMT, stmt);
+    check(SQLColAttributeW(stmt, column, SQL_DESC_TYPE, nullptr, 0, nullptr, &sqlType), SQL_HANDLE_STMT, stmt);
+    check(SQLColAttributeW(stmt, column, SQL_DESC_LENGTH, nullptr, 0, nullptr, &length), SQL_HANDLE_STMT, stmt);
+    return {fromWide(name),
+            typeOfSql(static_cast<SQLSMALLINT>(sqlType), static_cast<SQLULEN>(std::max<SQLLEN>(0, length)))};
+}
+
+// The name and type of one column of a statement's result; other drivers
+// describe a column without asking the server.
+ColumnInfo describeColumn(SQLHSTMT stmt, SQLUSMALLINT column, bool fromAttributes)
+{
+    if (fromAttributes) return attributesOf(stmt, column);
     SQLWCHAR name[kNameLength] = {};
     SQLSMALLINT nameLength = 0;
     SQLSMALLINT sqlType = 0;
@@ -437,7 +468,7 @@ private:
 };
 
 // What a statement that has run gave back.
-StatementResult collect(SQLHANDLE stmt)
+StatementResult collect(SQLHANDLE stmt, bool describeFromAttributes)
 {
     StatementResult result;
     SQLLEN changed = 0;
@@ -446,7 +477,7 @@ StatementResult collect(SQLHANDLE stmt)
     check(SQLNumResultCols(stmt, &columnCount), SQL_HANDLE_STMT, stmt);
     result.hasRows = columnCount > 0;
     for (SQLUSMALLINT c = 1; c <= columnCount; ++c) {
-        result.columns.append(describeColumn(stmt, c));
+        result.columns.append(describeColumn(stmt, c, describeFromAttributes));
     }
     for (SQLRETURN fetched = SQLFetch(stmt); columnCount > 0 && fetched != SQL_NO_DATA; fetched = SQLFetch(stmt)) {
         check(fetched, SQL_HANDLE_STMT, stmt);
@@ -523,14 +554,14 @@ StatementResult OdbcEngine::execute(const QString& statement, const QVector<Vari
         SQLHANDLE stmt = handle.get();
         limitTime(stmt, statementTimeout());
         check(SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide(statement)), SQL_NTS), SQL_HANDLE_STMT, stmt);
-        return collect(stmt);
+        return collect(stmt, server_ == Server::PostgreSql);
     }
     SQLHANDLE stmt = preparedFor(statement).get();
     const ReadyForReuse reuse{stmt};
     limitTime(stmt, statementTimeout());
     const BoundValues values(stmt, parameters);
     check(SQLExecute(stmt), SQL_HANDLE_STMT, stmt);
-    return collect(stmt);
+    return collect(stmt, server_ == Server::PostgreSql);
 }
 
 // psqlODBC makes a statement's time-out the session's, by a statement of its
@@ -600,8 +631,38 @@ QVector<TableInfo> OdbcEngine::tables()
 
 QVector<ColumnInfo> OdbcEngine::columns(const QString& table)
 {
-    // The columns as a query of the table describes them, with its key and the
-    // column the server numbers by itself.
+    return server_ == Server::PostgreSql ? postgresColumns(table) : driverColumns(table);
+}
+
+// The columns as a query of the table describes them, then its key and the
+// columns the server numbers by itself from the catalogue: one round trip,
+// where the driver's catalogue calls take three.
+QVector<ColumnInfo> OdbcEngine::postgresColumns(const QString& table)
+{
+    const QString name = quoteIdentifier(table);
+    const QString batch = "SELECT * FROM " + name + " WHERE 1 = 0; "
+                          + QString(kKeyAndNumberedColumns).arg(QString(name).replace('\'', "''"));
+    Handle handle(SQL_HANDLE_STMT, connection_->get());
+    SQLHANDLE stmt = handle.get();
+    check(SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide(batch)), SQL_NTS), SQL_HANDLE_STMT, stmt);
+    QVector<ColumnInfo> found = collect(stmt, true).columns;
+    const SQLRETURN more = SQLMoreResults(stmt);
+    check(more, SQL_HANDLE_STMT, stmt);
+    if (more == SQL_NO_DATA) return found;
+    for (const QVector<Variant>& flags : collect(stmt, true).rows) {
+        for (ColumnInfo& column : found) {
+            if (!vb::SameText(column.name, flags[0].toText())) continue;
+            column.primaryKey = flags[1].toLong() != 0;
+            column.autoIncrement = flags[2].toLong() != 0;
+        }
+    }
+    return found;
+}
+
+// The columns as a query of the table describes them, with its key and the
+// column the server numbers by itself, as the driver tells them.
+QVector<ColumnInfo> OdbcEngine::driverColumns(const QString& table)
+{
     Handle handle(SQL_HANDLE_STMT, connection_->get());
     SQLHANDLE stmt = handle.get();
     check(SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide("SELECT * FROM " + quoteIdentifier(table) + " WHERE 1 = 0")),
@@ -613,16 +674,14 @@ QVector<ColumnInfo> OdbcEngine::columns(const QString& table)
     for (SQLUSMALLINT c = 1; c <= columnCount; ++c) {
         SQLLEN automatic = SQL_FALSE;
         SQLColAttributeW(stmt, c, SQL_DESC_AUTO_UNIQUE_VALUE, nullptr, 0, nullptr, &automatic);
-        ColumnInfo column = describeColumn(stmt, c);
+        ColumnInfo column = describeColumn(stmt, c, false);
         column.autoIncrement = automatic == SQL_TRUE;
         found.append(column);
     }
     SQLCloseCursor(stmt);
 
     Handle keys(SQL_HANDLE_STMT, connection_->get());
-    const QString unquoted = server_ == Server::PostgreSql ? table.toLower() : table;
-    if (succeeded(
-            SQLPrimaryKeysW(keys.get(), nullptr, 0, nullptr, 0, const_cast<SQLWCHAR*>(wide(unquoted)), SQL_NTS))) {
+    if (succeeded(SQLPrimaryKeysW(keys.get(), nullptr, 0, nullptr, 0, const_cast<SQLWCHAR*>(wide(table)), SQL_NTS))) {
         SQLWCHAR keyName[kNameLength] = {};
         SQLLEN keyLength = 0;
         SQLBindCol(keys.get(), 4, SQL_C_WCHAR, keyName, sizeof keyName, &keyLength);

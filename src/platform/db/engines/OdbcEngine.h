@@ -53,6 +53,9 @@ private:
     std::optional<int> statementTimeout() const;
     // PostgreSQL: the session's statement time-out made the connection's, when it differs.
     void keepSessionTimeout();
+    // A table's columns: in one round trip on PostgreSQL, else by the driver's catalogue calls.
+    QVector<ColumnInfo> postgresColumns(const QString& table);
+    QVector<ColumnInfo> driverColumns(const QString& table);
     void endTransaction(bool commit);
     // The prepared statement of a text run with parameters, prepared on its first run.
     Statement& preparedFor(const QString& text);

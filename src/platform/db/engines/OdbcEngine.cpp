@@ -7,6 +7,7 @@
 #include "platform/db/ErrorMap.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 #include <array>
 
@@ -372,6 +373,8 @@ void OdbcEngine::connect(const QString& database)
                                                                  : Server::Other;
     dialect_ = server_ == Server::PostgreSql ? makePostgresDialect() : makeSqlServerDialect();
     prepared_.clear();
+    identities_.clear();
+    insertedId_.reset();
     connection_ = std::move(connection);
     database_ = vb::Trim(database);
     sessionTimeout_ = text.sessionSet ? std::optional(commandTimeout_) : std::nullopt;
@@ -539,12 +542,42 @@ OdbcEngine::Statement& OdbcEngine::preparedFor(const QString& text)
     return *known->second;
 }
 
-void OdbcEngine::forgetPrepared() { prepared_.clear(); }
+void OdbcEngine::forgetPrepared()
+{
+    prepared_.clear();
+    identities_.clear();
+}
 
 StatementResult OdbcEngine::run(const QString& statement, const QVector<Variant>& parameters)
 {
     keepSessionTimeout();
-    return execute(statement, parameters);
+    insertedId_.reset();
+    const QString identity = identityInsertedBy(statement);
+    if (identity.isEmpty()) return execute(statement, parameters);
+    StatementResult result = execute(statement + " RETURNING " + quoteIdentifier(identity), parameters);
+    if (!result.rows.isEmpty()) insertedId_ = result.rows.last().first().toLong();
+    // What the caller ran is an INSERT, which gives no rows.
+    result.hasRows = false;
+    result.columns.clear();
+    result.rows.clear();
+    return result;
+}
+
+// The column the server numbers in the table an INSERT writes, when the
+// table's columns were read: the statement returns the number it generates,
+// which is then not asked for by another. Statements whose end cannot take
+// a RETURNING clause safely are left as they are.
+QString OdbcEngine::identityInsertedBy(const QString& statement) const
+{
+    if (server_ != Server::PostgreSql || identities_.empty()) return {};
+    static const QRegularExpression insert(QStringLiteral("^\\s*INSERT\\s+INTO\\s+\"?([\\w$]+)\"?[\\s(]"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression unsafe(QStringLiteral("\\bRETURNING\\b|--|/\\*|;"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = insert.match(statement);
+    if (!match.hasMatch() || unsafe.match(statement).hasMatch()) return {};
+    const auto known = identities_.find(match.captured(1).toLower());
+    return known == identities_.end() ? QString() : known->second;
 }
 
 StatementResult OdbcEngine::execute(const QString& statement, const QVector<Variant>& parameters)
@@ -581,6 +614,7 @@ void OdbcEngine::keepSessionTimeout()
 
 qint64 OdbcEngine::lastInsertId()
 {
+    if (insertedId_) return *insertedId_;
     const QString query = server_ == Server::PostgreSql ? "SELECT lastval()" : "SELECT SCOPE_IDENTITY()";
     const StatementResult result = run(query);
     return result.rows.isEmpty() ? 0 : result.rows.first().first().toLong();
@@ -631,7 +665,11 @@ QVector<TableInfo> OdbcEngine::tables()
 
 QVector<ColumnInfo> OdbcEngine::columns(const QString& table)
 {
-    return server_ == Server::PostgreSql ? postgresColumns(table) : driverColumns(table);
+    QVector<ColumnInfo> found = server_ == Server::PostgreSql ? postgresColumns(table) : driverColumns(table);
+    for (const ColumnInfo& column : found) {
+        if (column.autoIncrement) identities_[table.toLower()] = column.name;
+    }
+    return found;
 }
 
 // The columns as a query of the table describes them, then its key and the

@@ -1,11 +1,15 @@
 #include "platform/db/engines/OdbcEngine.h"
 
 #include "platform/VbText.h"
+#include "platform/db/ConnectionString.h"
 #include "platform/db/DbErrors.h"
 #include "platform/db/Dialect.h"
 #include "platform/db/ErrorMap.h"
 
 #include <QHash>
+#include <QRegularExpression>
+
+#include <array>
 
 #include <sql.h>
 #include <sqlext.h>
@@ -17,6 +21,19 @@ namespace {
 constexpr char kDatabasePlaceholder[] = "{base}";
 constexpr SQLSMALLINT kNameLength = 256;
 constexpr size_t kMaxPrepared = 64;
+// Dates travel day first, as on the suite's Spanish-language servers.
+constexpr char kDateOrder[] = "ISO, DMY";
+// A PostgreSQL table's columns (%1 its quoted name) with whether each is of
+// its primary key and whether the server numbers it (an identity, or a
+// sequence by default as serial makes it). The name goes as text: psqlODBC
+// asks the server the length of its own name type.
+constexpr char kKeyAndNumberedColumns[] =
+    "SELECT a.attname::text, COALESCE(i.indisprimary, false)::int, "
+    "(a.attidentity <> '' OR COALESCE(pg_get_expr(d.adbin, d.adrelid) LIKE 'nextval(%', false))::int "
+    "FROM pg_catalog.pg_attribute a "
+    "LEFT JOIN pg_catalog.pg_attrdef d ON d.adrelid = a.attrelid AND d.adnum = a.attnum "
+    "LEFT JOIN pg_catalog.pg_index i ON i.indrelid = a.attrelid AND i.indisprimary AND a.attnum = ANY (i.indkey) "
+    "WHERE a.attrelid = to_regclass('%1') AND a.attnum > 0 AND NOT a.attisdropped";
 
 static_assert(sizeof(SQLWCHAR) == sizeof(char16_t), "unixODBC's wide characters are UTF-16");
 
@@ -124,6 +141,55 @@ void check(SQLRETURN code, SQLSMALLINT handleType, SQLHANDLE handle)
     if (!succeeded(code) && code != SQL_NO_DATA) fail(handleType, handle);
 }
 
+// A psqlODBC option by its keyword and its short form; the driver takes either.
+struct DriverOption {
+    const char* keyword;
+    const char* shortForm;
+    QString value;
+};
+
+bool gives(const ConnectionString& text, const DriverOption& option)
+{
+    return !text.value(option.keyword).isEmpty() || !text.value(option.shortForm).isEmpty();
+}
+
+// A connection text for psqlODBC, and whether its session starts with the
+// date order and the statement time-out set.
+struct PsqlOdbcText {
+    QString text;
+    bool sessionSet = false;
+};
+
+// psqlODBC's options that make each statement one round trip, added where
+// the registry's text does not choose otherwise:
+// - UseServerSidePrepare=0: the driver writes the bound values into the
+//   statement and sends it as one message, with the BEGIN or the savepoint it
+//   needs in front. A statement the server prepares costs three round trips
+//   on its first run on a connection, one more for its savepoint on every run
+//   inside a transaction, and another to release it when the connection closes.
+// - Protocol=7.4-2: a failed statement inside a transaction takes back only
+//   itself, as on SQL Server, so the transaction goes on.
+// - pqopt: the date order and the time-out given as the session starts, not
+//   set by statements after it.
+PsqlOdbcText forPsqlOdbc(const QString& text, int timeoutSeconds)
+{
+    const ConnectionString keys(text);
+    const QString driver = keys.value("driver");
+    if (!vb::ContainsText(driver, "postgres") && !vb::ContainsText(driver, "psqlodbc")) return {text};
+    const QString settings = QString("{options='-c DateStyle=%1 -c statement_timeout=%2'}")
+                                 .arg(QString(kDateOrder).remove(' '))
+                                 .arg(timeoutSeconds * 1000);
+    const DriverOption session{"pqopt", "D5", settings};
+    const std::array<DriverOption, 3> options{
+        {{"UseServerSidePrepare", "C8", "0"}, {"Protocol", "A1", "7.4-2"}, session}};
+    PsqlOdbcText tuned{text, !gives(keys, session)};
+    if (!tuned.text.trimmed().endsWith(';')) tuned.text += ';';
+    for (const DriverOption& option : options) {
+        if (!gives(keys, option)) tuned.text += QString(option.keyword) + '=' + option.value + ';';
+    }
+    return tuned;
+}
+
 // An ODBC handle freed with its owner.
 class Handle {
 public:
@@ -186,9 +252,29 @@ Variant valueOfText(const QString& text, const ColumnType& type)
     return text;
 }
 
-// The name and type of one column of a statement's result.
-ColumnInfo describeColumn(SQLHSTMT stmt, SQLUSMALLINT column)
+// The name and type of one column of a result from the column's attributes:
+// psqlODBC answers SQLDescribeCol, and a column's concise type or type name,
+// with a catalogue query the first time a connection meets a table, and
+// these without one. The verbose type tells every date and time apart from
+// other types, not from each other: a time of day then reads as a date,
+// which no table of the suite's has.
+ColumnInfo attributesOf(SQLHSTMT stmt, SQLUSMALLINT column)
 {
+    SQLWCHAR name[kNameLength] = {};
+    SQLLEN sqlType = 0;
+    SQLLEN length = 0;
+    check(SQLColAttributeW(stmt, column, SQL_DESC_NAME, name, sizeof name, nullptr, nullptr), SQL_HANDLE_STMT, stmt);
+    check(SQLColAttributeW(stmt, column, SQL_DESC_TYPE, nullptr, 0, nullptr, &sqlType), SQL_HANDLE_STMT, stmt);
+    check(SQLColAttributeW(stmt, column, SQL_DESC_LENGTH, nullptr, 0, nullptr, &length), SQL_HANDLE_STMT, stmt);
+    return {fromWide(name),
+            typeOfSql(static_cast<SQLSMALLINT>(sqlType), static_cast<SQLULEN>(std::max<SQLLEN>(0, length)))};
+}
+
+// The name and type of one column of a statement's result; other drivers
+// describe a column without asking the server.
+ColumnInfo describeColumn(SQLHSTMT stmt, SQLUSMALLINT column, bool fromAttributes)
+{
+    if (fromAttributes) return attributesOf(stmt, column);
     SQLWCHAR name[kNameLength] = {};
     SQLSMALLINT nameLength = 0;
     SQLSMALLINT sqlType = 0;
@@ -278,18 +364,21 @@ OdbcEngine::~OdbcEngine() = default;
 void OdbcEngine::connect(const QString& database)
 {
     auto connection = std::make_unique<Connection>();
-    connection->open(QString(template_).replace(kDatabasePlaceholder, vb::Trim(database), Qt::CaseInsensitive),
-                     loginTimeout_);
+    const PsqlOdbcText text = forPsqlOdbc(
+        QString(template_).replace(kDatabasePlaceholder, vb::Trim(database), Qt::CaseInsensitive), commandTimeout_);
+    connection->open(text.text, loginTimeout_);
     const QString name = connection->serverName();
     server_ = name.contains("PostgreSQL", Qt::CaseInsensitive)   ? Server::PostgreSql
               : name.contains("SQL Server", Qt::CaseInsensitive) ? Server::SqlServer
                                                                  : Server::Other;
     dialect_ = server_ == Server::PostgreSql ? makePostgresDialect() : makeSqlServerDialect();
     prepared_.clear();
+    identities_.clear();
+    insertedId_.reset();
     connection_ = std::move(connection);
     database_ = vb::Trim(database);
-    // Dates travel day first, as on the suite's Spanish-language servers.
-    if (server_ == Server::PostgreSql) run("SET DateStyle = 'ISO, DMY'");
+    sessionTimeout_ = text.sessionSet ? std::optional(commandTimeout_) : std::nullopt;
+    if (server_ == Server::PostgreSql && !text.sessionSet) run(QString("SET DateStyle = '%1'").arg(kDateOrder));
 }
 
 const Dialect& OdbcEngine::dialect() const { return *dialect_; }
@@ -382,7 +471,7 @@ private:
 };
 
 // What a statement that has run gave back.
-StatementResult collect(SQLHANDLE stmt)
+StatementResult collect(SQLHANDLE stmt, bool describeFromAttributes)
 {
     StatementResult result;
     SQLLEN changed = 0;
@@ -391,7 +480,7 @@ StatementResult collect(SQLHANDLE stmt)
     check(SQLNumResultCols(stmt, &columnCount), SQL_HANDLE_STMT, stmt);
     result.hasRows = columnCount > 0;
     for (SQLUSMALLINT c = 1; c <= columnCount; ++c) {
-        result.columns.append(describeColumn(stmt, c));
+        result.columns.append(describeColumn(stmt, c, describeFromAttributes));
     }
     for (SQLRETURN fetched = SQLFetch(stmt); columnCount > 0 && fetched != SQL_NO_DATA; fetched = SQLFetch(stmt)) {
         check(fetched, SQL_HANDLE_STMT, stmt);
@@ -425,6 +514,12 @@ StatementResult collect(SQLHANDLE stmt)
     return result;
 }
 
+void limitTime(SQLHANDLE stmt, std::optional<int> seconds)
+{
+    if (!seconds) return;
+    SQLSetStmtAttrW(stmt, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(*seconds)), 0);
+}
+
 // A reused statement is left closed and without values, whatever happened.
 struct ReadyForReuse {
     SQLHANDLE stmt;
@@ -447,28 +542,79 @@ OdbcEngine::Statement& OdbcEngine::preparedFor(const QString& text)
     return *known->second;
 }
 
-void OdbcEngine::forgetPrepared() { prepared_.clear(); }
+void OdbcEngine::forgetPrepared()
+{
+    prepared_.clear();
+    identities_.clear();
+}
 
 StatementResult OdbcEngine::run(const QString& statement, const QVector<Variant>& parameters)
 {
-    const auto timeout = reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(commandTimeout_));
+    keepSessionTimeout();
+    insertedId_.reset();
+    const QString identity = identityInsertedBy(statement);
+    if (identity.isEmpty()) return execute(statement, parameters);
+    StatementResult result = execute(statement + " RETURNING " + quoteIdentifier(identity), parameters);
+    if (!result.rows.isEmpty()) insertedId_ = result.rows.last().first().toLong();
+    // What the caller ran is an INSERT, which gives no rows.
+    result.hasRows = false;
+    result.columns.clear();
+    result.rows.clear();
+    return result;
+}
+
+// The column the server numbers in the table an INSERT writes, when the
+// table's columns were read: the statement returns the number it generates,
+// which is then not asked for by another. Statements whose end cannot take
+// a RETURNING clause safely are left as they are.
+QString OdbcEngine::identityInsertedBy(const QString& statement) const
+{
+    if (server_ != Server::PostgreSql || identities_.empty()) return {};
+    static const QRegularExpression insert(QStringLiteral("^\\s*INSERT\\s+INTO\\s+\"?([\\w$]+)\"?[\\s(]"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression unsafe(QStringLiteral("\\bRETURNING\\b|--|/\\*|;"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = insert.match(statement);
+    if (!match.hasMatch() || unsafe.match(statement).hasMatch()) return {};
+    const auto known = identities_.find(match.captured(1).toLower());
+    return known == identities_.end() ? QString() : known->second;
+}
+
+StatementResult OdbcEngine::execute(const QString& statement, const QVector<Variant>& parameters)
+{
     if (parameters.isEmpty()) {
         Handle handle(SQL_HANDLE_STMT, connection_->get());
         SQLHANDLE stmt = handle.get();
-        SQLSetStmtAttrW(stmt, SQL_ATTR_QUERY_TIMEOUT, timeout, 0);
+        limitTime(stmt, statementTimeout());
         check(SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide(statement)), SQL_NTS), SQL_HANDLE_STMT, stmt);
-        return collect(stmt);
+        return collect(stmt, server_ == Server::PostgreSql);
     }
     SQLHANDLE stmt = preparedFor(statement).get();
     const ReadyForReuse reuse{stmt};
-    SQLSetStmtAttrW(stmt, SQL_ATTR_QUERY_TIMEOUT, timeout, 0);
+    limitTime(stmt, statementTimeout());
     const BoundValues values(stmt, parameters);
     check(SQLExecute(stmt), SQL_HANDLE_STMT, stmt);
-    return collect(stmt);
+    return collect(stmt, server_ == Server::PostgreSql);
+}
+
+// psqlODBC makes a statement's time-out the session's, by a statement of its
+// own whenever it differs from the last one's (its catalogue reads have
+// none): on PostgreSQL the session keeps the connection's time-out instead.
+std::optional<int> OdbcEngine::statementTimeout() const
+{
+    return server_ == Server::PostgreSql ? std::nullopt : std::optional(commandTimeout_);
+}
+
+void OdbcEngine::keepSessionTimeout()
+{
+    if (server_ != Server::PostgreSql || sessionTimeout_ == commandTimeout_) return;
+    execute("SET statement_timeout = " + QString::number(commandTimeout_ * 1000), {});
+    sessionTimeout_ = commandTimeout_;
 }
 
 qint64 OdbcEngine::lastInsertId()
 {
+    if (insertedId_) return *insertedId_;
     const QString query = server_ == Server::PostgreSql ? "SELECT lastval()" : "SELECT SCOPE_IDENTITY()";
     const StatementResult result = run(query);
     return result.rows.isEmpty() ? 0 : result.rows.first().first().toLong();
@@ -519,8 +665,42 @@ QVector<TableInfo> OdbcEngine::tables()
 
 QVector<ColumnInfo> OdbcEngine::columns(const QString& table)
 {
-    // The columns as a query of the table describes them, with its key and the
-    // column the server numbers by itself.
+    QVector<ColumnInfo> found = server_ == Server::PostgreSql ? postgresColumns(table) : driverColumns(table);
+    for (const ColumnInfo& column : found) {
+        if (column.autoIncrement) identities_[table.toLower()] = column.name;
+    }
+    return found;
+}
+
+// The columns as a query of the table describes them, then its key and the
+// columns the server numbers by itself from the catalogue: one round trip,
+// where the driver's catalogue calls take three.
+QVector<ColumnInfo> OdbcEngine::postgresColumns(const QString& table)
+{
+    const QString name = quoteIdentifier(table);
+    const QString batch = "SELECT * FROM " + name + " WHERE 1 = 0; "
+                          + QString(kKeyAndNumberedColumns).arg(QString(name).replace('\'', "''"));
+    Handle handle(SQL_HANDLE_STMT, connection_->get());
+    SQLHANDLE stmt = handle.get();
+    check(SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide(batch)), SQL_NTS), SQL_HANDLE_STMT, stmt);
+    QVector<ColumnInfo> found = collect(stmt, true).columns;
+    const SQLRETURN more = SQLMoreResults(stmt);
+    check(more, SQL_HANDLE_STMT, stmt);
+    if (more == SQL_NO_DATA) return found;
+    for (const QVector<Variant>& flags : collect(stmt, true).rows) {
+        for (ColumnInfo& column : found) {
+            if (!vb::SameText(column.name, flags[0].toText())) continue;
+            column.primaryKey = flags[1].toLong() != 0;
+            column.autoIncrement = flags[2].toLong() != 0;
+        }
+    }
+    return found;
+}
+
+// The columns as a query of the table describes them, with its key and the
+// column the server numbers by itself, as the driver tells them.
+QVector<ColumnInfo> OdbcEngine::driverColumns(const QString& table)
+{
     Handle handle(SQL_HANDLE_STMT, connection_->get());
     SQLHANDLE stmt = handle.get();
     check(SQLExecDirectW(stmt, const_cast<SQLWCHAR*>(wide("SELECT * FROM " + quoteIdentifier(table) + " WHERE 1 = 0")),
@@ -532,16 +712,14 @@ QVector<ColumnInfo> OdbcEngine::columns(const QString& table)
     for (SQLUSMALLINT c = 1; c <= columnCount; ++c) {
         SQLLEN automatic = SQL_FALSE;
         SQLColAttributeW(stmt, c, SQL_DESC_AUTO_UNIQUE_VALUE, nullptr, 0, nullptr, &automatic);
-        ColumnInfo column = describeColumn(stmt, c);
+        ColumnInfo column = describeColumn(stmt, c, false);
         column.autoIncrement = automatic == SQL_TRUE;
         found.append(column);
     }
     SQLCloseCursor(stmt);
 
     Handle keys(SQL_HANDLE_STMT, connection_->get());
-    const QString unquoted = server_ == Server::PostgreSql ? table.toLower() : table;
-    if (succeeded(
-            SQLPrimaryKeysW(keys.get(), nullptr, 0, nullptr, 0, const_cast<SQLWCHAR*>(wide(unquoted)), SQL_NTS))) {
+    if (succeeded(SQLPrimaryKeysW(keys.get(), nullptr, 0, nullptr, 0, const_cast<SQLWCHAR*>(wide(table)), SQL_NTS))) {
         SQLWCHAR keyName[kNameLength] = {};
         SQLLEN keyLength = 0;
         SQLBindCol(keys.get(), 4, SQL_C_WCHAR, keyName, sizeof keyName, &keyLength);

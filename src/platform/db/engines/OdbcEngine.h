@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace db {
 
@@ -25,6 +26,7 @@ public:
     void useDatabase(const QString& name) override;
 
     StatementResult run(const QString& statement, const QVector<Variant>& parameters = {}) override;
+    // Also forgets which column each table numbers, learnt as its columns were read.
     void forgetPrepared() override;
     qint64 lastInsertId() override;
 
@@ -47,6 +49,15 @@ private:
     enum class Server { SqlServer, PostgreSql, Other };
 
     void connect(const QString& database);
+    StatementResult execute(const QString& statement, const QVector<Variant>& parameters);
+    // The time-out a statement handle carries, if any.
+    std::optional<int> statementTimeout() const;
+    // PostgreSQL: the session's statement time-out made the connection's, when it differs.
+    void keepSessionTimeout();
+    QString identityInsertedBy(const QString& statement) const;
+    // A table's columns: in one round trip on PostgreSQL, else by the driver's catalogue calls.
+    QVector<ColumnInfo> postgresColumns(const QString& table);
+    QVector<ColumnInfo> driverColumns(const QString& table);
     void endTransaction(bool commit);
     // The prepared statement of a text run with parameters, prepared on its first run.
     Statement& preparedFor(const QString& text);
@@ -55,9 +66,12 @@ private:
     QString database_;
     int loginTimeout_;
     int commandTimeout_ = 30;
+    std::optional<int> sessionTimeout_;  // PostgreSQL: the session's statement time-out, when known
     Server server_ = Server::Other;
     std::unique_ptr<Connection> connection_;
     std::map<QString, std::unique_ptr<Statement>> prepared_;  // freed before their connection
+    std::map<QString, QString> identities_;  // PostgreSQL: the column the server numbers, by table read
+    std::optional<qint64> insertedId_;       // what the last statement's RETURNING gave
     std::unique_ptr<Dialect> dialect_;
 };
 

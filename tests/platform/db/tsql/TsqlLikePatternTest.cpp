@@ -55,6 +55,7 @@ TEST(TsqlLikePattern, LettersMatchInEitherCaseAndWithOrWithoutAccents)
     EXPECT_TRUE(like("é", "[a-f]"));
     EXPECT_FALSE(like("año", "ano")) << "the ñ is a letter of its own";
     EXPECT_TRUE(like("AÑO", "año"));
+    EXPECT_TRUE(like("İZMİR", "izmir")) << "a capital with no lower case of its own";
 }
 
 TEST(TsqlLikePattern, Utf8TextMatchesAsItsCharacters)
@@ -108,7 +109,7 @@ TEST(TsqlLikePattern, AsARegularExpressionWildcardsBecomeDotsAndItIsAnchored)
 
 TEST(TsqlLikePattern, AsARegularExpressionALetterTakesItsAccentedFormsButTheEnyeStaysItself)
 {
-    EXPECT_EQ(regex("PÍÑA%"), QString::fromUtf8("^p[iìíîïĩīĭį]ñ[aàáâãäåāăą].*$"));
+    EXPECT_EQ(regex("PÍÑA%"), QString::fromUtf8("^p[iìíîïĩīĭįİ]ñ[aàáâãäåāăą].*$"));
 }
 
 TEST(TsqlLikePattern, AsARegularExpressionSetsStayAndOtherSymbolsAreLiteral)

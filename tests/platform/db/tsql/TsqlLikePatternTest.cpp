@@ -129,3 +129,35 @@ TEST(TsqlLikePattern, AsARegularExpressionASetOfNothingNeverMatches)
     EXPECT_EQ(regex("b[z-b]").toStdString(), "^b(?!)$");
     EXPECT_EQ(regex("b[^]").toStdString(), "^b.$");
 }
+
+namespace {
+
+std::optional<QString> folded(const QString& pattern, std::optional<QChar> escape = std::nullopt)
+{
+    return TsqlLikePattern(pattern, escape).foldedLikePattern();
+}
+
+}  // namespace
+
+TEST(TsqlLikePattern, AsAFoldedLikePatternLettersAreFoldedAndWhatStandsForItselfIsEscaped)
+{
+    EXPECT_EQ(folded("%CAMIÓN_Año%"), QString::fromUtf8("%camion_año%"));
+    EXPECT_EQ(folded("50[%] [_]x[Á]\\"), "50\\% \\_xa\\\\");
+    EXPECT_EQ(folded("10#%#_", u'#'), "10\\%\\_");
+    EXPECT_EQ(folded("O'Neill"), "o'neill");
+}
+
+TEST(TsqlLikePattern, AsAFoldedLikePatternASetOfSeveralCharactersCannotBeSaid)
+{
+    EXPECT_FALSE(folded("%[a-z]%"));
+    EXPECT_FALSE(folded("[ab]"));
+    EXPECT_FALSE(folded("[^a]"));
+    EXPECT_FALSE(folded("b[]"));
+}
+
+TEST(TsqlLikePattern, TheLongestRunCountsWhatStandsForOneCharacterEach)
+{
+    EXPECT_EQ(TsqlLikePattern("%ab%cde_f%").longestRun(), 3);
+    EXPECT_EQ(TsqlLikePattern("a[_]b[c-d]e").longestRun(), 3);
+    EXPECT_EQ(TsqlLikePattern("%").longestRun(), 0);
+}

@@ -60,10 +60,11 @@ QString ServidorPostgres::cadena(const QString& puerto, const QString& usuario, 
            + ";Pwd=" + clave + ";";
 }
 
-void ServidorPostgres::escribirServidores(const QString& carpeta, const QString& servidorSqlite) const
+void ServidorPostgres::escribirServidores(const QString& carpeta, const QString& servidorSqlite,
+                                          const QString& carpetaSqlite) const
 {
     const QString texto =
-        "[" + servidorSqlite + "]\r\nmotor=sqlite\r\ncarpeta=.\r\n[" + kNombre
+        "[" + servidorSqlite + "]\r\nmotor=sqlite\r\ncarpeta=" + carpetaSqlite + "\r\n[" + kNombre
         + "]\r\nmotor=odbc\r\ncadena=" + cadena(QString::number(relay_->puerto()), "{usuario}", "{clave}") + "\r\n";
     exigir(os::writeAnsiFile(QDir(carpeta).filePath("servidores.ini"), texto), "cannot write servidores.ini");
 }

@@ -20,9 +20,10 @@ public:
 
     ServidorPostgres();
 
-    // servidores.ini in the program's folder: a SQLite server on that folder,
-    // and this server behind the relay.
-    void escribirServidores(const QString& carpeta, const QString& servidorSqlite) const;
+    // servidores.ini in the program's folder: a SQLite server on that folder
+    // (or on `carpetaSqlite` within it), and this server behind the relay.
+    void escribirServidores(const QString& carpeta, const QString& servidorSqlite,
+                            const QString& carpetaSqlite = QStringLiteral(".")) const;
     // A company database from the cluster's template, its login of its own
     // name (the suite logs in with the database's name as user and password).
     void crearEmpresa(const QString& nombre) const;

@@ -2,9 +2,14 @@
 // --articulos 1000000, made on the first run beside the benchmark): opening
 // it, an F5 that matches nothing, one keystroke of the local search over its
 // 1 000 rows, filling the list with 100 000 rows, and a tree of 10 000 codes;
-// each beside what the database alone takes for the same statement.
+// each beside what the database alone takes for the same statement. On
+// SQLite, then on PostgreSQL through the relay, on the same articles copied
+// there, with the round trips of each step.
+//   bench_consultas [<folder>]   (default: demo-1000000 beside the program)
+// The PostgreSQL cluster is the one EQUIV_PG_CARPETA names (make bench starts it).
 #include "Comprobacion.h"
 #include "DatosDemo.h"
+#include "ServidorPostgres.h"
 #include "session/ServidoresDelPrograma.h"
 
 #include "database/DB_Dll.h"
@@ -19,6 +24,7 @@
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
 #include "session/BasesDeDatos.h"
+#include "session/Configuracion.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,12 +40,14 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 
 namespace {
 
 constexpr int kArticulos = 1000000;
 constexpr int kTeclas = 200;
 constexpr int kNodos = 10000;
+constexpr char kCarpetaDatos[] = "datos";
 constexpr char kNada[] = "zzqxw";
 constexpr char kLlenado[] =
     "SELECT TOP 100000 DESCRIPCION,IDARTICULO FROM VT_MA_ARTICULOS  with(nolock)  ORDER BY DESCRIPCION";
@@ -47,6 +55,10 @@ constexpr char kLlenado[] =
 constexpr char kF5Nativo[] =
     "SELECT DESCRIPCION,IDARTICULO FROM VT_MA_ARTICULOS WHERE (SUSPENDIDO = 0) and (DESCRIPCION like '%zzqxw%') "
     "ORDER BY DESCRIPCION LIMIT 1000";
+// The columns of the articles and the settings the lookups read.
+const QStringList kColumnasArticulos{"IdArticulo", "Descripcion", "IdUnidad",  "IdFamilia",
+                                     "Precio",     "Baja",        "Suspendido"};
+const QStringList kColumnasAjustes{"GRUPO", "CLAVE", "VALOR", "VALORAUX", "PoliticaNegocio"};
 
 double milisegundos(const QElapsedTimer& reloj) { return reloj.nsecsElapsed() / 1e6; }
 
@@ -73,14 +85,29 @@ private:
     }
 };
 
-void abrirEmpresa()
+// One engine of the run: its server in servidores.ini, what its own engine
+// takes for the F5's statement where it can be asked apart, and the relay's
+// count of round trips where there is one.
+struct Motor {
+    QString nombre;
+    QString servidor;
+    std::function<std::optional<double>()> f5Nativo;
+    const ServidorPostgres* relevo = nullptr;
+
+    long vueltas() const { return relevo ? relevo->idasYVueltas() : 0; }
+};
+
+void abrirEmpresa(const QString& servidor)
 {
     DB_Dll& base = gBaseDatos();
-    base.gServidor = kServidorDemo;
+    if (base.gCnn.State() == db::ado::adStateOpen) base.gCnn.Close();
+    base.gServidor = servidor;
     base.gDBName = kEmpresaDemo;
     base.gUsuario = kEmpresaDemo;
     base.gUserPassWord = kEmpresaDemo;
     base.OpenServerADODB(false, 3, {}, true, true);
+    CfgQuitarDelCache({}, {}, {});
+    DescartarConsulta();
 }
 
 double ejecutar(const QString& sentencia)
@@ -108,30 +135,29 @@ double ejecutarNativo(const QString& archivo, const char* sentencia)
 }
 
 // Codes in three levels (20 × 20 × 24 and their parents) in a table of their
-// own, made on the first run.
+// own, made on the first run a thousand rows a statement: across the relay,
+// one statement per row would take seconds.
 void crearArbol()
 {
     if (gBaseDatos().ExisteTablaDB("BENCH_ARBOL")) return;
     db::Connection& conexion = gBaseDatos().gCnn;
     conexion.Execute("CREATE TABLE BENCH_ARBOL (Codigo varchar(10) PRIMARY KEY, Descripcion varchar(50))");
-    conexion.BeginTrans();
-    int nodos = 0;
-    for (int a = 1; a <= 20 && nodos < kNodos; ++a) {
-        const QString uno = QString("%1").arg(a, 2, 10, QChar('0'));
-        conexion.Execute("INSERT INTO BENCH_ARBOL VALUES ('" + uno + "', 'Rama " + uno + "')");
-        ++nodos;
-        for (int b = 1; b <= 20 && nodos < kNodos; ++b) {
-            const QString dos = uno + QString("%1").arg(b, 2, 10, QChar('0'));
-            conexion.Execute("INSERT INTO BENCH_ARBOL VALUES ('" + dos + "', 'Rama " + dos + "')");
-            ++nodos;
-            for (int c = 1; c <= 24 && nodos < kNodos; ++c) {
-                const QString tres = dos + QString("%1").arg(c, 2, 10, QChar('0'));
-                conexion.Execute("INSERT INTO BENCH_ARBOL VALUES ('" + tres + "', 'Hoja " + tres + "')");
-                ++nodos;
-            }
+    QStringList filas;
+    // False, adding nothing, once the tree is whole.
+    const auto nodo = [&filas](const QString& codigo, const char* nombre) {
+        if (filas.size() == kNodos) return false;
+        filas << "('" + codigo + "', '" + nombre + " " + codigo + "')";
+        return true;
+    };
+    const auto dosCifras = [](int n) { return QString("%1").arg(n, 2, 10, QChar('0')); };
+    for (int a = 1; a <= 20 && nodo(dosCifras(a), "Rama"); ++a) {
+        for (int b = 1; b <= 20 && nodo(dosCifras(a) + dosCifras(b), "Rama"); ++b) {
+            for (int c = 1; c <= 24 && nodo(dosCifras(a) + dosCifras(b) + dosCifras(c), "Hoja"); ++c) {}
         }
     }
-    conexion.CommitTrans();
+    constexpr int kFilasPorSentencia = 1000;
+    for (qsizetype desde = 0; desde < filas.size(); desde += kFilasPorSentencia)
+        conexion.Execute("INSERT INTO BENCH_ARBOL VALUES " + filas.mid(desde, kFilasPorSentencia).join(", "));
 }
 
 struct Teclas {
@@ -161,36 +187,31 @@ Teclas teclear(Lib_FrmCons3& lista)
     return teclas;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[])
+// The round trips a step made, when the engine is across the relay.
+QString idas(const Motor& motor, long vueltas)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
-    BasesDeDatos bases;
-    QTextStream salida(stdout);
-    const QString carpeta = argc > 1 ? QString(argv[1]) : QDir(app.applicationDirPath()).filePath("demo-1000000");
-    QElapsedTimer reloj;
-    reloj.start();
-    if (crearDatosDemo({carpeta, kArticulos, false}) > 0)
-        salida << "demo company of " << kArticulos << " articles created in " << milisegundos(reloj) / 1000 << " s\n";
-    qputenv(os::kProgramFolderVariable, carpeta.toLocal8Bit());
-    auto medidor = std::make_unique<Medidor>();
-    Medidor& ventanas = *medidor;
-    Service<Dialogs>::install(std::move(medidor));
-    abrirEmpresa();
-    Lib_ClsCons3& motor = gConsulta();
-    motor.gUsarMascarasConsultas = true;
-    motor.gRutaMascaraConsultas = QDir(carpeta).filePath("consultas.vtx");
-    if (!QFile::exists(motor.gRutaMascaraConsultas)) CrearArchivoConsultas();
+    return motor.relevo ? QString("; %1 round trips").arg(vueltas) : QString();
+}
+
+void medir(const Motor& motor, Medidor& ventanas, BasesDeDatos& bases, const QString& carpeta)
+{
+    abrirEmpresa(motor.servidor);
+    Lib_ClsCons3& consulta = gConsulta();
+    consulta.gUsarMascarasConsultas = true;
+    consulta.gRutaMascaraConsultas = QDir(carpeta).filePath("consultas.vtx");
+    if (!QFile::exists(consulta.gRutaMascaraConsultas)) CrearArchivoConsultas();
 
     double abrir = 0;
     double f5 = 0;
+    long vueltasAbrir = 0;
+    long vueltasF5 = 0;
     QString sentencia;
     Teclas teclas;
+    QElapsedTimer reloj;
+    long antes = motor.vueltas();
     ventanas.accion = [&](QDialog& ventana) {
         abrir = milisegundos(reloj);
+        vueltasAbrir = motor.vueltas() - antes;
         auto& lista = static_cast<Lib_FrmCons3&>(ventana);
         sentencia = lista.sql;
         teclas = teclear(lista);
@@ -198,47 +219,105 @@ int main(int argc, char* argv[])
         lista.CfgUsaConsultaLIKE = true;
         lista.CmbSearch->Caja(0)->setEditText(kNada);
         QElapsedTimer busqueda;
+        const long antesF5 = motor.vueltas();
         busqueda.start();
         lista.BuscarEnServidor(0);
         f5 = milisegundos(busqueda);
-        exigir(lista.Modelo->rowCount() == 0, "the F5 for a text no article holds found rows");
+        vueltasF5 = motor.vueltas() - antesF5;
+        exigir(lista.Modelo->rowCount() == 0, motor.nombre + ": the F5 for a text no article holds found rows");
     };
-    motor.CampoDevuelto = "IdArticulo";
-    reloj.restart();
-    motor.ConsultaSearch("V_MA_ARTICULOS");
-    exigir(!sentencia.isEmpty(), "the article lookup did not open");
-    exigir(teclas.filas > 0, "the article lookup listed no article");
+    consulta.CampoDevuelto = "IdArticulo";
+    reloj.start();
+    consulta.ConsultaSearch("V_MA_ARTICULOS");
+    ventanas.accion = nullptr;
+    exigir(!sentencia.isEmpty(), motor.nombre + ": the article lookup did not open");
+    exigir(teclas.filas > 0, motor.nombre + ": the article lookup listed no article");
     const double abrirBase = ejecutar(sentencia);
-    const QString archivo = QDir(carpeta).filePath(QString("datos/%1.sqlite").arg(kEmpresaDemo));
-    const double f5Nativo = ejecutarNativo(archivo, kF5Nativo);
+    const std::optional<double> f5Nativo = motor.f5Nativo();
 
     Lib_FrmCons3 lista(bases.empresa);
     lista.sql = kLlenado;
+    antes = motor.vueltas();
     reloj.restart();
     lista.Form_Load();
     const double llenar = milisegundos(reloj);
+    const long vueltasLlenar = motor.vueltas() - antes;
     const int llenas = lista.Modelo->rowCount();
-    exigir(llenas == 100000, QString("the list was filled with %1 rows of 100000").arg(llenas));
+    exigir(llenas == 100000, QString("%1: the list was filled with %2 rows of 100000").arg(motor.nombre).arg(llenas));
     const double llenarBase = ejecutar(kLlenado);
 
     crearArbol();
     Lib_FrmCons3Tree arbol(bases.empresa);
     arbol.sql = "select Codigo, Descripcion from BENCH_ARBOL order by Codigo";
+    antes = motor.vueltas();
     reloj.restart();
     arbol.Form_Load();
     const double armar = milisegundos(reloj);
-    exigir(arbol.TreeV->topLevelItemCount() > 0, "the tree shows no code");
+    const long vueltasArmar = motor.vueltas() - antes;
+    exigir(arbol.TreeV->topLevelItemCount() > 0, motor.nombre + ": the tree shows no code");
     const double armarBase = ejecutar(arbol.sql);
 
-    salida << "open the article lookup:               " << abrir << " ms (target 300; the statement alone " << abrirBase
-           << " ms)\n";
-    salida << "F5 that matches nothing (contains):    " << f5 << " ms (target 1000; SQLite's own LIKE " << f5Nativo
-           << " ms)\n";
-    salida << "one keystroke of the local search:     " << teclas.promedio << " ms average, " << teclas.maximo
-           << " ms at most over " << teclas.filas << " rows (target 5)\n";
-    salida << "fill the list with " << llenas << " rows:       " << llenar << " ms (the statement alone " << llenarBase
-           << " ms)\n";
-    salida << "build a tree of " << kNodos << " codes:          " << armar << " ms (target 500; the statement alone "
-           << armarBase << " ms)\n";
+    QTextStream salida(stdout);
+    salida << motor.nombre << ": open the article lookup:               " << abrir
+           << " ms (target 300; the statement alone " << abrirBase << " ms" << idas(motor, vueltasAbrir) << ")\n";
+    salida << motor.nombre << ": F5 that matches nothing (contains):    " << f5 << " ms (target 1000";
+    if (f5Nativo) salida << "; SQLite's own LIKE " << *f5Nativo << " ms";
+    salida << idas(motor, vueltasF5) << ")\n";
+    salida << motor.nombre << ": one keystroke of the local search:     " << teclas.promedio << " ms average, "
+           << teclas.maximo << " ms at most over " << teclas.filas << " rows (target 5)\n";
+    salida << motor.nombre << ": fill the list with " << llenas << " rows:       " << llenar
+           << " ms (the statement alone " << llenarBase << " ms" << idas(motor, vueltasLlenar) << ")\n";
+    salida << motor.nombre << ": build a tree of " << kNodos << " codes:          " << armar
+           << " ms (target 500; the statement alone " << armarBase << " ms" << idas(motor, vueltasArmar) << ")\n";
+    salida.flush();
+}
+
+// The demo's articles and settings, copied to a company of the cluster.
+void copiarEmpresa(const ServidorPostgres& servidor, const QString& archivo)
+{
+    servidor.crearEmpresa(kEmpresaDemo);
+    sqlite3* origen = abrirSqlite(archivo, SQLITE_OPEN_READONLY);
+    servidor.copiarDeSqlite(origen, "V_MA_ARTICULOS", kColumnasArticulos, kEmpresaDemo);
+    servidor.copiarDeSqlite(origen, "TA_CONFIGURACION", kColumnasAjustes, kEmpresaDemo);
+    exigir(servidor.contar(kEmpresaDemo, "SELECT COUNT(*) FROM V_MA_ARTICULOS") == kArticulos,
+           "the articles were not all copied to PostgreSQL");
+    sqlite3_close(origen);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    // Without the server the bench stops here, before any figure.
+    const ServidorPostgres servidor;
+    Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
+    BasesDeDatos bases;
+    QTextStream salida(stdout);
+    const QString carpeta = argc > 1 ? QString(argv[1]) : QDir(app.applicationDirPath()).filePath("demo-1000000");
+    QDir().mkpath(carpeta);
+    servidor.escribirServidores(carpeta, kServidorDemo, kCarpetaDatos);
+    QElapsedTimer reloj;
+    reloj.start();
+    if (crearDatosDemo({carpeta, kArticulos, false}) > 0)
+        salida << "demo company of " << kArticulos << " articles created in " << milisegundos(reloj) / 1000 << " s\n";
+    salida.flush();
+    qputenv(os::kProgramFolderVariable, carpeta.toLocal8Bit());
+    auto medidor = std::make_unique<Medidor>();
+    Medidor& ventanas = *medidor;
+    Service<Dialogs>::install(std::move(medidor));
+
+    const QString archivo = QDir(carpeta).filePath(QString("%1/%2.sqlite").arg(kCarpetaDatos, kEmpresaDemo));
+    medir({"SQLite", kServidorDemo, [&archivo] { return std::optional(ejecutarNativo(archivo, kF5Nativo)); }}, ventanas,
+          bases, carpeta);
+
+    reloj.restart();
+    copiarEmpresa(servidor, archivo);
+    salida << "articles copied to PostgreSQL in " << milisegundos(reloj) / 1e3 << " s\n";
+    salida.flush();
+    medir(
+        {"PostgreSQL through the relay", ServidorPostgres::kNombre, [] { return std::optional<double>(); }, &servidor},
+        ventanas, bases, carpeta);
     return 0;
 }

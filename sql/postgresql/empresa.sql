@@ -21,6 +21,20 @@ CREATE INDEX IX_V_MA_ARTICULOS_IdUnidad ON V_MA_ARTICULOS (IdUnidad);
 -- The article lookup and the code search box list by description, leaving
 -- suspended articles out; the index gives that order and holds what they read.
 CREATE INDEX IX_V_MA_ARTICULOS_Descripcion ON V_MA_ARTICULOS (Descripcion, Suspendido, IdArticulo);
+-- They also look for a text anywhere in the description or the code: trigram
+-- indexes (pg_trgm, shipped with PostgreSQL) of both, folded as LIKE compares,
+-- lead them to the articles that may hold it. Without the extension, or the
+-- right to create it, the searches read the whole table instead.
+DO $$
+BEGIN
+    CREATE EXTENSION IF NOT EXISTS pg_trgm;
+    CREATE INDEX IF NOT EXISTS IX_V_MA_ARTICULOS_Descripcion_Trigramas ON V_MA_ARTICULOS
+        USING gin (tsql_like_fold(Descripcion) COLLATE "C" gin_trgm_ops);
+    CREATE INDEX IF NOT EXISTS IX_V_MA_ARTICULOS_IdArticulo_Trigramas ON V_MA_ARTICULOS
+        USING gin (tsql_like_fold(IdArticulo) COLLATE "C" gin_trgm_ops);
+EXCEPTION WHEN OTHERS THEN
+    RAISE NOTICE 'Búsquedas de artículos sin índices de trigramas: %', SQLERRM;
+END $$;
 
 CREATE VIEW VT_MA_ARTICULOS AS
     SELECT IdArticulo, Descripcion, IdUnidad, IdFamilia, Precio, Baja, Suspendido, RutaImagen FROM V_MA_ARTICULOS;

@@ -1,6 +1,7 @@
 #include "session/VerificaConexion.h"
 
 #include "database/DB_Dll.h"
+#include "database/IndicesTrigramas.h"
 #include "database/TextoSQL.h"
 #include "platform/ProgramEnd.h"
 #include "platform/TrapErrores.h"
@@ -164,6 +165,8 @@ private:
             base.gCnn.setCommandTimeout(gSesion().gTiempoEsperaComando);
             base.gCnn.setIsolationLevel(kLecturaSinConfirmar);
         });
+        // Before the first LIKE, which on PostgreSQL needs the folding function.
+        paso([&] { (void)CrearIndicesTrigramas(base); });
     }
 
     // Step 14: what the open company database gives the session.

@@ -3,6 +3,9 @@
 #include "codesearch/ReglasBusqueda.h"
 #include "codesearch/SentenciasBusqueda.h"
 #include "platform/db/Connection.h"
+#include "platform/db/ConnectionCore.h"
+#include "platform/db/Dialect.h"
+#include "platform/db/tsql/TsqlLikePattern.h"
 #include "support/DatabaseTest.h"
 #include "support/QStringPrinter.h"
 #include "support/SqliteShell.h"
@@ -275,6 +278,54 @@ TEST_P(BusquedaProgresivaTest, ACompanyDumpedAndRestoredByTheShellSearchesAsBefo
     EXPECT_EQ(comoLaTabla(restaurada, "illo 074"), (QStringList{"T148", "T149"}));
     EXPECT_EQ(comoLaTabla(restaurada, "ancora"), QStringList{"TA-1"});
     EXPECT_EQ(comoLaTabla(restaurada, "tor-n1"), QStringList{"TOR-N1"});
+}
+
+// What LIKE lists reading the table: letters in any case and accent, the ñ
+// apart from the n, quotes, and a typed "_" and "%", which stand for any
+// character and any run as in every LIKE. On PostgreSQL a text with three
+// characters in a row is looked up in the trigram indexes of the folded
+// description and code, and a shorter one, which they cannot serve, read from
+// the table.
+TEST_P(BusquedaProgresivaTest, TheArticlesIndexesGiveWhatLikeFindsReadingTheTable)
+{
+    seed(
+        {"INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion, Suspendido) VALUES ('CAM-1', 'Camión grúa', 0), "
+         "('CAM-2', 'CAMION VOLCADOR', 0), ('PIN-1', 'Pingüino de peluche', 0), ('AÑO-1', 'Año nuevo', 0), "
+         "('ANO-2', 'Ano de goma', 0), ('ÑAN-1', 'ÑANDÚ', 0), ('NAN-1', 'nandu', 0), ('ON-1', 'Sidra O''Neill', 0), "
+         "('T3_4', 'Tuerca 3_4', 0), ('T3/4', 'Tuerca 3/4', 0), ('D50', 'Descuento 50% off', 0), "
+         "('D500', 'Descuento 500', 0), ('AGU-1', 'ÁGUILA dorada', 0), ('CAB-1', 'cable TIPO taller', 0)"});
+    db::Engine& motor = conexion.core()->requireEngine("prueba");
+    if (!onSqlite()) {
+        // Nothing else may lead the search: no scan, nor the index that lists by description.
+        motor.run("DROP INDEX IX_V_MA_ARTICULOS_Descripcion");
+        for (const char* plan : {"enable_seqscan", "enable_indexscan", "enable_indexonlyscan"})
+            motor.run(QString("SET %1 = off").arg(plan));
+        const QString sentencia = SentenciasBusqueda::Busqueda(config, "camion", {});
+        QStringList pasos;
+        for (const QVector<Variant>& paso :
+             motor.run("EXPLAIN " + motor.dialect().translate(sentencia, kCompany)[0]).rows)
+            pasos << paso.value(0).textOrEmpty();
+        EXPECT_TRUE(pasos.join('\n').contains("Bitmap Index Scan on ix_v_ma_articulos_descripcion_trigramas"))
+            << pasos.join('\n').toStdString();
+    }
+    std::vector<std::pair<QString, QString>> articulos;
+    for (const QVector<Variant>& fila :
+         motor.run("SELECT IdArticulo, Descripcion FROM V_MA_ARTICULOS WHERE Suspendido = 0").rows)
+        articulos.emplace_back(fila.value(0).textOrEmpty(), fila.value(1).textOrEmpty());
+    const QStringList textos{"camion", "CAMIÓN GRÚA", "Grua",       "pinguino",   "PINGÜ", "año",  "ano",
+                             "ñandu",  "NANDU",       "o'neill",    "tuerca 3_4", "3_4",   "ÁGUI", "águila",
+                             "á",      "Ü",           "cuento 50%", "CaBlE tipo", "zzz"};
+    for (const QString& texto : textos) {
+        const db::TsqlLikePattern like("%" + SentenciasBusqueda::Patron(texto) + "%");
+        QStringList coinciden;
+        for (const auto& [codigo, descripcion] : articulos) {
+            if (like.matchesUtf8(codigo.toStdString()) || like.matchesUtf8(descripcion.toStdString()))
+                coinciden << codigo;
+        }
+        std::ranges::sort(coinciden);
+        BusquedaProgresiva nueva;
+        EXPECT_EQ(buscar(nueva, texto).codigos, coinciden) << '"' << texto.toStdString() << '"';
+    }
 }
 
 ON_EVERY_ENGINE(BusquedaProgresivaTest);

@@ -276,6 +276,31 @@ TEST_P(VerificaConexionTest, ACompanyWithoutItsSettingsTableIsReportedOnceAndSta
     EXPECT_EQ(contar("Control_Acceso", "Usuario = 'ANA'"), 1) << "the start-up went on";
 }
 
+// A company on PostgreSQL made before its searches had trigram indexes: the
+// first sign-in makes the folding function, which the user's menu entry is
+// already read with, and the indexes; the next sign-in finds them.
+TEST_P(VerificaConexionTest, ACompanyOnPostgresqlGetsItsTrigramIndexesAtItsFirstSignIn)
+{
+    if (onSqlite()) GTEST_SKIP() << "the indexes are PostgreSQL's";
+    seedNative({"DROP INDEX ix_v_ma_articulos_descripcion_trigramas",
+                "DROP INDEX ix_v_ma_articulos_idarticulo_trigramas", "DROP FUNCTION tsql_like_fold(text)"},
+               kCompany, kServer);
+    const QString indices =
+        "relname IN ('ix_v_ma_articulos_descripcion_trigramas', 'ix_v_ma_articulos_idarticulo_trigramas')";
+    const auto identidades = [&] {
+        return read("SELECT SUM(CAST(oid AS integer)) FROM pg_class WHERE " + indices).Fields(0).Value().textOrEmpty();
+    };
+    iniciar(lineaDeMenu("EMPRESA", "Secreto"));
+    EXPECT_TRUE(operador->boxes().isEmpty());
+    EXPECT_EQ(contar("pg_class", indices), 2);
+    EXPECT_EQ(contar("pg_proc", "proname = 'tsql_like_fold'"), 1);
+    const QString hechos = identidades();
+
+    resetSharedObjects();
+    iniciar(lineaDeMenu("EMPRESA", "Secreto"));
+    EXPECT_EQ(identidades(), hechos) << "the same indexes, not made again";
+}
+
 ON_EVERY_ENGINE(VerificaConexionTest);
 
 // Start-ups against files of a SQLite server.

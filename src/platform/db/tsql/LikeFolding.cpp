@@ -25,7 +25,9 @@ char16_t withoutAccent(char16_t c)
 char16_t fold(char16_t c)
 {
     const char16_t lower = QChar(c).toCaseFolded().unicode();
-    return kAccentedFirst <= lower && lower < kAccentedLimit ? withoutAccent(lower) : lower;
+    if (lower < kAccentedFirst || lower >= kAccentedLimit) return lower;
+    // The letter under the accent may be a capital: "İ" has no lower case of its own, its "I" has.
+    return QChar(withoutAccent(lower)).toCaseFolded().unicode();
 }
 
 using FoldTable = std::array<char16_t, kTableSize>;

@@ -1,5 +1,6 @@
 #include "platform/db/tsql/PostgresDialect.h"
 
+#include "platform/db/tsql/LikeFolding.h"
 #include "platform/db/tsql/TsqlConcatenation.h"
 #include "platform/db/tsql/TsqlLikePattern.h"
 #include "platform/db/tsql/TsqlTableDefinitions.h"
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 
 namespace db {
 
@@ -34,6 +36,15 @@ TokenList PostgresDialect::comparedLiteral(const SqlToken& literal) const
 QString PostgresDialect::quotedName(const QString& name) const { return TsqlDialect::quotedName(name.toLower()); }
 
 namespace {
+
+// Latin-1 and Latin Extended-A: where LikeFolding takes accents off.
+constexpr char32_t kLatinFirst = 0x80;
+constexpr char32_t kLatinLimit = 0x180;
+// What a trigram index looks up: runs of three characters.
+constexpr int kTrigram = 3;
+// translate looks each character of a text up in its list from the start:
+// the blank, digits and letters that the suite's texts use most come first.
+constexpr char kFrequent[] = " aeoirnsltcdumpbgvyhfqjzxkwAEOIRNSLTCDUMPBGVYHFQJZXKW0123456789";
 
 // SQL Server's type names in table definitions, as PostgreSQL spells them.
 const QHash<QString, QString>& ddlTypes()
@@ -133,8 +144,10 @@ bool continuesExpression(const TokenList& statement, int i)
 }
 
 struct LiteralPattern {
-    int last;            // the pattern's literal, or the escape character's
-    QString expression;  // as a regular expression
+    int last;                       // the pattern's literal, or the escape character's
+    QString expression;             // as a regular expression
+    std::optional<QString> folded;  // as a LIKE pattern over folded text, when LIKE can say it
+    int longestRun;                 // the most characters in a row that stand for one each
 };
 
 // The pattern after the LIKE at `like` when it is one literal, with an
@@ -154,7 +167,51 @@ std::optional<LiteralPattern> literalPattern(const TokenList& statement, int lik
         last = character;
     }
     if (continuesExpression(statement, statement.nextSignificant(last + 1))) return std::nullopt;
-    return LiteralPattern{last, TsqlLikePattern(statement[pattern].literalValue(), escape).regularExpression()};
+    const TsqlLikePattern likePattern(statement[pattern].literalValue(), escape);
+    return LiteralPattern{last, likePattern.regularExpression(), likePattern.foldedLikePattern(),
+                          likePattern.longestRun()};
+}
+
+// Words after which a column name is a whole operand: nothing before it binds to it.
+bool opensOperand(const SqlToken& token)
+{
+    static const QStringList words{"WHERE", "AND", "OR", "NOT", "ON", "WHEN", "THEN", "ELSE", "HAVING", "SELECT"};
+    if (token.kind == SqlToken::Kind::Symbol) return token.isSymbol(u"(") || token.isSymbol(u",");
+    return token.kind == SqlToken::Kind::Word && words.contains(token.text, Qt::CaseInsensitive);
+}
+
+// The column (a, t.a, "a") that ends at `last` when it is the whole operand
+// there: the positions of its first and last tokens.
+std::optional<std::pair<int, int>> columnOperand(const TokenList& statement, int last)
+{
+    if (last < 0 || !statement[last].isName() || opensOperand(statement[last])) return std::nullopt;
+    int first = last;
+    while (first >= 2 && statement[first - 1].isSymbol(u".") && statement[first - 2].isName()) first -= 2;
+    const int before = statement.previousSignificant(first);
+    if (before >= 0 && !opensOperand(statement[before])) return std::nullopt;
+    return std::pair{first, last};
+}
+
+// Whether a trigram index on the folded column can serve the pattern: it
+// must hold a trigram, and LIKE must be able to say it.
+bool servedByTrigrams(const LiteralPattern& pattern) { return pattern.folded && pattern.longestRun >= kTrigram; }
+
+// "(column COLLATE exacta ~* 'regex' AND TSQL_LIKE_FOLD(column) COLLATE "C"
+// LIKE 'folded')": the index on the folded column serves the second, and a
+// scan tests the first before it, at a fraction of the folding's cost.
+TokenList bothMatches(const TokenList& column, const LiteralPattern& pattern)
+{
+    TokenList matches{SqlToken::symbol("(")};
+    matches.append(column);
+    matches.append(collated(PostgresSearchCollation));
+    matches.append({SqlToken::blank(), SqlToken::symbol("~*"), SqlToken::blank(), SqlToken::literal(pattern.expression),
+                    SqlToken::blank(), SqlToken::word("AND"), SqlToken::blank(),
+                    SqlToken::word(PostgresLikeFoldFunction), SqlToken::symbol("(")});
+    matches.append(column);
+    matches.append({SqlToken::symbol(")"), SqlToken::blank(), SqlToken::word("COLLATE"), SqlToken::blank(),
+                    SqlToken{SqlToken::Kind::QuotedName, "\"C\""}, SqlToken::blank(), SqlToken::word("LIKE"),
+                    SqlToken::blank(), SqlToken::literal(*pattern.folded), SqlToken::symbol(")")});
+    return matches;
 }
 
 void matchPatternsWithoutCase(TokenList& statement)
@@ -165,7 +222,15 @@ void matchPatternsWithoutCase(TokenList& statement)
         const int previous = statement.previousSignificant(i);
         const bool negated = previous >= 0 && statement[previous].isWord(u"NOT");
         const int first = negated ? previous : i;
-        if (const auto pattern = literalPattern(statement, i)) {
+        const auto pattern = literalPattern(statement, i);
+        const auto column = columnOperand(statement, previous);
+        if (pattern && servedByTrigrams(*pattern) && column && !negated) {
+            const TokenList matches = bothMatches(statement.slice(column->first, column->second + 1), *pattern);
+            statement.replace(column->first, pattern->last + 1, matches);
+            i = column->first + matches.size() - 1;
+            continue;
+        }
+        if (pattern) {
             statement.replace(
                 first, pattern->last + 1,
                 {SqlToken::symbol(negated ? "!~*" : "~*"), SqlToken::blank(), SqlToken::literal(pattern->expression)});
@@ -184,6 +249,24 @@ void PostgresDialect::adaptToEngine(TokenList& statement) const
     if (definesTables(statement)) adaptColumnTypes(statement);
     trimComputedOperands(statement, renamedFunctions());
     matchPatternsWithoutCase(statement);
+}
+
+QString postgresLikeFoldDefinition()
+{
+    QString accented = QString::fromLatin1(kFrequent);
+    QString folded = accented.toLower();
+    for (char32_t c = kLatinFirst; c < kLatinLimit; ++c) {
+        if (likeFolded(c) == c) continue;
+        accented += QChar(static_cast<char16_t>(c));
+        folded += QChar(static_cast<char16_t>(likeFolded(c)));
+    }
+    // An ASCII text only needs lower.
+    return QStringLiteral(
+               "CREATE FUNCTION tsql_like_fold(t text) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE\n"
+               "    AS $$ SELECT CASE WHEN octet_length(t) = char_length(t) THEN lower(t COLLATE \"und-x-icu\")\n"
+               "                      ELSE lower(translate(t, '%1',\n"
+               "                                               '%2') COLLATE \"und-x-icu\") END $$")
+        .arg(accented, folded);
 }
 
 std::unique_ptr<Dialect> makePostgresDialect() { return std::make_unique<PostgresDialect>(); }

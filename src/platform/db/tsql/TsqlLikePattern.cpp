@@ -14,6 +14,7 @@ namespace {
 // Characters that mean something in a regular expression, outside a bracket and inside one.
 const QString kRegexSpecial = QStringLiteral("\\^$.|?*+()[]{}");
 const QString kBracketSpecial = QStringLiteral("\\^-[]");
+const QString kLikeSpecial = QStringLiteral("\\%_");
 // A set that holds no character matches nothing, and so does the whole pattern.
 const QString kNeverMatches = QStringLiteral("(?!)");
 
@@ -234,6 +235,41 @@ QString TsqlLikePattern::Element::regularExpression() const
     }
     if (members.isEmpty()) return negated ? QStringLiteral(".") : kNeverMatches;
     return u'[' + QString(negated ? "^" : "") + members + u']';
+}
+
+std::optional<char32_t> TsqlLikePattern::Element::single() const
+{
+    if (kind == Kind::Literal) return literal;
+    if (kind == Kind::Set && !negated && ranges.size() == 1 && ranges[0].low == ranges[0].high) return ranges[0].low;
+    return std::nullopt;
+}
+
+std::optional<QString> TsqlLikePattern::foldedLikePattern() const
+{
+    QString pattern;
+    for (const Element& element : elements_) {
+        if (element.kind == Element::Kind::AnyRun) {
+            pattern += u'%';
+        } else if (element.kind == Element::Kind::AnyOne) {
+            pattern += u'_';
+        } else if (const std::optional<char32_t> c = element.single()) {
+            pattern += escaped(*c, kLikeSpecial);
+        } else {
+            return std::nullopt;
+        }
+    }
+    return pattern;
+}
+
+int TsqlLikePattern::longestRun() const
+{
+    int longest = 0;
+    int run = 0;
+    for (const Element& element : elements_) {
+        run = element.single() ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
 }
 
 QString TsqlLikePattern::regularExpression() const

@@ -22,6 +22,14 @@ public:
     // The same match as an anchored regular expression of PostgreSQL's
     // (advanced) kind, letters in lower case, for a case-insensitive operator.
     QString regularExpression() const;
+    // The same match as a LIKE pattern of PostgreSQL over folded text: letters
+    // folded, and "%", "_" and "\" that stand for themselves escaped by "\".
+    // Nothing when the pattern holds a set of more than one character, which
+    // LIKE cannot say.
+    std::optional<QString> foldedLikePattern() const;
+    // The most characters in a row that stand for one character each, as a
+    // trigram index looks them up.
+    int longestRun() const;
 
 private:
     struct Range {
@@ -36,6 +44,8 @@ private:
 
         bool matches(char32_t folded) const;
         QString regularExpression() const;
+        // The one character, folded, that a literal or a set of one stands for.
+        std::optional<char32_t> single() const;
     };
 
     // A pattern of only % and plain characters, as the program's searches are:

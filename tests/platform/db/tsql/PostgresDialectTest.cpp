@@ -80,18 +80,37 @@ TEST(PostgresDialect, ColumnsAndOtherFunctionsComparedWithALiteralStayBare)
 
 TEST(PostgresDialect, LikeWithALiteralPatternBecomesACaseInsensitiveRegularExpression)
 {
+    EXPECT_EQ(postgres("SELECT a FROM T WHERE (LTRIM(TA_MENU.Proceso) LIKE '%P:\\QBM\\%') AND LTRIM(b) like "
+                       "'B''MX_[0-9]' ESCAPE '!'"),
+              "SELECT a FROM T WHERE (LTRIM(TA_MENU.Proceso) COLLATE exacta ~* '^.*p:\\\\qbm\\\\.*$') AND LTRIM(b) "
+              "COLLATE exacta ~* '^b''mx.[0-9]$'");
+    EXPECT_EQ(postgres("SELECT a FROM T WHERE RTRIM(b) LIKE '10!%%' ESCAPE '!'"),
+              "SELECT a FROM T WHERE RTRIM(b) COLLATE exacta ~* '^10%.*$'");
+}
+
+// A trigram index of the folded column serves the folded LIKE; a scan tests
+// the regular expression before it.
+TEST(PostgresDialect, AColumnMatchedByAPatternWithATrigramIsAlsoComparedFolded)
+{
     EXPECT_EQ(postgres("SELECT top 1000 V_MA_ARTICULOS.DESCRIPCION,V_MA_ARTICULOS.IDARTICULO FROM V_MA_ARTICULOS "
                        "with(nolock)   WHERE "
                        "V_MA_ARTICULOS.DESCRIPCION LIKE '%bmx%' "),
               "SELECT V_MA_ARTICULOS.DESCRIPCION,V_MA_ARTICULOS.IDARTICULO FROM V_MA_ARTICULOS   WHERE "
-              "V_MA_ARTICULOS.DESCRIPCION COLLATE exacta ~* '^.*bmx.*$' LIMIT 1000");
-    EXPECT_EQ(postgres("SELECT a FROM T WHERE (TA_MENU.Proceso LIKE '%P:\\QBM\\%') AND LTRIM(b) like 'B''MX_[0-9]' "
-                       "ESCAPE '!'"),
-              "SELECT a FROM T WHERE (TA_MENU.Proceso COLLATE exacta ~* '^.*p:\\\\qbm\\\\.*$') AND LTRIM(b) COLLATE "
-              "exacta ~* "
-              "'^b''mx.[0-9]$'");
-    EXPECT_EQ(postgres("SELECT a FROM T WHERE b LIKE '10!%%' ESCAPE '!'"),
-              "SELECT a FROM T WHERE b COLLATE exacta ~* '^10%.*$'");
+              "(V_MA_ARTICULOS.DESCRIPCION COLLATE exacta ~* '^.*bmx.*$' AND "
+              "TSQL_LIKE_FOLD(V_MA_ARTICULOS.DESCRIPCION) COLLATE \"C\" LIKE '%bmx%') LIMIT 1000");
+    EXPECT_EQ(postgres("SELECT a FROM T WHERE (TA_MENU.Proceso LIKE '%P:\\QBM\\%' or [Cod] LIKE 'x[_]1!%' ESCAPE '!') "
+                       "AND NOT b LIKE 'Ó''N%'"),
+              "SELECT a FROM T WHERE ((TA_MENU.Proceso COLLATE exacta ~* '^.*p:\\\\qbm\\\\.*$' AND "
+              "TSQL_LIKE_FOLD(TA_MENU.Proceso) COLLATE \"C\" LIKE '%p:\\\\qbm\\\\%') or (\"cod\" COLLATE exacta ~* "
+              "'^x[_]1%$' AND TSQL_LIKE_FOLD(\"cod\") COLLATE \"C\" LIKE 'x\\_1\\%')) AND NOT (b COLLATE exacta ~* "
+              "'^[oòóôõöōŏő]''[nńņň].*$' AND TSQL_LIKE_FOLD(b) COLLATE \"C\" LIKE 'o''n%')");
+}
+
+TEST(PostgresDialect, WithoutATrigramASetOrAColumnTheRegularExpressionStays)
+{
+    EXPECT_EQ(postgres("SELECT a FROM T WHERE c LIKE 'p[ab]x' AND d + e LIKE 'qrs' AND f LIKE '%ab%'"),
+              "SELECT a FROM T WHERE c COLLATE exacta ~* '^p[ab]x$' AND TSQL_ADD(d, e) COLLATE exacta ~* "
+              "'^q[rŕŗř][sśŝşš]$' AND f COLLATE exacta ~* '^.*[aàáâãäåāăą]b.*$'");
 }
 
 TEST(PostgresDialect, NotLikeBecomesTheNegatedMatch)

@@ -1,4 +1,7 @@
+#include "esquema/GuionEsquema.h"
 #include "platform/db/Connection.h"
+#include "platform/db/tsql/LikeFolding.h"
+#include "platform/db/tsql/PostgresDialect.h"
 #include "support/DatabaseTest.h"
 #include "support/QStringPrinter.h"
 
@@ -125,6 +128,23 @@ TEST_P(TsqlFunctionsTest, APatternInEitherOfTwoColumnsKeepsTheMeaningOfOr)
     };
     EXPECT_EQ(units("(Descripcion LIKE '%AZUCAR%' OR IdUnidad LIKE '%az%')"), QStringList({"AZ", "XY"}));
     EXPECT_EQ(units("NOT (Descripcion LIKE '%AZUCAR%' OR IdUnidad LIKE '%az%')"), QStringList({"QQ", "UN"}));
+}
+
+TEST(TsqlFunctions, CompatSqlDefinesTheFoldingFunctionAsTheProgramDoes)
+{
+    EXPECT_TRUE(GuionEsquema("compat.sql", kEsquemaPostgresql).contains(db::postgresLikeFoldDefinition() + ';'));
+}
+
+// Every character of Latin-1 and Latin Extended-A, where LIKE takes accents
+// off, but the controls and the quote, which a literal doubles.
+TEST_P(TsqlFunctionsTest, TsqlLikeFoldFoldsEveryLatinLetterAsLikeDoes)
+{
+    if (onSqlite()) GTEST_SKIP() << "SQLite folds in the program's own LIKE";
+    QString letras;
+    for (char16_t c = u' '; c < 0x180; ++c) {
+        if (c != u'\'' && (c < 0x7F || c > 0x9F)) letras += QChar(c);
+    }
+    EXPECT_EQ(text("TSQL_LIKE_FOLD('" + letras + "')"), db::likeFoldedText(letras));
 }
 
 ON_EVERY_ENGINE(TsqlFunctionsTest);

@@ -55,6 +55,7 @@ TEST(TsqlLikePattern, LettersMatchInEitherCaseAndWithOrWithoutAccents)
     EXPECT_TRUE(like("é", "[a-f]"));
     EXPECT_FALSE(like("año", "ano")) << "the ñ is a letter of its own";
     EXPECT_TRUE(like("AÑO", "año"));
+    EXPECT_TRUE(like("İZMİR", "izmir")) << "a capital with no lower case of its own";
 }
 
 TEST(TsqlLikePattern, Utf8TextMatchesAsItsCharacters)
@@ -108,7 +109,7 @@ TEST(TsqlLikePattern, AsARegularExpressionWildcardsBecomeDotsAndItIsAnchored)
 
 TEST(TsqlLikePattern, AsARegularExpressionALetterTakesItsAccentedFormsButTheEnyeStaysItself)
 {
-    EXPECT_EQ(regex("PÍÑA%"), QString::fromUtf8("^p[iìíîïĩīĭį]ñ[aàáâãäåāăą].*$"));
+    EXPECT_EQ(regex("PÍÑA%"), QString::fromUtf8("^p[iìíîïĩīĭįİ]ñ[aàáâãäåāăą].*$"));
 }
 
 TEST(TsqlLikePattern, AsARegularExpressionSetsStayAndOtherSymbolsAreLiteral)
@@ -127,4 +128,36 @@ TEST(TsqlLikePattern, AsARegularExpressionASetOfNothingNeverMatches)
     EXPECT_EQ(regex("b[]").toStdString(), "^b(?!)$");
     EXPECT_EQ(regex("b[z-b]").toStdString(), "^b(?!)$");
     EXPECT_EQ(regex("b[^]").toStdString(), "^b.$");
+}
+
+namespace {
+
+std::optional<QString> folded(const QString& pattern, std::optional<QChar> escape = std::nullopt)
+{
+    return TsqlLikePattern(pattern, escape).foldedLikePattern();
+}
+
+}  // namespace
+
+TEST(TsqlLikePattern, AsAFoldedLikePatternLettersAreFoldedAndWhatStandsForItselfIsEscaped)
+{
+    EXPECT_EQ(folded("%CAMIÓN_Año%"), QString::fromUtf8("%camion_año%"));
+    EXPECT_EQ(folded("50[%] [_]x[Á]\\"), "50\\% \\_xa\\\\");
+    EXPECT_EQ(folded("10#%#_", u'#'), "10\\%\\_");
+    EXPECT_EQ(folded("O'Neill"), "o'neill");
+}
+
+TEST(TsqlLikePattern, AsAFoldedLikePatternASetOfSeveralCharactersCannotBeSaid)
+{
+    EXPECT_FALSE(folded("%[a-z]%"));
+    EXPECT_FALSE(folded("[ab]"));
+    EXPECT_FALSE(folded("[^a]"));
+    EXPECT_FALSE(folded("b[]"));
+}
+
+TEST(TsqlLikePattern, TheLongestRunCountsWhatStandsForOneCharacterEach)
+{
+    EXPECT_EQ(TsqlLikePattern("%ab%cde_f%").longestRun(), 3);
+    EXPECT_EQ(TsqlLikePattern("a[_]b[c-d]e").longestRun(), 3);
+    EXPECT_EQ(TsqlLikePattern("%").longestRun(), 0);
 }

@@ -412,8 +412,8 @@ void medirEnPostgres(const ServidorPostgres& servidor)
            << kArticulosPostgres << " articles, two points of sale on the server\n";
     salida << "generic save from the window, copied:       " << ventana.tiempo.reloj << " s ("
            << ventana.tiempo.procesador << " s of processor), " << QString::number(1000 * porArticulo, 'f', 2)
-           << " ms and " << QString::number(double(ventana.idasYVueltas) / kArticulosPostgres, 'f', 1)
-           << " round trips per article; for " << kArticulos << " articles about "
+           << " ms and " << QString::number(double(ventana.idasYVueltas) / kArticulosPostgres, 'f', 3)
+           << " round trips per article (" << ventana.idasYVueltas << " in all); for " << kArticulos << " articles about "
            << QString::number(porArticulo * kArticulos / 60, 'f', 1) << " min\n";
     salida << "set-based: one INSERT ... SELECT in the company and in each point of sale: " << conjunto.tiempo.reloj
            << " s, " << conjunto.idasYVueltas << " round trips\n";

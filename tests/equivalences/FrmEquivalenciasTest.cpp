@@ -5,6 +5,7 @@
 #include "lookups/ConsultaCampos.h"
 #include "lookups/Dll_Display.h"
 #include "lookups/Lbf_CtrlDisplay.h"
+#include "lookups/LineaCartel.h"
 #include "lookups/Lib_FrmCons3.h"
 #include "lookups/ModeloConsulta.h"
 #include "platform/db/Connection.h"
@@ -26,6 +27,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QProgressBar>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -718,13 +720,23 @@ TEST_F(FrmEquivalenciasTest, TheGenericSaveCanBeCancelledKeepingWhatItWrote)
     typeAndConfirm("KG");
     typeAndConfirm("GR");
     typeAndConfirm("1000");
+    QString progreso;
+    bool barraVisible = false;
     replicas->actAt = 2;
-    replicas->action = [] {
-        if (Lbf_CtrlDisplay* banner = openBanner()) banner->CmdDisplayCancelar->click();
+    replicas->action = [&] {
+        Lbf_CtrlDisplay* banner = openBanner();
+        if (!banner) return;
+        progreso = banner->LblCtrol[0]->text() + " | " + banner->LblCtrol[1]->text();
+        barraVisible = banner->BarraAvance->isVisible() && banner->BarraAvance->value() > 0;
+        saveScreenshot(*banner, "cartel-n-de-N.png");
+        banner->CmdDisplayCancelar->click();
     };
     operador->answer(vb::vbYes);
     operador->answer(vb::vbYes);
     press(Qt::Key_F2);
+
+    EXPECT_EQ(progreso, "Harina | 1 de 6") << "the first stretch shown while the second is written";
+    EXPECT_TRUE(barraVisible);
 
     EXPECT_EQ(operador->boxes().last().prompt, "-Desea cancelar la grabacion?.");
     EXPECT_EQ(operador->boxes().last().title, "Atención");

@@ -115,3 +115,17 @@ long ServidorPostgres::contar(const QString& base, const QString& consulta) cons
         return 0;
     }
 }
+
+void ServidorPostgres::copiarEmpresaDemo(const QString& archivo, const QString& nombre, long articulos) const
+{
+    static const QStringList columnasArticulos{"IdArticulo", "Descripcion", "IdUnidad",  "IdFamilia",
+                                               "Precio",     "Baja",        "Suspendido"};
+    static const QStringList columnasAjustes{"GRUPO", "CLAVE", "VALOR", "VALORAUX", "PoliticaNegocio"};
+    crearEmpresa(nombre);
+    sqlite3* origen = abrirSqlite(archivo, SQLITE_OPEN_READONLY);
+    copiarDeSqlite(origen, "V_MA_ARTICULOS", columnasArticulos, nombre);
+    copiarDeSqlite(origen, "TA_CONFIGURACION", columnasAjustes, nombre);
+    sqlite3_close(origen);
+    exigir(contar(nombre, "SELECT COUNT(*) FROM V_MA_ARTICULOS") == articulos,
+           "the articles were not all copied to PostgreSQL");
+}

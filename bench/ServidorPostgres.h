@@ -33,6 +33,10 @@ public:
     // The columns of a table of a SQLite database, written into the same
     // table of a database of the cluster.
     void copiarDeSqlite(sqlite3* origen, const QString& tabla, const QStringList& columnas, const QString& base) const;
+    // The demo company's articles and the settings the search box and the
+    // lookups read, copied from its SQLite file to a new company `nombre`,
+    // which must then hold `articulos` articles.
+    void copiarEmpresaDemo(const QString& archivo, const QString& nombre, long articulos) const;
     long idasYVueltas() const { return relay_->idasYVueltas(); }
 
 private:

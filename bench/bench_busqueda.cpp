@@ -63,11 +63,6 @@ const QString kNada = QStringLiteral("~nada~");
 // Typed before opening the article lookup: a number one description holds.
 const QString kConsultado = QStringLiteral("123456");
 
-// The columns of the articles and the settings the box and the lookup read.
-const QStringList kColumnasArticulos{"IdArticulo", "Descripcion", "IdUnidad",  "IdFamilia",
-                                     "Precio",     "Baja",        "Suspendido"};
-const QStringList kColumnasAjustes{"GRUPO", "CLAVE", "VALOR", "VALORAUX", "PoliticaNegocio"};
-
 struct Medida {
     QString texto;
     double cajaMs;
@@ -275,18 +270,6 @@ void medirCaja(const Motor& motor, VentanaMedida& ventanas, const QString& carpe
     salida.flush();
 }
 
-// The demo's articles and settings, copied to a company of the cluster.
-void copiarEmpresa(const ServidorPostgres& servidor, const QString& archivo)
-{
-    servidor.crearEmpresa(kEmpresaDemo);
-    sqlite3* origen = abrirSqlite(archivo, SQLITE_OPEN_READONLY);
-    servidor.copiarDeSqlite(origen, "V_MA_ARTICULOS", kColumnasArticulos, kEmpresaDemo);
-    servidor.copiarDeSqlite(origen, "TA_CONFIGURACION", kColumnasAjustes, kEmpresaDemo);
-    exigir(servidor.contar(kEmpresaDemo, "SELECT COUNT(*) FROM V_MA_ARTICULOS") == kArticulos,
-           "the articles were not all copied to PostgreSQL");
-    sqlite3_close(origen);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -324,7 +307,7 @@ int main(int argc, char* argv[])
     sqlite3_close(base);
 
     creacion.restart();
-    copiarEmpresa(servidor, archivo);
+    servidor.copiarEmpresaDemo(archivo, kEmpresaDemo, kArticulos);
     salida << "articles copied to PostgreSQL in " << milisegundos(creacion) / 1e3 << " s\n";
     salida.flush();
     const auto leerPostgres = [&servidor](const QString& sentencia) {

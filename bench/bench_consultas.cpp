@@ -55,10 +55,6 @@ constexpr char kLlenado[] =
 constexpr char kF5Nativo[] =
     "SELECT DESCRIPCION,IDARTICULO FROM VT_MA_ARTICULOS WHERE (SUSPENDIDO = 0) and (DESCRIPCION like '%zzqxw%') "
     "ORDER BY DESCRIPCION LIMIT 1000";
-// The columns of the articles and the settings the lookups read.
-const QStringList kColumnasArticulos{"IdArticulo", "Descripcion", "IdUnidad",  "IdFamilia",
-                                     "Precio",     "Baja",        "Suspendido"};
-const QStringList kColumnasAjustes{"GRUPO", "CLAVE", "VALOR", "VALORAUX", "PoliticaNegocio"};
 
 double milisegundos(const QElapsedTimer& reloj) { return reloj.nsecsElapsed() / 1e6; }
 
@@ -272,18 +268,6 @@ void medir(const Motor& motor, Medidor& ventanas, BasesDeDatos& bases, const QSt
     salida.flush();
 }
 
-// The demo's articles and settings, copied to a company of the cluster.
-void copiarEmpresa(const ServidorPostgres& servidor, const QString& archivo)
-{
-    servidor.crearEmpresa(kEmpresaDemo);
-    sqlite3* origen = abrirSqlite(archivo, SQLITE_OPEN_READONLY);
-    servidor.copiarDeSqlite(origen, "V_MA_ARTICULOS", kColumnasArticulos, kEmpresaDemo);
-    servidor.copiarDeSqlite(origen, "TA_CONFIGURACION", kColumnasAjustes, kEmpresaDemo);
-    exigir(servidor.contar(kEmpresaDemo, "SELECT COUNT(*) FROM V_MA_ARTICULOS") == kArticulos,
-           "the articles were not all copied to PostgreSQL");
-    sqlite3_close(origen);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -313,7 +297,7 @@ int main(int argc, char* argv[])
           bases, carpeta);
 
     reloj.restart();
-    copiarEmpresa(servidor, archivo);
+    servidor.copiarEmpresaDemo(archivo, kEmpresaDemo, kArticulos);
     salida << "articles copied to PostgreSQL in " << milisegundos(reloj) / 1e3 << " s\n";
     salida.flush();
     medir(

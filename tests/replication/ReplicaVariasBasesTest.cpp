@@ -113,6 +113,7 @@ TEST_P(ReplicaVariasBasesTest, AGenericSaveWithAPointOfSaleStoppedHalfWayKeepsTh
     // time, with two thirds of the save or more still to come.
     constexpr int kArticulos = 3 * Dll_Display::kPasosEntreEventos;
     FrmEquivalencias ventana(gBaseDatos(), Service<Replicacion>::get());
+    ventana.FijarArticulosPorTramo(1);  // so that the server can go between articles
     prepararGenerica(ventana, kArticulos);
     bool parado = false;
     int pasadas = 0;
@@ -230,6 +231,31 @@ TEST_P(ReplicaVariasBasesTest, ATargetThatRefusesARowIsRecordedAndTheOthersAreSe
     EXPECT_EQ(pendientes("0001"), 0);
     EXPECT_TRUE(marcaPendiente("0002"));
     EXPECT_FALSE(marcaPendiente("0001"));
+}
+
+TEST_P(ReplicaVariasBasesTest, ATargetThatRefusesAStretchKeepsAllOfItPendingAndEnviarDeliversItOnce)
+{
+    seedNative({"CREATE FUNCTION rechazar() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                "IF NEW.idarticulo = 'ART102' THEN RAISE EXCEPTION 'articulo rechazado'; END IF; RETURN NEW; END $$",
+                "CREATE TRIGGER rechazo BEFORE INSERT ON s_ta_equiv FOR EACH ROW EXECUTE FUNCTION rechazar()"},
+               kNorte, kPostgres);
+    constexpr int kArticulos = 5;
+    FrmEquivalencias ventana(gBaseDatos(), Service<Replicacion>::get());
+    prepararGenerica(ventana, kArticulos);
+    operador->answer(vb::vbYes);
+    operador->answer(vb::vbOK);
+    ventana.UtilVex1_Click("GRABAR");
+
+    EXPECT_EQ(equivalencias(kCompany, kServer).size(), kArticulos);
+    EXPECT_EQ(equivalencias(kCentro, kPuntos).size(), kArticulos) << "the other targets took the stretch";
+    EXPECT_TRUE(equivalencias(kNorte, kPostgres).isEmpty()) << "one refused row takes its whole stretch back";
+    EXPECT_EQ(pendientes("0002"), kArticulos);
+
+    seedNative({"DROP TRIGGER rechazo ON s_ta_equiv"}, kNorte, kPostgres);
+    EXPECT_EQ(Service<Replicacion>::get().ReintentarPendientes(), 0);
+    esperarIgualesALaEmpresa();
+    EXPECT_EQ(Service<Replicacion>::get().ReintentarPendientes(), 0) << "nothing is sent twice";
+    EXPECT_EQ(equivalencias(kNorte, kPostgres).size(), kArticulos);
 }
 
 // Once, the company on SQLite; named after the cluster it needs beside it,

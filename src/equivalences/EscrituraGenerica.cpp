@@ -12,14 +12,6 @@ namespace {
 
 const QString kSinFilas = "SELECT * FROM S_TA_EQUIV WHERE 1 = 0";
 
-// "(?, ?, ?)" for `cuantos` values.
-QString marcas(qsizetype cuantos)
-{
-    QString lista = "(";
-    for (qsizetype i = 0; i < cuantos; ++i) lista += i == 0 ? "?" : ", ?";
-    return lista + ")";
-}
-
 QVector<Variant> valores(const QStringList& textos)
 {
     QVector<Variant> lista;
@@ -78,7 +70,7 @@ std::optional<std::pair<QString, QString>> EscrituraGenerica::rangoDe(const QStr
 {
     long ignoradas = 0;
     db::Recordset extremos = base_.gCnn.Execute(
-        "SELECT MIN(IDARTICULO), MAX(IDARTICULO) FROM V_MA_ARTICULOS WHERE IDARTICULO IN " + marcas(articulos.size()),
+        "SELECT MIN(IDARTICULO), MAX(IDARTICULO) FROM V_MA_ARTICULOS WHERE IDARTICULO IN " + db::Connection::markerList(articulos.size()),
         valores(articulos), ignoradas);
     if (extremos.Eof() || extremos.Fields(0).Value().isNull()) return std::nullopt;
     return std::pair{extremos.Fields(0).Value().textOrEmpty(), extremos.Fields(1).Value().textOrEmpty()};
@@ -89,7 +81,7 @@ long EscrituraGenerica::cambiarFilas(const QStringList& articulos, const std::pa
     long cambiadas = 0;
     base_.gCnn.Execute("UPDATE S_TA_EQUIV SET COEFICIENTE = ?, PARATODOS = 1 WHERE IDUNIDAD = ? AND IDUNIDAD_EQUIV = ? "
                        "AND IDARTICULO BETWEEN ? AND ? AND IDARTICULO IN "
-                           + marcas(articulos.size()),
+                           + db::Connection::markerList(articulos.size()),
                        QVector<Variant>{coeficiente_, unidad_, equivalente_, rango.first, rango.second}
                            + valores(articulos),
                        cambiadas);
@@ -103,7 +95,7 @@ void EscrituraGenerica::agregarFilas(const QStringList& articulos, bool soloDond
 {
     QString sentencia = "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
                         "SELECT A.IDARTICULO, ?, ?, ?, 1 FROM V_MA_ARTICULOS A WHERE A.IDARTICULO IN "
-                        + marcas(articulos.size());
+                        + db::Connection::markerList(articulos.size());
     QVector<Variant> ligados = QVector<Variant>{unidad_, equivalente_, coeficiente_} + valores(articulos);
     if (soloDondeFalte) {
         sentencia += " AND NOT EXISTS (SELECT 1 FROM S_TA_EQUIV E WHERE E.IDARTICULO = A.IDARTICULO "

@@ -1,6 +1,7 @@
 #include "replication/CondicionReplica.h"
 
 #include "platform/VbText.h"
+#include "platform/db/Connection.h"
 #include "replication/ModGruposEmp.h"
 #include "replication/ValorReplica.h"
 
@@ -34,13 +35,6 @@ std::optional<Variant> valorDeLiteral(const QString& literal)
     const double real = limpio.toDouble(&decimal);
     if (decimal) return Variant(real);
     return std::nullopt;
-}
-
-QString marcas(qsizetype cuantas)
-{
-    QStringList lista;
-    lista.fill(QStringLiteral("?"), cuantas);
-    return "(" + lista.join(", ") + ")";
 }
 
 }  // namespace
@@ -86,7 +80,7 @@ std::optional<CondicionLigada> CondicionDeFilas(const QStringList& campos, const
             distintos.append(valor);
         }
     }
-    agregar(condicion.texto, campos[*variable] + " IN " + marcas(distintos.size()));
+    agregar(condicion.texto, campos[*variable] + " IN " + db::Connection::markerList(distintos.size()));
     condicion.valores += distintos;
     return condicion;
 }

@@ -18,13 +18,6 @@ constexpr QChar kSeparadorClave = u'\x1f';
 // Values bound to one statement: SQL Server takes at most 2 100.
 constexpr int kValoresPorSentencia = 2000;
 
-QString marcasDeFila(qsizetype columnas)
-{
-    QStringList lista;
-    lista.fill(QStringLiteral("?"), columnas);
-    return "(" + lista.join(u',') + ")";
-}
-
 }  // namespace
 
 // One target row that takes the company's values in some of its columns.
@@ -140,7 +133,7 @@ std::optional<FalloReplica> CopiaDeFilas::insertar(const FilasReplica& empresa, 
         QStringList marcas;
         QVector<Variant> valores;
         for (const int fila : grupo) {
-            marcas.append(marcasDeFila(posiciones.size()));
+            marcas.append(db::Connection::markerList(posiciones.size()));
             for (const int i : posiciones) valores.append(empresa.valores[fila][i]);
         }
         if (auto falla = destino_.Ejecutar(FalloReplica::Paso::Insercion, cabecera + marcas.join(u','), valores))

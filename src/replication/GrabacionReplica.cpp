@@ -70,8 +70,8 @@ struct GrabacionReplica::Copia {
     QStringList claves;
     CondicionLigada condicion;
     // The company's rows, read when the first target needs them.
-    mutable std::optional<FilasReplica> empresa;
-    mutable std::optional<FalloReplica> lecturaFallida;
+    std::optional<FilasReplica> empresa;
+    std::optional<FalloReplica> lecturaFallida;
 };
 
 std::optional<GrabacionReplica::Copia> GrabacionReplica::copiaDe(const SolicitudReplica& solicitud)
@@ -144,7 +144,7 @@ QStringList GrabacionReplica::Destinos(const QString& Tabla) const
 
 void GrabacionReplica::Replicar(const SolicitudReplica& solicitud)
 {
-    if (const auto copia = copiaDe(solicitud)) replicar(*copia, {solicitud});
+    if (auto copia = copiaDe(solicitud)) replicar(*copia, {solicitud});
 }
 
 void GrabacionReplica::ReplicarTramo(const QVector<SolicitudReplica>& tramo)
@@ -152,7 +152,7 @@ void GrabacionReplica::ReplicarTramo(const QVector<SolicitudReplica>& tramo)
     if (tramo.size() > 1 && unaTablaYOperacion(tramo)) {
         // A stretch no target takes costs nothing more.
         if (Destinos(tramo.first().Tabla).isEmpty()) return;
-        if (const auto copia = copiaDelTramo(tramo)) {
+        if (auto copia = copiaDelTramo(tramo)) {
             replicar(*copia, tramo);
             return;
         }
@@ -160,7 +160,7 @@ void GrabacionReplica::ReplicarTramo(const QVector<SolicitudReplica>& tramo)
     for (const SolicitudReplica& solicitud : tramo) Replicar(solicitud);
 }
 
-void GrabacionReplica::replicar(const Copia& copia, const QVector<SolicitudReplica>& solicitudes)
+void GrabacionReplica::replicar(Copia& copia, const QVector<SolicitudReplica>& solicitudes)
 {
     for (const auto& destino : destinos_) {
         if (!destino->Recibe(copia.tabla)) continue;
@@ -212,7 +212,7 @@ void GrabacionReplica::Terminar()
     tablasConPendientesCambiados_.clear();
 }
 
-std::optional<FalloReplica> GrabacionReplica::copiar(DestinoReplica& destino, const Copia& copia, bool agrupada)
+std::optional<FalloReplica> GrabacionReplica::copiar(DestinoReplica& destino, Copia& copia, bool agrupada)
 {
     if (auto falla = destino.Abrir()) return falla;
     if (agrupada) {
@@ -241,7 +241,7 @@ void GrabacionReplica::recuperar(DestinoReplica& destino)
 bool GrabacionReplica::reintentar(const Pendiente& pendiente)
 {
     DestinoReplica* destino = destinoDe(pendiente);
-    const auto copia = copiaDe(pendiente.solicitud);
+    auto copia = copiaDe(pendiente.solicitud);
     if (!destino || !copia) return false;
     // A retried copy leaves the list as soon as it is written, so it is
     // written outside any stretch, committed by itself.

@@ -52,8 +52,9 @@ private:
     static std::optional<Copia> copiaDe(const SolicitudReplica& solicitud);
     static std::optional<Copia> copiaDelTramo(const QVector<SolicitudReplica>& tramo);
     void leerDestinos();
-    void replicar(const Copia& copia, const QVector<SolicitudReplica>& solicitudes);
-    std::optional<FalloReplica> copiar(DestinoReplica& destino, const Copia& copia, bool agrupada);
+    void replicar(Copia& copia, const QVector<SolicitudReplica>& solicitudes);
+    // Reads the company's rows into `copia` the first time a target needs them.
+    std::optional<FalloReplica> copiar(DestinoReplica& destino, Copia& copia, bool agrupada);
     void recuperar(DestinoReplica& destino);
     bool reintentar(const Pendiente& pendiente);
     void registrar(DestinoReplica& destino, const FalloReplica& falla);

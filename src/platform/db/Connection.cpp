@@ -104,6 +104,13 @@ Recordset Connection::Execute(const QString& statement, const QVector<Variant>& 
     return rows;
 }
 
+QString Connection::markerList(qsizetype count)
+{
+    QStringList markers;
+    markers.fill(QStringLiteral("?"), count);
+    return "(" + markers.join(", ") + ")";
+}
+
 void Connection::BeginTrans()
 {
     runOnEngine([&] { core_->engine->beginTransaction(); });

@@ -58,6 +58,8 @@ public:
     // statements a program sends many times with other values, translated
     // once and with the values bound rather than spelled into the text.
     Recordset Execute(const QString& statement, const QVector<Variant>& values, long& recordsAffected);
+    // "(?, ?, ?)" for `count` values, to build such statements with.
+    static QString markerList(qsizetype count);
 
     void BeginTrans();
     void CommitTrans();

@@ -10,6 +10,8 @@ bool CrearTablasQueFaltan(DB_Dll& base, std::initializer_list<TablaPropia> tabla
         db::Errors& errores = base.gCnn.errors();
         errores.Clear();
         base.EjecutaConsultaSQL(tabla.definicion);
+        for (const char* indice : tabla.indices)
+            if (indice && errores.Count() == 0) base.EjecutaConsultaSQL(indice);
         todas = todas && errores.Count() == 0;
         errores.Clear();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <initializer_list>
 
 class DB_Dll;
@@ -10,6 +11,8 @@ class DB_Dll;
 struct TablaPropia {
     const char* nombre;
     const char* definicion;
+    // Made with the table, in the same way; unused places stay null.
+    std::array<const char*, 2> indices{};
 };
 
 // Creates those the company lacks, as the program signs in to it: a company

@@ -4,6 +4,7 @@
 
 // Codes as the equivalences store and compare them: normalised by
 // FormatoCodigo to the width of their kind.
+inline constexpr char kTablaEquivalencias[] = "S_TA_EQUIV";
 inline constexpr int kAnchoArticulo = 25;
 inline constexpr int kAnchoUnidad = 4;
 
@@ -15,3 +16,6 @@ QString condicionDelPar(const QString& unidad, const QString& equivalente);
 
 // "IDUNIDAD = '<unidad>' or IDUNIDAD = '<equivalente>'": the articles a generic save of the pair writes to.
 QString articulosDelPar(const QString& unidad, const QString& equivalente);
+
+// A code as the database compares it: trailing blanks and letter case do not count.
+QString claveDeCodigo(const QString& codigo);

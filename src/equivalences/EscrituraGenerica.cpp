@@ -3,10 +3,8 @@
 #include "database/DB_Dll.h"
 #include "database/TextoSQL.h"
 #include "equivalences/CodigosEquivalencia.h"
-#include "platform/VbText.h"
+#include "equivalences/HistorialEquivalencias.h"
 #include "session/ModGlobal.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -22,14 +20,15 @@ QVector<Variant> valores(const QStringList& textos)
 
 }  // namespace
 
-EscrituraGenerica::EscrituraGenerica(DB_Dll& base, QString unidad, QString equivalente, const QString& coeficiente)
-    : base_(base), unidad_(std::move(unidad)), equivalente_(std::move(equivalente))
+EscrituraGenerica::EscrituraGenerica(DB_Dll& base, HistorialEquivalencias& historial, QString unidad,
+                                     QString equivalente, const QString& coeficiente)
+    : base_(base), historial_(historial), unidad_(std::move(unidad)), equivalente_(std::move(equivalente))
 {
     coeficiente_ = coeficienteDeLaColumna(coeficiente);
     db::Recordset existentes;
     base_.AbrirRecordset("SELECT IDARTICULO FROM S_TA_EQUIV WHERE " + condicionDelPar(unidad_, equivalente_),
                          existentes, nullptr, db::ado::adOpenForwardOnly, db::ado::adLockReadOnly);
-    for (; !existentes.Eof(); existentes.MoveNext()) conFila_.insert(clave(existentes.Fields(0).Value().textOrEmpty()));
+    for (; !existentes.Eof(); existentes.MoveNext()) conFila_.insert(claveDeCodigo(existentes.Fields(0).Value().textOrEmpty()));
 }
 
 // The text as a row of the table would take it, without writing that row.
@@ -58,11 +57,11 @@ QString EscrituraGenerica::Grabar(const QStringList& articulos)
     if (!rango) return {};
     QStringList conSuFila;
     QStringList sinFila;
-    for (const QString& articulo : articulos) (conFila_.contains(clave(articulo)) ? conSuFila : sinFila).append(articulo);
+    for (const QString& articulo : articulos) (conFila_.contains(claveDeCodigo(articulo)) ? conSuFila : sinFila).append(articulo);
     const long cambiadas = conSuFila.isEmpty() ? 0 : cambiarFilas(conSuFila, *rango);
     if (!sinFila.isEmpty()) agregarFilas(sinFila, false);
     if (cambiadas < conSuFila.size()) agregarFilas(conSuFila, true);
-    for (const QString& articulo : sinFila) conFila_.insert(clave(articulo));
+    for (const QString& articulo : sinFila) conFila_.insert(claveDeCodigo(articulo));
     return "IDARTICULO BETWEEN " + EntreComillas(rango->first) + " AND " + EntreComillas(rango->second);
 }
 
@@ -78,13 +77,14 @@ std::optional<std::pair<QString, QString>> EscrituraGenerica::rangoDe(const QStr
 
 long EscrituraGenerica::cambiarFilas(const QStringList& articulos, const std::pair<QString, QString>& rango)
 {
+    const QString condicion = "IDUNIDAD = ? AND IDUNIDAD_EQUIV = ? AND IDARTICULO BETWEEN ? AND ? AND IDARTICULO IN "
+                              + db::Connection::markerList(articulos.size());
+    const QVector<Variant> claves =
+        QVector<Variant>{unidad_, equivalente_, rango.first, rango.second} + valores(articulos);
+    historial_.AntesDeCambiar(condicion, claves, coeficiente_, Variant(1));
     long cambiadas = 0;
-    base_.gCnn.Execute("UPDATE S_TA_EQUIV SET COEFICIENTE = ?, PARATODOS = 1 WHERE IDUNIDAD = ? AND IDUNIDAD_EQUIV = ? "
-                       "AND IDARTICULO BETWEEN ? AND ? AND IDARTICULO IN "
-                           + db::Connection::markerList(articulos.size()),
-                       QVector<Variant>{coeficiente_, unidad_, equivalente_, rango.first, rango.second}
-                           + valores(articulos),
-                       cambiadas);
+    base_.gCnn.Execute("UPDATE S_TA_EQUIV SET COEFICIENTE = ?, PARATODOS = 1 WHERE " + condicion,
+                       QVector<Variant>{coeficiente_} + claves, cambiadas);
     return cambiadas;
 }
 
@@ -93,29 +93,17 @@ long EscrituraGenerica::cambiarFilas(const QStringList& articulos, const std::pa
 // search per row, which a server may turn into a scan of the pair.
 void EscrituraGenerica::agregarFilas(const QStringList& articulos, bool soloDondeFalte)
 {
-    QString sentencia = "INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
-                        "SELECT A.IDARTICULO, ?, ?, ?, 1 FROM V_MA_ARTICULOS A WHERE A.IDARTICULO IN "
-                        + db::Connection::markerList(articulos.size());
-    QVector<Variant> ligados = QVector<Variant>{unidad_, equivalente_, coeficiente_} + valores(articulos);
+    QString deArticulos = "FROM V_MA_ARTICULOS A WHERE A.IDARTICULO IN " + db::Connection::markerList(articulos.size());
+    QVector<Variant> ligados = valores(articulos);
     if (soloDondeFalte) {
-        sentencia += " AND NOT EXISTS (SELECT 1 FROM S_TA_EQUIV E WHERE E.IDARTICULO = A.IDARTICULO "
-                     "AND E.IDUNIDAD = ? AND E.IDUNIDAD_EQUIV = ?)";
+        deArticulos += " AND NOT EXISTS (SELECT 1 FROM S_TA_EQUIV E WHERE E.IDARTICULO = A.IDARTICULO "
+                       "AND E.IDUNIDAD = ? AND E.IDUNIDAD_EQUIV = ?)";
         ligados += QVector<Variant>{unidad_, equivalente_};
     }
+    historial_.AntesDeAgregar(deArticulos, ligados, unidad_, equivalente_, coeficiente_, 1);
     long agregadas = 0;
-    base_.gCnn.Execute(sentencia, ligados, agregadas);
-}
-
-// Codes match as the database matches them: trailing blanks and letter case do
-// not count. Most are ASCII, folded here without Unicode's tables.
-QString EscrituraGenerica::clave(const QString& articulo)
-{
-    QString sinBlancos = vb::RTrim(articulo);
-    if (std::ranges::any_of(sinBlancos, [](QChar c) { return c.unicode() >= 0x80; })) return sinBlancos.toCaseFolded();
-    const auto mayuscula = [](QChar c) { return c >= u'A' && c <= u'Z'; };
-    if (std::ranges::none_of(std::as_const(sinBlancos), mayuscula)) return sinBlancos;
-    for (QChar& c : sinBlancos) {
-        if (mayuscula(c)) c = QChar(c.unicode() + (u'a' - u'A'));
-    }
-    return sinBlancos;
+    base_.gCnn.Execute("INSERT INTO S_TA_EQUIV (IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS) "
+                       "SELECT A.IDARTICULO, ?, ?, ?, 1 "
+                           + deArticulos,
+                       QVector<Variant>{unidad_, equivalente_, coeficiente_} + ligados, agregadas);
 }

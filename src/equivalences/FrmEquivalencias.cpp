@@ -4,8 +4,6 @@
 #include "commandbar/MemoryPropertyBag.h"
 #include "commandbar/UtilVex.h"
 #include "database/DB_Dll.h"
-#include "database/TablasPropias.h"
-#include "equivalences/HallazgosGuardados.h"
 #include "equivalences/ModeloGrillaEquivalencias.h"
 #include "lookups/ConsultaCampos.h"
 #include "platform/TrapErrores.h"
@@ -16,7 +14,6 @@
 #include "platform/ui/TextField.h"
 #include "platform/ui/VbColor.h"
 #include "replication/GrabacionConReplica.h"
-#include "replication/ListaPendientes.h"
 #include "replication/ModGruposEmp.h"
 #include "session/AparienciaVentanas.h"
 #include "session/Sesion.h"
@@ -96,7 +93,7 @@ bool FrmEquivalencias::Form_Load()
     bool iniciado = false;
     if (!trap.paso([&] { iniciado = VerificaConexion(false, {}, conexion, db::ado::adUseClient); }) || !iniciado)
         return false;
-    (void)CrearTablasQueFaltan(base_, {ListaPendientes::kTabla, kTablaHallazgos});
+    (void)modelo_.CrearTablasPropias();
     // A step that fails from here on leaves the window as far as it got, as the suite does.
     if (!trap.paso([this] { AplicarEstiloFormulario(*this, base_.gDBName, true, -1); })) return true;
     if (!trap.paso([this] {

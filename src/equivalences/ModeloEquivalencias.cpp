@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr char kTabla[] = "S_TA_EQUIV";
 constexpr int kLargoCoeficiente = 25;
 // With a fixed article, emptying the fields keeps the article and its unit.
 constexpr int kPrimeroSinArticulo = 2;
@@ -22,7 +21,7 @@ constexpr int kPrimeroSinArticulo = 2;
 }  // namespace
 
 ModeloEquivalencias::ModeloEquivalencias(DB_Dll& base, Replicacion& replicacion)
-    : base_(base), replicacion_(replicacion), TablaActiva_(kTabla), valores_(Campos().size())
+    : base_(base), replicacion_(replicacion), TablaActiva_(kTablaEquivalencias), valores_(Campos().size())
 {
 }
 
@@ -103,7 +102,7 @@ void ModeloEquivalencias::cambiarValor(Campo campo, const QString& valor)
 void ModeloEquivalencias::Inicializa()
 {
     modo_ = Modo::Consulta;
-    TablaActiva_ = kTabla;
+    TablaActiva_ = kTablaEquivalencias;
     AbrirRecordset(TablaActiva_);
     const QVector<DefinicionCampo>& campos = Campos();
     for (int i = ArticuloFijo_ ? kPrimeroSinArticulo : 0; i < campos.size(); ++i) cambiarValor(campos[i].campo, {});
@@ -182,7 +181,7 @@ ModeloEquivalencias::Filas ModeloEquivalencias::leerFilas(const QString& sentenc
 
 bool ModeloEquivalencias::CargarFilaPorId(const QString& id)
 {
-    if (!base_.ExisteEnTabla(kTabla, id, "ID", &RegistroActual, 3, {}, false)) return false;
+    if (!base_.ExisteEnTabla(kTablaEquivalencias, id, "ID", &RegistroActual, 3, {}, false)) return false;
     for (const Campo clave : {Campo::IdArticulo, Campo::IdUnidad, Campo::IdUnidad_Equiv}) {
         cambiarValor(clave, vb::Trim(RegistroActual.Fields(Definicion(clave).dataField).Value().textOrEmpty()));
     }
@@ -194,7 +193,7 @@ void ModeloEquivalencias::LiberarRegistro() { base_.CierraRecordset(RegistroActu
 // The record is kept updatable: the save writes into it.
 bool ModeloEquivalencias::cargarEquivalencia(const QString& condicion)
 {
-    return base_.ExisteEnTabla(kTabla, {}, "Codigo", &RegistroActual, 8, condicion, false);
+    return base_.ExisteEnTabla(kTablaEquivalencias, {}, "Codigo", &RegistroActual, 8, condicion, false);
 }
 
 QString ModeloEquivalencias::condicionPorArticulo() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "equivalences/EscrituraGenerica.h"
+#include "equivalences/HistorialEquivalencias.h"
 #include "platform/TrapErrores.h"
 #include "platform/db/Recordset.h"
 #include "replication/ModGruposEmp.h"
@@ -118,6 +119,10 @@ public:
     int CompletarGenericas(const QVector<Hallazgo>& faltantes);
     // A generic save writes this many articles per stretch; tests lower it.
     void FijarArticulosPorTramo(int articulos) { articulosPorTramo_ = articulos; }
+    // Makes the program's own tables the company lacks (pending copies,
+    // findings, history); false when one could not be made. The first save
+    // does it when the window has not.
+    bool CrearTablasPropias();
 
 signals:
     // A value the model set itself: a base unit, a stored coefficient, an emptied field.
@@ -168,12 +173,13 @@ private:
     bool borrarPorArticulo(TrapErrores& trap);
     bool grabarEspeciales(AvanceGrabacion& avance, TrapErrores& trap);
     bool grabarEspecialesPorTramos(AvanceGrabacion& avance, TrapErrores& trap, db::GroupedCommits& escrituras);
+    void grabarTramo(EscrituraGenerica& escritura, const QStringList& tramo, const QString& unidad,
+                     const QString& equivalente, db::GroupedCommits& escrituras);
+    void escribirRegistro();
+    void borrarRegistro();
+    HistorialEquivalencias historialDe(HistorialEquivalencias::Origen origen);
     bool borrarEspeciales(TrapErrores& trap);
-    SolicitudReplica solicitud(long operacion, const QString& articulo, const QString& unidad,
-                               const QString& equivalente) const;
     void pedirReplica(long operacion, const QString& articulo, const QString& unidad, const QString& equivalente);
-    void pedirReplicaDelTramo(const QStringList& articulos, const QString& unidad, const QString& equivalente,
-                              const QString& rango);
     Respuesta tratarErrorDeGrabacion(const ErrorVB& error, bool& repetir, std::optional<ErrorDeConversion>& conversion);
 
     DB_Dll& base_;
@@ -191,4 +197,5 @@ private:
     Campo campoEnCurso_ = Campo::IdArticulo;  // the field being stored when a save fails
     bool repitiendoPorClaveDuplicada_ = false;
     int otrosCoeficientes_ = 0;  // rows of the generic pair loaded that carry another coefficient
+    bool tablasPropias_ = false;  // the program's own tables are known to exist
 };

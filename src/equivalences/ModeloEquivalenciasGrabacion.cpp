@@ -4,11 +4,16 @@
 #include "database/TextoSQL.h"
 #include "equivalences/AvanceGrabacion.h"
 #include "equivalences/CodigosEquivalencia.h"
+#include "equivalences/HallazgosGuardados.h"
+#include "equivalences/HistorialEquivalencias.h"
+#include "equivalences/SolicitudesEquivalencias.h"
 #include "equivalences/VerificacionEquivalencias.h"
 #include "platform/TrapErrores.h"
 #include "platform/VbText.h"
 #include "platform/db/ErrorMap.h"
 #include "platform/db/GroupedCommits.h"
+#include "platform/db/Transaction.h"
+#include "replication/ListaPendientes.h"
 #include "replication/ModGruposEmp.h"
 #include "session/ModGlobal.h"
 #include "suitesupport/QvFunciones.h"
@@ -20,12 +25,8 @@
 // materialised as a row for every article of either unit. A save stopped
 // half-way keeps what it wrote.
 
-namespace {
-
-constexpr long kAltaOModificacion = 1;
-constexpr long kBaja = 3;
-
-}  // namespace
+using SolicitudesEquivalencias::kAltaOModificacion;
+using SolicitudesEquivalencias::kBaja;
 
 std::optional<ModeloEquivalencias::ErrorDeConversion> ModeloEquivalencias::ActualizarDatos(AvanceGrabacion& avance)
 {
@@ -101,7 +102,7 @@ bool ModeloEquivalencias::grabarPorArticulo(TrapErrores& trap)
     }
     campoEnCurso_ = Campos().front().campo;
     if (modo_ != Modo::Alta && modo_ != Modo::Modificacion) return true;
-    if (!trap.paso([this] { RegistroActual.Update(); })) return false;
+    if (!trap.paso([this] { escribirRegistro(); })) return false;
     return trap.paso([&] {
         pedirReplica(kAltaOModificacion, Valor(Campo::IdArticulo), Valor(Campo::IdUnidad),
                      Valor(Campo::IdUnidad_Equiv));
@@ -113,16 +114,39 @@ bool ModeloEquivalencias::borrarPorArticulo(TrapErrores& trap)
     const QString articulo = Valor(Campo::IdArticulo);
     const QString unidad = Valor(Campo::IdUnidad);
     const QString equivalente = Valor(Campo::IdUnidad_Equiv);
-    if (!trap.paso([this] { RegistroActual.Delete(); })) return false;
+    if (!trap.paso([this] { borrarRegistro(); })) return false;
     if (!trap.paso([&] { pedirReplica(kBaja, articulo, unidad, equivalente); })) return false;
     return trap.paso([this] { Inicializa(); });
+}
+
+// The row and its note in the history land together. A change keeps
+// PARATODOS as it was: a per-article save never sets it.
+void ModeloEquivalencias::escribirRegistro()
+{
+    HistorialEquivalencias historial = historialDe(HistorialEquivalencias::Origen::Articulo);
+    db::Transaction transaccion(base_.gCnn);
+    if (modo_ == Modo::Modificacion)
+        historial.AntesDeCambiar("ID = ?", {RegistroActual.Fields("ID").Value()},
+                                 RegistroActual.Fields("Coeficiente").Value(), std::nullopt);
+    RegistroActual.Update();
+    if (modo_ == Modo::Alta) historial.Agregadas("ID = ?", {RegistroActual.Fields("ID").Value()});
+    transaccion.commit();
+}
+
+void ModeloEquivalencias::borrarRegistro()
+{
+    HistorialEquivalencias historial = historialDe(HistorialEquivalencias::Origen::Articulo);
+    db::Transaction transaccion(base_.gCnn);
+    historial.AntesDeBorrar("ID = ?", {RegistroActual.Fields("ID").Value()});
+    RegistroActual.Delete();
+    transaccion.commit();
 }
 
 // A generic save writes stretches of articles in code order, each in a
 // transaction of its own with its copies, committed before the next one
 // starts. What the operator is told was written is committed first: before
-// the cancel question, before a failure goes to the treatment that shows it,
-// and when the save ends. A crash of the program during the save may
+// the cancel question and when the save ends; a stretch that failed is taken
+// back before the treatment shows it. A crash of the program during the save may
 // therefore lose only the stretch under way, never rows it said were saved.
 // The targets' copies of a stretch are committed just before it, so that a
 // crash never leaves a target without a row the company kept.
@@ -136,13 +160,15 @@ bool ModeloEquivalencias::grabarEspeciales(AvanceGrabacion& avance, TrapErrores&
 bool ModeloEquivalencias::grabarEspecialesPorTramos(AvanceGrabacion& avance, TrapErrores& trap,
                                                     db::GroupedCommits& escrituras)
 {
-    // The treatment shows a failure: what was written before it is committed first.
+    // A failure takes back the stretch under way, rows and history alike,
+    // before the treatment shows it; the stretches before it were committed
+    // as they ended, and repeating the step writes the whole stretch again.
     const auto paso = [&](const std::function<void()>& accion) {
         return trap.paso([&] {
             try {
                 accion();
             } catch (const ErrorVB&) {
-                escrituras.commitQuietly();
+                escrituras.rollback();
                 throw;
             }
         });
@@ -152,6 +178,7 @@ bool ModeloEquivalencias::grabarEspecialesPorTramos(AvanceGrabacion& avance, Tra
     const QString E = codigoUnidad(Valor(Campo::IdUnidad_Equiv2));
     QStringList codigos;
     QStringList descripciones;
+    std::optional<HistorialEquivalencias> historial;
     std::optional<EscrituraGenerica> escritura;
     if (!paso([&] {
             db::Recordset articulos;
@@ -162,18 +189,15 @@ bool ModeloEquivalencias::grabarEspecialesPorTramos(AvanceGrabacion& avance, Tra
                 codigos.append(articulos.Fields(0).Value().textOrEmpty());
                 descripciones.append(articulos.Fields(1).Value().textOrEmpty());
             }
-            escritura.emplace(base_, U, E, Valor(Campo::Coeficiente2));
+            historial.emplace(historialDe(HistorialEquivalencias::Origen::Generica));
+            escritura.emplace(base_, *historial, U, E, Valor(Campo::Coeficiente2));
         })) {
         return false;
     }
     for (qsizetype desde = 0; desde < codigos.size(); desde += articulosPorTramo_) {
         const QStringList tramo = codigos.mid(desde, articulosPorTramo_);
         // The copies are asked for before the operator may cancel: a row written is a row copied.
-        if (!paso([&] {
-                escrituras.beforeWrite();
-                pedirReplicaDelTramo(tramo, U, E, escritura->Grabar(tramo));
-                escrituras.commit();
-            })) {
+        if (!paso([&] { grabarTramo(*escritura, tramo, U, E, escrituras); })) {
             return false;
         }
         const qsizetype hechos = desde + tramo.size();
@@ -195,17 +219,32 @@ int ModeloEquivalencias::CompletarGenericas(const QVector<Hallazgo>& faltantes)
         if (falta.tipo != Hallazgo::Tipo::FaltaGenerica) continue;
         porGenerica[{falta.unidad, falta.equivalente, QString::number(falta.generico, 'g', 15)}].append(falta.articulo);
     }
+    db::GroupedCommits escrituras(base_.gCnn, [this] { replicacion_.ConfirmarCopias(); });
+    HistorialEquivalencias historial = historialDe(HistorialEquivalencias::Origen::Verificacion);
     int escritas = 0;
     for (const auto& [generica, articulos] : porGenerica) {
         const auto& [unidad, equivalente, coeficiente] = generica;
-        EscrituraGenerica escritura(base_, unidad, equivalente, coeficiente);
+        EscrituraGenerica escritura(base_, historial, unidad, equivalente, coeficiente);
         for (qsizetype desde = 0; desde < articulos.size(); desde += articulosPorTramo_) {
             const QStringList tramo = articulos.mid(desde, articulosPorTramo_);
-            pedirReplicaDelTramo(tramo, unidad, equivalente, escritura.Grabar(tramo));
+            grabarTramo(escritura, tramo, unidad, equivalente, escrituras);
             escritas += static_cast<int>(tramo.size());
         }
     }
     return escritas;
+}
+
+// One stretch in a transaction of its own, committed with its copies.
+void ModeloEquivalencias::grabarTramo(EscrituraGenerica& escritura, const QStringList& tramo, const QString& unidad,
+                                      const QString& equivalente, db::GroupedCommits& escrituras)
+{
+    escrituras.beforeWrite();
+    // Each copy is picked by its keys within the stretch's range, which lets
+    // the targets find a stretch's rows through their index.
+    const QString rango = escritura.Grabar(tramo);
+    SolicitudesEquivalencias::PedirTramo(replicacion_, TablaActiva_, kAltaOModificacion, tramo, unidad, equivalente,
+                                         rango);
+    escrituras.commit();
 }
 
 // One statement, and the same condition for every target: the points of sale
@@ -219,45 +258,35 @@ bool ModeloEquivalencias::borrarEspeciales(TrapErrores& trap)
         "PARATODOS = 1 AND "
         + condicionDelPar(codigoUnidad(Valor(Campo::IdUnidad2)), codigoUnidad(Valor(Campo::IdUnidad_Equiv2)));
     const bool borrado = trap.paso([&] {
+        HistorialEquivalencias historial = historialDe(HistorialEquivalencias::Origen::Generica);
+        db::Transaction transaccion(base_.gCnn);
+        historial.AntesDeBorrar(condicion, {});
         db::Errors& errores = base_.gCnn.errors();
         errores.Clear();
         base_.EjecutaConsultaSQL("DELETE S_TA_EQUIV WHERE " + condicion);
         if (errores.Count() > 0) throw ErrorVB(errores.Item(0).Number, errores.Item(0).Description, "S_TA_EQUIV");
+        transaccion.commit();
     });
     if (!borrado) return false;
     return trap.paso([&] { replicacion_.ActualizaGEmpresas({TablaActiva_, kBaja, {}, condicion}); });
 }
 
-SolicitudReplica ModeloEquivalencias::solicitud(long operacion, const QString& articulo, const QString& unidad,
-                                                const QString& equivalente) const
+// The history's table is made the first time this model writes, unless the
+// window made it as it signed in.
+HistorialEquivalencias ModeloEquivalencias::historialDe(HistorialEquivalencias::Origen origen)
 {
-    return {TablaActiva_,
-            operacion,
-            {EntreComillas(codigoArticulo(articulo)),
-             EntreComillas(codigoUnidad(unidad)),
-             EntreComillas(codigoUnidad(equivalente)),
-             {},
-             {},
-             {}},
-            {}};
+    if (!tablasPropias_) CrearTablasPropias();
+    return HistorialEquivalencias(base_, origen);
+}
+
+bool ModeloEquivalencias::CrearTablasPropias()
+{
+    tablasPropias_ = CrearTablasQueFaltan(base_, {ListaPendientes::kTabla, kTablaHallazgos, HistorialEquivalencias::kTabla});
+    return tablasPropias_;
 }
 
 void ModeloEquivalencias::pedirReplica(long operacion, const QString& articulo, const QString& unidad,
                                        const QString& equivalente)
 {
-    replicacion_.ActualizaGEmpresas(solicitud(operacion, articulo, unidad, equivalente));
-}
-
-// Each copy is picked by its keys within the stretch's range, which lets the
-// targets find a stretch's rows through their index.
-void ModeloEquivalencias::pedirReplicaDelTramo(const QStringList& articulos, const QString& unidad,
-                                               const QString& equivalente, const QString& rango)
-{
-    QVector<SolicitudReplica> tramo;
-    tramo.reserve(articulos.size());
-    for (const QString& articulo : articulos) {
-        tramo.append(solicitud(kAltaOModificacion, articulo, unidad, equivalente));
-        tramo.last().Condicion = rango;
-    }
-    replicacion_.ActualizaGEmpresasTramo(tramo);
+    replicacion_.ActualizaGEmpresas(SolicitudesEquivalencias::Fila(TablaActiva_, operacion, articulo, unidad, equivalente));
 }

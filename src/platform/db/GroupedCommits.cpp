@@ -13,7 +13,6 @@ GroupedCommits::GroupedCommits(Connection& connection, std::function<void()> bef
 
 void GroupedCommits::beforeWrite()
 {
-    raiseLaterFailure();
     if (stretch_) return;
     stretch_.emplace(connection_);
     rows_ = 0;
@@ -32,28 +31,12 @@ void GroupedCommits::afterWrite()
 
 void GroupedCommits::commit()
 {
-    raiseLaterFailure();
     if (!stretch_) return;
     if (beforeCommit_) beforeCommit_();
     const auto ended = qScopeGuard([this] { stretch_.reset(); });
     stretch_->commit();
 }
 
-void GroupedCommits::commitQuietly()
-{
-    try {
-        commit();
-    } catch (const ErrorVB& failure) {
-        laterFailure_ = failure;
-    }
-}
-
-void GroupedCommits::raiseLaterFailure()
-{
-    if (!laterFailure_) return;
-    const ErrorVB failure = *laterFailure_;
-    laterFailure_.reset();
-    throw failure;
-}
+void GroupedCommits::rollback() { stretch_.reset(); }
 
 }  // namespace db

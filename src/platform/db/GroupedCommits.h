@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/Clock.h"
-#include "platform/ErrorVB.h"
 #include "platform/db/Transaction.h"
 
 #include <functional>
@@ -36,21 +35,17 @@ public:
     void beforeWrite();
     // Counts a row written; commits when the stretch is full or old enough.
     void afterWrite();
-    // Commits what is pending now; raises a failure of an earlier quiet
-    // commit. A stretch whose commit fails is rolled back.
+    // Commits what is pending now. A stretch whose commit fails is rolled back.
     void commit();
-    // The same where nothing may be raised: a failure waits for the next call.
-    void commitQuietly();
+    // Takes back the stretch under way, if any.
+    void rollback();
 
 private:
-    void raiseLaterFailure();
-
     Connection& connection_;
     std::function<void()> beforeCommit_;
     std::optional<Transaction> stretch_;
     int rows_ = 0;
     Clock::Duration openedAt_{};
-    std::optional<ErrorVB> laterFailure_;
 };
 
 }  // namespace db

@@ -41,6 +41,8 @@ const std::array<Picture, BuiltinPictures::kCount>& Pictures()
         {"17-compartir.svg", {"COMPARTIR", "ENVIAR"}},
         {"18-ajustes.svg", {"AJUSTES"}},
         {"19-verificar.svg", {"VERIFICAR"}},
+        {"20-historial.svg", {"HISTORIAL"}},
+        {"21-deshacer.svg", {"DESHACER"}},
     }};
     return pictures;
 }

@@ -11,7 +11,7 @@ class QRectF;
 class BuiltinPictures {
 public:
     static constexpr int kDefaultItems = 19;
-    static constexpr int kCount = 20;
+    static constexpr int kCount = 22;
     static constexpr int kNone = -1;
 
     // Picture number of a key (trimmed, case ignored); kNone for other keys.

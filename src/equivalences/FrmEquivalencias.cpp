@@ -46,6 +46,9 @@ constexpr char kComandoPendientes[] = "ENVIAR";
 // The consistency check, on a function key the bar leaves free.
 constexpr char kComandoVerificar[] = "VERIFICAR";
 constexpr int kTeclaVerificar = vb::vbKeyF8;
+// The history of the article or pair on screen, and the undo of a generic save.
+constexpr char kComandoHistorial[] = "HISTORIAL";
+constexpr char kComandoDeshacer[] = "DESHACER";
 
 // Saved properties of the window's command bar. Its colours are saved too,
 // but the bar takes them from the theme the settings file chooses.
@@ -55,8 +58,9 @@ constexpr int kIconoPx = 42;
 
 const QStringList& comandosVisibles()
 {
-    static const QStringList comandos{"NUEVO",  "BORRAR",           "REPORTE",         "CONSULTAR", "CANCELAR",
-                                      "GRABAR", kComandoPendientes, kComandoVerificar, "CERRAR"};
+    static const QStringList comandos{"NUEVO",           "BORRAR",          "REPORTE",         "CONSULTAR",
+                                      "CANCELAR",        "GRABAR",          kComandoPendientes, kComandoVerificar,
+                                      kComandoHistorial, kComandoDeshacer,  "CERRAR"};
     return comandos;
 }
 
@@ -297,6 +301,9 @@ void FrmEquivalencias::prepararBarra()
             UtilVex1->AddItem(kComandoPendientes, "Enviar",
                               "Enviar las copias pendientes a los puntos de venta y al grupo");
             UtilVex1->AddItem(kComandoVerificar, "Verificar", "Verificar la consistencia de las equivalencias (F8)");
+            UtilVex1->AddItem(kComandoHistorial, "Historial",
+                              "Ver los cambios del artículo o del par de unidades en pantalla");
+            UtilVex1->AddItem(kComandoDeshacer, "Deshacer", "Deshacer una grabación genérica del par de unidades");
         }
         UtilVex1->AddItem(item.key, item.caption, item.toolTip);
     }
@@ -552,6 +559,12 @@ void FrmEquivalencias::UtilVex1_Click(const QString& Key)
         (void)paso([this] { Verificar(); });
     } else if (clave == kComandoPendientes) {
         (void)paso([this] { EnviarPendientes(); });
+    } else if (clave == kComandoHistorial) {
+        (void)paso([this] { MostrarHistorial(); });
+    } else if (clave == kComandoDeshacer) {
+        const GrabacionConReplica grabacion(replicacion_);
+        if (!grabacion.Aceptada()) return;
+        (void)paso([this] { DeshacerGrabacionGenerica(); });
     } else if (clave == "CERRAR") {
         Form_Unload();
     } else if (clave == "CANCELAR") {

@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 class BoundLabel;
 class DB_Dll;
@@ -99,6 +101,15 @@ private:
     // written on request, the list exported on request.
     void Verificar();
     void completarGenericas(const QVector<Hallazgo>& hallazgos, const QStringList& elegidos);
+    // The notes of the article on screen, or of the pair on "Especiales", newest first.
+    void MostrarHistorial();
+    // One generic save of the pair on "Especiales", chosen from a list, taken
+    // back after a question that says what it does.
+    void DeshacerGrabacionGenerica();
+    // The list window on `sentencia`; the chosen row's `campo`, or empty.
+    QString elegirEnLista(const QString& titulo, const QString& sentencia, const QString& campo);
+    // The pair entered on "Especiales", normalised; nothing, said to the operator, when incomplete.
+    std::optional<std::pair<QString, QString>> parEnPantalla(const QString& titulo);
     void mostrarErrorDeConversion(const ModeloEquivalencias::ErrorDeConversion& error);
     TextField& campo(Campo campo) const;
     static Campo campoDe(const TextField& texto);

@@ -1,6 +1,8 @@
 #include "equivalences/HistorialEquivalencias.h"
 
 #include "database/DB_Dll.h"
+#include "database/TextoSQL.h"
+#include "equivalences/CodigosEquivalencia.h"
 #include "session/Sesion.h"
 #include "suitesupport/QvSistema.h"
 
@@ -13,7 +15,26 @@ const QString kNotar =
     "IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE_ANTERIOR, COEFICIENTE_NUEVO, PARATODOS_ANTERIOR, PARATODOS_NUEVO) "
     "SELECT getDate(), ?, ?, ?, ?, ?, ";
 
+QString consulta(const QString& condicion)
+{
+    return "SELECT ID, FECHA AS Fecha, OPERACION AS Operacion, IDARTICULO AS Articulo, IDUNIDAD AS Unidad, "
+           "IDUNIDAD_EQUIV AS Equivalente, COEFICIENTE_ANTERIOR AS Antes, COEFICIENTE_NUEVO AS Despues, "
+           "PARATODOS_ANTERIOR AS ParaTodosAntes, PARATODOS_NUEVO AS ParaTodosDespues, ORIGEN AS Origen, "
+           "USUARIO AS Usuario, EQUIPO AS Equipo FROM HISTORIAL_EQUIVALENCIAS WHERE "
+           + condicion + " ORDER BY ID DESC";
+}
+
 }  // namespace
+
+QString HistorialEquivalencias::ConsultaDelArticulo(const QString& articulo)
+{
+    return consulta("IDARTICULO = " + EntreComillas(articulo));
+}
+
+QString HistorialEquivalencias::ConsultaDelPar(const QString& unidad, const QString& equivalente)
+{
+    return consulta(condicionDelPar(unidad, equivalente));
+}
 
 QString HistorialEquivalencias::Nombre(Origen origen)
 {

@@ -35,6 +35,11 @@ public:
     static constexpr char kModificacion[] = "MODIFICACION";
     static constexpr char kBaja[] = "BAJA";
 
+    // The notes of an article, or of a pair of units (codes already
+    // normalised), newest first, as the lookups' list window shows them.
+    static QString ConsultaDelArticulo(const QString& articulo);
+    static QString ConsultaDelPar(const QString& unidad, const QString& equivalente);
+
     // A save of that kind by the signed-in user on this computer; every note
     // it writes carries the same new identifier.
     HistorialEquivalencias(DB_Dll& base, Origen origen);

@@ -119,6 +119,7 @@ public:
     int CompletarGenericas(const QVector<Hallazgo>& faltantes);
     // A generic save writes this many articles per stretch; tests lower it.
     void FijarArticulosPorTramo(int articulos) { articulosPorTramo_ = articulos; }
+    int ArticulosPorTramo() const { return articulosPorTramo_; }
     // Makes the program's own tables the company lacks (pending copies,
     // findings, history); false when one could not be made. The first save
     // does it when the window has not.

@@ -1358,3 +1358,61 @@ TEST_F(FrmEquivalenciasTest, F8ListsTheFindingsAndWritesAMissingGenericRowWithIt
     ASSERT_EQ(replicas->requests.size(), 1);
     EXPECT_EQ(replicas->requests[0].Claves[0], "'A-6'");
 }
+
+// HISTORIAL lists the pair's notes newest first; DESHACER lists its generic
+// saves, asks what the chosen one's undo does, and takes it back.
+TEST_F(FrmEquivalenciasTest, HistorialAndDeshacerWorkThroughTheBarAndTheirBoxes)
+{
+    show();
+    press(Qt::Key_F3);
+    tabs().setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+    typeAndConfirm("1000");
+    operador->answer(vb::vbYes);
+    press(Qt::Key_F2);
+    ASSERT_EQ(count("PARATODOS = 1 AND COEFICIENTE = 1000"), 3);
+    tabs().setCurrentIndex(1);
+    field(4).setFocus();
+    typeAndConfirm("KG");
+    typeAndConfirm("GR");
+
+    const auto clickWith = [this](const QString& command, const std::function<void(Lib_FrmCons3&)>& inList,
+                                  const QStringList& captions) {
+        auto boxes = std::make_unique<OperadorReal>();
+        OperadorReal* real = boxes.get();
+        real->actIn<Lib_FrmCons3>(inList);
+        for (const QString& caption : captions) real->pressInBox(caption);
+        std::unique_ptr<Dialogs> scripted = Service<Dialogs>::install(std::move(boxes));
+        activate();
+        QTest::mouseClick(&bar(), Qt::LeftButton, {}, bar().ItemRect(command).center());
+        const QStringList asked = real->prompts();
+        Service<Dialogs>::install(std::move(scripted));
+        return asked;
+    };
+    QStringList listed;
+    clickWith(
+        "HISTORIAL",
+        [&](Lib_FrmCons3& lista) {
+            for (int fila = 0; fila < lista.Modelo->rowCount(); ++fila)
+                listed.append(lista.Modelo->Texto(fila, 2) + " " + lista.Modelo->Texto(fila, 3).trimmed());
+            saveScreenshot(lista, "historial.png");
+            lista.close();
+        },
+        {});
+    EXPECT_EQ(listed, (QStringList{"ALTA A-4", "ALTA A-3", "MODIFICACION A-2"})) << "newest first";
+
+    const QStringList asked = clickWith(
+        "DESHACER",
+        [](Lib_FrmCons3& lista) {
+            lista.ListView1->selectRow(0);
+            lista.Aceptar();
+        },
+        {"&Sí"});
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].contains("1 fila vuelve a 999 (por artículo)\n    2 filas agregadas se borran"))
+        << asked[0].toStdString();
+    EXPECT_EQ(count("IDUNIDAD = 'KG' AND IDUNIDAD_EQUIV = 'GR'"), 1);
+    EXPECT_EQ(count("IDARTICULO = 'A-2' AND COEFICIENTE = 999 AND PARATODOS IS NULL"), 1);
+}

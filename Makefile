@@ -5,8 +5,8 @@ JOBS       ?= $(shell nproc)
 
 BUILD_PKGS := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
               libgtest-dev libgmock-dev fonts-dejavu-core \
-              libsqlite3-dev sqlite3 libxlsxwriter-dev unzip unixodbc-dev tdsodbc \
-              postgresql odbc-postgresql dpkg-dev file desktop-file-utils lintian
+              libsqlite3-dev sqlite3 libxlsxwriter-dev libminizip-dev unzip \
+              unixodbc-dev tdsodbc postgresql odbc-postgresql dpkg-dev file desktop-file-utils lintian
 
 .PHONY: all build run busqueda test bench package deps clean
 

@@ -99,6 +99,13 @@ QByteArray toAnsi(const QString& text) { return convert(text.toUtf8(), kAnsi, kU
 
 QString fromAnsi(const QByteArray& bytes) { return QString::fromUtf8(convert(bytes, kUtf8, kAnsi, "\xEF\xBF\xBD")); }
 
+QString fromUtf8OrAnsi(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? fromAnsi(bytes) : text;
+}
+
 std::optional<QString> readAnsiFile(const QString& path)
 {
     const auto bytes = readBytes(path);
@@ -117,9 +124,7 @@ std::optional<QStringList> readUtf8OrAnsiLines(const QString& path)
 {
     const auto bytes = readBytes(path);
     if (!bytes) return std::nullopt;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(*bytes);
-    return lines(utf8.hasError() ? fromAnsi(*bytes) : text);
+    return lines(fromUtf8OrAnsi(*bytes));
 }
 
 bool appendAnsiText(const QString& path, const QString& text, Readers readers)

@@ -13,6 +13,8 @@ inline constexpr char kCrLf[] = "\r\n";
 
 QByteArray toAnsi(const QString& text);  // characters outside the code page become "?"
 QString fromAnsi(const QByteArray& bytes);
+// UTF-8 (a byte order mark skipped), or Windows-1252 when the bytes are not valid UTF-8.
+QString fromUtf8OrAnsi(const QByteArray& bytes);
 
 // The whole file; nothing when it cannot be read.
 std::optional<QString> readAnsiFile(const QString& path);

@@ -6,7 +6,8 @@
 // points of sale; and what the banner alone costs for as many articles.
 // Then the same on PostgreSQL across a LAN's delay, with two points of sale
 // on that server, beside the set-based writes over the same link, with the
-// round trips per article; and the save of one article (F2) there.
+// round trips per article; and the save of one article (F2) there. With
+// --f2 only that save runs: the first of a session, then a second.
 #include "Comprobacion.h"
 #include "ServidorPostgres.h"
 #include "SinOperador.h"
@@ -302,20 +303,22 @@ void teclear(FrmEquivalencias& ventana, const QString& texto)
     QTest::keyClick(campo, Qt::Key_Return);
 }
 
-// F2 on one new line of the window, for an article outside the pair, as a
-// person keys it; only the save is measured.
-MedidaRemota grabarUnArticuloEnPostgres(const ServidorPostgres& servidor)
+// F2 on one new line of the window, for an article outside the pair (the
+// first of them unless told), as a person keys it; only the save is measured.
+MedidaRemota grabarUnArticuloEnPostgres(const ServidorPostgres& servidor, int fueraDelPar = 0)
 {
+    const Articulo articulo = articuloDePrueba(kArticulosPostgres + fueraDelPar, kArticulosPostgres);
     FrmEquivalencias ventana(gBaseDatos(), Service<Replicacion>::get());
     abrirVentana(ventana);
     ventana.activateWindow();
     exigir(QTest::qWaitForWindowActive(&ventana), "the window did not become active");
     pulsar(ventana, Qt::Key_F3);
-    for (const QString& texto : {articuloDePrueba(kArticulosPostgres, kArticulosPostgres).codigo.trimmed(),
-                                 QString("UN"), QString("KG"), QString("2")})
+    for (const QString& texto : {articulo.codigo.trimmed(), QString("UN"), QString("KG"), QString("2")})
         teclear(ventana, texto);
     const MedidaRemota medida = medirEnElServidor(servidor, [&] { pulsar(ventana, Qt::Key_F2); });
-    exigirFilas(servidor, kEmpresaPostgres, "IDUNIDAD = 'UN' AND IDUNIDAD_EQUIV = 'KG'", 1, "the save of one article");
+    exigirFilas(servidor, kEmpresaPostgres,
+                "IDUNIDAD = 'UN' AND IDUNIDAD_EQUIV = 'KG' AND IDARTICULO = '" + articulo.codigo + "'", 1,
+                "the save of one article");
     return medida;
 }
 
@@ -396,6 +399,26 @@ void medirEnSqlite(const QTemporaryDir& carpeta)
     salida << "round trips per article:                    none, the engine is in the process\n";
 }
 
+void mostrarUnArticulo(const MedidaRemota& articulo, const char* cual = "")
+{
+    QTextStream(stdout) << "save of one article (F2)" << cual << ", copied: "
+                        << QString::number(1000 * articulo.tiempo.reloj, 'f', 1) << " ms, " << articulo.idasYVueltas
+                        << " round trips (aim: at most 15)\n";
+}
+
+// F2 alone: the first save of a session, then the next one.
+void medirUnArticuloEnPostgres(const ServidorPostgres& servidor)
+{
+    crearEmpresaPostgresConPuntosDeVenta(servidor, kEmpresaPostgres);
+    abrirEmpresa(kEmpresaPostgres, ServidorPostgres::kNombre);
+    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>(gBaseDatos()));
+    const MedidaRemota primero = grabarUnArticuloEnPostgres(servidor);
+    const MedidaRemota siguiente = grabarUnArticuloEnPostgres(servidor, 1);
+    Service<Replicacion>::install(nullptr);
+    mostrarUnArticulo(primero, " first of the session");
+    mostrarUnArticulo(siguiente, " the next one");
+}
+
 void medirEnPostgres(const ServidorPostgres& servidor)
 {
     crearEmpresaPostgresConPuntosDeVenta(servidor, kEmpresaPostgres);
@@ -419,8 +442,8 @@ void medirEnPostgres(const ServidorPostgres& servidor)
            << " s, " << conjunto.idasYVueltas << " round trips\n";
     salida << "window time / set-based time:               "
            << QString::number(ventana.tiempo.reloj / conjunto.tiempo.reloj, 'f', 1) << "\n";
-    salida << "save of one article (F2), copied:           " << QString::number(1000 * articulo.tiempo.reloj, 'f', 1)
-           << " ms, " << articulo.idasYVueltas << " round trips (aim: at most 15)\n";
+    salida.flush();
+    mostrarUnArticulo(articulo);
 }
 
 }  // namespace
@@ -438,6 +461,10 @@ int main(int argc, char* argv[])
     qputenv(os::kProgramFolderVariable, carpeta.path().toLocal8Bit());
     servidor.escribirServidores(carpeta.path(), kServidor);
     Service<Dialogs>::install(std::make_unique<SinOperador>("Equivalencias Especiales"));
+    if (app.arguments().contains("--f2")) {
+        medirUnArticuloEnPostgres(servidor);
+        return 0;
+    }
     medirEnSqlite(carpeta);
     medirEnPostgres(servidor);
     return 0;

@@ -21,7 +21,7 @@ constexpr int kPrimeroSinArticulo = 2;
 }  // namespace
 
 ModeloEquivalencias::ModeloEquivalencias(DB_Dll& base, Replicacion& replicacion)
-    : base_(base), replicacion_(replicacion), TablaActiva_(kTablaEquivalencias), valores_(Campos().size())
+    : base_(base), replicacion_(replicacion), codigos_(base), TablaActiva_(kTablaEquivalencias), valores_(Campos().size())
 {
 }
 
@@ -103,6 +103,7 @@ void ModeloEquivalencias::Inicializa()
 {
     modo_ = Modo::Consulta;
     TablaActiva_ = kTablaEquivalencias;
+    codigos_.Olvidar();
     AbrirRecordset(TablaActiva_);
     const QVector<DefinicionCampo>& campos = Campos();
     for (int i = ArticuloFijo_ ? kPrimeroSinArticulo : 0; i < campos.size(); ++i) cambiarValor(campos[i].campo, {});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "equivalences/EscrituraGenerica.h"
+#include "equivalences/FilasDeCodigos.h"
 #include "equivalences/HistorialEquivalencias.h"
 #include "platform/TrapErrores.h"
 #include "platform/db/Recordset.h"
@@ -166,7 +167,11 @@ private:
     void entrarSegunExista(bool existe);
     void mostrarEjemplo(Pestana pestana);
     QString lineaEjemplo(Pestana pestana) const;
-    QString descripcionDeUnidad(const QString& codigo) const;
+    // The row of the code in a field, in the field's lookup table, or `tabla`
+    // by `clave` when given; read once while the field keeps that code.
+    const std::optional<FilasDeCodigos::Fila>& filaDelCodigo(Campo campo, const char* tabla = nullptr,
+                                                            const char* clave = nullptr) const;
+    QString descripcionDeUnidad(Campo campo) const;
 
     // --- saving; each returns false when the save ended before its last step
     bool grabarSegunModo(AvanceGrabacion& avance, TrapErrores& trap);
@@ -185,6 +190,7 @@ private:
 
     DB_Dll& base_;
     Replicacion& replicacion_;
+    mutable FilasDeCodigos codigos_;
     int articulosPorTramo_ = EscrituraGenerica::kArticulosPorTramo;
     QString TablaActiva_;
     db::Recordset RegistroActual;

@@ -67,9 +67,10 @@ std::optional<QString> ModeloEquivalencias::validar(Campo campo, const QString& 
 
 std::optional<QString> ModeloEquivalencias::validarArticulo(const QString& T)
 {
-    if (!base_.ExisteEnTabla("V_MA_ARTICULOS", T, Definicion(Campo::IdArticulo).clave, &RegistroActual, 8, {}, false))
-        return kArticuloInexistente;
-    if (!Grabando_) cambiarValor(Campo::IdUnidad, vb::Trim(RegistroActual.Fields("IdUnidad").Value().toText()));
+    const auto& articulo = filaDelCodigo(Campo::IdArticulo, "V_MA_ARTICULOS");
+    if (!articulo) return kArticuloInexistente;
+    // A Null base unit stops the check, as reading it as text raises.
+    if (!Grabando_) cambiarValor(Campo::IdUnidad, vb::Trim(FilasDeCodigos::Valor(articulo, "IdUnidad").toText()));
     CargarEquivDelArticulo(T);
     mostrarEjemplo(Pestana::Equivalencias);
     return std::nullopt;
@@ -78,7 +79,7 @@ std::optional<QString> ModeloEquivalencias::validarArticulo(const QString& T)
 std::optional<QString> ModeloEquivalencias::validarUnidad(const QString& T)
 {
     if (T.isEmpty()) return kInformarCodigo;
-    if (!base_.ExisteEnTabla("V_TA_UNIDAD", T, Definicion(Campo::IdUnidad).clave)) return kUnidadInexistente;
+    if (!filaDelCodigo(Campo::IdUnidad, "V_TA_UNIDAD")) return kUnidadInexistente;
     mostrarEjemplo(Pestana::Equivalencias);
     return std::nullopt;
 }
@@ -86,7 +87,7 @@ std::optional<QString> ModeloEquivalencias::validarUnidad(const QString& T)
 std::optional<QString> ModeloEquivalencias::validarUnidadEquivalente(const QString& T)
 {
     if (T.isEmpty()) return kInformarCodigo;
-    if (!base_.ExisteEnTabla("V_TA_UNIDAD", T, "IDUNIDAD")) return kUnidadInexistente;
+    if (!filaDelCodigo(Campo::IdUnidad_Equiv, "V_TA_UNIDAD", "IDUNIDAD")) return kUnidadInexistente;
     if (vb::IsBlank(codigoArticulo(Valor(Campo::IdArticulo)))) return kInformarArticulo;
     if (vb::IsBlank(codigoUnidad(Valor(Campo::IdUnidad)))) return kInformarUnidad;
     if (vb::IsBlank(codigoUnidad(Valor(Campo::IdUnidad_Equiv)))) return kInformarEquivalente;
@@ -100,7 +101,7 @@ std::optional<QString> ModeloEquivalencias::validarUnidadEquivalente(const QStri
 std::optional<QString> ModeloEquivalencias::validarUnidad2(const QString& T)
 {
     if (T.isEmpty()) return std::nullopt;
-    if (!base_.ExisteEnTabla("V_TA_UNIDAD", T, "IdUnidad")) return kUnidadInexistente;
+    if (!filaDelCodigo(Campo::IdUnidad2, "V_TA_UNIDAD", "IdUnidad")) return kUnidadInexistente;
     mostrarEjemplo(Pestana::Especiales);
     return std::nullopt;
 }
@@ -110,7 +111,7 @@ std::optional<QString> ModeloEquivalencias::validarUnidadEquivalente2(const QStr
     if (T.isEmpty()) return std::nullopt;
     const QString U = codigoUnidad(Valor(Campo::IdUnidad2));
     const QString E = codigoUnidad(Valor(Campo::IdUnidad_Equiv2));
-    if (!base_.ExisteEnTabla("V_TA_UNIDAD", T, "IDUNIDAD")) return kUnidadInexistente;
+    if (!filaDelCodigo(Campo::IdUnidad_Equiv2, "V_TA_UNIDAD", "IDUNIDAD")) return kUnidadInexistente;
     if (vb::IsBlank(U)) return kInformarUnidad;
     if (vb::IsBlank(E)) return kInformarEquivalente;
     entrarSegunExista(cargarEquivalencia(" ParaTodos = 1 AND " + condicionDelPar(U, E)));
@@ -149,23 +150,28 @@ void ModeloEquivalencias::mostrarEjemplo(Pestana pestana) { emit ejemploCambiado
 QString ModeloEquivalencias::lineaEjemplo(Pestana pestana) const
 {
     const Relacion campos = relacion(pestana);
-    const QString unidad = descripcionDeUnidad(Valor(campos.unidad));
-    const QString equivalente = descripcionDeUnidad(Valor(campos.equivalente));
+    const QString unidad = descripcionDeUnidad(campos.unidad);
+    const QString equivalente = descripcionDeUnidad(campos.equivalente);
     QString linea = "Ej:  1 " + unidad + " equivale a " + Valor(campos.coeficiente) + " " + equivalente;
     if (pestana == Pestana::Especiales && otrosCoeficientes_ > 0) linea += notaOtrosCoeficientes(otrosCoeficientes_);
     return linea + lineaInversa(Valor(campos.coeficiente), unidad, equivalente);
 }
 
-// A unit that does not exist has no description.
-QString ModeloEquivalencias::descripcionDeUnidad(const QString& codigo) const
+const std::optional<FilasDeCodigos::Fila>& ModeloEquivalencias::filaDelCodigo(Campo campo, const char* tabla,
+                                                                             const char* clave) const
 {
-    return base_.DatosTabla("v_ta_unidad", codigo, "descripcion", "idunidad", 8, {}).textOrEmpty();
+    const DefinicionCampo& definicion = Definicion(campo);
+    return codigos_.Leer(Indice(campo), tabla ? tabla : definicion.tabla, clave ? clave : definicion.clave,
+                         Valor(campo));
+}
+
+// A unit that does not exist has no description.
+QString ModeloEquivalencias::descripcionDeUnidad(Campo campo) const
+{
+    return FilasDeCodigos::Texto(filaDelCodigo(campo, "v_ta_unidad", "idunidad"), "descripcion");
 }
 
 QString ModeloEquivalencias::Descripcion(Campo campo, const QString& columna) const
 {
-    const DefinicionCampo& definicion = Definicion(campo);
-    return vb::Trim(
-        base_.DatosTabla(definicion.tabla, vb::Trim(Valor(campo)), vb::Trim(columna), definicion.clave, 8, {})
-            .textOrEmpty());
+    return vb::Trim(FilasDeCodigos::Texto(filaDelCodigo(campo), columna));
 }

@@ -13,8 +13,6 @@ constexpr std::array kSiempreAlGrupo{"ma_contactos_cuentas", "ma_cuentas_servici
 // Names that, contained in a table's name, send it with any list.
 constexpr std::array kNombresConLista{"V_MV_STATUS", "V_MV_CPTE"};
 
-QString ajuste(const char* clave) { return vb::Trim(Cfg(clave)); }
-
 QString sinPuerto(const QString& servidor)
 {
     const qsizetype dosPuntos = servidor.indexOf(u':');
@@ -25,14 +23,14 @@ QString sinPuerto(const QString& servidor)
 
 AjustesGrupo AjustesGrupo::Leer()
 {
+    const QVector<ValorCfg> leidos = CfgVarias({"GRP_Deshabilitado", "GRP_Tablas", "GRP_Tipos", "GRP_Server", "GRP_Base"});
+    const auto ajuste = [&](int i) { return vb::Trim(leidos[i].valor); };
     AjustesGrupo ajustes;
-    ajustes.habilitada = ajuste("GRP_Deshabilitado") == "0";
-    QString lista;
-    (void)Cfg("GRP_Tablas", lista);
-    ajustes.tablas = vb::Trim(lista);
-    ajustes.tipos = ajuste("GRP_Tipos");
-    ajustes.servidor = vb::Trim(sinPuerto(ajuste("GRP_Server")));
-    ajustes.base = ajuste("GRP_Base");
+    ajustes.habilitada = ajuste(0) == "0";
+    ajustes.tablas = vb::Trim(leidos[1].valorAux);
+    ajustes.tipos = ajuste(2);
+    ajustes.servidor = vb::Trim(sinPuerto(ajuste(3)));
+    ajustes.base = ajuste(4);
     return ajustes;
 }
 

@@ -8,6 +8,8 @@
 #include "session/ConectarBaseRemota.h"
 #include "session/VerificaConexion.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace {
@@ -23,15 +25,12 @@ constexpr char kConfirmarTramo[] = "COMMIT TRANSACTION";
 
 bool abierta(const DB_Dll& base) { return base.gCnn.State() == db::ado::adStateOpen; }
 
-void cerrar(DB_Dll& base)
-{
-    if (abierta(base)) base.gCnn.Close();
-    base.gOpenFlag = false;
-}
-
 }  // namespace
 
-DestinoReplica::DestinoReplica(DB_Dll& empresa, DatosDestino datos) : empresa_(empresa), datos_(std::move(datos)) {}
+DestinoReplica::DestinoReplica(DB_Dll& empresa, DatosDestino datos, DB_Dll& base)
+    : empresa_(empresa), datos_(std::move(datos)), base_(base), heredada_(abierta(base))
+{
+}
 
 bool DestinoReplica::Recibe(const QString& Tabla) const
 {
@@ -65,34 +64,37 @@ FalloReplica DestinoReplica::fallo(FalloReplica::Paso paso, const QString& sente
     return resultado;
 }
 
-std::optional<FalloReplica> DestinoReplica::abrirPuntoDeVenta()
-{
-    DB_Dll& remota = gBaseRemota();
-    if (!ConectarBaseRemota(empresa_, datos_.servidor, datos_.base, datos_.base, datos_.base, datos_.codigo, {},
-                            true)) {
-        const db::Errors& errores = remota.gCnn.errors();
-        const QString descripcion = errores.Count() > 0 ? errores.Item(0).Description : kSinConexion;
-        return fallo(FalloReplica::Paso::Conexion, {}, 0, descripcion);
-    }
-    cerrar(remota);
-    return std::nullopt;
-}
-
+// The link that answers whether a point of sale can be reached is the one
+// its copies then take: one new link per target, not two.
 std::optional<FalloReplica> DestinoReplica::Abrir()
 {
     if (abierta(base_)) return std::nullopt;
     if (caido_) return fallo(FalloReplica::Paso::Conexion, {}, 0, kSinConexion);
-    if (EsPuntoDeVenta()) {
-        if (auto falla = abrirPuntoDeVenta()) return falla;
-    }
     base_.gProveedor = DB_Dll::pSQLOLEDB;
     base_.gServidor = EsPuntoDeVenta() ? ObtieneIP(vb::Trim(datos_.servidor)) : datos_.servidor;
     base_.gDBName = datos_.base;
     base_.gUsuario = datos_.base;
     base_.gUserPassWord = datos_.base;
+    base_.gCnn.errors().Clear();
+    // As the point-of-sale link does, window events run before a point of sale is reached.
+    if (EsPuntoDeVenta()) QCoreApplication::processEvents();
     base_.OpenServerADODB(false, db::ado::adUseClient, {}, false, false);
-    if (abierta(base_)) return std::nullopt;
-    return fallo(FalloReplica::Paso::Conexion, {}, 0, kSinConexion);
+    const bool abrio = abierta(base_);
+    if (EsPuntoDeVenta()) MarcarConexionTPV(empresa_, datos_.codigo, abrio);
+    if (abrio) return std::nullopt;
+    const db::Errors& errores = base_.gCnn.errors();
+    const bool conTexto = EsPuntoDeVenta() && errores.Count() > 0;
+    return fallo(FalloReplica::Paso::Conexion, {}, 0, conTexto ? errores.Item(0).Description : kSinConexion);
+}
+
+bool DestinoReplica::Reconectar()
+{
+    if (!heredada_ || !copiasDelTramo_.isEmpty()) return false;
+    heredada_ = false;
+    tramo_.reset();
+    cerrar();
+    caido_ = false;
+    return true;
 }
 
 std::optional<FalloReplica> DestinoReplica::Ejecutar(FalloReplica::Paso paso, const QString& sentencia,
@@ -123,6 +125,7 @@ std::optional<FalloReplica> DestinoReplica::Leer(const QString& sentencia, const
     long ignoradas = 0;
     try {
         filas = valores.isEmpty() ? base_.gCnn.Execute(sentencia) : base_.gCnn.Execute(sentencia, valores, ignoradas);
+        heredada_ = false;
         return std::nullopt;
     } catch (const ErrorVB& error) {
         return fallo(FalloReplica::Paso::Lectura, sentencia, error.numero, error.descripcion);
@@ -202,4 +205,13 @@ QVector<SolicitudReplica> DestinoReplica::Deshacer()
 
 std::optional<TramoPerdido> DestinoReplica::TomarPerdido() { return std::exchange(perdido_, std::nullopt); }
 
-void DestinoReplica::Cerrar() { cerrar(base_); }
+void DestinoReplica::Terminar()
+{
+    if (caido_) cerrar();
+}
+
+void DestinoReplica::cerrar()
+{
+    if (abierta(base_)) base_.gCnn.Close();
+    base_.gOpenFlag = false;
+}

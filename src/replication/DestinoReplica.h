@@ -36,13 +36,14 @@ struct TramoPerdido {
     QVector<SolicitudReplica> copias;
 };
 
-// One target during one save, on a quiet database object of its own: opened
-// once when first needed, closed when the save ends. A target found
-// unreachable, at the start or half-way, is left alone for the rest of the save.
+// One target during one save, on a quiet database object `base` that
+// outlives the save: opened when first needed, and kept open when the save
+// ends unless its link failed. A target found unreachable, at the start or
+// half-way, is left alone for the rest of the save.
 class DestinoReplica {
 public:
     // A point of sale reached or not is marked so in `empresa`, the company's database.
-    DestinoReplica(DB_Dll& empresa, DatosDestino datos);
+    DestinoReplica(DB_Dll& empresa, DatosDestino datos, DB_Dll& base);
 
     const DatosDestino& Datos() const { return datos_; }
     bool EsPuntoDeVenta() const { return datos_.tipo == kDestinoTPV; }
@@ -51,9 +52,13 @@ public:
     bool Actualiza() const { return permite(1); }
     bool Borra() const { return permite(2); }
 
-    // Opens the target, checking a point of sale through the remote link
-    // first; nothing when it is open, why not otherwise.
+    // Opens the target, marking a point of sale reached or not; nothing when
+    // it is open, why not otherwise.
     std::optional<FalloReplica> Abrir();
+    // A link kept from an earlier save may have died since: when it did so
+    // before this save took anything through it, it is dropped so that the
+    // next Abrir makes a new one. True when it was.
+    bool Reconectar();
     bool Caido() const { return caido_; }
     // Reported to the operator already in this save.
     bool Avisado() const { return avisado_; }
@@ -80,16 +85,18 @@ public:
     std::optional<FalloReplica> Leer(const QString& sentencia, const QVector<Variant>& valores, db::Recordset& filas);
     // The target's columns of `Tabla` that an insert writes, read once per save.
     std::optional<FalloReplica> ColumnasInsertables(const QString& Tabla, QStringList& columnas);
-    void Cerrar();
+    // The save is over: a link that failed is closed, a good one kept.
+    void Terminar();
 
 private:
     bool permite(int posicion) const;
     FalloReplica fallo(FalloReplica::Paso paso, const QString& sentencia, long numero, const QString& descripcion);
-    std::optional<FalloReplica> abrirPuntoDeVenta();
+    void cerrar();
 
     DB_Dll& empresa_;
     DatosDestino datos_;
-    DB_Dll base_;  // quiet: a target's failures never ask the operator
+    DB_Dll& base_;  // quiet: a target's failures never ask the operator
+    bool heredada_;  // open from an earlier save, nothing read through it yet in this one
     bool caido_ = false;
     bool avisado_ = false;
     QHash<QString, QStringList> columnas_;

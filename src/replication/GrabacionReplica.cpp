@@ -7,6 +7,7 @@
 #include "platform/ui/Dialogs.h"
 #include "replication/CatalogoReplica.h"
 #include "replication/CondicionReplica.h"
+#include "replication/ConexionesDestino.h"
 #include "replication/CopiaDeFilas.h"
 #include "replication/FalloReplica.h"
 #include "replication/FilasReplica.h"
@@ -98,7 +99,20 @@ std::optional<GrabacionReplica::Copia> GrabacionReplica::copiaDelTramo(const QVe
     return copia;
 }
 
-GrabacionReplica::GrabacionReplica(DB_Dll& base) : base_(base), pendientes_(base) { leerDestinos(); }
+GrabacionReplica::GrabacionReplica(DB_Dll& base, ConexionesDestino& conexiones)
+    : base_(base), conexiones_(conexiones), pendientes_(base)
+{
+    leerDestinos();
+    QStringList claves;
+    for (const auto& destino : destinos_) claves.append(ConexionesDestino::Clave(destino->Datos()));
+    conexiones_.QuedarseCon(claves);
+}
+
+void GrabacionReplica::agregarDestino(DatosDestino datos)
+{
+    DB_Dll& conexion = conexiones_.De(datos);
+    destinos_.push_back(std::make_unique<DestinoReplica>(base_, std::move(datos), conexion));
+}
 
 // A save that ended by an error still commits what its targets took.
 GrabacionReplica::~GrabacionReplica()
@@ -120,8 +134,7 @@ void GrabacionReplica::leerDestinos()
     while (puntos.State() == db::ado::adStateOpen && !puntos.Eof()) {
         if (!trap.paso([&] {
                 DatosDestino datos = puntoDeVenta(puntos);
-                if (!datos.servidor.isEmpty() && !datos.base.isEmpty())
-                    destinos_.push_back(std::make_unique<DestinoReplica>(base_, std::move(datos)));
+                if (!datos.servidor.isEmpty() && !datos.base.isEmpty()) agregarDestino(std::move(datos));
             })) {
             return;
         }
@@ -130,8 +143,7 @@ void GrabacionReplica::leerDestinos()
     AjustesGrupo ajustes;
     if (!trap.paso([&] { ajustes = AjustesGrupo::Leer(); })) return;
     if (!ajustes.habilitada || ajustes.servidor.isEmpty() || ajustes.base.isEmpty()) return;
-    destinos_.push_back(std::make_unique<DestinoReplica>(
-        base_, DatosDestino{kDestinoGrupo, {}, {}, ajustes.servidor, ajustes.base, ajustes.tipos, {}, ajustes}));
+    agregarDestino(DatosDestino{kDestinoGrupo, {}, {}, ajustes.servidor, ajustes.base, ajustes.tipos, {}, ajustes});
 }
 
 QStringList GrabacionReplica::Destinos(const QString& Tabla) const
@@ -206,13 +218,21 @@ void GrabacionReplica::Terminar()
 {
     terminada_ = true;
     Confirmar();
-    for (const auto& destino : destinos_) destino->Cerrar();
+    for (const auto& destino : destinos_) destino->Terminar();
     for (auto tablas = tablasConPendientesCambiados_.cbegin(); tablas != tablasConPendientesCambiados_.cend(); ++tablas)
         pendientes_.MarcarPuntoDeVenta(tablas.key(), *tablas);
     tablasConPendientesCambiados_.clear();
 }
 
 std::optional<FalloReplica> GrabacionReplica::copiar(DestinoReplica& destino, Copia& copia, bool agrupada)
+{
+    auto falla = intentarCopia(destino, copia, agrupada);
+    // A link kept since an earlier save may have died meanwhile: one new link, one more try.
+    if (falla && falla->enlacePerdido && destino.Reconectar()) falla = intentarCopia(destino, copia, agrupada);
+    return falla;
+}
+
+std::optional<FalloReplica> GrabacionReplica::intentarCopia(DestinoReplica& destino, Copia& copia, bool agrupada)
 {
     if (auto falla = destino.Abrir()) return falla;
     if (agrupada) {

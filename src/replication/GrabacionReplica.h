@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class ConexionesDestino;
 class DB_Dll;
 
 // The copies of one save. The targets are read once: the points of sale of
@@ -25,8 +26,8 @@ class DB_Dll;
 class GrabacionReplica {
 public:
     // `base` is the company's database, where the targets and the pending
-    // list are read.
-    explicit GrabacionReplica(DB_Dll& base);
+    // list are read; `conexiones` keeps the targets' links between saves.
+    GrabacionReplica(DB_Dll& base, ConexionesDestino& conexiones);
     ~GrabacionReplica();
     GrabacionReplica(const GrabacionReplica&) = delete;
     GrabacionReplica& operator=(const GrabacionReplica&) = delete;
@@ -43,7 +44,8 @@ public:
     QStringList Destinos(const QString& Tabla) const;
     // Commits what the targets took; a stretch that fails is kept as pending.
     void Confirmar();
-    // Commits and closes the targets and sets the points of sale's pending marks.
+    // Commits what the targets took, closes the links that failed and sets
+    // the points of sale's pending marks.
     void Terminar();
 
 private:
@@ -52,9 +54,11 @@ private:
     static std::optional<Copia> copiaDe(const SolicitudReplica& solicitud);
     static std::optional<Copia> copiaDelTramo(const QVector<SolicitudReplica>& tramo);
     void leerDestinos();
+    void agregarDestino(DatosDestino datos);
     void replicar(Copia& copia, const QVector<SolicitudReplica>& solicitudes);
     // Reads the company's rows into `copia` the first time a target needs them.
     std::optional<FalloReplica> copiar(DestinoReplica& destino, Copia& copia, bool agrupada);
+    std::optional<FalloReplica> intentarCopia(DestinoReplica& destino, Copia& copia, bool agrupada);
     void recuperar(DestinoReplica& destino);
     bool reintentar(const Pendiente& pendiente);
     void registrar(DestinoReplica& destino, const FalloReplica& falla);
@@ -65,6 +69,7 @@ private:
     DestinoReplica* destinoDe(const Pendiente& pendiente);
 
     DB_Dll& base_;
+    ConexionesDestino& conexiones_;
     std::vector<std::unique_ptr<DestinoReplica>> destinos_;
     ListaPendientes pendientes_;
     QHash<QString, QStringList> tablasConPendientesCambiados_;  // by point of sale

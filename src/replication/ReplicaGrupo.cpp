@@ -1,6 +1,7 @@
 #include "replication/ReplicaGrupo.h"
 
 #include "platform/ui/Dialogs.h"
+#include "replication/ConexionesDestino.h"
 #include "replication/GrabacionReplica.h"
 
 namespace {
@@ -19,7 +20,7 @@ private:
 
 }  // namespace
 
-ReplicaGrupo::ReplicaGrupo(DB_Dll& base) : base_(base) {}
+ReplicaGrupo::ReplicaGrupo(DB_Dll& base) : base_(base), conexiones_(std::make_unique<ConexionesDestino>()) {}
 
 ReplicaGrupo::~ReplicaGrupo() = default;
 
@@ -64,7 +65,7 @@ std::optional<int> ReplicaGrupo::ReintentarPendientes()
         avisarOcupada();
         return std::nullopt;
     }
-    grabacion_ = std::make_unique<GrabacionReplica>(base_);
+    grabacion_ = std::make_unique<GrabacionReplica>(base_, *conexiones_);
     int quedan = 0;
     {
         const Copiando marca(copiando_);
@@ -84,7 +85,7 @@ void ReplicaGrupo::abrirGrabacion()
 {
     {
         const Copiando marca(copiando_);
-        grabacion_ = std::make_unique<GrabacionReplica>(base_);
+        grabacion_ = std::make_unique<GrabacionReplica>(base_, *conexiones_);
         grabacion_->ReintentarPendientes();
     }
     copiarEsperas();
@@ -111,5 +112,5 @@ void ReplicaGrupo::cerrarGrabacion()
 QStringList ReplicaGrupo::Destinos(const QString& Tabla)
 {
     if (grabacion_) return grabacion_->Destinos(Tabla);
-    return GrabacionReplica(base_).Destinos(Tabla);
+    return GrabacionReplica(base_, *conexiones_).Destinos(Tabla);
 }

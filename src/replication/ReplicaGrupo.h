@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class ConexionesDestino;
 class DB_Dll;
 class GrabacionReplica;
 
@@ -14,7 +15,8 @@ class GrabacionReplica;
 // goes on, so a request may arrive in the middle of another: it waits and is
 // copied as soon as the running one ends. A save that tries to start while
 // another runs is refused. The pending list is tried again at the start of
-// every save.
+// every save. The links to the targets are kept for the session and made
+// again when one fails.
 class ReplicaGrupo : public Replicacion {
 public:
     // Copies the rows of the company's database `base`.
@@ -40,6 +42,7 @@ private:
     void cerrarGrabacion();
 
     DB_Dll& base_;
+    std::unique_ptr<ConexionesDestino> conexiones_;  // before the save that uses them
     std::unique_ptr<GrabacionReplica> grabacion_;
     bool copiando_ = false;
     QVector<QVector<SolicitudReplica>> esperas_;  // requests and stretches, in their order

@@ -110,7 +110,21 @@ bool abrirCentral(const ClavesCentral& claves, const QString& servidor)
     return abrirRemota(servidor, base, usuario, password);
 }
 
+TrapErrores trapRemota()
+{
+    return TrapErrores(kRutina, [](const ErrorVB& error, const QString& rutina) {
+        if (error.numero == db::ErrorMap::ObjectClosed) return Respuesta::Seguir;
+        return RespuestaDelBoton(TratamientoErrores(error, vb::vbRetryCancel, rutina));
+    });
+}
+
 }  // namespace
+
+void MarcarConexionTPV(DB_Dll& empresa, const QString& CodigoTPV, bool conectado)
+{
+    TrapErrores trap = trapRemota();
+    (void)trap.paso([&] { marcarConexion(empresa, CodigoTPV, conectado); });
+}
 
 DB_Dll& gBaseRemota()
 {
@@ -122,10 +136,7 @@ bool ConectarBaseRemota(DB_Dll& empresa, const QString& Servidor, const QString&
                         const QString& Password, const QString& CodigoTPV, const QString& Puerto, bool)
 {
     if (vb::Trim(Puerto) == kPuertoSinIntento) return false;
-    TrapErrores trap(kRutina, [](const ErrorVB& error, const QString& rutina) {
-        if (error.numero == db::ErrorMap::ObjectClosed) return Respuesta::Seguir;
-        return RespuestaDelBoton(TratamientoErrores(error, vb::vbRetryCancel, rutina));
-    });
+    TrapErrores trap = trapRemota();
     bool abierta = false;
     if (!trap.paso([] { cerrarRemota(); })) return false;
     if (!vb::IsBlank(Servidor)) {

@@ -20,6 +20,10 @@ bool ConectarBaseRemota(DB_Dll& empresa, const QString& Servidor, const QString&
                         const QString& Password, const QString& CodigoTPV, const QString& Puerto = {},
                         bool Reservado = true);
 
+// Marks the point of sale `CodigoTPV` as ConectarBaseRemota does after an
+// attempt that reached it or not, with the same error treatment.
+void MarcarConexionTPV(DB_Dll& empresa, const QString& CodigoTPV, bool conectado);
+
 // The central statistics server of this installation: the address written
 // when none is set, the public names that stand for it, and its database.
 namespace ServidorCentral {

@@ -266,6 +266,49 @@ QString Cfg(const QString& Clave, const QString& Grupo)
     return Cfg(Clave, ignorado, Grupo);
 }
 
+QVector<ValorCfg> CfgVarias(const QStringList& Claves)
+{
+    QVector<ValorCfg> valores;
+    DB_Dll& base = gBaseDatos();
+    const QString tabla = tablaEnUso();
+    // The cache, the closed database and the missing table answer each key as Cfg does.
+    if (!abierta(base) || usaCache() || tablaAusente(base, tabla)) {
+        for (const QString& clave : Claves) {
+            ValorCfg& leido = valores.emplace_back();
+            leido.valor = Cfg(clave, leido.valorAux);
+        }
+        return valores;
+    }
+    valores.fill({kSinValor, {}}, Claves.size());
+    QStringList lista;
+    for (const QString& clave : Claves) lista.append("'" + ComillasDobladas(vb::Trim(clave)) + "'");
+    const QString sentencia =
+        "SELECT CLAVE, VALOR, valoraux FROM " + tabla + " with(nolock)  WHERE CLAVE IN (" + lista.join(", ") + ")";
+    TrapErrores trap("Cfg", [](const ErrorVB& error, const QString& rutina) {
+        const Respuesta respuesta = QvFunciones::TratarError(error, rutina);
+        return respuesta == Respuesta::Seguir ? respuesta : Respuesta::Salir;
+    });
+    db::Recordset filas;
+    if (!trap.paso([&] { base.AbrirRecordset(sentencia, filas, nullptr, 0, 1, -1); }))
+        return QVector<ValorCfg>(Claves.size());
+    if (filas.State() == db::ado::adStateClosed) anotarSiFalta(base, tabla);
+    QVector<bool> leidas(Claves.size(), false);
+    (void)trap.paso([&] {
+        for (; filas.State() == db::ado::adStateOpen && !filas.Eof(); filas.MoveNext()) {
+            const QString clave = vb::Trim(filas.Fields("CLAVE").Value().textOrEmpty());
+            for (qsizetype i = 0; i < Claves.size(); ++i) {
+                // A key in several groups: the first row found, as Cfg takes it.
+                if (leidas[i] || !vb::SameText(vb::Trim(Claves[i]), clave)) continue;
+                valores[i] = {filas.Fields("VALOR").Value().textOrEmpty(),
+                              filas.Fields("VALORAUX").Value().textOrEmpty()};
+                leidas[i] = true;
+            }
+        }
+    });
+    (void)TrapErrores::silencioso().paso([&] { base.CierraRecordset(filas); });
+    return valores;
+}
+
 void GrabaCfg(const QString& Clave, const Variant& Valor, const QString& ValorAux, bool PoliticaNegocio,
               const QString& Grupo, bool RecortarValor, bool BorrarExistente)
 {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // The company's settings: key-value rows of TA_CONFIGURACION, read and
 // written one by one, cached in memory by the suite's sales programs, and the
@@ -20,6 +21,14 @@ QString& gTablaConfiguracion();
 // writes are skipped, without a word.
 QString Cfg(const QString& Clave, QString& ValorAux, const QString& Grupo = "DATOS");
 QString Cfg(const QString& Clave, const QString& Grupo = "DATOS");
+// A key's value and auxiliary value, as Cfg gives them.
+struct ValorCfg {
+    QString valor;
+    QString valorAux;
+};
+// Several keys of group "DATOS" read as Cfg reads each, in one statement;
+// the values come in the order of the keys.
+QVector<ValorCfg> CfgVarias(const QStringList& Claves);
 // Writes a key, adding its row when missing; never reports a failure.
 void GrabaCfg(const QString& Clave, const Variant& Valor, const QString& ValorAux = {}, bool PoliticaNegocio = false,
               const QString& Grupo = "DATOS", bool RecortarValor = true, bool BorrarExistente = false);

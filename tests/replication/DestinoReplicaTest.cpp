@@ -11,7 +11,9 @@ protected:
         createCompanyDatabase("TPV01", kPuntos);
     }
 
-    DestinoReplica destino{gBaseDatos(), DatosDestino{kDestinoTPV, "0001", "Centro", kPuntos, "TPV01", "111", {}, {}}};
+    DB_Dll conexion;
+    DestinoReplica destino{gBaseDatos(), DatosDestino{kDestinoTPV, "0001", "Centro", kPuntos, "TPV01", "111", {}, {}},
+                           conexion};
 };
 
 TEST_P(DestinoReplicaTest, AStatementOnATargetThatIsNotOpenFailsAndLeavesItAlone)

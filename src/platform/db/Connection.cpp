@@ -152,16 +152,22 @@ Recordset Connection::OpenSchema(int schema, const QStringList& restrictions)
     if (schema != ado::adSchemaColumns)
         throw ErrorVB(ErrorMap::NotSupported, "Esquema no disponible: " + QString::number(schema), kSource);
     if (!matches(restrictions, 0, catalog)) return Recordset::fromRows(columnsOfColumns, {});
-    QVector<TableInfo> tables;
-    runOnEngine([&] { tables = engine.tables(); });
-    for (const TableInfo& table : tables) {
-        if (!matches(restrictions, 2, table.name)) continue;
+    // One table named: its columns alone, without listing every table first.
+    QStringList tables;
+    if (restrictions.size() > 2 && !vb::IsBlank(restrictions[2])) {
+        tables.append(vb::Trim(restrictions[2]));
+    } else {
+        runOnEngine([&] {
+            for (const TableInfo& table : engine.tables()) tables.append(table.name);
+        });
+    }
+    for (const QString& table : tables) {
         int position = 0;
-        for (const ColumnInfo& column : core_->tableColumns(table.name, kSource)) {
+        for (const ColumnInfo& column : core_->tableColumns(table, kSource)) {
             ++position;
             if (!matches(restrictions, 3, column.name)) continue;
             const Variant length = column.type.isText() ? Variant(qint64(column.type.definedSize)) : Variant::null();
-            rows.append({catalog, "dbo", table.name, column.name, position, column.type.adoType, length});
+            rows.append({catalog, "dbo", table, column.name, position, column.type.adoType, length});
         }
     }
     return Recordset::fromRows(columnsOfColumns, rows);

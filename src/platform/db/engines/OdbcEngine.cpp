@@ -665,7 +665,13 @@ QVector<TableInfo> OdbcEngine::tables()
 
 QVector<ColumnInfo> OdbcEngine::columns(const QString& table)
 {
-    QVector<ColumnInfo> found = server_ == Server::PostgreSql ? postgresColumns(table) : driverColumns(table);
+    QVector<ColumnInfo> found;
+    try {
+        found = server_ == Server::PostgreSql ? postgresColumns(table) : driverColumns(table);
+    } catch (const EngineFailure& failure) {
+        if (failure.situation == Situation::MissingTable) return {};
+        throw;
+    }
     for (const ColumnInfo& column : found) {
         if (column.autoIncrement) identities_[table.toLower()] = column.name;
     }

@@ -113,6 +113,7 @@ void ModeloEquivalencias::Inicializa()
 // The record set is kept open: additions and updates are written through it.
 void ModeloEquivalencias::AbrirRecordset(const QString& tabla)
 {
+    equivalenciaCargada_.reset();
     base_.AbrirRecordset("SELECT TOP 1 * FROM " + tabla, RegistroActual, nullptr, db::ado::adOpenDynamic,
                          db::ado::adLockOptimistic, -1, true);
 }
@@ -182,6 +183,7 @@ ModeloEquivalencias::Filas ModeloEquivalencias::leerFilas(const QString& sentenc
 
 bool ModeloEquivalencias::CargarFilaPorId(const QString& id)
 {
+    equivalenciaCargada_.reset();
     if (!base_.ExisteEnTabla(kTablaEquivalencias, id, "ID", &RegistroActual, 3, {}, false)) return false;
     for (const Campo clave : {Campo::IdArticulo, Campo::IdUnidad, Campo::IdUnidad_Equiv}) {
         cambiarValor(clave, vb::Trim(RegistroActual.Fields(Definicion(clave).dataField).Value().textOrEmpty()));
@@ -189,12 +191,31 @@ bool ModeloEquivalencias::CargarFilaPorId(const QString& id)
     return true;
 }
 
-void ModeloEquivalencias::LiberarRegistro() { base_.CierraRecordset(RegistroActual); }
+void ModeloEquivalencias::LiberarRegistro()
+{
+    equivalenciaCargada_.reset();
+    base_.CierraRecordset(RegistroActual);
+}
 
 // The record is kept updatable: the save writes into it.
 bool ModeloEquivalencias::cargarEquivalencia(const QString& condicion)
 {
-    return base_.ExisteEnTabla(kTablaEquivalencias, {}, "Codigo", &RegistroActual, 8, condicion, false);
+    equivalenciaCargada_.reset();
+    const bool hallada = base_.ExisteEnTabla(kTablaEquivalencias, {}, "Codigo", &RegistroActual, 8, condicion, false);
+    equivalenciaCargada_ = condicion;
+    equivalenciaHallada_ = hallada;
+    return hallada;
+}
+
+// The save checks every field once more. While the key is the one its own
+// check loaded, that row is still the record: reading it again would cost a
+// round trip and tell nothing a concurrent addition does not already raise
+// as a duplicate key, which the save turns into an update.
+bool ModeloEquivalencias::equivalenciaDeLaClave(const QString& condicion)
+{
+    if (Grabando_ && equivalenciaCargada_ == condicion && RegistroActual.State() == db::ado::adStateOpen)
+        return equivalenciaHallada_;
+    return cargarEquivalencia(condicion);
 }
 
 QString ModeloEquivalencias::condicionPorArticulo() const

@@ -152,6 +152,7 @@ private:
     Filas leerFilas(const QString& sentencia, const QVector<Columna>& columnas, const QString& rutina) const;
     // The row of S_TA_EQUIV the condition names, loaded into RegistroActual.
     bool cargarEquivalencia(const QString& condicion);
+    bool equivalenciaDeLaClave(const QString& condicion);
     QString condicionPorArticulo() const;
     void CargarCampos();
     void cargarCoeficienteEspecial(const QString& unidad, const QString& equivalente);
@@ -205,4 +206,6 @@ private:
     bool repitiendoPorClaveDuplicada_ = false;
     int otrosCoeficientes_ = 0;  // rows of the generic pair loaded that carry another coefficient
     bool tablasPropias_ = false;  // the program's own tables are known to exist
+    std::optional<QString> equivalenciaCargada_;  // the condition RegistroActual was last loaded by
+    bool equivalenciaHallada_ = false;
 };

@@ -91,7 +91,7 @@ std::optional<QString> ModeloEquivalencias::validarUnidadEquivalente(const QStri
     if (vb::IsBlank(codigoArticulo(Valor(Campo::IdArticulo)))) return kInformarArticulo;
     if (vb::IsBlank(codigoUnidad(Valor(Campo::IdUnidad)))) return kInformarUnidad;
     if (vb::IsBlank(codigoUnidad(Valor(Campo::IdUnidad_Equiv)))) return kInformarEquivalente;
-    entrarSegunExista(cargarEquivalencia(condicionPorArticulo()));
+    entrarSegunExista(equivalenciaDeLaClave(condicionPorArticulo()));
     if (modo_ == Modo::Modificacion && !Grabando_) CargarCampos();
     mostrarEjemplo(Pestana::Equivalencias);
     emit claveCompleta();
@@ -114,7 +114,7 @@ std::optional<QString> ModeloEquivalencias::validarUnidadEquivalente2(const QStr
     if (!filaDelCodigo(Campo::IdUnidad_Equiv2, "V_TA_UNIDAD", "IDUNIDAD")) return kUnidadInexistente;
     if (vb::IsBlank(U)) return kInformarUnidad;
     if (vb::IsBlank(E)) return kInformarEquivalente;
-    entrarSegunExista(cargarEquivalencia(" ParaTodos = 1 AND " + condicionDelPar(U, E)));
+    entrarSegunExista(equivalenciaDeLaClave(" ParaTodos = 1 AND " + condicionDelPar(U, E)));
     otrosCoeficientes_ = 0;
     if (modo_ == Modo::Modificacion && !Grabando_) cargarCoeficienteEspecial(U, E);
     emit claveCompleta();

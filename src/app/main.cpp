@@ -1,4 +1,5 @@
 #include "app/FinDeLaAplicacion.h"
+#include "app/ModoImportacion.h"
 #include "app/ModoVerificacion.h"
 #include "codesearch/FrmPruebaBusqueda.h"
 #include "database/DB_Dll.h"
@@ -61,6 +62,9 @@ struct Servicios {
     Servicios& operator=(const Servicios&) = delete;
 };
 
+// "equivalencias --importar ARCHIVO <command line>" imports a spreadsheet without a window.
+constexpr char kImportar[] = "importar";
+
 // "equivalencias --busqueda-codigo <command line>" signs in as the program
 // does and opens the window that tries the code search box instead.
 constexpr char kPruebaBusqueda[] = "busqueda-codigo";
@@ -80,6 +84,12 @@ void DefinirOpciones(QCommandLineParser& opciones)
     opciones.addOption(
         {kFormato, "Formato de los hallazgos de --verificar: " + FormatosDeSalida().join(", ") + " (tsv si se omite).",
          "formato", FormatosDeSalida().first()});
+    opciones.addOption({kImportar,
+                        "Importa sin ventana las equivalencias de una planilla .xlsx o .csv (artículo, unidad, "
+                        "unidad equivalente, coeficiente y, si se quiere, S para genérica); deja las filas rechazadas "
+                        "junto al archivo y termina con 0 si importó todas, 1 si rechazó alguna y 2 si no pudo "
+                        "importar.",
+                        "archivo"});
     opciones.addOption({kPruebaBusqueda, "Abre la ventana que prueba el cuadro de búsqueda de códigos."});
     opciones.addPositionalArgument("linea",
                                    "La línea de la suite, por ejemplo \"; @server=LOCAL; @dbname=EMPRESA_DEMO; "
@@ -142,7 +152,8 @@ int main(int argc, char* argv[])
     }
     const QString linea = opciones.positionalArguments().join(u' ');
     const bool verificar = opciones.isSet(kVerificar);
-    const std::unique_ptr<QTemporaryDir> carpetaDeEjecucion = verificar ? PrepararSinPantalla() : nullptr;
+    const bool importar = opciones.isSet(kImportar);
+    const std::unique_ptr<QTemporaryDir> carpetaDeEjecucion = verificar || importar ? PrepararSinPantalla() : nullptr;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Equivalencias");
     AsignarIconoPrograma();
@@ -152,6 +163,7 @@ int main(int argc, char* argv[])
     Service<db::ServerDirectory>::install(std::make_unique<ServidoresDelPrograma>());
     BasesDeDatos bases;
     if (verificar) return VerificarDesdeConsola(bases.empresa, linea, *FormatoDeSalida(opciones.value(kFormato)));
+    if (importar) return ImportarDesdeConsola(bases.empresa, opciones.value(kImportar), linea);
     FijarLineaComandoProceso(linea);
     const Servicios servicios(bases.empresa);
     if (opciones.isSet(kPruebaBusqueda)) return PruebaBusqueda(bases.empresa);

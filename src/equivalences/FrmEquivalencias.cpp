@@ -46,9 +46,11 @@ constexpr char kComandoPendientes[] = "ENVIAR";
 // The consistency check, on a function key the bar leaves free.
 constexpr char kComandoVerificar[] = "VERIFICAR";
 constexpr int kTeclaVerificar = vb::vbKeyF8;
-// The history of the article or pair on screen, and the undo of a generic save.
+// The history of the article or pair on screen, the undo of a generic save,
+// and equivalences from a spreadsheet (a command every bar has, shown here).
 constexpr char kComandoHistorial[] = "HISTORIAL";
 constexpr char kComandoDeshacer[] = "DESHACER";
+constexpr char kComandoImportar[] = "IMPORTAR";
 
 // Saved properties of the window's command bar. Its colours are saved too,
 // but the bar takes them from the theme the settings file chooses.
@@ -60,7 +62,7 @@ const QStringList& comandosVisibles()
 {
     static const QStringList comandos{"NUEVO",           "BORRAR",          "REPORTE",         "CONSULTAR",
                                       "CANCELAR",        "GRABAR",          kComandoPendientes, kComandoVerificar,
-                                      kComandoHistorial, kComandoDeshacer,  "CERRAR"};
+                                      kComandoHistorial, kComandoDeshacer,  kComandoImportar, "CERRAR"};
     return comandos;
 }
 
@@ -565,6 +567,10 @@ void FrmEquivalencias::UtilVex1_Click(const QString& Key)
         const GrabacionConReplica grabacion(replicacion_);
         if (!grabacion.Aceptada()) return;
         (void)paso([this] { DeshacerGrabacionGenerica(); });
+    } else if (clave == kComandoImportar) {
+        const GrabacionConReplica grabacion(replicacion_);
+        if (!grabacion.Aceptada()) return;
+        (void)paso([this] { Importar(); });
     } else if (clave == "CERRAR") {
         Form_Unload();
     } else if (clave == "CANCELAR") {

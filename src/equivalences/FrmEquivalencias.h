@@ -106,6 +106,9 @@ private:
     // One generic save of the pair on "Especiales", chosen from a list, taken
     // back after a question that says what it does.
     void DeshacerGrabacionGenerica();
+    // Equivalences from a spreadsheet the operator picks: what it would do
+    // is shown first, the refused rows are written beside it.
+    void Importar();
     // The list window on `sentencia`; the chosen row's `campo`, or empty.
     QString elegirEnLista(const QString& titulo, const QString& sentencia, const QString& campo);
     // The pair entered on "Especiales", normalised; nothing, said to the operator, when incomplete.

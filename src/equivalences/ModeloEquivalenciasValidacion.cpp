@@ -2,6 +2,7 @@
 
 #include "database/DB_Dll.h"
 #include "equivalences/CodigosEquivalencia.h"
+#include "equivalences/MensajesEquivalencias.h"
 #include "equivalences/RelacionInversa.h"
 #include "platform/ErrorVB.h"
 #include "platform/VbText.h"
@@ -11,15 +12,6 @@
 // the relation in words.
 
 namespace {
-
-constexpr char kArticuloInexistente[] = " Codigo de Articulo Inexistente";
-constexpr char kInformarCodigo[] = " Debe informar el Codigo!";
-constexpr char kUnidadInexistente[] = " Codigo de Unidad Inexistente";
-constexpr char kInformarArticulo[] = " Debe Informar el Artículo ";
-constexpr char kInformarUnidad[] = " Debe Informar la Unidad ";
-constexpr char kInformarEquivalente[] = " Debe Informar la Unidad Equivalente";
-constexpr char kMismaUnidad[] = "Si las equivalencias son las mismas, la cantidad debe ser 1";
-constexpr char kCoeficientePositivo[] = " El Coeficiente debe ser un numero mayor que cero";
 
 QString notaOtrosCoeficientes(int articulos)
 {

@@ -3,6 +3,7 @@
 #include "equivalences/CodigosEquivalencia.h"
 #include "equivalences/DeshacerGenerica.h"
 #include "equivalences/HistorialEquivalencias.h"
+#include "equivalences/ImportacionEquivalencias.h"
 #include "lookups/Lib_FrmCons3.h"
 #include "platform/VbText.h"
 #include "platform/ui/Dialogs.h"
@@ -10,12 +11,13 @@
 
 #include <QTabWidget>
 
-// The history of what was saved, and the undo of a generic save.
+// The history of what was saved, the undo of a generic save, and the import.
 
 namespace {
 
 constexpr char kTituloHistorial[] = "Historial de Equivalencias";
 constexpr char kTituloDeshacer[] = "Deshacer Grabación Genérica";
+constexpr char kTituloImportar[] = "Importar Equivalencias";
 
 }  // namespace
 
@@ -85,4 +87,25 @@ void FrmEquivalencias::DeshacerGrabacionGenerica()
     }
     deshacer.Ejecutar(replicacion_, modelo_.ArticulosPorTramo());
     modelo_.CargarEquivEspecial();
+}
+
+void FrmEquivalencias::Importar()
+{
+    const std::optional<QString> archivo =
+        Service<Dialogs>::get().openFile(kTituloImportar, "Planillas (*.xlsx *.csv *.XLSX *.CSV)");
+    if (!archivo || archivo->isEmpty()) return;
+    ImportacionEquivalencias importacion = ImportacionEquivalencias::Leer(base_, *archivo);
+    const QString resumen = importacion.Resumen(replicacion_.Destinos(modelo_.TablaActiva()));
+    const QString rechazadas = importacion.EscribirRechazadas();
+    const QString aviso = rechazadas.isEmpty() ? QString() : "\nLas filas rechazadas, con su motivo, están en " + rechazadas + ".";
+    if (!importacion.HayQueGrabar()) {
+        MsgBox(resumen + aviso + "\n\nNo hay nada que grabar.", vb::vbInformation, kTituloImportar);
+        return;
+    }
+    if (MsgBox(resumen + aviso + "\n\n¿Desea grabar las filas aceptadas?", vb::vbQuestion + vb::vbYesNo, kTituloImportar)
+        != vb::vbYes) {
+        return;
+    }
+    importacion.Grabar(replicacion_, modelo_.ArticulosPorTramo());
+    Inicializa();
 }

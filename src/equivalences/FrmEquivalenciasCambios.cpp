@@ -46,6 +46,7 @@ std::optional<std::pair<QString, QString>> FrmEquivalencias::parEnPantalla(const
 
 void FrmEquivalencias::MostrarHistorial()
 {
+    modelo_.AsegurarTablasPropias();
     QString sentencia;
     if (SSTab1->currentIndex() == static_cast<int>(Pestana::Especiales)) {
         const auto par = parEnPantalla(kTituloHistorial);
@@ -71,6 +72,7 @@ void FrmEquivalencias::DeshacerGrabacionGenerica()
     }
     const auto par = parEnPantalla(kTituloDeshacer);
     if (!par) return;
+    modelo_.AsegurarTablasPropias();
     const QString grabacion =
         elegirEnLista(kTituloDeshacer, DeshacerGenerica::ConsultaDeGrabaciones(par->first, par->second), "GRABACION");
     if (grabacion.isEmpty()) return;
@@ -92,12 +94,14 @@ void FrmEquivalencias::DeshacerGrabacionGenerica()
 void FrmEquivalencias::Importar()
 {
     const std::optional<QString> archivo =
-        Service<Dialogs>::get().openFile(kTituloImportar, "Planillas (*.xlsx *.csv *.XLSX *.CSV)");
+        Service<Dialogs>::get().openFile(kTituloImportar, "Planillas |*.xlsx *.csv *.XLSX *.CSV");
     if (!archivo || archivo->isEmpty()) return;
+    modelo_.AsegurarTablasPropias();
     ImportacionEquivalencias importacion = ImportacionEquivalencias::Leer(base_, *archivo);
     const QString resumen = importacion.Resumen(replicacion_.Destinos(modelo_.TablaActiva()));
     const QString rechazadas = importacion.EscribirRechazadas();
-    const QString aviso = rechazadas.isEmpty() ? QString() : "\nLas filas rechazadas, con su motivo, están en " + rechazadas + ".";
+    const QString aviso =
+        rechazadas.isEmpty() ? QString() : "\nLas filas rechazadas, con su motivo, están en " + rechazadas + ".";
     if (!importacion.HayQueGrabar()) {
         MsgBox(resumen + aviso + "\n\nNo hay nada que grabar.", vb::vbInformation, kTituloImportar);
         return;

@@ -125,6 +125,8 @@ public:
     // findings, history); false when one could not be made. The first save
     // does it when the window has not.
     bool CrearTablasPropias();
+    // The same, once, for a write that does not go through the model.
+    void AsegurarTablasPropias();
 
 signals:
     // A value the model set itself: a base unit, a stored coefficient, an emptied field.

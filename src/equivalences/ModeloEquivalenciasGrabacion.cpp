@@ -271,12 +271,17 @@ bool ModeloEquivalencias::borrarEspeciales(TrapErrores& trap)
     return trap.paso([&] { replicacion_.ActualizaGEmpresas({TablaActiva_, kBaja, {}, condicion}); });
 }
 
-// The history's table is made the first time this model writes, unless the
-// window made it as it signed in.
 HistorialEquivalencias ModeloEquivalencias::historialDe(HistorialEquivalencias::Origen origen)
 {
-    if (!tablasPropias_) CrearTablasPropias();
+    AsegurarTablasPropias();
     return HistorialEquivalencias(base_, origen);
+}
+
+// The history's table is made the first time this model writes, unless the
+// window made it as it signed in.
+void ModeloEquivalencias::AsegurarTablasPropias()
+{
+    if (!tablasPropias_) CrearTablasPropias();
 }
 
 bool ModeloEquivalencias::CrearTablasPropias()

@@ -1,16 +1,20 @@
 #include "DatosDemo.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/os/SpreadsheetWriter.h"
 #include "support/ProgramTest.h"
 #include "support/QStringPrinter.h"
 #include "suitesupport/QvFunciones.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 // The command lines of both programs, run on the real binaries as a terminal
 // or cron runs them: without a display, a platform or a run-time folder.
@@ -203,4 +207,50 @@ TEST_F(LineaDeOrdenesTest, CrearDemoCodesAPasswordAsTheUsersTableKeepsIt)
     EXPECT_EQ(corrida.estado, 0) << corrida.errores.toStdString();
     EXPECT_EQ(corrida.salida, QvFunciones::Encriptar("Secreto ñ") + "\n");
     EXPECT_EQ(QvFunciones::Desencriptar(corrida.salida.trimmed()), "Secreto ñ");
+}
+
+TEST_F(LineaDeOrdenesTest, ImportarEndsWithZeroOneOrTwoAsTheRowsWentAndLeavesTheRefusedBesideTheFile)
+{
+    empresaCon();
+    db::Connection empresa;
+    empresa.Open(conexionDemo());
+    QStringList unidades;
+    for (db::Recordset u = empresa.Execute("SELECT IdUnidad FROM V_TA_UNIDAD ORDER BY IdUnidad"); !u.Eof(); u.MoveNext())
+        unidades.append(u.Fields(0).Value().textOrEmpty().trimmed());
+    ASSERT_GE(unidades.size(), 2);
+    const QString& u = unidades[0];
+    const QString& e = unidades[1];
+    QTemporaryDir carpeta;
+    const auto importar = [&](const QString& nombre, const QVector<QStringList>& filas) {
+        const QString archivo = QDir(carpeta.path()).filePath(nombre);
+        os::SpreadsheetWriter::write(archivo, filas);
+        return correr(EQUIVALENCIAS, {"--importar", archivo, lineaDemo(kEmpresaDemo)});
+    };
+    const auto filas = [&](const QString& articulo) {
+        return empresa.Execute("SELECT COUNT(*) FROM S_TA_EQUIV WHERE IDARTICULO = '" + codigoArticulo(articulo) + "'")
+            .Fields(0)
+            .Value()
+            .toLong();
+    };
+
+    const Corrida buenas = importar("buenas.csv", {{"10000", u, e, "12"}});
+    EXPECT_EQ(buenas.estado, 0) << buenas.errores.toStdString();
+    EXPECT_TRUE(buenas.salida.startsWith("Importación de buenas.csv:\n    1 equivalencia nueva\n"))
+        << buenas.salida.toStdString();
+    EXPECT_EQ(buenas.errores, "");
+    EXPECT_EQ(filas("10000"), 1);
+
+    const Corrida mezcla = importar("mezcla.xlsx", {{"10001", u, e, "3"}, {"NO-EXISTE", u, e, "3"}});
+    EXPECT_EQ(mezcla.estado, 1) << mezcla.errores.toStdString();
+    EXPECT_EQ(filas("10001"), 1);
+    EXPECT_TRUE(QFileInfo::exists(QDir(carpeta.path()).filePath("mezcla-rechazadas.xlsx")));
+
+    const Corrida malas = importar("malas.csv", {{"10002", u, u, "3"}});
+    EXPECT_EQ(malas.estado, 2);
+    EXPECT_EQ(filas("10002"), 0);
+
+    const Corrida sinArchivo = correr(EQUIVALENCIAS, {"--importar", "/no/existe.csv", lineaDemo(kEmpresaDemo)});
+    EXPECT_EQ(sinArchivo.estado, 2);
+    cadaLineaEsUnAviso(EQUIVALENCIAS, sinArchivo);
+    EXPECT_TRUE(sinArchivo.errores.contains("/no/existe.csv")) << sinArchivo.errores.toStdString();
 }

@@ -9,6 +9,7 @@
 #include "lookups/Lib_FrmCons3.h"
 #include "lookups/ModeloConsulta.h"
 #include "platform/db/Connection.h"
+#include "platform/os/SpreadsheetWriter.h"
 #include "platform/ui/BoundLabel.h"
 #include "platform/ui/TextField.h"
 #include "replication/ModGruposEmp.h"
@@ -27,14 +28,17 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QProgressBar>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -1415,4 +1419,45 @@ TEST_F(FrmEquivalenciasTest, HistorialAndDeshacerWorkThroughTheBarAndTheirBoxes)
         << asked[0].toStdString();
     EXPECT_EQ(count("IDUNIDAD = 'KG' AND IDUNIDAD_EQUIV = 'GR'"), 1);
     EXPECT_EQ(count("IDARTICULO = 'A-2' AND COEFICIENTE = 999 AND PARATODOS IS NULL"), 1);
+}
+
+// IMPORTAR: the file is picked in the file box, the preview says what the
+// import does, and "Sí" writes it.
+TEST_F(FrmEquivalenciasTest, ImportarPicksTheFileShowsThePreviewAndWritesOnSi)
+{
+    QTemporaryDir carpeta;
+    const QString archivo = QDir(carpeta.path()).filePath("nuevas.csv");
+    os::SpreadsheetWriter::write(archivo, {{"A-5", "LT", "CJ", "6"}, {"100", "CJ", "UN", "24"}, {"A-9", "CJ", "UN", "2"}});
+    show();
+    auto boxes = std::make_unique<OperadorReal>();
+    OperadorReal* real = boxes.get();
+    bool elegido = false;
+    real->actIn<QFileDialog>([&](QFileDialog& elegir) {
+        auto* nombre = elegir.findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(nombre, nullptr);
+        nombre->setText(archivo);
+        QTest::keyClick(nombre, Qt::Key_Return);
+        elegido = true;
+    });
+    real->actIn<QMessageBox>([&](QMessageBox& previa) {
+        saveScreenshot(previa, "importacion-previa.png");
+        for (QAbstractButton* boton : previa.buttons())
+            if (boton->text() == "&Sí") boton->click();
+    });
+    std::unique_ptr<Dialogs> scripted = Service<Dialogs>::install(std::move(boxes));
+    activate();
+    QTest::mouseClick(&bar(), Qt::LeftButton, {}, bar().ItemRect("IMPORTAR").center());
+    const QStringList asked = real->prompts();
+    Service<Dialogs>::install(std::move(scripted));
+
+    EXPECT_TRUE(elegido);
+    ASSERT_EQ(asked.size(), 1) << asked.join("\n---\n").toStdString();
+    EXPECT_TRUE(asked[0].startsWith("Importación de nuevas.csv:\n    1 equivalencia nueva\n    1 cambia de coeficiente\n"
+                                    "        línea 2: 100 CJ → UN: 12 → 24\n    1 fila rechazada\n"
+                                    "        línea 3: Codigo de Articulo Inexistente\nNo se replicará a otras bases.\n"
+                                    "Las filas rechazadas, con su motivo, están en "))
+        << asked[0].toStdString();
+    EXPECT_EQ(count("IDARTICULO = 'A-5' AND IDUNIDAD = 'LT' AND IDUNIDAD_EQUIV = 'CJ' AND COEFICIENTE = 6"), 1);
+    EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'UN' AND COEFICIENTE = 24"), 1);
+    EXPECT_TRUE(QFileInfo::exists(QDir(carpeta.path()).filePath("nuevas-rechazadas.csv")));
 }

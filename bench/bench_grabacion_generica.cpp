@@ -7,17 +7,22 @@
 // Then the same on PostgreSQL across a LAN's delay, with two points of sale
 // on that server, beside the set-based writes over the same link, with the
 // round trips per article; and the save of one article (F2) there. With
-// --f2 only that save runs: the first of a session, then a second.
+// --f2 only that save runs: the first of a session, then a second. On SQLite,
+// an import of as many rows from a workbook, beside the window's save.
 #include "Comprobacion.h"
 #include "ServidorPostgres.h"
 #include "SinOperador.h"
 #include "database/DB_Dll.h"
+#include "database/TablasPropias.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "equivalences/FrmEquivalencias.h"
+#include "equivalences/HistorialEquivalencias.h"
+#include "equivalences/ImportacionEquivalencias.h"
 #include "esquema/GuionEsquema.h"
 #include "lookups/Dll_Display.h"
 #include "platform/db/engines/SqliteSchema.h"
 #include "platform/os/MemoryReuse.h"
+#include "platform/os/SpreadsheetWriter.h"
 #include "platform/os/System.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/TextField.h"
@@ -337,6 +342,32 @@ double mostrarEnElCartel()
     return tiempo;
 }
 
+// A workbook of a row per article of the pair, each with its own
+// coefficient, imported as --importar does: read, checked, written with its
+// history, in stretches.
+double importarEnSqlite(const QTemporaryDir& carpeta)
+{
+    crearEmpresa(carpeta.filePath("IMPORTACION.sqlite"));
+    abrirEmpresa("IMPORTACION");
+    exigir(CrearTablasQueFaltan(gBaseDatos(), {HistorialEquivalencias::kTabla}), "the history's table was not made");
+    QVector<QStringList> filas{{"Artículo", "Unidad", "Equivalente", "Coeficiente", "Genérica"}};
+    for (int i = 0; i < kArticulos; ++i)
+        filas.append({articuloDePrueba(i, kArticulos).codigo.trimmed(), "KG", "GR", QString::number(1000 + i % 7), "S"});
+    const QString archivo = carpeta.filePath("equivalencias.xlsx");
+    os::SpreadsheetWriter::write(archivo, filas);
+    Service<Replicacion>::install(std::make_unique<ReplicaGrupo>(gBaseDatos()));
+    long escritas = 0;
+    const Tiempo importacion = medir([&] {
+        ImportacionEquivalencias leida = ImportacionEquivalencias::Leer(gBaseDatos(), archivo);
+        exigir(leida.Rechazadas().isEmpty(), "the import refused rows");
+        escritas = leida.Grabar(Service<Replicacion>::get(), EscrituraGenerica::kArticulosPorTramo);
+    });
+    Service<Replicacion>::install(nullptr);
+    exigir(escritas == kArticulos && filasEscritas() == kArticulos,
+           QString("the import wrote %1 rows of %2").arg(filasEscritas()).arg(kArticulos));
+    return importacion.reloj;
+}
+
 // The SQLite runs: the window's save and the set-based one in turns, then
 // the save copied to two points of sale, then the banner alone.
 void medirEnSqlite(const QTemporaryDir& carpeta)
@@ -380,6 +411,7 @@ void medirEnSqlite(const QTemporaryDir& carpeta)
     for (const char* puntoDeVenta : kPuntosDeVenta)
         exigir(filasEscritas(puntoDeVenta) == kArticulos, QString("the copies to %1 are incomplete").arg(puntoDeVenta));
     const double cartel = mostrarEnElCartel();
+    const double importacion = importarEnSqlite(carpeta);
 
     QTextStream salida(stdout);
     salida << "SQLite, " << kArticulos << " articles, best of " << kVueltas << " runs each way\n";
@@ -396,6 +428,8 @@ void medirEnSqlite(const QTemporaryDir& carpeta)
            << QString::number(ventana.procesador / conjunto.procesador, 'f', 1) << "\n";
     salida << "banner alone for as many articles:          " << cartel << " s ("
            << QString::number(100 * cartel / ventana.reloj, 'f', 1) << "% of the window's save)\n";
+    salida << "import of as many rows from an .xlsx:       " << importacion << " s, "
+           << QString::number(importacion / ventana.reloj, 'f', 1) << " times the window's save (aim: at most 3)\n";
     salida << "round trips per article:                    none, the engine is in the process\n";
 }
 

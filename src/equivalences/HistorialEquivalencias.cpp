@@ -13,7 +13,7 @@ namespace {
 const QString kNotar =
     "INSERT INTO HISTORIAL_EQUIVALENCIAS (FECHA, USUARIO, EQUIPO, OPERACION, ORIGEN, GRABACION, IDARTICULO, "
     "IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE_ANTERIOR, COEFICIENTE_NUEVO, PARATODOS_ANTERIOR, PARATODOS_NUEVO) "
-    "SELECT getDate(), ?, ?, ?, ?, ?, ";
+    "SELECT ?, ?, ?, ?, ?, ?, ";
 
 QString consulta(const QString& condicion)
 {
@@ -52,6 +52,7 @@ HistorialEquivalencias::HistorialEquivalencias(DB_Dll& base, Origen origen)
     : base_(base),
       origen_(Nombre(origen)),
       grabacion_(QUuid::createUuid().toString(QUuid::WithoutBraces)),
+      fecha_(QDateTime::currentDateTime()),
       usuario_(gSesion().gUsuarioLogeado.left(50)),
       equipo_(QvSistema::NombreEquipo().left(100))
 {
@@ -59,7 +60,7 @@ HistorialEquivalencias::HistorialEquivalencias(DB_Dll& base, Origen origen)
 
 QVector<Variant> HistorialEquivalencias::firma(const char* operacion) const
 {
-    return {usuario_, equipo_, QString(operacion), origen_, grabacion_};
+    return {fecha_, usuario_, equipo_, QString(operacion), origen_, grabacion_};
 }
 
 void HistorialEquivalencias::AntesDeCambiar(const QString& condicion, const QVector<Variant>& valores,

@@ -3,6 +3,7 @@
 #include "database/TablasPropias.h"
 #include "platform/Variant.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QVector>
 
@@ -40,8 +41,8 @@ public:
     static QString ConsultaDelArticulo(const QString& articulo);
     static QString ConsultaDelPar(const QString& unidad, const QString& equivalente);
 
-    // A save of that kind by the signed-in user on this computer; every note
-    // it writes carries the same new identifier.
+    // A save of that kind by the signed-in user on this computer, now; every
+    // note it writes carries the same new identifier and time.
     HistorialEquivalencias(DB_Dll& base, Origen origen);
 
     const QString& Grabacion() const { return grabacion_; }
@@ -66,6 +67,7 @@ private:
     DB_Dll& base_;
     QString origen_;
     QString grabacion_;
+    QDateTime fecha_;
     QString usuario_;
     QString equipo_;
 };

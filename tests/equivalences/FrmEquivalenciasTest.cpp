@@ -262,6 +262,14 @@ protected:
         typeAndConfirm(unit);
         typeAndConfirm(equivalent);
     }
+    // The pair of units of the generic tab, typed in from its first field.
+    void enterPair(const QString& unit, const QString& equivalent)
+    {
+        tabs().setCurrentIndex(1);
+        field(4).setFocus();
+        typeAndConfirm(unit);
+        typeAndConfirm(equivalent);
+    }
 
     // The program's start as the suite makes it, signed in as ANA, fixed on article 100.
     void startAsAnaOnArticle100()
@@ -1361,6 +1369,13 @@ TEST_F(FrmEquivalenciasTest, F8ListsTheFindingsAndWritesAMissingGenericRowWithIt
               1);
     ASSERT_EQ(replicas->requests.size(), 1);
     EXPECT_EQ(replicas->requests[0].Claves[0], "'A-6'");
+    EXPECT_EQ(read("SELECT COUNT(*) FROM HISTORIAL_EQUIVALENCIAS WHERE ORIGEN = 'VERIFICAR' AND OPERACION = 'ALTA' "
+                   "AND IDARTICULO = 'A-6' AND COEFICIENTE_NUEVO = 12")
+                  .Fields(0)
+                  .Value()
+                  .toLong(),
+              1)
+        << "the mended row is noted in the history";
 }
 
 // HISTORIAL lists the pair's notes newest first; DESHACER lists its generic
@@ -1369,18 +1384,12 @@ TEST_F(FrmEquivalenciasTest, HistorialAndDeshacerWorkThroughTheBarAndTheirBoxes)
 {
     show();
     press(Qt::Key_F3);
-    tabs().setCurrentIndex(1);
-    field(4).setFocus();
-    typeAndConfirm("KG");
-    typeAndConfirm("GR");
+    enterPair("KG", "GR");
     typeAndConfirm("1000");
     operador->answer(vb::vbYes);
     press(Qt::Key_F2);
     ASSERT_EQ(count("PARATODOS = 1 AND COEFICIENTE = 1000"), 3);
-    tabs().setCurrentIndex(1);
-    field(4).setFocus();
-    typeAndConfirm("KG");
-    typeAndConfirm("GR");
+    enterPair("KG", "GR");
 
     const auto clickWith = [this](const QString& command, const std::function<void(Lib_FrmCons3&)>& inList,
                                   const QStringList& captions) {

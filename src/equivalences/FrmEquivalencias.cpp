@@ -35,19 +35,23 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
+
+#include <algorithm>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr char kTitulo[] = "Actualización de Equivalencias";
 constexpr char kEjemplo[] = "Ej:";
+constexpr int kAncho = 980;
+constexpr int kAlto = 640;
 // The command that sends again the copies other databases have not taken yet.
 constexpr char kComandoPendientes[] = "ENVIAR";
 // The consistency check, on a function key the bar leaves free.
 constexpr char kComandoVerificar[] = "VERIFICAR";
 constexpr int kTeclaVerificar = vb::vbKeyF8;
 // The history of the article or pair on screen, the undo of a generic save,
-// and equivalences from a spreadsheet (a command every bar has, shown here).
+// and equivalences from a spreadsheet.
 constexpr char kComandoHistorial[] = "HISTORIAL";
 constexpr char kComandoDeshacer[] = "DESHACER";
 constexpr char kComandoImportar[] = "IMPORTAR";
@@ -87,7 +91,8 @@ FrmEquivalencias::FrmEquivalencias(DB_Dll& base, Replicacion& replicacion, QWidg
     prepararBarra();
     enlazarModelo();
     vigilarTeclas();
-    resize(980, 640);
+    // Tall enough for every command of the bar, CERRAR last among them.
+    resize(kAncho, std::max(kAlto, UtilVex1->sizeHint().height()));
 }
 
 FrmEquivalencias::~FrmEquivalencias() = default;
@@ -299,6 +304,7 @@ void FrmEquivalencias::prepararBarra()
     // The program's own commands go just before CERRAR, which stays last.
     UtilVex1->ClearItems();
     for (const ItemSets::Definition& item : ItemSets::DefaultItems()) {
+        if (item.key == kComandoImportar) continue;
         if (item.key == "CERRAR") {
             UtilVex1->AddItem(kComandoPendientes, "Enviar",
                               "Enviar las copias pendientes a los puntos de venta y al grupo");
@@ -306,6 +312,7 @@ void FrmEquivalencias::prepararBarra()
             UtilVex1->AddItem(kComandoHistorial, "Historial",
                               "Ver los cambios del artículo o del par de unidades en pantalla");
             UtilVex1->AddItem(kComandoDeshacer, "Deshacer", "Deshacer una grabación genérica del par de unidades");
+            UtilVex1->AddItem(kComandoImportar, "Importar", "Importar equivalencias de una planilla (.xlsx o .csv)");
         }
         UtilVex1->AddItem(item.key, item.caption, item.toolTip);
     }

@@ -1469,4 +1469,5 @@ TEST_F(FrmEquivalenciasTest, ImportarPicksTheFileShowsThePreviewAndWritesOnSi)
     EXPECT_EQ(count("IDARTICULO = 'A-5' AND IDUNIDAD = 'LT' AND IDUNIDAD_EQUIV = 'CJ' AND COEFICIENTE = 6"), 1);
     EXPECT_EQ(count("IDUNIDAD = 'CJ' AND IDUNIDAD_EQUIV = 'UN' AND COEFICIENTE = 24"), 1);
     EXPECT_TRUE(QFileInfo::exists(QDir(carpeta.path()).filePath("nuevas-rechazadas.csv")));
+    EXPECT_TRUE(bar().rect().contains(bar().ItemRect("CERRAR"))) << "every command of the bar can be seen";
 }

@@ -2,6 +2,7 @@
 
 #include "database/TextoSQL.h"
 #include "platform/VbText.h"
+#include "platform/db/Connection.h"
 #include "suitesupport/QvFunciones.h"
 
 #include <algorithm>
@@ -31,4 +32,18 @@ QString claveDeCodigo(const QString& codigo)
         if (mayuscula(c)) c = QChar(c.unicode() + (u'a' - u'A'));
     }
     return sinBlancos;
+}
+
+QVector<Variant> comoValores(const QStringList& textos)
+{
+    QVector<Variant> valores;
+    valores.reserve(textos.size());
+    for (const QString& texto : textos) valores.append(texto);
+    return valores;
+}
+
+FilasDelPar filasDelPar(const QString& unidad, const QString& equivalente, const QStringList& articulos)
+{
+    return {"IDUNIDAD = ? AND IDUNIDAD_EQUIV = ? AND IDARTICULO IN " + db::Connection::markerList(articulos.size()),
+            QVector<Variant>{unidad, equivalente} + comoValores(articulos)};
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/Variant.h"
+
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 // Codes as the equivalences store and compare them: normalised by
 // FormatoCodigo to the width of their kind.
@@ -19,3 +23,14 @@ QString articulosDelPar(const QString& unidad, const QString& equivalente);
 
 // A code as the database compares it: trailing blanks and letter case do not count.
 QString claveDeCodigo(const QString& codigo);
+
+// Texts as values to bind, in order.
+QVector<Variant> comoValores(const QStringList& textos);
+
+// The rows of a pair for some articles, as a bound condition: its text with
+// "?" markers, and the values they take in order.
+struct FilasDelPar {
+    QString condicion;
+    QVector<Variant> valores;
+};
+FilasDelPar filasDelPar(const QString& unidad, const QString& equivalente, const QStringList& articulos);

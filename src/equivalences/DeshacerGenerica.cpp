@@ -144,9 +144,7 @@ QString DeshacerGenerica::Pregunta(const QStringList& destinos) const
         if (cambiadasDespues_.size() > kCambiadasMostradas)
             texto += QStringLiteral(" y %1 más").arg(cambiadasDespues_.size() - kCambiadasMostradas);
     }
-    texto += destinos.isEmpty() ? QStringLiteral("\nNo se replicará a otras bases.")
-                                : "\nSe replicará a: " + destinos.join(", ") + ".";
-    return texto + "\n\n¿Desea deshacerla?";
+    return texto + SolicitudesEquivalencias::DondeSeReplica(destinos) + "\n\n¿Desea deshacerla?";
 }
 
 // The rows that go back to the same values, most numerous first.
@@ -190,18 +188,6 @@ int DeshacerGenerica::Ejecutar(Replicacion& replicacion, int articulosPorTramo)
     return static_cast<int>(vuelven_.size() + seVan_.size());
 }
 
-QString DeshacerGenerica::condicionDe(qsizetype articulos) const
-{
-    return "IDUNIDAD = ? AND IDUNIDAD_EQUIV = ? AND IDARTICULO IN " + db::Connection::markerList(articulos);
-}
-
-QVector<Variant> DeshacerGenerica::valoresDe(const QStringList& articulos) const
-{
-    QVector<Variant> valores{unidad_, equivalente_};
-    for (const QString& articulo : articulos) valores.append(articulo);
-    return valores;
-}
-
 // Every row of the stretch goes back to the same values.
 void DeshacerGenerica::volver(HistorialEquivalencias& historial, const QVector<Vuelta>& tramo)
 {
@@ -209,15 +195,17 @@ void DeshacerGenerica::volver(HistorialEquivalencias& historial, const QVector<V
     for (const Vuelta& vuelta : tramo) articulos.append(vuelta.articulo);
     const Variant& coeficiente = tramo.first().coeficiente;
     const Variant& paraTodos = tramo.first().paraTodos;
-    historial.AntesDeCambiar(condicionDe(articulos.size()), valoresDe(articulos), coeficiente, paraTodos);
+    const FilasDelPar filas = filasDelPar(unidad_, equivalente_, articulos);
+    historial.AntesDeCambiar(filas.condicion, filas.valores, coeficiente, paraTodos);
     long cambiadas = 0;
-    base_->gCnn.Execute("UPDATE S_TA_EQUIV SET COEFICIENTE = ?, PARATODOS = ? WHERE " + condicionDe(articulos.size()),
-                        QVector<Variant>{coeficiente, paraTodos} + valoresDe(articulos), cambiadas);
+    base_->gCnn.Execute("UPDATE S_TA_EQUIV SET COEFICIENTE = ?, PARATODOS = ? WHERE " + filas.condicion,
+                        QVector<Variant>{coeficiente, paraTodos} + filas.valores, cambiadas);
 }
 
 void DeshacerGenerica::borrar(HistorialEquivalencias& historial, const QStringList& tramo)
 {
-    historial.AntesDeBorrar(condicionDe(tramo.size()), valoresDe(tramo));
+    const FilasDelPar filas = filasDelPar(unidad_, equivalente_, tramo);
+    historial.AntesDeBorrar(filas.condicion, filas.valores);
     long borradas = 0;
-    base_->gCnn.Execute("DELETE FROM S_TA_EQUIV WHERE " + condicionDe(tramo.size()), valoresDe(tramo), borradas);
+    base_->gCnn.Execute("DELETE FROM S_TA_EQUIV WHERE " + filas.condicion, filas.valores, borradas);
 }

@@ -58,8 +58,6 @@ private:
     QVector<QVector<Vuelta>> vueltasPorValores() const;
     void volver(HistorialEquivalencias& historial, const QVector<Vuelta>& tramo);
     void borrar(HistorialEquivalencias& historial, const QStringList& tramo);
-    QString condicionDe(qsizetype articulos) const;
-    QVector<Variant> valoresDe(const QStringList& articulos) const;
 
     DB_Dll* base_;
     QString grabacion_;

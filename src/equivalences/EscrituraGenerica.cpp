@@ -10,13 +10,6 @@ namespace {
 
 const QString kSinFilas = "SELECT * FROM S_TA_EQUIV WHERE 1 = 0";
 
-QVector<Variant> valores(const QStringList& textos)
-{
-    QVector<Variant> lista;
-    lista.reserve(textos.size());
-    for (const QString& texto : textos) lista.append(texto);
-    return lista;
-}
 
 }  // namespace
 
@@ -70,7 +63,7 @@ std::optional<std::pair<QString, QString>> EscrituraGenerica::rangoDe(const QStr
     long ignoradas = 0;
     db::Recordset extremos = base_.gCnn.Execute(
         "SELECT MIN(IDARTICULO), MAX(IDARTICULO) FROM V_MA_ARTICULOS WHERE IDARTICULO IN " + db::Connection::markerList(articulos.size()),
-        valores(articulos), ignoradas);
+        comoValores(articulos), ignoradas);
     if (extremos.Eof() || extremos.Fields(0).Value().isNull()) return std::nullopt;
     return std::pair{extremos.Fields(0).Value().textOrEmpty(), extremos.Fields(1).Value().textOrEmpty()};
 }
@@ -80,7 +73,7 @@ long EscrituraGenerica::cambiarFilas(const QStringList& articulos, const std::pa
     const QString condicion = "IDUNIDAD = ? AND IDUNIDAD_EQUIV = ? AND IDARTICULO BETWEEN ? AND ? AND IDARTICULO IN "
                               + db::Connection::markerList(articulos.size());
     const QVector<Variant> claves =
-        QVector<Variant>{unidad_, equivalente_, rango.first, rango.second} + valores(articulos);
+        QVector<Variant>{unidad_, equivalente_, rango.first, rango.second} + comoValores(articulos);
     historial_.AntesDeCambiar(condicion, claves, coeficiente_, Variant(1));
     long cambiadas = 0;
     base_.gCnn.Execute("UPDATE S_TA_EQUIV SET COEFICIENTE = ?, PARATODOS = 1 WHERE " + condicion,
@@ -94,7 +87,7 @@ long EscrituraGenerica::cambiarFilas(const QStringList& articulos, const std::pa
 void EscrituraGenerica::agregarFilas(const QStringList& articulos, bool soloDondeFalte)
 {
     QString deArticulos = "FROM V_MA_ARTICULOS A WHERE A.IDARTICULO IN " + db::Connection::markerList(articulos.size());
-    QVector<Variant> ligados = valores(articulos);
+    QVector<Variant> ligados = comoValores(articulos);
     if (soloDondeFalte) {
         deArticulos += " AND NOT EXISTS (SELECT 1 FROM S_TA_EQUIV E WHERE E.IDARTICULO = A.IDARTICULO "
                        "AND E.IDUNIDAD = ? AND E.IDUNIDAD_EQUIV = ?)";

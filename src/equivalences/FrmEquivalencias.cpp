@@ -521,6 +521,11 @@ void FrmEquivalencias::UtilVex1_Click(const QString& Key)
     TrapErrores trap("UtilVex1_Click", QvFunciones::TratarError);
     const QString clave = Key.toUpper();
     const auto paso = [&trap](const std::function<void()>& accion) { return trap.paso(accion); };
+    // A command that writes runs as a save: refused while another one is copying.
+    const auto comoGrabacion = [&](const std::function<void()>& accion) {
+        const GrabacionConReplica grabacion(replicacion_);
+        if (grabacion.Aceptada()) (void)paso(accion);
+    };
     if (clave == "NUEVO") {
         if (!paso([this] { Inicializa(); })) return;
         modelo_.setModo(Modo::Alta);
@@ -563,21 +568,15 @@ void FrmEquivalencias::UtilVex1_Click(const QString& Key)
     } else if (clave == "CONSULTAR") {
         (void)paso([this] { ConsultarCampo(); });
     } else if (clave == kComandoVerificar) {
-        const GrabacionConReplica grabacion(replicacion_);
-        if (!grabacion.Aceptada()) return;
-        (void)paso([this] { Verificar(); });
+        comoGrabacion([this] { Verificar(); });
     } else if (clave == kComandoPendientes) {
         (void)paso([this] { EnviarPendientes(); });
     } else if (clave == kComandoHistorial) {
         (void)paso([this] { MostrarHistorial(); });
     } else if (clave == kComandoDeshacer) {
-        const GrabacionConReplica grabacion(replicacion_);
-        if (!grabacion.Aceptada()) return;
-        (void)paso([this] { DeshacerGrabacionGenerica(); });
+        comoGrabacion([this] { DeshacerGrabacionGenerica(); });
     } else if (clave == kComandoImportar) {
-        const GrabacionConReplica grabacion(replicacion_);
-        if (!grabacion.Aceptada()) return;
-        (void)paso([this] { Importar(); });
+        comoGrabacion([this] { Importar(); });
     } else if (clave == "CERRAR") {
         Form_Unload();
     } else if (clave == "CANCELAR") {

@@ -54,10 +54,9 @@ QHash<QString, QString> codigosExistentes(DB_Dll& base, const QString& sentencia
     QHash<QString, QString> existentes;
     for (qsizetype desde = 0; desde < codigos.size(); desde += kValoresPorSentencia) {
         const QStringList parte = codigos.mid(desde, kValoresPorSentencia);
-        QVector<Variant> valores(parte.cbegin(), parte.cend());
         long ignoradas = 0;
-        db::Recordset filas =
-            base.gCnn.Execute(sentencia + " IN " + db::Connection::markerList(parte.size()), valores, ignoradas);
+        db::Recordset filas = base.gCnn.Execute(sentencia + " IN " + db::Connection::markerList(parte.size()),
+                                                comoValores(parte), ignoradas);
         for (; !filas.Eof(); filas.MoveNext()) {
             const QString codigo = filas.Fields(0).Value().textOrEmpty();
             existentes.insert(claveDeCodigo(codigo), codigo);
@@ -74,18 +73,6 @@ QString claveDeFila(const QString& articulo, const QString& unidad, const QStrin
 QString enFilas(qsizetype n, const char* una, const char* varias)
 {
     return n == 1 ? QString("1 ") + una : QString::number(n) + " " + varias;
-}
-
-QVector<Variant> delPar(const QString& unidad, const QString& equivalente, const QStringList& articulos)
-{
-    QVector<Variant> valores{unidad, equivalente};
-    for (const QString& articulo : articulos) valores.append(articulo);
-    return valores;
-}
-
-QString condicionDeArticulos(qsizetype articulos)
-{
-    return "IDUNIDAD = ? AND IDUNIDAD_EQUIV = ? AND IDARTICULO IN " + db::Connection::markerList(articulos);
 }
 
 QStringList articulosDe(const QVector<ImportacionEquivalencias::Fila>& filas)
@@ -178,7 +165,7 @@ void ImportacionEquivalencias::leerExistentes(QVector<Fila>& filas) const
         db::Recordset r = base_->gCnn.Execute(
             "SELECT IDARTICULO, IDUNIDAD, IDUNIDAD_EQUIV, COEFICIENTE, PARATODOS FROM S_TA_EQUIV WHERE IDARTICULO IN "
                 + db::Connection::markerList(parte.size()),
-            QVector<Variant>(parte.cbegin(), parte.cend()), ignoradas);
+            comoValores(parte), ignoradas);
         for (; !r.Eof(); r.MoveNext()) {
             const auto texto = [&](int i) { return r.Fields(i).Value().textOrEmpty(); };
             actuales.insert(claveDeFila(texto(0), texto(1), texto(2)), {r.Fields(3).Value(), r.Fields(4).Value()});
@@ -220,9 +207,7 @@ QString ImportacionEquivalencias::Resumen(const QStringList& destinos) const
         texto += QString("\n        línea %1: %2").arg(rechazadas_[i].linea).arg(rechazadas_[i].motivo);
     if (rechazadas_.size() > kLineasMostradas)
         texto += QString("\n        y %1 más").arg(rechazadas_.size() - kLineasMostradas);
-    if (HayQueGrabar())
-        texto += destinos.isEmpty() ? QStringLiteral("\nNo se replicará a otras bases.")
-                                    : "\nSe replicará a: " + destinos.join(", ") + ".";
+    if (HayQueGrabar()) texto += SolicitudesEquivalencias::DondeSeReplica(destinos);
     return texto;
 }
 
@@ -276,8 +261,8 @@ void ImportacionEquivalencias::agregar(HistorialEquivalencias& historial, const 
                                 + marcas.join(", "),
                             valores, agregadas);
     }
-    historial.Agregadas(condicionDeArticulos(filas.size()),
-                        delPar(filas.first().unidad, filas.first().equivalente, articulosDe(filas)));
+    const FilasDelPar agregadas = filasDelPar(filas.first().unidad, filas.first().equivalente, articulosDe(filas));
+    historial.Agregadas(agregadas.condicion, agregadas.valores);
 }
 
 // Rows that take the same coefficient change in one statement. A row not
@@ -290,13 +275,13 @@ void ImportacionEquivalencias::cambiar(HistorialEquivalencias& historial, const 
     const QString& equivalente = filas.first().equivalente;
     const bool generica = filas.first().generica;
     for (const auto& [coeficiente, articulos] : porCoeficiente) {
-        const QString condicion = condicionDeArticulos(articulos.size());
-        const QVector<Variant> claves = delPar(unidad, equivalente, articulos);
-        historial.AntesDeCambiar(condicion, claves, coeficiente, generica ? std::optional<Variant>(1) : std::nullopt);
-        long cambiadas = 0;
+        const FilasDelPar cambiadas = filasDelPar(unidad, equivalente, articulos);
+        historial.AntesDeCambiar(cambiadas.condicion, cambiadas.valores, coeficiente,
+                                 generica ? std::optional<Variant>(1) : std::nullopt);
+        long escritas = 0;
         base_->gCnn.Execute("UPDATE S_TA_EQUIV SET COEFICIENTE = ?" + QString(generica ? ", PARATODOS = 1" : "")
-                                + " WHERE " + condicion,
-                            QVector<Variant>{coeficiente} + claves, cambiadas);
+                                + " WHERE " + cambiadas.condicion,
+                            QVector<Variant>{coeficiente} + cambiadas.valores, escritas);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "database/DB_Dll.h"
 #include "equivalences/CodigosEquivalencia.h"
 #include "equivalences/NumeroEscrito.h"
+#include "equivalences/SolicitudesEquivalencias.h"
 
 namespace {
 
@@ -40,7 +41,5 @@ QString PreviaGenerica::Pregunta() const
         if (anteriores.size() > kAnterioresMostrados)
             texto += QStringLiteral("\n    y %1 valores más").arg(anteriores.size() - kAnterioresMostrados);
     }
-    texto += destinos.isEmpty() ? QStringLiteral("\nNo se replicará a otras bases.")
-                                : "\nSe replicará a: " + destinos.join(", ") + ".";
-    return texto + "\n\n¿Desea continuar?";
+    return texto + SolicitudesEquivalencias::DondeSeReplica(destinos) + "\n\n¿Desea continuar?";
 }

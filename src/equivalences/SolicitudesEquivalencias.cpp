@@ -31,4 +31,10 @@ void PedirTramo(Replicacion& replicacion, const QString& tabla, long operacion, 
     replicacion.ActualizaGEmpresasTramo(tramo);
 }
 
+QString DondeSeReplica(const QStringList& destinos)
+{
+    return destinos.isEmpty() ? QStringLiteral("\nNo se replicará a otras bases.")
+                              : "\nSe replicará a: " + destinos.join(", ") + ".";
+}
+
 }  // namespace SolicitudesEquivalencias

@@ -20,4 +20,7 @@ SolicitudReplica Fila(const QString& tabla, long operacion, const QString& artic
 void PedirTramo(Replicacion& replicacion, const QString& tabla, long operacion, const QStringList& articulos,
                 const QString& unidad, const QString& equivalente, const QString& condicion = {});
 
+// The line of a question that says where a save is copied to, on a line of its own.
+QString DondeSeReplica(const QStringList& destinos);
+
 }  // namespace SolicitudesEquivalencias

@@ -18,7 +18,7 @@ namespace {
 const QString kGrabacionesGenericas =
     " FROM HISTORIAL_EQUIVALENCIAS WHERE ORIGEN = 'GENERICA' AND OPERACION <> 'BAJA'";
 
-QString enFilas(qsizetype n) { return n == 1 ? QStringLiteral("1 fila") : QStringLiteral("%1 filas").arg(n); }
+QString enFilas(qsizetype n) { return cantidad(n, "fila", "filas"); }
 
 // A coefficient and PARATODOS as the operator reads them.
 QString valores(const Variant& coeficiente, const Variant& paraTodos)

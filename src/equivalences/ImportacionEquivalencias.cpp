@@ -70,11 +70,6 @@ QString claveDeFila(const QString& articulo, const QString& unidad, const QStrin
     return claveDeCodigo(articulo) + u'\x1f' + claveDeCodigo(unidad) + u'\x1f' + claveDeCodigo(equivalente);
 }
 
-QString enFilas(qsizetype n, const char* una, const char* varias)
-{
-    return n == 1 ? QString("1 ") + una : QString::number(n) + " " + varias;
-}
-
 QStringList articulosDe(const QVector<ImportacionEquivalencias::Fila>& filas)
 {
     QStringList articulos;
@@ -190,8 +185,8 @@ qsizetype ImportacionEquivalencias::Cambiadas() const { return aGrabar_.size() -
 QString ImportacionEquivalencias::Resumen(const QStringList& destinos) const
 {
     QString texto = "Importación de " + QFileInfo(archivo_).fileName() + ":";
-    texto += "\n    " + enFilas(Nuevas(), "equivalencia nueva", "equivalencias nuevas");
-    texto += "\n    " + enFilas(Cambiadas(), "cambia de coeficiente", "cambian de coeficiente");
+    texto += "\n    " + cantidad(Nuevas(), "equivalencia nueva", "equivalencias nuevas");
+    texto += "\n    " + cantidad(Cambiadas(), "cambia de coeficiente", "cambian de coeficiente");
     int mostradas = 0;
     for (const Fila& fila : aGrabar_) {
         if (!fila.existe || mostradas++ >= kLineasMostradas) continue;
@@ -201,8 +196,8 @@ QString ImportacionEquivalencias::Resumen(const QStringList& destinos) const
                           valorEscrito(fila.coeficienteAnterior), numeroEscrito(fila.coeficiente));
     }
     if (mostradas > kLineasMostradas) texto += QString("\n        y %1 más").arg(mostradas - kLineasMostradas);
-    if (sinCambios_ > 0) texto += "\n    " + enFilas(sinCambios_, "ya estaba así", "ya estaban así");
-    texto += "\n    " + enFilas(rechazadas_.size(), "fila rechazada", "filas rechazadas");
+    if (sinCambios_ > 0) texto += "\n    " + cantidad(sinCambios_, "ya estaba así", "ya estaban así");
+    texto += "\n    " + cantidad(rechazadas_.size(), "fila rechazada", "filas rechazadas");
     for (qsizetype i = 0; i < rechazadas_.size() && i < kLineasMostradas; ++i)
         texto += QString("\n        línea %1: %2").arg(rechazadas_[i].linea).arg(rechazadas_[i].motivo);
     if (rechazadas_.size() > kLineasMostradas)

@@ -25,3 +25,8 @@ QString valorEscrito(const Variant& valor)
 {
     return valor.type() == Variant::Type::Double ? numeroEscrito(valor.toDouble()) : valor.textOrEmpty();
 }
+
+QString cantidad(qsizetype n, const char* una, const char* varias)
+{
+    return QString::number(n) + u' ' + QString::fromUtf8(n == 1 ? una : varias);
+}

@@ -7,7 +7,7 @@
 
 namespace {
 
-QString enArticulos(long n) { return n == 1 ? QStringLiteral("1 artículo") : QStringLiteral("%1 artículos").arg(n); }
+QString enArticulos(long n) { return cantidad(n, "artículo", "artículos"); }
 
 }  // namespace
 
